@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "camerasetup.h"
+
+#include <climits>
+#include <cmath>
+#include <iostream>
+
+namespace {
+// Airy disc diameter per f-number at 550 nm, in mm.
+constexpr double airyPerFNumber = 1.22 * 0.00055;
+// The diagonal the object field is scaled to; deliberately the short form of 43.26661531.
+constexpr double fieldDiagonalBase = 43.2666;
+constexpr int fitSteps = 10000;
+} // namespace
+
+void CameraSetup::init(double fdist_, double aperture_, double flength_, double coc_, double crop_,
+                       int diffraction_, double lensQuality_, double diffFactor_)
+{
+    fdist = fdist_;
+    aperture = aperture_;
+    flength = flength_;
+    coc = coc_;
+    crop = crop_;
+    diffraction = diffraction_;
+    lensQuality = lensQuality_;
+    diffFactor = diffFactor_;
+    adia = flength / aperture;
+    std::cout << "init - fdist: " << fdist << " aperture: " << aperture << " flength: " << flength
+              << " coc: " << coc << " adia: " << adia << "crop: " << crop << "\n";
+}
+
+double CameraSetup::getZc(double dist)
+{
+    const double imageDist = 1.0 / (1.0 / flength - 1.0 / dist);
+    const double focusImageDist = 1.0 / (1.0 / flength - 1.0 / fdist);
+    const double geometric = adia * std::fabs(imageDist - focusImageDist) / imageDist;
+
+    double diffractionBlur = 0;
+    if (diffraction == 1) {
+        // Working f-number of the focused distance: it depends on S, not on dist.
+        diffractionBlur = diffFactor * airyPerFNumber * aperture *
+                          (1.0 / (std::fabs(flength - fdist) / flength) + 1.0);
+        diffSpot = diffractionBlur;
+    }
+
+    double lensBlur = 0;
+    if (lensQuality < 100)
+        lensBlur = (lensQuality * (-9.9999) / 100 + 10) / (aperture * aperture);
+
+    return std::sqrt(geometric * geometric + diffractionBlur * diffractionBlur +
+                     lensBlur * lensBlur) /
+           coc;
+}
+
+double CameraSetup::getHyperfocal()
+{
+    if (diffraction != 1)
+        return flength * flength / (coc * aperture);
+
+    // The diffraction term never vanishes, so search the focus distance whose blur at
+    // infinity just reaches the CoC.
+    const double savedFdist = fdist;
+    fdist = 9999999.99;
+    if (!(getZc(infinity) < 1)) {
+        fdist = savedFdist;
+        return noHyperfocal;
+    }
+    double lo = 0.01;
+    double width = 9999999.99;
+    double hi = infinity;
+    do {
+        const double mid = lo + width / 2;
+        fdist = mid;
+        if (getZc(infinity) <= 1)
+            hi = mid;
+        else
+            lo = mid;
+        width = hi - lo;
+    } while (std::fabs(width) > 1);
+    fdist = savedFdist;
+    return lo + width / 2;
+}
+
+double CameraSetup::getFarLimit()
+{
+    if (diffraction != 1) {
+        const double hyperfocal = getHyperfocal();
+        if (hyperfocal > fdist - flength)
+            return fdist * hyperfocal / (hyperfocal - (fdist - flength));
+        return infiniteFarLimit;
+    }
+    // Every pass halves the interval or meets NaN, which ends the loop.
+    double lo = fdist;
+    double hi = infinity;
+    while (hi - lo > 2) {
+        const double mid = lo + (hi - lo) / 2;
+        if (getZc(mid) < 1)
+            lo = mid;
+        else
+            hi = mid;
+    }
+    return lo + (hi - lo) / 2;
+}
+
+double CameraSetup::getNearLimit()
+{
+    if (diffraction != 1) {
+        const double hyperfocal = getHyperfocal();
+        return fdist * hyperfocal / (hyperfocal + (fdist - flength));
+    }
+    double lo = 1;
+    double hi = fdist;
+    while (hi - lo > 2) {
+        const double mid = lo + (hi - lo) / 2;
+        if (getZc(mid) < 1)
+            hi = mid;
+        else
+            lo = mid;
+    }
+    return lo + (hi - lo) / 2;
+}
+
+double CameraSetup::getScale() const
+{
+    return std::fabs(flength - fdist) / flength;
+}
+
+double CameraSetup::getFFScale() const
+{
+    std::cout << "scale: " << getScale() << " crop: " << crop << "\n";
+    return getScale() / crop;
+}
+
+double CameraSetup::getFieldDiag() const
+{
+    return getScale() * fieldDiagonalBase / crop;
+}
+
+void CameraSetup::fitFdistToScale(double target)
+{
+    double s = fdist;
+    for (int step = 0; step < fitSteps; ++step) {
+        const double ratio = std::fabs(flength - s) / flength / crop;
+        s = target > ratio ? s * 1.0001 : s * 0.9999;
+    }
+    fdist = s;
+}
+
+void CameraSetup::fitFlengthToScale(double target)
+{
+    double f = flength;
+    for (int step = 0; step < fitSteps; ++step) {
+        const double ratio = std::fabs(f - fdist) / f / crop;
+        f = ratio > target ? f * 1.0001 : f * 0.9999;
+    }
+    flength = f;
+}
+
+int roundToStep(int value, int step)
+{
+    if (step <= 0)
+        return value;
+    const double quotient = std::trunc((std::fabs(double(value)) + step * 0.5) / step);
+    double rounded = quotient * step;
+    if (value < 0)
+        rounded = -rounded;
+    // Rounding INT_MAX up leaves the int range.
+    if (rounded > INT_MAX)
+        return INT_MAX / step * step;
+    if (rounded < INT_MIN)
+        return INT_MIN / step * step;
+    return int(rounded);
+}

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#pragma once
+
+// The optical parameters of one camera and lens, and the blur model on them.
+// Every length is in millimetres; 10000000 mm stands for infinity in the searches.
+class CameraSetup
+{
+public:
+    // A far limit that stands for "infinitely far" (no diffraction, focused at or past H).
+    static constexpr double infiniteFarLimit = 99999001.0;
+    // The distance the searches treat as infinity (10 km).
+    static constexpr double infinity = 10000000.0;
+    // getHyperfocal() when even focusing at infinity cannot bring the blur under the CoC.
+    static constexpr double noHyperfocal = -1.0;
+
+    void init(double fdist, double aperture, double flength, double coc, double crop,
+              int diffraction, double lensQuality, double diffFactor);
+
+    double getZc(double dist);
+    double getHyperfocal();
+    double getNearLimit();
+    double getFarLimit();
+    double getScale() const;
+    double getFFScale() const;
+    double getFieldDiag() const;
+    void fitFdistToScale(double target);
+    void fitFlengthToScale(double target);
+
+    double getFdist() const { return fdist; }
+    double getAperture() const { return aperture; }
+    double getFlength() const { return flength; }
+    double getCoc() const { return coc; }
+    double getCrop() const { return crop; }
+    int getDiffraction() const { return diffraction; }
+    double getLensQuality() const { return lensQuality; }
+    double getDiffFactor() const { return diffFactor; }
+    double getDiffSpot() const { return diffSpot; }
+    double getAdia() const { return adia; }
+
+    // The optimizer moves focus and aperture together; keeps adia consistent.
+    void setFdist(double value) { fdist = value; }
+    void setAperture(double value)
+    {
+        aperture = value;
+        adia = flength / value;
+    }
+
+private:
+    double fdist = 0;
+    double aperture = 0;
+    double flength = 0;
+    double coc = 0;
+    double crop = 0;
+    int diffraction = 0;
+    double adia = 0;
+    double diffSpot = 0;
+    double lensQuality = 0;
+    double diffFactor = 0;
+};
+
+// Rounds value to the nearest multiple of step, halves away from zero.
+int roundToStep(int value, int step);

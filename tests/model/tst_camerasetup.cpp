@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "camerasetup.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <iostream>
+#include <sstream>
+
+namespace {
+// Captures what the model writes to standard output while it lives.
+class StdoutCapture
+{
+public:
+    StdoutCapture() : previous(std::cout.rdbuf(buffer.rdbuf())) {}
+    ~StdoutCapture() { std::cout.rdbuf(previous); }
+    std::string text() const { return buffer.str(); }
+
+private:
+    std::ostringstream buffer;
+    std::streambuf* previous;
+};
+
+// F 50 mm, c 0.03 mm, focused at 5 m on full frame: the textbook example of the blur model.
+CameraSetup standardCamera(double aperture = 2.8, int diffraction = 0, double lensQuality = 100,
+                           double coc = 0.03, double fdist = 5000)
+{
+    StdoutCapture quiet;
+    CameraSetup camera;
+    camera.init(fdist, aperture, 50, coc, 1, diffraction, lensQuality, 1.8);
+    return camera;
+}
+} // namespace
+
+class TestCameraSetup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void derivedValues_data();
+    void derivedValues();
+    void lensQualityAloneBlurs();
+    void diffractionCanRuleOutHyperfocal();
+    void farLimitStandsForInfinityPastHyperfocal();
+    void hyperfocalSearchRestoresFocus();
+    void fitsRunTheirFixedSteps();
+    void diagnosticLines();
+    void nonFiniteInputsPropagateAndEnd();
+    void roundToStep_data();
+    void roundToStep();
+};
+
+void TestCameraSetup::derivedValues_data()
+{
+    QTest::addColumn<int>("diffraction");
+    QTest::addColumn<double>("zcAtFocus");
+    QTest::addColumn<double>("hyperfocal");
+    QTest::addColumn<double>("nearLimit");
+    QTest::addColumn<double>("farLimit");
+    QTest::addColumn<double>("tolerance");
+
+    QTest::newRow("50mm f/2.8 at 5 m, no diffraction")
+        << 0 << 0.0 << 29761.90 << 4286.99 << 5997.51 << 0.01;
+    QTest::newRow("50mm f/2.8 at 5 m, diffraction K 1.8")
+        << 1 << 0.11387 << 29914.1 << 4291.5 << 5989.5 << 2.0;
+}
+
+void TestCameraSetup::derivedValues()
+{
+    QFETCH(int, diffraction);
+    QFETCH(double, zcAtFocus);
+    QFETCH(double, hyperfocal);
+    QFETCH(double, nearLimit);
+    QFETCH(double, farLimit);
+    QFETCH(double, tolerance);
+
+    CameraSetup camera = standardCamera(2.8, diffraction);
+    QVERIFY(std::fabs(camera.getZc(5000) - zcAtFocus) < 1e-5);
+    QVERIFY2(std::fabs(camera.getHyperfocal() - hyperfocal) < tolerance,
+             qPrintable(QString::number(camera.getHyperfocal(), 'f', 3)));
+    QVERIFY2(std::fabs(camera.getNearLimit() - nearLimit) < tolerance,
+             qPrintable(QString::number(camera.getNearLimit(), 'f', 3)));
+    QVERIFY2(std::fabs(camera.getFarLimit() - farLimit) < tolerance,
+             qPrintable(QString::number(camera.getFarLimit(), 'f', 3)));
+    QCOMPARE(camera.getScale(), 99.0);
+    QVERIFY(std::fabs(camera.getFieldDiag() - 4283.39) < 0.01);
+    if (diffraction) {
+        QVERIFY(std::fabs(camera.getDiffSpot() - 0.003416) < 1e-6);
+    } else {
+        QVERIFY(std::fabs(camera.getZc(CameraSetup::infinity) - 6.0095) < 1e-4);
+    }
+}
+
+void TestCameraSetup::lensQualityAloneBlurs()
+{
+    CameraSetup camera = standardCamera(2.8, 0, 90);
+    QVERIFY(std::fabs(camera.getZc(5000) - 4.2521) < 1e-4);
+    // At quality 0 the lens term is 10 / N^2 mm.
+    CameraSetup worst = standardCamera(2.8, 0, 0);
+    QVERIFY(std::fabs(worst.getZc(5000) - 10 / (2.8 * 2.8) / 0.03) < 1e-9);
+}
+
+void TestCameraSetup::diffractionCanRuleOutHyperfocal()
+{
+    CameraSetup camera = standardCamera(22, 1, 100, 0.01);
+    QVERIFY(std::fabs(camera.getZc(5000) - 2.684) < 1e-3);
+    QCOMPARE(camera.getHyperfocal(), -1.0);
+    QVERIFY(std::fabs(camera.getNearLimit() - 4999.4) < 1.5);
+    QVERIFY(std::fabs(camera.getFarLimit() - 5000.6) < 1.5);
+    QVERIFY(camera.getNearLimit() <= 5000 && camera.getFarLimit() >= 5000);
+}
+
+void TestCameraSetup::farLimitStandsForInfinityPastHyperfocal()
+{
+    CameraSetup camera = standardCamera(2.8, 0, 100, 0.03, 29761.90 + 60);
+    QCOMPARE(camera.getFarLimit(), CameraSetup::infiniteFarLimit);
+    QCOMPARE(camera.getFarLimit(), 99999001.0);
+    // Just short of it the limit is finite.
+    CameraSetup closer = standardCamera(2.8, 0, 100, 0.03, 29000);
+    QVERIFY(closer.getFarLimit() < CameraSetup::infiniteFarLimit);
+}
+
+void TestCameraSetup::hyperfocalSearchRestoresFocus()
+{
+    CameraSetup camera = standardCamera(2.8, 1);
+    camera.getHyperfocal();
+    QCOMPARE(camera.getFdist(), 5000.0);
+}
+
+void TestCameraSetup::fitsRunTheirFixedSteps()
+{
+    CameraSetup camera = standardCamera();
+    camera.fitFdistToScale(50);
+    QVERIFY2(std::fabs(camera.getFdist() - 2550.24) < 0.5,
+             qPrintable(QString::number(camera.getFdist(), 'f', 3)));
+    QVERIFY(std::fabs(camera.getScale() - 50) < 0.02);
+
+    // 10000 steps move at most a factor e, so a far target is not reached.
+    CameraSetup far = standardCamera();
+    far.fitFdistToScale(1000);
+    QVERIFY2(std::fabs(far.getFdist() - 13590.7) < 1.0,
+             qPrintable(QString::number(far.getFdist(), 'f', 3)));
+
+    // Fitting the focal length: 1:49 at 5 m needs F = 100 mm; adia waits for the next init.
+    CameraSetup zoom = standardCamera();
+    zoom.fitFlengthToScale(49);
+    QVERIFY2(std::fabs(zoom.getFlength() - 100) < 0.05,
+             qPrintable(QString::number(zoom.getFlength(), 'f', 3)));
+    QCOMPARE(zoom.getAdia(), 50 / 2.8);
+}
+
+void TestCameraSetup::diagnosticLines()
+{
+    StdoutCapture capture;
+    CameraSetup camera;
+    camera.init(5000, 1.8, 50, 0.0288, 1, 1, 100, 1.8);
+    QCOMPARE(capture.text(), std::string("init - fdist: 5000 aperture: 1.8 flength: 50 coc: 0.0288 "
+                                         "adia: 27.7778crop: 1\n"));
+
+    StdoutCapture scaleCapture;
+    CameraSetup dx = standardCamera();
+    dx.init(5000, 2.8, 50, 0.03, 1.5249, 0, 100, 1.8);
+    StdoutCapture onlyScale;
+    QCOMPARE(dx.getFFScale(), 99 / 1.5249);
+    QCOMPARE(onlyScale.text(), std::string("scale: 99 crop: 1.5249\n"));
+}
+
+void TestCameraSetup::nonFiniteInputsPropagateAndEnd()
+{
+    CameraSetup camera = standardCamera();
+    QVERIFY(std::isnan(camera.getZc(50)));
+
+    CameraSetup atFocalLength = standardCamera(2.8, 0, 100, 0.03, 50);
+    QVERIFY(std::isinf(atFocalLength.getZc(5000)));
+
+    // Every search must end, whatever arrives from the controls.
+    const double hostile[] = {std::nan(""), INFINITY, -INFINITY, 0.0, -1e300, 1e300};
+    for (double value : hostile) {
+        for (int diffraction : {0, 1}) {
+            CameraSetup c = standardCamera(2.8, diffraction, 50, 0.03, value);
+            c.getHyperfocal();
+            c.getNearLimit();
+            c.getFarLimit();
+            CameraSetup a = standardCamera(value, diffraction, 50);
+            a.getHyperfocal();
+            a.getNearLimit();
+            a.getFarLimit();
+            CameraSetup k = standardCamera(2.8, diffraction, 50, value);
+            k.getHyperfocal();
+            k.getNearLimit();
+            k.getFarLimit();
+        }
+    }
+}
+
+void TestCameraSetup::roundToStep_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("7 to 5") << 7 << 5 << 5;
+    QTest::newRow("8 to 10") << 8 << 5 << 10;
+    QTest::newRow("-8 to -10") << -8 << 5 << -10;
+    QTest::newRow("half rounds away from zero") << 5 << 10 << 10;
+    QTest::newRow("negative half away from zero") << -1500 << 1000 << -2000;
+    QTest::newRow("first tick of the default axis") << 2023 << 1000 << 2000;
+    QTest::newRow("largest int stays in range") << INT_MAX << 1000 << INT_MAX / 1000 * 1000;
+    QTest::newRow("smallest int stays in range") << INT_MIN << 1000 << INT_MIN / 1000 * 1000;
+}
+
+void TestCameraSetup::roundToStep()
+{
+    QFETCH(int, value);
+    QFETCH(int, step);
+    QFETCH(int, expected);
+    QCOMPARE(::roundToStep(value, step), expected);
+}
+
+QTEST_APPLESS_MAIN(TestCameraSetup)
+#include "tst_camerasetup.moc"
