@@ -1,0 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "mainwin.h"
+
+void mainWin::exportImage() {}

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#pragma once
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QGroupBox;
+class QPushButton;
+class Ui_mainWin;
+
+// The controls of one camera box, so that code working on "a camera" (recalculation,
+// copy, swap, project files) is written once for both.
+struct CameraControls
+{
+    QGroupBox* box;
+    QDoubleSpinBox* fdist;
+    QDoubleSpinBox* aperture;
+    QDoubleSpinBox* flength;
+    QDoubleSpinBox* lensQuality;
+    QDoubleSpinBox* coc;
+    QComboBox* cocMode;
+    QCheckBox* diffraction;
+    QCheckBox* lockMagnification;
+    QPushButton* setHyperfocal;
+    QGroupBox* byCropFactorBox;
+    QGroupBox* byPixelSizeBox;
+    QGroupBox* byViewDistanceBox;
+    QComboBox* cropFactorFormat;
+    QComboBox* pixelSizeFormat;
+    QComboBox* pixelCount;
+    QDoubleSpinBox* viewDistance;
+    QComboBox* formFactor;
+    QDoubleSpinBox* imageWidth;
+};
+
+// camera is 1 or 2.
+CameraControls cameraControls(Ui_mainWin& form, int camera);
+
+enum CocMode
+{
+    CocByCropFactor = 0,
+    CocByPixelSize = 1,
+    CocByViewDistance = 2,
+    CocManual = 3
+};

@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "cameracontrols.h"
+#include "mainwin.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+void mainWin::setSliderDefaults()
+{
+    horizontalSlider->setValue(40);
+    horizontalSlider_2->setValue(5);
+    horizontalSlider_3->setValue(45);
+}
+
+void mainWin::switchpromode()
+{
+    RecalcBatch batch(this);
+    expertMode = expertMode == 0 ? 1 : 0;
+    const bool expert = expertMode == 1;
+
+    useLog->setChecked(false);
+    useLog->setVisible(expert);
+    boxC2->setVisible(expert);
+    boxC2->setChecked(false);
+    distanceFP->setVisible(expert);
+    distanceCam->setChecked(true);
+    cpR->setVisible(expert);
+    cpL->setVisible(expert);
+    swpLR->setVisible(expert);
+    c1_set_Hyper->setVisible(expert);
+    c1_cocSet->setCurrentIndex(CocByPixelSize);
+    c1_cocSet->setVisible(expert);
+    c1_calcDef->setChecked(true);
+    c1_calcDef->setVisible(expert);
+    c1_lockMag->setVisible(expert);
+    distanceCam->setVisible(expert);
+    expertmode->setVisible(!expert);
+    horizontalSlider->setVisible(!expert);
+    horizontalSlider_2->setVisible(!expert);
+    horizontalSlider_3->setVisible(!expert);
+    const auto buttons = expert ? QAbstractSpinBox::UpDownArrows : QAbstractSpinBox::NoButtons;
+    c1_fdist->setButtonSymbols(buttons);
+    c1_apature->setButtonSymbols(buttons);
+    c1_flength->setButtonSymbols(buttons);
+    if (!expert)
+        setSliderDefaults();
+    groupBox->hide();
+}
+
+void mainWin::setC1Hyper()
+{
+    const double hyperfocal = cam1.getHyperfocal();
+    // No hyperfocal distance exists: keep the focus rather than jumping to 0 m.
+    if (hyperfocal == CameraSetup::noHyperfocal || !std::isfinite(hyperfocal))
+        return;
+    c1_fdist->setValue(hyperfocal / 1000);
+}
+
+void mainWin::setC2Hyper()
+{
+    const double hyperfocal = cam2.getHyperfocal();
+    if (hyperfocal == CameraSetup::noHyperfocal || !std::isfinite(hyperfocal))
+        return;
+    c2_fdist->setValue(hyperfocal / 1000);
+}
+
+void mainWin::copyCamera(int from, int to)
+{
+    RecalcBatch batch(this);
+    const CameraControls source = cameraControls(*this, from);
+    const CameraControls target = cameraControls(*this, to);
+    // The mode goes first and no recalculation runs in between, so a manual CoC arrives
+    // intact instead of being overwritten by the target's previous mode.
+    target.cocMode->setCurrentIndex(source.cocMode->currentIndex());
+    target.fdist->setValue(source.fdist->value());
+    target.aperture->setValue(source.aperture->value());
+    target.flength->setValue(source.flength->value());
+    target.coc->setValue(source.coc->value());
+    target.lensQuality->setValue(source.lensQuality->value());
+    target.cropFactorFormat->setCurrentIndex(source.cropFactorFormat->currentIndex());
+    target.pixelCount->setCurrentIndex(source.pixelCount->currentIndex());
+    target.pixelSizeFormat->setCurrentIndex(source.pixelSizeFormat->currentIndex());
+    target.formFactor->setCurrentIndex(source.formFactor->currentIndex());
+    target.viewDistance->setValue(source.viewDistance->value());
+    target.imageWidth->setValue(source.imageWidth->value());
+}
+
+void mainWin::copyL()
+{
+    copyCamera(2, 1);
+}
+
+void mainWin::copyR()
+{
+    copyCamera(1, 2);
+}
+
+namespace {
+void swapValues(QDoubleSpinBox* a, QDoubleSpinBox* b)
+{
+    const double first = a->value();
+    a->setValue(b->value());
+    b->setValue(first);
+}
+
+void swapIndices(QComboBox* a, QComboBox* b)
+{
+    const int first = a->currentIndex();
+    a->setCurrentIndex(b->currentIndex());
+    b->setCurrentIndex(first);
+}
+} // namespace
+
+void mainWin::swapLR()
+{
+    RecalcBatch batch(this);
+    const CameraControls one = cameraControls(*this, 1);
+    const CameraControls two = cameraControls(*this, 2);
+    swapIndices(one.cocMode, two.cocMode);
+    swapValues(one.fdist, two.fdist);
+    swapValues(one.aperture, two.aperture);
+    swapValues(one.coc, two.coc);
+    swapValues(one.flength, two.flength);
+    swapValues(one.lensQuality, two.lensQuality);
+    swapIndices(one.cropFactorFormat, two.cropFactorFormat);
+    swapIndices(one.pixelCount, two.pixelCount);
+    swapIndices(one.pixelSizeFormat, two.pixelSizeFormat);
+    swapIndices(one.formFactor, two.formFactor);
+    swapValues(one.viewDistance, two.viewDistance);
+    swapValues(one.imageWidth, two.imageWidth);
+}
+
+void mainWin::checkDistanceCam()
+{
+    // A toggle of the radio pair notifies both buttons; the one that was switched off
+    // leaves the work to its partner, so one choice recalculates once.
+    if (auto* button = qobject_cast<QRadioButton*>(sender());
+        button && (button == distanceCam || button == distanceFP) && !button->isChecked())
+        return;
+
+    RecalcBatch batch(this);
+    if (distanceCam->isChecked()) {
+        DSB_leftBorder->setMinimum(0);
+        SB_leftBorder->setMinimum(0);
+        SB_leftBorder->setValue(0);
+        DSB_leftBorder->setValue(0);
+    } else {
+        QDoubleSpinBox* const farther = c1_fdist->value() > c2_fdist->value() ? c1_fdist : c2_fdist;
+        const double m = farther->value();
+        DSB_leftBorder->setMinimum(-m);
+        SB_leftBorder->setMinimum(int(-m));
+        // The scroll bar copies its whole metres into the spin box; the exact border comes last.
+        SB_leftBorder->setValue(int(-m));
+        DSB_leftBorder->setValue(-m);
+    }
+    run();
+}
+
+void mainWin::setDist()
+{
+    DSB_leftBorder->setValue(SB_leftBorder->value());
+}
+
+void mainWin::setScale()
+{
+    QCoreApplication::processEvents();
+    RecalcBatch batch(this);
+    const double target = dsb_repScale->value();
+    const auto fit = [&](CameraSetup& camera, int number) {
+        const CameraControls c = cameraControls(*this, number);
+        if (!c.box->isChecked())
+            return;
+        if (rb_repScaleFlength->isChecked()) {
+            camera.fitFlengthToScale(target);
+            c.flength->setValue(camera.getFlength());
+        } else {
+            camera.fitFdistToScale(target);
+            c.fdist->setValue(camera.getFdist() / 1000);
+        }
+    };
+    fit(cam1, 1);
+    fit(cam2, 2);
+    run();
+}

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "languagechoice.h"
+#include "mainwin.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+// Without a display the toolkit aborts with a message about platform plugins that does
+// not tell a photographer what to do; say it plainly instead.
+bool displayAvailable()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+#ifdef Q_OS_LINUX
+    if (!displayAvailable()) {
+        std::fprintf(stderr,
+                     "Zidov needs a graphical display, and none was found (DISPLAY and "
+                     "WAYLAND_DISPLAY are unset).\nStart it from a desktop session, or run it "
+                     "under a virtual display:  xvfb-run -a ./Zidov\n");
+        return EXIT_FAILURE;
+    }
+#endif
+    QApplication application(argc, argv);
+    QTranslator translator;
+    if (wantsGerman(argc > 0 ? argv[0] : nullptr)) {
+        // A missing catalogue is not an error: the program then runs in English.
+        (void)translator.load(germanCatalogueName());
+        QCoreApplication::installTranslator(&translator);
+    }
+    mainWin window;
+    window.setVisible(true);
+    return application.exec();
+}

@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "mainwin.h"
+
+#include "eqwin.h"
+#include "graph.h"
+#include "opti.h"
+#include "settings.h"
+
+#include <QGridLayout>
+#include <QIcon>
+
+#include <cstdlib>
+
+mainWin::mainWin()
+{
+    setupUi(this);
+    version = QStringLiteral("0.14ruri");
+    // The equivalency calculator computes nothing yet, so no menu offers it.
+    menuOptimizer->removeAction(actionEquivalency_Calculator);
+    groupBox->hide();
+
+    settingsWin = new Settings(nullptr);
+    settingsWin->setMainWindow(this);
+    settingsWin->hide();
+    optiWin = new opti(this);
+    setSliderDefaults();
+    eqWin = new EqWin(nullptr);
+    eqWin->hide();
+
+    setWindowTitle(QStringLiteral("Zidov"));
+    setWindowIcon(QIcon(QStringLiteral(":/new/prefix1/vlogo_small.ico")));
+
+    QComboBox* const formatBoxes[] = {c1_cropC, c1_crop, c2_cropC, c2_crop};
+    for (QComboBox* box : formatBoxes)
+        box->clear();
+    for (int i = 0; i < sensorTable.formatCount(); ++i) {
+        for (QComboBox* box : formatBoxes)
+            box->addItem(sensorTable.name(i));
+    }
+    c1_crop->setCurrentIndex(3);
+    c2_crop->setCurrentIndex(3);
+
+    for (QWidget* hidden : {static_cast<QWidget*>(gbC1_1), static_cast<QWidget*>(gbC1_2),
+                            static_cast<QWidget*>(gbC1_3), static_cast<QWidget*>(gbC2_1),
+                            static_cast<QWidget*>(gbC2_2), static_cast<QWidget*>(gbC2_3),
+                            static_cast<QWidget*>(useLog)})
+        hidden->hide();
+
+    auto* plotLayout = new QGridLayout;
+    plotLayout->setSpacing(0);
+    graphWidget = new graph;
+    graphWidget->setMainWindow(this);
+    plotLayout->addWidget(graphWidget);
+    frame->setLayout(plotLayout);
+
+    expertMode = 1;
+    switchpromode();
+    fileName = QString(QLatin1String(""));
+
+    connectControls();
+    run();
+}
+
+mainWin::~mainWin()
+{
+    // The dialogs are top-level windows without a parent; they go with the main window.
+    delete settingsWin;
+    delete optiWin;
+    delete eqWin;
+}
+
+void mainWin::connectControls()
+{
+    connect(actionOpen, &QAction::triggered, this, &mainWin::load);
+    connect(actionSave, &QAction::triggered, this, &mainWin::save);
+    connect(actionSave_as, &QAction::triggered, this, &mainWin::saveAs);
+    connect(actionMode, &QAction::triggered, this, &mainWin::switchpromode);
+    connect(actionExport_to_Image, &QAction::triggered, this, &mainWin::exportImage);
+    connect(actionQuit, &QAction::triggered, this, &mainWin::quit);
+    connect(actionHelp, &QAction::triggered, this, &mainWin::help);
+    connect(actionAbout, &QAction::triggered, this, &mainWin::about);
+    connect(actionTutorial, &QAction::triggered, this, &mainWin::tutorial);
+    connect(actionShow_auto_optimizer, &QAction::triggered, this, &mainWin::showOpti);
+    connect(useLog, &QCheckBox::released, this, &mainWin::run);
+
+    const auto spinToRun = [this](QDoubleSpinBox* box) {
+        connect(box, &QDoubleSpinBox::valueChanged, this, &mainWin::run);
+    };
+    const auto comboToRun = [this](QComboBox* box) {
+        connect(box, &QComboBox::currentIndexChanged, this, &mainWin::run);
+    };
+
+    spinToRun(c1_fdist);
+    spinToRun(c2_fdist);
+    spinToRun(c1_apature);
+    spinToRun(c2_apature);
+    spinToRun(c1_flength);
+    spinToRun(c2_flength);
+    spinToRun(c1_coc);
+    spinToRun(c2_coc);
+    spinToRun(DSB_leftBorder);
+    connect(qxscale, &QSlider::valueChanged, this, &mainWin::run);
+    connect(qyscale, &QSlider::valueChanged, this, &mainWin::run);
+    connect(distanceCam, &QRadioButton::toggled, this, &mainWin::checkDistanceCam);
+    connect(distanceFP, &QRadioButton::toggled, this, &mainWin::checkDistanceCam);
+    connect(SB_leftBorder, &QScrollBar::valueChanged, this, &mainWin::setDist);
+    connect(c1_set_Hyper, &QPushButton::clicked, this, &mainWin::setC1Hyper);
+    connect(c2_set_Hyper, &QPushButton::clicked, this, &mainWin::setC2Hyper);
+    connect(boxC1, &QGroupBox::toggled, this, &mainWin::run);
+    connect(boxC2, &QGroupBox::toggled, this, &mainWin::run);
+    spinToRun(c1_lensQ);
+    spinToRun(c2_lensQ);
+    connect(expertmode, &QPushButton::clicked, this, &mainWin::switchpromode);
+    connect(c1_calcDef, &QCheckBox::toggled, this, &mainWin::run);
+    connect(c2_calcDef, &QCheckBox::toggled, this, &mainWin::run);
+    comboToRun(c1_cocSet);
+    comboToRun(c2_cocSet);
+    connect(cpL, &QPushButton::released, this, &mainWin::copyL);
+    connect(cpR, &QPushButton::released, this, &mainWin::copyR);
+    connect(swpLR, &QPushButton::released, this, &mainWin::swapLR);
+    comboToRun(c1_cropC);
+    comboToRun(c1_crop);
+    comboToRun(c1_quality);
+    spinToRun(c1_distD);
+    comboToRun(c1_formD);
+    spinToRun(c1_widthD);
+    comboToRun(c2_cropC);
+    comboToRun(c2_crop);
+    comboToRun(c2_quality);
+    spinToRun(c2_distD);
+    comboToRun(c2_formD);
+    spinToRun(c2_widthD);
+    connect(horizontalSlider, &QSlider::valueChanged, this, &mainWin::run);
+    connect(horizontalSlider_2, &QSlider::valueChanged, this, &mainWin::run);
+    connect(horizontalSlider_3, &QSlider::valueChanged, this, &mainWin::run);
+}
+
+void mainWin::quit()
+{
+    // Ends at once, without the event loop's return; nothing is asked.
+    std::exit(0);
+}
+
+void mainWin::showOpti()
+{
+    if (expertMode == 0)
+        switchpromode();
+    optiWin->setVisible(true);
+}
+
+void mainWin::on_actionSettings_triggered()
+{
+    settingsWin->setVisible(true);
+}
+
+void mainWin::on_actionEquivalency_Calculator_triggered()
+{
+    eqWin->setVisible(true);
+}
+
+void mainWin::on_dofMode_clicked()
+{
+    run();
+}
+
+void mainWin::on_groupBox_toggled(bool)
+{
+    setScale();
+}
+
+void mainWin::on_dsb_repScale_valueChanged()
+{
+    setScale();
+}
+
+void mainWin::on_rb_repScaleFlength_toggled(bool)
+{
+    setScale();
+}
+
+void mainWin::on_rb_repScaleDist_toggled(bool)
+{
+    setScale();
+}

@@ -1,0 +1,530 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "eqwin.h"
+#include "graph.h"
+#include "guitest.h"
+#include "mainwin.h"
+#include "opti.h"
+#include "settings.h"
+
+#include <QDoubleSpinBox>
+#include <QMenu>
+
+#include <memory>
+
+namespace {
+// Counts paint events of the plot, i.e. what the user sees being redrawn.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+QStringList menuTexts(QMenu* menu)
+{
+    QStringList texts;
+    for (QAction* action : menu->actions())
+        texts << action->text();
+    return texts;
+}
+
+// Camera 1 at 50 mm f/2.8 with a manual CoC of 0.03 mm and no diffraction: hyperfocal 29761.9 mm.
+void setTextbookCamera1(mainWin& w)
+{
+    w.c1_cocSet->setCurrentIndex(3);
+    w.c1_calcDef->setChecked(false);
+    w.c1_flength->setValue(50);
+    w.c1_apature->setValue(2.8);
+    w.c1_coc->setValue(0.03);
+    w.c1_fdist->setValue(5);
+}
+} // namespace
+
+class TestMainWin : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startsInSimpleMode();
+    void sensorCombosHoldTheFormatTable();
+    void advancedMenuOffersTwoEntries();
+    void slidersDriveCamera1_data();
+    void slidersDriveCamera1();
+    void cocModesShowTheirBoxes();
+    void hyperfocalButton();
+    void hyperfocalButtonWithoutHyperfocal();
+    void modeSwitchBothWays();
+    void showOptiSwitchesToExpertMode();
+    void focusPlaneDistances();
+    void copyCarriesManualCoc();
+    void swapExchangesCameras();
+    void settingsFactorRecalculates();
+    void oneRepaintPerUserAction();
+    void scaleFitMovesFocus();
+    void dialogsBehave();
+
+private:
+    std::unique_ptr<QuietStdout> quiet;
+    std::unique_ptr<mainWin> window;
+};
+
+void TestMainWin::init()
+{
+    quiet = std::make_unique<QuietStdout>();
+    window = std::make_unique<mainWin>();
+}
+
+void TestMainWin::cleanup()
+{
+    window.reset();
+    quiet.reset();
+}
+
+void TestMainWin::startsInSimpleMode()
+{
+    mainWin& w = *window;
+    QCOMPARE(w.expertMode, 0);
+    QCOMPARE(w.windowTitle(), QString("Zidov"));
+    QCOMPARE(w.version, QString("0.14ruri"));
+    QVERIFY(w.fileName.isEmpty() && !w.fileName.isNull());
+    QCOMPARE(w.horizontalSlider->value(), 40);
+    QCOMPARE(w.horizontalSlider_2->value(), 5);
+    QCOMPARE(w.horizontalSlider_3->value(), 45);
+    QCOMPARE(w.c1_fdist->value(), 5.0);
+    QCOMPARE(w.c1_apature->value(), 1.8);
+    QCOMPARE(w.c1_flength->value(), 50.0);
+    QCOMPARE(w.c1_cocSet->currentIndex(), 1);
+    QVERIFY(w.c1_calcDef->isChecked());
+    QVERIFY(!w.boxC2->isChecked());
+    QVERIFY(w.distanceCam->isChecked());
+    QCOMPARE(w.c1_fdist->buttonSymbols(), QAbstractSpinBox::NoButtons);
+    QCOMPARE(w.qxscaled->text(), QString("20"));
+    QCOMPARE(w.qyscaled->text(), QString("50"));
+    QCOMPARE(w.SB_leftBorder->maximum(), 1000);
+    // The pixel-size CoC of a full-frame standard grid, and the record that follows it.
+    QCOMPARE(w.c1_coc->value(), 0.0288);
+    QCOMPARE(w.cam1.getFdist(), 5000.0);
+    QCOMPARE(w.cam1.getDiffFactor(), 1.8);
+    QVERIFY(std::fabs(w.c1Crop - 1.0) < 1e-9);
+
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(w.expertmode->isVisible());
+    QVERIFY(w.horizontalSlider->isVisible());
+    for (QWidget* hidden :
+         {(QWidget*)w.boxC2, (QWidget*)w.useLog, (QWidget*)w.distanceFP, (QWidget*)w.distanceCam,
+          (QWidget*)w.cpR, (QWidget*)w.cpL, (QWidget*)w.swpLR, (QWidget*)w.c1_set_Hyper,
+          (QWidget*)w.c1_cocSet, (QWidget*)w.c1_calcDef, (QWidget*)w.c1_lockMag,
+          (QWidget*)w.groupBox, (QWidget*)w.gbC1_1, (QWidget*)w.gbC1_3})
+        QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
+    QVERIFY(w.gbC1_2->isVisible());
+    QVERIFY(w.graphWidget->isVisible());
+    QCOMPARE(w.graphWidget->parentWidget(), w.frame);
+}
+
+void TestMainWin::sensorCombosHoldTheFormatTable()
+{
+    mainWin& w = *window;
+    for (QComboBox* box : {w.c1_cropC, w.c1_crop, w.c2_cropC, w.c2_crop}) {
+        QCOMPARE(box->count(), 15);
+        QCOMPARE(box->itemText(3), QString("Full-Frame Crop 1"));
+        QCOMPARE(box->itemText(14), QString("1/3.2\""));
+    }
+    QCOMPARE(w.c1_crop->currentIndex(), 3);
+    QCOMPARE(w.c2_crop->currentIndex(), 3);
+    QCOMPARE(w.c1_cropC->currentIndex(), 0);
+    QCOMPARE(w.c2_cropC->currentIndex(), 0);
+    QCOMPARE(w.getDiag(3), SensorFormatTable().diagonal(3));
+    QuietStdout capture;
+    QCOMPARE(w.getMPixel(15), 4170000.0);
+    QCOMPARE(capture.text(), std::string("4.17e+06\n"));
+}
+
+void TestMainWin::advancedMenuOffersTwoEntries()
+{
+    QCOMPARE(menuTexts(window->menuOptimizer), QStringList({"Show auto optimizer", "Settings"}));
+    QCOMPARE(
+        menuTexts(window->menuFile),
+        QStringList({"Open", "Save", "Save as", "Switch Expert Mode", "Export to image", "Quit"}));
+}
+
+void TestMainWin::slidersDriveCamera1_data()
+{
+    QTest::addColumn<int>("s1");
+    QTest::addColumn<int>("s2");
+    QTest::addColumn<int>("s3");
+    QTest::addColumn<double>("focus");
+    QTest::addColumn<double>("aperture");
+    QTest::addColumn<double>("flength");
+    QTest::newRow("defaults") << 40 << 5 << 45 << 5.0 << 1.8 << 50.0;
+    QTest::newRow("nearest") << 0 << 0 << 0 << 1.0 << 1.0 << 5.0;
+    QTest::newRow("end of the metre scale") << 149 << 9 << 46 << 80.0 << 2.8 << 55.0;
+    QTest::newRow("scale jumps to 150 m") << 150 << 36 << 195 << 150.0 << 64.0 << 800.0;
+    QTest::newRow("far end") << 199 << 5 << 45 << 9999.0 << 1.8 << 50.0;
+    QTest::newRow("half metres") << 51 << 5 << 44 << 6.5 << 1.8 << 49.0;
+}
+
+void TestMainWin::slidersDriveCamera1()
+{
+    QFETCH(int, s1);
+    QFETCH(int, s2);
+    QFETCH(int, s3);
+    mainWin& w = *window;
+    w.horizontalSlider->setValue(s1);
+    w.horizontalSlider_2->setValue(s2);
+    w.horizontalSlider_3->setValue(s3);
+    QTEST(w.c1_fdist->value(), "focus");
+    QTEST(w.c1_apature->value(), "aperture");
+    QTEST(w.c1_flength->value(), "flength");
+    QCOMPARE(w.cam1.getFdist(), w.c1_fdist->value() * 1000);
+    QCOMPARE(w.cam1.getFlength(), w.c1_flength->value());
+
+    // Expert mode ignores the sliders.
+    w.switchpromode();
+    w.c1_fdist->setValue(7.25);
+    w.horizontalSlider->setValue(10);
+    QCOMPARE(w.c1_fdist->value(), 7.25);
+}
+
+void TestMainWin::cocModesShowTheirBoxes()
+{
+    mainWin& w = *window;
+    w.switchpromode();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    w.c1_cocSet->setCurrentIndex(0);
+    w.c1_cropC->setCurrentIndex(5);
+    QVERIFY(w.gbC1_1->isVisible() && !w.gbC1_2->isVisible() && !w.gbC1_3->isVisible());
+    QVERIFY(!w.c1_coc->isEnabled());
+    QCOMPARE(w.c1_coc->value(), 0.0189);
+    QVERIFY(std::fabs(w.c1Crop - 1.5249) < 1e-4);
+
+    w.c1_cocSet->setCurrentIndex(2);
+    QVERIFY(!w.gbC1_1->isVisible() && w.gbC1_3->isVisible());
+    w.c1_formD->setCurrentIndex(1);
+    QCOMPARE(w.c1_coc->value(), 0.0277);
+    QCOMPARE(w.c1Crop, 43.26661531);
+
+    w.c1_cocSet->setCurrentIndex(3);
+    QVERIFY(w.c1_coc->isEnabled());
+    QVERIFY(!w.gbC1_1->isVisible() && !w.gbC1_2->isVisible() && !w.gbC1_3->isVisible());
+    w.c1_coc->setValue(0.0125);
+    QVERIFY(std::fabs(w.c1Crop - 2.30755) < 1e-5);
+    QCOMPARE(w.cam1.getCoc(), 0.0125);
+
+    w.c1_cocSet->setCurrentIndex(1);
+    w.c1_quality->setCurrentIndex(4);
+    QCOMPARE(w.c1_coc->value(), 0.0170);
+}
+
+void TestMainWin::hyperfocalButton()
+{
+    mainWin& w = *window;
+    w.switchpromode();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    setTextbookCamera1(w);
+    QVERIFY(std::fabs(w.cam1.getHyperfocal() - 29761.9) < 0.05);
+    QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (29.8m)"));
+    QTest::mouseClick(w.c1_set_Hyper, Qt::LeftButton);
+    QCOMPARE(w.c1_fdist->value(), 29.76);
+    QCOMPARE(w.cam1.getFdist(), 29760.0);
+
+    // Camera 2's button works on its own record and box.
+    w.boxC2->setChecked(true);
+    w.c2_calcDef->setChecked(false);
+    w.c2_cocSet->setCurrentIndex(3);
+    w.c2_coc->setValue(0.03);
+    w.c2_apature->setValue(2.8);
+    QTest::mouseClick(w.c2_set_Hyper, Qt::LeftButton);
+    QCOMPARE(w.c2_fdist->value(), 29.76);
+}
+
+void TestMainWin::hyperfocalButtonWithoutHyperfocal()
+{
+    mainWin& w = *window;
+    w.switchpromode();
+    w.c1_cocSet->setCurrentIndex(3);
+    w.c1_coc->setValue(0.01);
+    w.c1_apature->setValue(22);
+    QVERIFY(w.c1_calcDef->isChecked());
+    QCOMPARE(w.cam1.getHyperfocal(), -1.0);
+    QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (none)"));
+    QTest::mouseClick(w.c1_set_Hyper, Qt::LeftButton);
+    QCOMPARE(w.c1_fdist->value(), 5.0);
+
+    // A larger diffraction factor pushes the hyperfocal distance out, then rules it out.
+    w.c1_apature->setValue(2.8);
+    w.c1_coc->setValue(0.03);
+    const double before = w.cam1.getHyperfocal();
+    auto* factor = w.settingsWin->findChild<QDoubleSpinBox*>("dsb_difffact");
+    factor->setValue(3.0);
+    QVERIFY(w.cam1.getHyperfocal() > before);
+    factor->setValue(10.0);
+    w.c1_apature->setValue(16);
+    QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (none)"));
+}
+
+void TestMainWin::modeSwitchBothWays()
+{
+    mainWin& w = *window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.c1_cocSet->setCurrentIndex(3);
+    w.c1_calcDef->setChecked(false);
+
+    w.actionMode->trigger();
+    QCOMPARE(w.expertMode, 1);
+    QVERIFY(w.boxC2->isVisible() && !w.boxC2->isChecked());
+    QCOMPARE(w.c1_cocSet->currentIndex(), 1);
+    QVERIFY(w.c1_calcDef->isChecked());
+    QVERIFY(w.distanceCam->isChecked());
+    for (QWidget* shown :
+         {(QWidget*)w.useLog, (QWidget*)w.distanceFP, (QWidget*)w.distanceCam, (QWidget*)w.cpR,
+          (QWidget*)w.cpL, (QWidget*)w.swpLR, (QWidget*)w.c1_set_Hyper, (QWidget*)w.c1_cocSet,
+          (QWidget*)w.c1_calcDef, (QWidget*)w.c1_lockMag})
+        QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
+    QVERIFY(!w.expertmode->isVisible() && !w.horizontalSlider->isVisible());
+    QVERIFY(!w.groupBox->isVisible());
+    QCOMPARE(w.c1_fdist->buttonSymbols(), QAbstractSpinBox::UpDownArrows);
+
+    w.boxC2->setChecked(true);
+    w.useLog->setChecked(true);
+    w.distanceFP->setChecked(true);
+    w.horizontalSlider->setValue(120);
+    w.actionMode->trigger();
+    QCOMPARE(w.expertMode, 0);
+    QVERIFY(!w.boxC2->isVisible() && !w.boxC2->isChecked());
+    QVERIFY(!w.useLog->isChecked());
+    QVERIFY(w.distanceCam->isChecked());
+    QCOMPARE(w.horizontalSlider->value(), 40);
+    QCOMPARE(w.c1_fdist->value(), 5.0);
+    QVERIFY(w.expertmode->isVisible());
+    QCOMPARE(w.c1_fdist->buttonSymbols(), QAbstractSpinBox::NoButtons);
+    QTest::mouseClick(w.expertmode, Qt::LeftButton);
+    QCOMPARE(w.expertMode, 1);
+}
+
+void TestMainWin::showOptiSwitchesToExpertMode()
+{
+    mainWin& w = *window;
+    w.actionShow_auto_optimizer->trigger();
+    QCOMPARE(w.expertMode, 1);
+    QVERIFY(w.optiWin->isVisible());
+    w.actionShow_auto_optimizer->trigger();
+    QCOMPARE(w.expertMode, 1);
+    w.optiWin->hide();
+}
+
+void TestMainWin::focusPlaneDistances()
+{
+    mainWin& w = *window;
+    w.switchpromode();
+    w.boxC2->setChecked(true);
+    w.c1_fdist->setValue(5);
+    w.c2_fdist->setValue(12.5);
+    w.distanceFP->setChecked(true);
+    QCOMPARE(w.DSB_leftBorder->minimum(), -12.5);
+    QCOMPARE(w.DSB_leftBorder->value(), -12.5);
+    QCOMPARE(w.SB_leftBorder->minimum(), -12);
+    QCOMPARE(w.SB_leftBorder->value(), -12);
+
+    // The scroll bar moves the border in whole metres.
+    w.SB_leftBorder->setValue(-3);
+    QCOMPARE(w.DSB_leftBorder->value(), -3.0);
+
+    // Camera 1 farther away, then equal distances (Camera 2's box is taken).
+    w.distanceCam->setChecked(true);
+    QCOMPARE(w.DSB_leftBorder->minimum(), 0.0);
+    QCOMPARE(w.DSB_leftBorder->value(), 0.0);
+    QCOMPARE(w.SB_leftBorder->minimum(), 0);
+    QCOMPARE(w.SB_leftBorder->value(), 0);
+    w.c1_fdist->setValue(20.3);
+    w.distanceFP->setChecked(true);
+    QCOMPARE(w.DSB_leftBorder->value(), -20.3);
+    QCOMPARE(w.SB_leftBorder->value(), -20);
+}
+
+void TestMainWin::copyCarriesManualCoc()
+{
+    mainWin& w = *window;
+    w.switchpromode();
+    w.boxC2->setChecked(true);
+    w.c1_cocSet->setCurrentIndex(3);
+    w.c1_coc->setValue(0.0421);
+    w.c1_fdist->setValue(3.3);
+    w.c1_apature->setValue(8);
+    w.c1_flength->setValue(135);
+    w.c1_lensQ->setValue(90);
+    w.c1_distD->setValue(2.5);
+    w.c1_widthD->setValue(0.4);
+    w.c1_formD->setCurrentIndex(1);
+    w.c1_quality->setCurrentIndex(7);
+    w.c1_cropC->setCurrentIndex(9);
+    w.c1_crop->setCurrentIndex(6);
+    w.c2_calcDef->setChecked(false);
+
+    QTest::mouseClick(w.cpR, Qt::LeftButton);
+    QCOMPARE(w.c2_cocSet->currentIndex(), 3);
+    QCOMPARE(w.c2_coc->value(), 0.0421);
+    QCOMPARE(w.c2_fdist->value(), 3.3);
+    QCOMPARE(w.c2_apature->value(), 8.0);
+    QCOMPARE(w.c2_flength->value(), 135.0);
+    QCOMPARE(w.c2_lensQ->value(), 90.0);
+    QCOMPARE(w.c2_distD->value(), 2.5);
+    QCOMPARE(w.c2_widthD->value(), 0.4);
+    QCOMPARE(w.c2_formD->currentIndex(), 1);
+    QCOMPARE(w.c2_quality->currentIndex(), 7);
+    QCOMPARE(w.c2_cropC->currentIndex(), 9);
+    QCOMPARE(w.c2_crop->currentIndex(), 6);
+    QVERIFY(!w.c2_calcDef->isChecked());
+    QCOMPARE(w.cam2.getCoc(), 0.0421);
+    QCOMPARE(w.c2Crop, w.c1Crop);
+
+    // Back again, from a derived mode into a manual one.
+    w.c2_cocSet->setCurrentIndex(0);
+    w.c2_cropC->setCurrentIndex(5);
+    QTest::mouseClick(w.cpL, Qt::LeftButton);
+    QCOMPARE(w.c1_cocSet->currentIndex(), 0);
+    QCOMPARE(w.c1_coc->value(), 0.0189);
+    QVERIFY(w.c1_calcDef->isChecked());
+}
+
+void TestMainWin::swapExchangesCameras()
+{
+    mainWin& w = *window;
+    w.switchpromode();
+    w.boxC2->setChecked(true);
+    w.c1_cocSet->setCurrentIndex(3);
+    w.c1_coc->setValue(0.05);
+    w.c1_fdist->setValue(2);
+    w.c2_fdist->setValue(9);
+    w.c2_apature->setValue(11);
+    w.c2_flength->setValue(300);
+    w.c2_quality->setCurrentIndex(10);
+    const double c2Coc = w.c2_coc->value();
+
+    QTest::mouseClick(w.swpLR, Qt::LeftButton);
+    QCOMPARE(w.c1_fdist->value(), 9.0);
+    QCOMPARE(w.c2_fdist->value(), 2.0);
+    QCOMPARE(w.c1_apature->value(), 11.0);
+    QCOMPARE(w.c2_apature->value(), 1.8);
+    QCOMPARE(w.c1_flength->value(), 300.0);
+    QCOMPARE(w.c1_quality->currentIndex(), 10);
+    QCOMPARE(w.c1_cocSet->currentIndex(), 1);
+    QCOMPARE(w.c2_cocSet->currentIndex(), 3);
+    QCOMPARE(w.c2_coc->value(), 0.05);
+    QCOMPARE(w.cam2.getCoc(), 0.05);
+    QCOMPARE(w.cam1.getFdist(), 9000.0);
+    QCOMPARE(w.c1_coc->value(), c2Coc); // derived again from the swapped 25 Mpx preset
+}
+
+void TestMainWin::settingsFactorRecalculates()
+{
+    mainWin& w = *window;
+    w.actionSettings->trigger();
+    QVERIFY(w.settingsWin->isVisible());
+    auto* factor = w.settingsWin->findChild<QDoubleSpinBox*>("dsb_difffact");
+    QVERIFY(factor);
+    QCOMPARE(factor->value(), 1.8);
+    QCOMPARE(factor->minimum(), 0.1);
+    QCOMPARE(factor->maximum(), 10.0);
+    QCOMPARE(factor->singleStep(), 0.05);
+    const int before = w.recalculationCount();
+    factor->setValue(2.5);
+    QCOMPARE(w.recalculationCount(), before + 1);
+    QCOMPARE(w.cam1.getDiffFactor(), 2.5);
+    QCOMPARE(w.cam2.getDiffFactor(), 2.5);
+    // Cancel only closes; the value stays in force.
+    QTest::keyClick(w.settingsWin, Qt::Key_Escape);
+    QVERIFY(!w.settingsWin->isVisible());
+    QCOMPARE(w.settingsWin->diffractionFactor(), 2.5);
+}
+
+void TestMainWin::oneRepaintPerUserAction()
+{
+    mainWin& w = *window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    PaintCounter counter;
+    w.graphWidget->installEventFilter(&counter);
+    QCoreApplication::processEvents();
+
+    counter.paints = 0;
+    int before = w.recalculationCount();
+    w.horizontalSlider->setValue(41);
+    QCOMPARE(counter.paints, 1);
+    QCOMPARE(w.recalculationCount(), before + 1);
+    QCOMPARE(w.c1_fdist->value(), 5.1);
+
+    w.switchpromode();
+    w.boxC2->setChecked(true);
+    const auto oneAction = [&](const char* what, auto action) {
+        counter.paints = 0;
+        const int start = w.recalculationCount();
+        action();
+        QVERIFY2(counter.paints == 1, what);
+        QVERIFY2(w.recalculationCount() == start + 1, what);
+    };
+    oneAction("copy", [&] { QTest::mouseClick(w.cpR, Qt::LeftButton); });
+    w.c2_fdist->setValue(8);
+    oneAction("swap", [&] { QTest::mouseClick(w.swpLR, Qt::LeftButton); });
+    oneAction("focus plane", [&] { QTest::mouseClick(w.distanceFP, Qt::LeftButton); });
+    oneAction("camera distance", [&] { QTest::mouseClick(w.distanceCam, Qt::LeftButton); });
+    oneAction("mode switch", [&] { w.actionMode->trigger(); });
+}
+
+void TestMainWin::scaleFitMovesFocus()
+{
+    mainWin& w = *window;
+    w.switchpromode();
+    w.c1_cocSet->setCurrentIndex(0);
+    w.c1_cropC->setCurrentIndex(3);
+    w.c1_fdist->setValue(5);
+    w.dsb_repScale->setValue(50);
+    QVERIFY(w.rb_repScaleDist->isChecked());
+    w.setScale();
+    QVERIFY2(std::fabs(w.c1_fdist->value() - 2.55) < 0.006,
+             qPrintable(QString::number(w.c1_fdist->value())));
+}
+
+void TestMainWin::dialogsBehave()
+{
+    mainWin& w = *window;
+    QVERIFY(!w.eqWin->isVisible());
+    auto* table = w.eqWin->findChild<QTableWidget*>("tableWidget");
+    QCOMPARE(table->columnCount(), 9);
+    QCOMPARE(table->rowCount(), 3);
+    auto* lenses = w.eqWin->findChild<QSpinBox*>("spinBox");
+    lenses->setValue(0);
+    QCOMPARE(lenses->value(), 1);
+    QCOMPARE(table->rowCount(), 1);
+
+    QVERIFY(!w.optiWin->isVisible());
+    QCOMPARE(w.optiWin->windowTitle(), QString("Auto optimizer"));
+    w.optiWin->table->setItem(0, 0, new QTableWidgetItem("3"));
+    w.optiWin->count->setValue(3);
+    w.optiWin->table->setItem(1, 0, new QTableWidgetItem("4"));
+    w.optiWin->table->setItem(2, 0, new QTableWidgetItem("5"));
+    w.optiWin->count->setValue(1);
+    w.optiWin->count->setValue(3);
+    QCOMPARE(w.optiWin->table->rowCount(), 3);
+    QVERIFY(w.optiWin->table->item(0, 0));
+    QVERIFY(!w.optiWin->table->item(1, 0));
+    QVERIFY(!w.optiWin->table->item(2, 0));
+}
+
+ZIDOV_GUITEST_MAIN(TestMainWin)
+#include "tst_mainwin.moc"

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <QtTest>
+
+#include <iostream>
+#include <sstream>
+
+// Runs GUI tests headless unless the caller chose a platform.
+#define ZIDOV_GUITEST_MAIN(TestClass)                                                              \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        QApplication app(argc, argv);                                                              \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
+
+// The model and main window write trace lines; tests that do not read them keep them quiet.
+class QuietStdout
+{
+public:
+    QuietStdout() : previous(std::cout.rdbuf(buffer.rdbuf())) {}
+    ~QuietStdout() { std::cout.rdbuf(previous); }
+    QuietStdout(const QuietStdout&) = delete;
+    QuietStdout& operator=(const QuietStdout&) = delete;
+    std::string text() const { return buffer.str(); }
+
+private:
+    std::ostringstream buffer;
+    std::streambuf* previous;
+};
+
+// Answers the next modal dialog (message box, file dialog) with the given action, and
+// records its text; fails loudly if a test leaves one unanswered.
+class ModalAnswerer : public QObject
+{
+public:
+    // action receives the active modal widget and must close it.
+    template <typename Action> explicit ModalAnswerer(Action action, int timeoutMs = 5000)
+    {
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, this, [this, action]() {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            seen = true;
+            title = modal->windowTitle();
+            action(modal);
+        });
+        timer.start();
+        QTimer::singleShot(timeoutMs, this, [this]() { timer.stop(); });
+    }
+    bool seen = false;
+    QString title;
+
+private:
+    QTimer timer;
+};

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "settings.h"
+
+#include "mainwin.h"
+#include "ui_settings.h"
+
+Settings::Settings(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::Settings>())
+{
+    ui->setupUi(this);
+}
+
+Settings::~Settings() = default;
+
+double Settings::diffractionFactor() const
+{
+    return ui->dsb_difffact->value();
+}
+
+void Settings::on_dsb_difffact_valueChanged(double)
+{
+    if (mainWindow)
+        mainWindow->run();
+}

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class Settings;
+}
+class mainWin;
+
+// The one program-wide setting: the diffraction spot diameter factor. Every change takes
+// effect at once, so Ok and Cancel only close the dialog.
+class Settings : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit Settings(QWidget* parent = nullptr);
+    ~Settings() override;
+
+    void setMainWindow(mainWin* window) { mainWindow = window; }
+    double diffractionFactor() const;
+
+private slots:
+    void on_dsb_difffact_valueChanged(double);
+
+private:
+    std::unique_ptr<Ui::Settings> ui;
+    mainWin* mainWindow = nullptr;
+};
