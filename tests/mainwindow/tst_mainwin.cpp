@@ -96,6 +96,8 @@ void TestMainWin::startsInSimpleMode()
     mainWin& w = *window;
     QCOMPARE(w.expertMode, 0);
     QCOMPARE(w.windowTitle(), QString("Zidov"));
+    QVERIFY(!w.windowIcon().isNull());
+    QVERIFY(w.windowIcon().availableSizes().contains(QSize(48, 48)));
     QCOMPARE(w.version, QString("0.14ruri"));
     QVERIFY(w.fileName.isEmpty() && !w.fileName.isNull());
     QCOMPARE(w.horizontalSlider->value(), 40);

@@ -1,0 +1,20 @@
+# SPDX-License-Identifier: MIT
+# Installs the build into a scratch prefix and checks that a desktop finds everything.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+set(expected
+    bin/Zidov
+    share/applications/org.zidov.Zidov.desktop
+    share/metainfo/org.zidov.Zidov.metainfo.xml
+    share/icons/hicolor/48x48/apps/org.zidov.Zidov.png
+    share/icons/hicolor/256x256/apps/org.zidov.Zidov.png
+    share/icons/hicolor/scalable/apps/org.zidov.Zidov.svg)
+foreach(path ${expected})
+    if(NOT EXISTS ${PREFIX}/${path})
+        message(FATAL_ERROR "missing after install: ${path}")
+    endif()
+endforeach()
