@@ -20,6 +20,11 @@ bool displayAvailable()
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
+
+QString installedCatalogueDir()
+{
+    return QCoreApplication::applicationDirPath() + QLatin1String("/../share/zidov/translations");
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -36,8 +41,10 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QTranslator translator;
     if (wantsGerman(argc > 0 ? argv[0] : nullptr)) {
-        // A missing catalogue is not an error: the program then runs in English.
-        (void)translator.load(germanCatalogueName());
+        // A missing catalogue is not an error: the program then runs in English. The current
+        // directory comes first; an installed program also finds the catalogue it shipped with.
+        if (!translator.load(germanCatalogueName()))
+            (void)translator.load(germanCatalogueName(), installedCatalogueDir());
         QCoreApplication::installTranslator(&translator);
     }
     mainWin window;
