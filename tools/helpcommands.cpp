@@ -1,9 +1,48 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
+#include "helppages.h"
 #include "mainwin.h"
 
-void mainWin::about() {}
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
 
-void mainWin::help() {}
+namespace {
+QString docsFolder()
+{
+    return HelpPages::docsFolder(QCoreApplication::applicationDirPath());
+}
+} // namespace
 
-void mainWin::tutorial() {}
+void mainWin::about()
+{
+    QMessageBox box;
+    box.addButton(QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setText(tr("Zidov %1\n\n"
+                   "Zidov compares the out-of-focus blur of two camera and lens setups over the "
+                   "distance of the subject. For every distance it computes the relative blur zc, "
+                   "the diameter of the blur spot divided by the circle of confusion, draws both "
+                   "curves with their depth of field, and can fit focus distance and aperture to "
+                   "the blur you want.\n\n"
+                   "Copyright (c) 2026 The Zidov developers\n"
+                   "Released under the MIT licence.\n\n"
+                   "Qt version %2")
+                    .arg(version, QString::fromLatin1(qVersion())));
+    box.setIcon(QMessageBox::Information);
+    box.setWindowTitle(QStringLiteral("Zidov"));
+    box.exec();
+}
+
+void mainWin::tutorial()
+{
+    QDesktopServices::openUrl(
+        QUrl(HelpPages::address(tr("%1/links/ZidovTutorial.html"), docsFolder())));
+}
+
+void mainWin::help()
+{
+    const QString base = HelpPages::address(tr("%1/links/Zidov"), docsFolder());
+    QDesktopServices::openUrl(QUrl(base + version + QLatin1String(".html")));
+}

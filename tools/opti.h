@@ -2,6 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
+#include "optimizer.h"
+#include "searchrandom.h"
 #include "ui_opti.h"
 
 #include <QDialog>
@@ -16,6 +18,10 @@ class opti : public QDialog, public Ui_opti
 public:
     explicit opti(mainWin* window);
 
+    // The table's rows as the search reads them: blank or non-numeric cells count as 0, and
+    // a wanted zc of exactly 0 becomes 0.0001 so that it stays a usable ratio.
+    ReferenceTable referenceTable() const;
+
 public slots:
     void run();
     void hideWin();
@@ -23,4 +29,6 @@ public slots:
 
 private:
     mainWin* mainWindow;
+    // Lives as long as the dialog, so a second Apply continues the sequence.
+    SearchRandom random;
 };

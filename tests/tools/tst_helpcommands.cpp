@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "guitest.h"
+#include "helppages.h"
+#include "mainwin.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+// Takes the addresses the program hands to the desktop instead of starting a browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void openUrl(const QUrl& url) { urls << url; }
+};
+
+// Sends help to a web page, as a translation may do.
+class WebHelpTranslator : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* sourceText, const char*, int) const override
+    {
+        if (QByteArray(context) == "mainWin" && QByteArray(sourceText) == "%1/links/Zidov")
+            return QStringLiteral("https://example.org/de/links/Zidov");
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+QString readFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+bool makePath(const QString& path)
+{
+    return QDir().mkpath(path);
+}
+} // namespace
+
+class TestHelpCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void aboutBox();
+    void pagesOpenFromTheirFolder_data();
+    void pagesOpenFromTheirFolder();
+    void pagesAreSelfContained_data();
+    void pagesAreSelfContained();
+    void translationCanSendHelpElsewhere();
+    void docsFolderLayouts_data();
+    void docsFolderLayouts();
+    void addressSurvivesOddFolderNames_data();
+    void addressSurvivesOddFolderNames();
+
+private:
+    std::unique_ptr<QuietStdout> quiet;
+    std::unique_ptr<mainWin> window;
+    UrlCatcher catcher;
+};
+
+void TestHelpCommands::init()
+{
+    quiet = std::make_unique<QuietStdout>();
+    window = std::make_unique<mainWin>();
+    catcher.urls.clear();
+    QDesktopServices::setUrlHandler("file", &catcher, "openUrl");
+    QDesktopServices::setUrlHandler("https", &catcher, "openUrl");
+}
+
+void TestHelpCommands::cleanup()
+{
+    QDesktopServices::unsetUrlHandler("file");
+    QDesktopServices::unsetUrlHandler("https");
+    window.reset();
+    quiet.reset();
+}
+
+void TestHelpCommands::aboutBox()
+{
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QMessageBox::StandardButton> buttons;
+    bool okIsDefault = false;
+    bool hasParent = true;
+    ModalAnswerer answerer([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box) {
+            text = box->text();
+            icon = box->icon();
+            for (QAbstractButton* button : box->buttons())
+                buttons << box->standardButton(button);
+            okIsDefault = box->defaultButton() == box->button(QMessageBox::Ok);
+            hasParent = box->parentWidget() != nullptr;
+        }
+        modal->close();
+    });
+    window->actionAbout->trigger();
+
+    QVERIFY(answerer.seen);
+    QCOMPARE(answerer.title, QString("Zidov"));
+    QCOMPARE(icon, QMessageBox::Information);
+    QCOMPARE(buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
+    QVERIFY(okIsDefault);
+    QVERIFY(!hasParent);
+    QVERIFY2(text.startsWith("Zidov 0.14ruri\n"), qPrintable(text));
+    QVERIFY(text.contains("relative blur zc"));
+    QVERIFY(text.contains("MIT licence"));
+    QVERIFY(text.contains(QString("Qt version ") + qVersion()));
+}
+
+void TestHelpCommands::pagesOpenFromTheirFolder_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("page");
+
+    QTest::newRow("Help") << "Help"
+                          << "Zidov0.14ruri.html";
+    QTest::newRow("Tutorial") << "Tutorial"
+                              << "ZidovTutorial.html";
+}
+
+void TestHelpCommands::pagesOpenFromTheirFolder()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, page);
+
+    // This test sits beside the program in the build folder, so it finds the pages the way
+    // the program does; the current directory must not matter.
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(QDir::tempPath());
+    for (QAction* action : window->menuHelp->actions()) {
+        if (action->text() == command)
+            action->trigger();
+    }
+    QDir::setCurrent(previous);
+
+    QCOMPARE(catcher.urls.size(), 1);
+    const QUrl url = catcher.urls.first();
+    QVERIFY2(url.isLocalFile(), qPrintable(url.toString()));
+    QCOMPARE(url.path().section('/', -2), "links/" + page);
+    const QString file = url.toLocalFile();
+    QVERIFY2(QFileInfo(file).isFile(), qPrintable(file));
+    QCOMPARE(QFileInfo(file).canonicalPath(),
+             QFileInfo(QCoreApplication::applicationDirPath() + "/docs/links").canonicalFilePath());
+}
+
+void TestHelpCommands::pagesAreSelfContained_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::newRow("help page") << "Zidov0.14ruri.html";
+    QTest::newRow("tutorial") << "ZidovTutorial.html";
+}
+
+void TestHelpCommands::pagesAreSelfContained()
+{
+    QFETCH(QString, page);
+
+    const QString folder = HelpPages::docsFolder(QCoreApplication::applicationDirPath());
+    const QString html = readFile(folder + "/links/" + page);
+    QVERIFY2(!html.isEmpty(), qPrintable(folder));
+    QVERIFY(html.startsWith("<!DOCTYPE html>"));
+    QVERIFY(html.contains("<meta charset=\"utf-8\">"));
+    // Works offline: nothing is fetched from elsewhere.
+    QVERIFY(!html.contains("://"));
+    QVERIFY(!html.contains(" src="));
+    QVERIFY(!html.contains("@import"));
+
+    // Every link leads to an anchor of the page or to the other page.
+    const QRegularExpression link("href=\"([^\"]*)\"");
+    int links = 0;
+    for (const QRegularExpressionMatch& match : link.globalMatch(html)) {
+        const QString target = match.captured(1);
+        ++links;
+        if (target.startsWith('#'))
+            QVERIFY2(html.contains("id=\"" + target.mid(1) + "\""), qPrintable(target));
+        else
+            QVERIFY2(QFileInfo::exists(folder + "/links/" + target), qPrintable(target));
+    }
+    QVERIFY(links > 0);
+}
+
+void TestHelpCommands::translationCanSendHelpElsewhere()
+{
+    WebHelpTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    window->help();
+    window->tutorial();
+    QCoreApplication::removeTranslator(&translator);
+
+    QCOMPARE(catcher.urls.size(), 2);
+    QCOMPARE(catcher.urls[0], QUrl("https://example.org/de/links/Zidov0.14ruri.html"));
+    QVERIFY(catcher.urls[1].toLocalFile().endsWith("/docs/links/ZidovTutorial.html"));
+}
+
+void TestHelpCommands::docsFolderLayouts_data()
+{
+    QTest::addColumn<QStringList>("pageFolders");
+    QTest::addColumn<QString>("expected");
+
+    // Folders relative to a prefix; the executable is in <prefix>/bin.
+    QTest::newRow("build tree") << QStringList{"bin/docs/links"} << "bin/docs";
+    QTest::newRow("installed") << QStringList{"share/zidov/docs/links"} << "share/zidov/docs";
+    QTest::newRow("build tree wins over an installed copy")
+        << QStringList{"bin/docs/links", "share/zidov/docs/links"} << "bin/docs";
+    QTest::newRow("docs without pages") << QStringList{"bin/docs"} << "share/zidov/docs";
+    QTest::newRow("no pages anywhere") << QStringList{} << "share/zidov/docs";
+}
+
+void TestHelpCommands::docsFolderLayouts()
+{
+    QFETCH(QStringList, pageFolders);
+    QFETCH(QString, expected);
+
+    QTemporaryDir prefix;
+    QVERIFY(prefix.isValid());
+    QVERIFY(makePath(prefix.filePath("bin")));
+    for (const QString& folder : pageFolders)
+        QVERIFY(makePath(prefix.filePath(folder)));
+    QCOMPARE(HelpPages::docsFolder(prefix.filePath("bin")),
+             QDir::cleanPath(prefix.filePath(expected)));
+}
+
+void TestHelpCommands::addressSurvivesOddFolderNames_data()
+{
+    QTest::addColumn<QString>("folderName");
+    QTest::newRow("blank") << "My Programs";
+    QTest::newRow("hash and question mark") << "C# tools?";
+    QTest::newRow("percent sign") << "100%25 sharp";
+    QTest::newRow("non-ASCII") << QString::fromUtf8("Schärfentiefe");
+}
+
+void TestHelpCommands::addressSurvivesOddFolderNames()
+{
+    QFETCH(QString, folderName);
+
+    const QString folder = QDir::tempPath() + '/' + folderName + "/docs";
+    const QUrl url(HelpPages::address("%1/links/ZidovTutorial.html", folder));
+    QVERIFY(url.isValid());
+    QCOMPARE(url.toLocalFile(), folder + "/links/ZidovTutorial.html");
+    QCOMPARE(HelpPages::address("https://example.org/help.html", folder),
+             QString("https://example.org/help.html"));
+}
+
+ZIDOV_GUITEST_MAIN(TestHelpCommands)
+#include "tst_helpcommands.moc"
