@@ -41,6 +41,13 @@ QString describe(Field field)
     return tr("Camera %1, %2").arg(field.camera).arg(name);
 }
 
+QString capitalised(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
 // Reads fields in file order and stops at the first one that is missing or unusable,
 // remembering where it started and why it was refused.
 class FieldReader
@@ -76,10 +83,11 @@ public:
         const QString what = std::isnan(value) ? QStringLiteral("NaN")
                              : value > 0       ? QStringLiteral("+infinity")
                                                : QStringLiteral("-infinity");
-        return fail(DecodeError::NotFinite, tr("%1 (byte %2) holds %3, which is not a number.")
-                                                .arg(describe(field))
-                                                .arg(start)
-                                                .arg(what));
+        return fail(DecodeError::NotFinite,
+                    tr("%1 (byte %2) holds %3, which is not a finite number.")
+                        .arg(capitalised(describe(field)))
+                        .arg(start)
+                        .arg(what));
     }
 
     bool readIndex(qint32& value, int count, Field field)
@@ -90,7 +98,7 @@ public:
             return true;
         return fail(DecodeError::IndexOutOfRange,
                     tr("%1 (byte %2) holds the list index %3, but only 0 to %4 exist.")
-                        .arg(describe(field))
+                        .arg(capitalised(describe(field)))
                         .arg(start)
                         .arg(value)
                         .arg(count - 1));

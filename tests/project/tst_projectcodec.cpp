@@ -226,7 +226,7 @@ void TestProjectCodec::unusableValues_data()
         "Camera 1, pixel count");
     row("third form factor", 105 + 67, intBytes(2), DecodeError::IndexOutOfRange,
         "Camera 2, form factor");
-    row("NaN left border", 8, doubleBytes(nan), DecodeError::NotFinite, "left border");
+    row("NaN left border", 8, doubleBytes(nan), DecodeError::NotFinite, "Left border");
     row("NaN focus distance", 26 + 5, doubleBytes(nan), DecodeError::NotFinite,
         "Camera 1, focus distance");
     row("infinite aperture", 26 + 13, doubleBytes(inf), DecodeError::NotFinite,
