@@ -101,6 +101,11 @@ private slots:
     void on_actionEquivalency_Calculator_triggered();
 
 public:
+    // The file commands without their dialogs; an empty name (a cancelled dialog) does
+    // nothing. Both report failures in a message box and return whether they succeeded.
+    bool saveTo(const QString& name);
+    bool loadFrom(const QString& name);
+
     void applySliders();
     void setSliderDefaults();
     void setC1CropByCoc();

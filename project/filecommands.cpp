@@ -1,9 +1,94 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
 #include "mainwin.h"
+#include "projectcodec.h"
+#include "projectcontrols.h"
+#include "projectfile.h"
 
-void mainWin::load() {}
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
 
-void mainWin::save() {}
+#include <iostream>
 
-void mainWin::saveAs() {}
+namespace {
+
+const QString projectFilter = QStringLiteral("Zidov (*.mvx)");
+
+QString askSaveName(mainWin* window)
+{
+    return QFileDialog::getSaveFileName(window, mainWin::tr("Save File"), QDir::currentPath(),
+                                        projectFilter);
+}
+
+void warn(const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Zidov"), text, QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+}
+
+} // namespace
+
+void mainWin::load()
+{
+    loadFrom(
+        QFileDialog::getOpenFileName(this, tr("Open File"), QDir::currentPath(), projectFilter));
+}
+
+void mainWin::save()
+{
+    saveTo(fileName.isEmpty() ? askSaveName(this) : fileName);
+}
+
+void mainWin::saveAs()
+{
+    saveTo(askSaveName(this));
+}
+
+bool mainWin::saveTo(const QString& name)
+{
+    // A cancelled dialog keeps the current project, so the next Save still goes there.
+    if (name.isEmpty())
+        return false;
+    QString error;
+    if (!ProjectFile::write(name, ProjectCodec::encode(projectFromControls(*this)), error)) {
+        warn(tr("Could not save the project file:\n") + name + QLatin1String("\n\n") + error);
+        return false;
+    }
+    fileName = name;
+    setWindowTitle(QLatin1String("Zidov ") + name);
+    return true;
+}
+
+bool mainWin::loadFrom(const QString& name)
+{
+    if (name.isEmpty())
+        return false;
+    const ProjectFile::ReadResult file = ProjectFile::read(name);
+    if (!file.error.isEmpty()) {
+        warn(tr("Could not open the project file:\n") + name + QLatin1String("\n\n") + file.error);
+        return false;
+    }
+    // The whole file is checked first: a refused file changes no control, not even the
+    // mode, and leaves the current project's name in place.
+    const ProjectCodec::DecodeResult decoded = ProjectCodec::decode(file.bytes);
+    if (!decoded.ok()) {
+        if (decoded.versionRead)
+            traceVersion(std::cout, decoded.record.version);
+        if (decoded.error == ProjectCodec::DecodeError::WrongVersion)
+            warn(tr("Wrong file version:\n") + name);
+        else
+            warn(tr("Damaged project file:\n") + name + QLatin1String("\n\n") + decoded.message);
+        return false;
+    }
+
+    RecalcBatch batch(this);
+    if (expertMode == 0)
+        switchpromode();
+    fileName = name;
+    setWindowTitle(QLatin1String("Zidov - ") + name);
+    applyProjectToControls(*this, decoded.record, std::cout);
+    run();
+    return true;
+}

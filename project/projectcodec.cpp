@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "projectcodec.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QIODevice>
+
+#include <cmath>
+
+namespace ProjectCodec {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("mainWin", text);
+}
+
+// Files written by every version so far are Qt 4 streams; pinning the stream version
+// keeps the bytes identical whatever Qt builds the program.
+void configure(QDataStream& stream)
+{
+    stream.setVersion(QDataStream::Qt_4_6);
+    stream.setByteOrder(QDataStream::BigEndian);
+    stream.setFloatingPointPrecision(QDataStream::DoublePrecision);
+}
+
+// Names a field for messages; camera 0 is the file header.
+struct Field
+{
+    int camera;
+    const char* name;
+};
+
+QString describe(Field field)
+{
+    const QString name = tr(field.name);
+    if (field.camera == 0)
+        return name;
+    return tr("Camera %1, %2").arg(field.camera).arg(name);
+}
+
+QString capitalised(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+// Reads fields in file order and stops at the first one that is missing or unusable,
+// remembering where it started and why it was refused.
+class FieldReader
+{
+public:
+    FieldReader(const QByteArray& bytes, DecodeResult& result_)
+        : stream(bytes), size(bytes.size()), result(result_)
+    {
+        configure(stream);
+    }
+
+    template <typename T> bool read(T& value, Field field)
+    {
+        if (!result.ok())
+            return false;
+        start = int(stream.device()->pos());
+        stream >> value;
+        if (stream.status() == QDataStream::Ok)
+            return true;
+        return fail(DecodeError::EndsEarly,
+                    tr("The file ends after %1 bytes; %2, stored from byte %3 on, is missing.")
+                        .arg(size)
+                        .arg(describe(field))
+                        .arg(start));
+    }
+
+    bool readFinite(double& value, Field field)
+    {
+        if (!read(value, field))
+            return false;
+        if (std::isfinite(value))
+            return true;
+        const QString what = std::isnan(value) ? QStringLiteral("NaN")
+                             : value > 0       ? QStringLiteral("+infinity")
+                                               : QStringLiteral("-infinity");
+        return fail(DecodeError::NotFinite,
+                    tr("%1 (byte %2) holds %3, which is not a finite number.")
+                        .arg(capitalised(describe(field)))
+                        .arg(start)
+                        .arg(what));
+    }
+
+    bool readIndex(qint32& value, int count, Field field)
+    {
+        if (!read(value, field))
+            return false;
+        if (value >= 0 && value < count)
+            return true;
+        return fail(DecodeError::IndexOutOfRange,
+                    tr("%1 (byte %2) holds the list index %3, but only 0 to %4 exist.")
+                        .arg(capitalised(describe(field)))
+                        .arg(start)
+                        .arg(value)
+                        .arg(count - 1));
+    }
+
+    bool fail(DecodeError error, const QString& message)
+    {
+        result.error = error;
+        result.offset = start;
+        result.message = message;
+        return false;
+    }
+
+private:
+    QDataStream stream;
+    const int size;
+    DecodeResult& result;
+    int start = 0;
+};
+
+void readCamera(FieldReader& in, CameraRecord& c, int camera, bool withLensQuality)
+{
+    in.readIndex(c.cocMode, cocModeCount, {camera, QT_TRANSLATE_NOOP("mainWin", "CoC mode")});
+    in.read(c.switchedOn, {camera, QT_TRANSLATE_NOOP("mainWin", "switched on")});
+    in.readFinite(c.focusDistance, {camera, QT_TRANSLATE_NOOP("mainWin", "focus distance")});
+    in.readFinite(c.aperture, {camera, QT_TRANSLATE_NOOP("mainWin", "aperture")});
+    in.readFinite(c.focalLength, {camera, QT_TRANSLATE_NOOP("mainWin", "focal length")});
+    in.readFinite(c.circleOfConfusion,
+                  {camera, QT_TRANSLATE_NOOP("mainWin", "circle of confusion")});
+    if (withLensQuality)
+        in.readFinite(c.lensQuality, {camera, QT_TRANSLATE_NOOP("mainWin", "lens quality")});
+    else
+        c.lensQuality = perfectLensQuality;
+    in.read(c.withDiffraction, {camera, QT_TRANSLATE_NOOP("mainWin", "diffraction switch")});
+    in.read(c.lockMagnification,
+            {camera, QT_TRANSLATE_NOOP("mainWin", "lock magnification switch")});
+    in.readIndex(c.cropFactorFormat, sensorFormatCount,
+                 {camera, QT_TRANSLATE_NOOP("mainWin", "sensor format for the crop factor")});
+    in.readIndex(c.pixelSizeFormat, sensorFormatCount,
+                 {camera, QT_TRANSLATE_NOOP("mainWin", "sensor format for the pixel size")});
+    in.readIndex(c.pixelCountPreset, pixelCountPresetCount,
+                 {camera, QT_TRANSLATE_NOOP("mainWin", "pixel count")});
+    in.readFinite(c.viewDistance, {camera, QT_TRANSLATE_NOOP("mainWin", "view distance")});
+    in.readIndex(c.formFactor, formFactorCount,
+                 {camera, QT_TRANSLATE_NOOP("mainWin", "form factor")});
+    in.readFinite(c.imageWidth, {camera, QT_TRANSLATE_NOOP("mainWin", "image width")});
+}
+
+void writeCamera(QDataStream& out, const CameraRecord& c)
+{
+    // The lens quality sits between the CoC and the check boxes: it was appended to the
+    // camera's numbers when version 1.3 introduced it.
+    out << c.cocMode << c.switchedOn << c.focusDistance << c.aperture << c.focalLength
+        << c.circleOfConfusion << c.lensQuality << c.withDiffraction << c.lockMagnification
+        << c.cropFactorFormat << c.pixelSizeFormat << c.pixelCountPreset << c.viewDistance
+        << c.formFactor << c.imageWidth;
+}
+
+} // namespace
+
+DecodeResult decode(const QByteArray& bytes)
+{
+    DecodeResult result;
+    FieldReader in(bytes, result);
+    ProjectRecord& r = result.record;
+
+    if (!in.read(r.version, {0, QT_TRANSLATE_NOOP("mainWin", "format version")}))
+        return result;
+    result.versionRead = true;
+    // Exact comparison: the versions are written as these very constants.
+    const bool current = r.version == currentVersion;
+    if (!current && r.version != previousVersion) {
+        in.fail(DecodeError::WrongVersion,
+                tr("The format version %1 is neither 1.2 nor 1.3.").arg(r.version));
+        return result;
+    }
+
+    in.readFinite(r.leftBorder, {0, QT_TRANSLATE_NOOP("mainWin", "left border")});
+    in.read(r.distanceFromCamera, {0, QT_TRANSLATE_NOOP("mainWin", "distance from camera")});
+    in.read(r.distanceFromFocusPlane,
+            {0, QT_TRANSLATE_NOOP("mainWin", "distance from focus plane")});
+    in.read(r.distanceScale, {0, QT_TRANSLATE_NOOP("mainWin", "distance scale")});
+    in.read(r.zcScale, {0, QT_TRANSLATE_NOOP("mainWin", "zc scale")});
+    readCamera(in, r.camera1, 1, current);
+    readCamera(in, r.camera2, 2, current);
+    return result;
+}
+
+QByteArray encode(const ProjectRecord& record)
+{
+    QByteArray bytes;
+    bytes.reserve(currentFileSize);
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    configure(out);
+    out << currentVersion << record.leftBorder << record.distanceFromCamera
+        << record.distanceFromFocusPlane << record.distanceScale << record.zcScale;
+    writeCamera(out, record.camera1);
+    writeCamera(out, record.camera2);
+    return bytes;
+}
+
+} // namespace ProjectCodec

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#pragma once
+
+#include "projectrecord.h"
+
+#include <ostream>
+
+class mainWin;
+
+// The stored controls of the main window read into a record, and a record written back.
+ProjectRecord projectFromControls(mainWin& window);
+
+// Writes the record into the controls in file order, one trace line per value. The order
+// is part of the format's behaviour: setting the distance reference resets the left
+// border from the focus distances shown at that moment, i.e. those from before the load.
+void applyProjectToControls(mainWin& window, const ProjectRecord& record, std::ostream& trace);
+
+// The first trace line of a load, also written for a file refused for its version.
+void traceVersion(std::ostream& trace, double version);

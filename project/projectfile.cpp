@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "projectfile.h"
+
+#include "projectcodec.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace ProjectFile {
+
+ReadResult read(const QString& name)
+{
+    ReadResult result;
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = file.errorString();
+        return result;
+    }
+    result.bytes = file.read(ProjectCodec::currentFileSize);
+    if (file.error() != QFileDevice::NoError) {
+        result.error = file.errorString();
+        result.bytes.clear();
+    }
+    return result;
+}
+
+bool write(const QString& name, const QByteArray& bytes, QString& error)
+{
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    // The bytes sit in the device's buffer until flushed. commit() flushes too, but it
+    // ignores a failed flush (Qt 6.4 renames a short temporary file over the target when
+    // the disk fills up), so the flush is done and checked here.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace ProjectFile

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Project files on disk: reading the bytes and replacing a file without ever leaving a
+// half-written one behind.
+namespace ProjectFile {
+
+struct ReadResult
+{
+    QByteArray bytes;
+    // Why the file could not be read; empty on success.
+    QString error;
+};
+
+// Reads no more than a project can hold, so picking a huge file by mistake costs nothing;
+// bytes after the last field are ignored anyway.
+ReadResult read(const QString& name);
+
+// Writes to a temporary file beside the target and renames it over the target only once
+// every byte is on disk, so a full disk or a lost permission keeps the previous file whole.
+// Returns false and sets error on failure.
+bool write(const QString& name, const QByteArray& bytes, QString& error);
+
+} // namespace ProjectFile

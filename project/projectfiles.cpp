@@ -1,2 +1,0 @@
-// SPDX-License-Identifier: MIT
-// Copyright (c) 2026 The Zidov developers

@@ -1,0 +1,351 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "projectbytes.h"
+#include "projectcodec.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+using ProjectCodec::DecodeError;
+
+Q_DECLARE_METATYPE(ProjectCodec::DecodeError)
+
+namespace {
+
+CameraRecord recordOf(const CameraBytes& c)
+{
+    CameraRecord r;
+    r.cocMode = c.cocMode;
+    r.switchedOn = c.on != 0;
+    r.focusDistance = c.fdist;
+    r.aperture = c.aperture;
+    r.focalLength = c.flength;
+    r.circleOfConfusion = c.coc;
+    r.lensQuality = c.lensQuality;
+    r.withDiffraction = c.diffraction != 0;
+    r.lockMagnification = c.lockMag != 0;
+    r.cropFactorFormat = c.cropC;
+    r.pixelSizeFormat = c.crop;
+    r.pixelCountPreset = c.quality;
+    r.viewDistance = c.distD;
+    r.formFactor = c.formD;
+    r.imageWidth = c.widthD;
+    return r;
+}
+
+ProjectRecord goldenRecord()
+{
+    ProjectRecord r;
+    r.version = 1.3;
+    r.leftBorder = 7.5;
+    r.distanceFromCamera = true;
+    r.distanceFromFocusPlane = false;
+    r.distanceScale = 20;
+    r.zcScale = 50;
+    r.camera1 = recordOf(goldenCamera1);
+    r.camera2 = recordOf(goldenCamera2);
+    return r;
+}
+
+// Where each field starts, from the format's tables.
+QList<int> fieldStarts(bool current)
+{
+    QList<int> starts{0, 8, 16, 17, 18, 22};
+    const QList<int> block =
+        current ? QList<int>{0, 4, 5, 13, 21, 29, 37, 45, 46, 47, 51, 55, 59, 67, 71}
+                : QList<int>{0, 4, 5, 13, 21, 29, 37, 38, 39, 43, 47, 51, 59, 63};
+    const int blockSize = current ? 79 : 71;
+    for (int camera = 0; camera < 2; ++camera)
+        for (int offset : block)
+            starts << 26 + camera * blockSize + offset;
+    return starts;
+}
+
+QByteArray patched(QByteArray bytes, int offset, const QByteArray& value)
+{
+    bytes.replace(offset, value.size(), value);
+    return bytes;
+}
+
+QByteArray doubleBytes(double value)
+{
+    return FileBytes().f64(value).bytes;
+}
+
+QByteArray intBytes(qint32 value)
+{
+    return FileBytes().i32(value).bytes;
+}
+
+// What a decoder may hand on: only values every control and table can take.
+bool usable(const ProjectRecord& r)
+{
+    const auto cameraUsable = [](const CameraRecord& c) {
+        return c.cocMode >= 0 && c.cocMode < 4 && c.cropFactorFormat >= 0 &&
+               c.cropFactorFormat < 15 && c.pixelSizeFormat >= 0 && c.pixelSizeFormat < 15 &&
+               c.pixelCountPreset >= 0 && c.pixelCountPreset < 15 && c.formFactor >= 0 &&
+               c.formFactor < 2 && std::isfinite(c.focusDistance) && std::isfinite(c.aperture) &&
+               std::isfinite(c.focalLength) && std::isfinite(c.circleOfConfusion) &&
+               std::isfinite(c.lensQuality) && std::isfinite(c.viewDistance) &&
+               std::isfinite(c.imageWidth);
+    };
+    return (r.version == 1.2 || r.version == 1.3) && std::isfinite(r.leftBorder) &&
+           cameraUsable(r.camera1) && cameraUsable(r.camera2);
+}
+
+} // namespace
+
+class TestProjectCodec : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void encodesTheGoldenFile();
+    void decodesTheGoldenFile();
+    void decodesThePreviousVersion();
+    void wrongVersions_data();
+    void wrongVersions();
+    void everyCutIsReported_data();
+    void everyCutIsReported();
+    void unusableValues_data();
+    void unusableValues();
+    void toleratedBytes_data();
+    void toleratedBytes();
+    void randomBytesNeverPassUnusableValues();
+    void damagedGoldenFiles();
+};
+
+void TestProjectCodec::encodesTheGoldenFile()
+{
+    const QByteArray bytes = ProjectCodec::encode(goldenRecord());
+    QCOMPARE(bytes.size(), 184);
+    QCOMPARE(bytes.left(8).toHex(' '), QByteArray("3f f4 cc cc cc cc cc cd"));
+    QCOMPARE(bytes.toHex(' '), goldenFile().toHex(' '));
+
+    // A record read from an older file is written in the current version.
+    ProjectRecord old = goldenRecord();
+    old.version = 1.2;
+    QCOMPARE(ProjectCodec::encode(old), goldenFile());
+}
+
+void TestProjectCodec::decodesTheGoldenFile()
+{
+    const ProjectCodec::DecodeResult result = ProjectCodec::decode(goldenFile());
+    QVERIFY2(result.ok(), qPrintable(result.message));
+    QVERIFY(result.versionRead);
+    QCOMPARE(result.offset, -1);
+    QVERIFY(result.record == goldenRecord());
+}
+
+void TestProjectCodec::decodesThePreviousVersion()
+{
+    const QByteArray file = previousVersionFile();
+    QCOMPARE(file.size(), 168);
+    const ProjectCodec::DecodeResult result = ProjectCodec::decode(file);
+    QVERIFY2(result.ok(), qPrintable(result.message));
+    ProjectRecord expected = goldenRecord();
+    expected.version = 1.2;
+    expected.camera2.lensQuality = 100; // camera 1 already has 100
+    QVERIFY(result.record == expected);
+}
+
+void TestProjectCodec::wrongVersions_data()
+{
+    QTest::addColumn<double>("version");
+    QTest::newRow("an older format, 1.1") << 1.1;
+    QTest::newRow("a zero-filled file") << 0.0;
+    QTest::newRow("a future format, 1.4") << 1.4;
+    QTest::newRow("almost 1.3") << std::nextafter(1.3, 2.0);
+    QTest::newRow("negative 1.3") << -1.3;
+    QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity();
+}
+
+void TestProjectCodec::wrongVersions()
+{
+    QFETCH(double, version);
+    const ProjectCodec::DecodeResult result =
+        ProjectCodec::decode(patched(goldenFile(), 0, doubleBytes(version)));
+    QCOMPARE(result.error, DecodeError::WrongVersion);
+    QVERIFY(result.versionRead);
+    QCOMPARE(result.offset, 0);
+    QCOMPARE(doubleBytes(result.record.version), doubleBytes(version));
+    QVERIFY(result.message.contains("neither 1.2 nor 1.3"));
+}
+
+void TestProjectCodec::everyCutIsReported_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("current");
+    QTest::newRow("version 1.3") << goldenFile() << true;
+    QTest::newRow("version 1.2") << previousVersionFile() << false;
+}
+
+void TestProjectCodec::everyCutIsReported()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, current);
+    const QList<int> starts = fieldStarts(current);
+    for (int size = 0; size < file.size(); ++size) {
+        const ProjectCodec::DecodeResult result = ProjectCodec::decode(file.left(size));
+        int expected = 0;
+        for (int start : starts)
+            if (start <= size)
+                expected = start;
+        QVERIFY2(result.error == DecodeError::EndsEarly, qPrintable(QString::number(size)));
+        QCOMPARE(result.offset, expected);
+        QCOMPARE(result.versionRead, size >= 8);
+        QVERIFY(result.message.contains(QString("ends after %1 bytes").arg(size)));
+    }
+}
+
+void TestProjectCodec::unusableValues_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<DecodeError>("error");
+    QTest::addColumn<QString>("field");
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const QByteArray golden = goldenFile();
+    const auto row = [&](const char* name, int offset, const QByteArray& value, DecodeError error,
+                         const char* field) {
+        QTest::newRow(name) << patched(golden, offset, value) << offset << error << field;
+    };
+    row("CoC mode 4 does not exist", 26, intBytes(4), DecodeError::IndexOutOfRange,
+        "Camera 1, CoC mode");
+    row("negative CoC mode", 105, intBytes(-1), DecodeError::IndexOutOfRange, "Camera 2, CoC mode");
+    row("16th sensor format for the crop factor", 26 + 47, intBytes(15),
+        DecodeError::IndexOutOfRange, "Camera 1, sensor format for the crop factor");
+    row("16th sensor format for the pixel size", 105 + 51, intBytes(15),
+        DecodeError::IndexOutOfRange, "Camera 2, sensor format for the pixel size");
+    row("huge pixel preset", 26 + 55, intBytes(0x7fffffff), DecodeError::IndexOutOfRange,
+        "Camera 1, pixel count");
+    row("third form factor", 105 + 67, intBytes(2), DecodeError::IndexOutOfRange,
+        "Camera 2, form factor");
+    row("NaN left border", 8, doubleBytes(nan), DecodeError::NotFinite, "Left border");
+    row("NaN focus distance", 26 + 5, doubleBytes(nan), DecodeError::NotFinite,
+        "Camera 1, focus distance");
+    row("infinite aperture", 26 + 13, doubleBytes(inf), DecodeError::NotFinite,
+        "Camera 1, aperture");
+    row("minus infinite focal length", 105 + 21, doubleBytes(-inf), DecodeError::NotFinite,
+        "Camera 2, focal length");
+    row("NaN circle of confusion", 105 + 29, doubleBytes(nan), DecodeError::NotFinite,
+        "Camera 2, circle of confusion");
+    row("NaN lens quality", 26 + 37, doubleBytes(nan), DecodeError::NotFinite,
+        "Camera 1, lens quality");
+    row("infinite view distance", 26 + 59, doubleBytes(inf), DecodeError::NotFinite,
+        "Camera 1, view distance");
+    row("infinite image width", 105 + 71, doubleBytes(inf), DecodeError::NotFinite,
+        "Camera 2, image width");
+    QTest::newRow("version 1.2 with a NaN view distance")
+        << patched(previousVersionFile(), 26 + 51, doubleBytes(nan)) << 26 + 51
+        << DecodeError::NotFinite << "Camera 1, view distance";
+}
+
+void TestProjectCodec::unusableValues()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, offset);
+    QFETCH(DecodeError, error);
+    QFETCH(QString, field);
+    const ProjectCodec::DecodeResult result = ProjectCodec::decode(file);
+    QCOMPARE(result.error, error);
+    QCOMPARE(result.offset, offset);
+    QVERIFY2(result.message.startsWith(field + QString(" (byte %1)").arg(offset)),
+             qPrintable(result.message));
+}
+
+void TestProjectCodec::toleratedBytes_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<ProjectRecord>("expected");
+    const QByteArray golden = goldenFile();
+    ProjectRecord r = goldenRecord();
+
+    QTest::newRow("bytes after the last field") << golden + QByteArray(300, '\xff') << r;
+
+    ProjectRecord flags = r;
+    flags.distanceFromFocusPlane = true;
+    flags.camera1.withDiffraction = true;
+    QTest::newRow("any non-zero byte is true")
+        << patched(patched(golden, 17, QByteArray(1, '\x02')), 26 + 45, QByteArray(1, '\xff'))
+        << flags;
+
+    // The controls clamp these; nothing outside a table is looked up.
+    ProjectRecord clamped = r;
+    clamped.camera1.aperture = 100;
+    clamped.camera2.focusDistance = -3;
+    clamped.camera2.circleOfConfusion = 0;
+    clamped.distanceScale = -7;
+    clamped.zcScale = 100000;
+    clamped.camera1.lensQuality = 1e300;
+    QTest::newRow("values the controls clamp")
+        << patched(patched(patched(patched(patched(patched(golden, 26 + 13, doubleBytes(100)),
+                                                   105 + 5, doubleBytes(-3)),
+                                           105 + 29, doubleBytes(0)),
+                                   18, intBytes(-7)),
+                           22, intBytes(100000)),
+                   26 + 37, doubleBytes(1e300))
+        << clamped;
+}
+
+void TestProjectCodec::toleratedBytes()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(ProjectRecord, expected);
+    const ProjectCodec::DecodeResult result = ProjectCodec::decode(file);
+    QVERIFY2(result.ok(), qPrintable(result.message));
+    QVERIFY(result.record == expected);
+}
+
+void TestProjectCodec::randomBytesNeverPassUnusableValues()
+{
+    // Random indices almost never all fall inside their lists, so nearly every input is
+    // refused; what counts is that nothing crashes and that every refusal says where.
+    QRandomGenerator random(20260101);
+    for (int round = 0; round < 20000; ++round) {
+        QByteArray bytes(int(random.bounded(200)), Qt::Uninitialized);
+        for (char& byte : bytes)
+            byte = char(random.bounded(256));
+        // Half the inputs get a valid version so the decoder gets past the first field.
+        if (round % 2 && bytes.size() >= 8)
+            bytes.replace(0, 8, doubleBytes(round % 4 == 1 ? 1.3 : 1.2));
+        const ProjectCodec::DecodeResult result = ProjectCodec::decode(bytes);
+        if (!result.ok()) {
+            QVERIFY(result.offset >= 0 && result.offset <= bytes.size());
+            QVERIFY(!result.message.isEmpty());
+            continue;
+        }
+        QVERIFY(usable(result.record));
+    }
+}
+
+void TestProjectCodec::damagedGoldenFiles()
+{
+    // Single flipped bytes: whatever the decoder accepts is usable and survives a round trip.
+    QRandomGenerator random(7);
+    const QByteArray golden = goldenFile();
+    int accepted = 0;
+    for (int round = 0; round < 5000; ++round) {
+        QByteArray bytes = golden;
+        const int at = int(random.bounded(golden.size()));
+        bytes[at] = char(random.bounded(256));
+        const ProjectCodec::DecodeResult result = ProjectCodec::decode(bytes);
+        if (!result.ok())
+            continue;
+        ++accepted;
+        QVERIFY(usable(result.record));
+        const ProjectCodec::DecodeResult again =
+            ProjectCodec::decode(ProjectCodec::encode(result.record));
+        QVERIFY(again.ok());
+        QVERIFY(again.record == result.record);
+    }
+    QVERIFY(accepted > 1000);
+}
+
+QTEST_APPLESS_MAIN(TestProjectCodec)
+#include "tst_projectcodec.moc"

@@ -1,0 +1,681 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "guitest.h"
+#include "mainwin.h"
+#include "projectbytes.h"
+#include "projectcodec.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+#include <memory>
+
+#if defined(Q_OS_UNIX)
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+// What a message box showed; the answerer clicks its Ok button.
+struct Message
+{
+    bool shown = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttonCount = 0;
+    bool okIsDefault = false;
+};
+
+// Runs a file command with an answerer standing by, so an unexpected message box fails
+// the test instead of blocking it.
+template <typename Command> Message answered(Command command)
+{
+    Message message;
+    ModalAnswerer answerer([&message](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) {
+            modal->close();
+            return;
+        }
+        message.shown = true;
+        message.title = box->windowTitle();
+        message.text = box->text();
+        message.icon = box->icon();
+        message.buttonCount = int(box->buttons().size());
+        message.okIsDefault = box->defaultButton() == box->button(QMessageBox::Ok);
+        box->button(QMessageBox::Ok)->click();
+    });
+    command();
+    return message;
+}
+
+QByteArray contents(const QString& name)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return file.readAll();
+}
+
+void writeFile(const QString& name, const QByteArray& bytes)
+{
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray patched(QByteArray bytes, int offset, const QByteArray& value)
+{
+    bytes.replace(offset, value.size(), value);
+    return bytes;
+}
+
+const char* const storedValues[] = {"DSB_leftBorder", "c1_fdist",   "c1_apature", "c1_flength",
+                                    "c1_coc",         "c1_lensQ",   "c1_distD",   "c1_widthD",
+                                    "c2_fdist",       "c2_apature", "c2_flength", "c2_coc",
+                                    "c2_lensQ",       "c2_distD",   "c2_widthD"};
+const char* const storedChecks[] = {"distanceCam", "distanceFP", "boxC1",      "c1_calcDef",
+                                    "c1_lockMag",  "boxC2",      "c2_calcDef", "c2_lockMag"};
+const char* const storedIndices[] = {"c1_cocSet", "c1_cropC", "c1_crop", "c1_quality", "c1_formD",
+                                     "c2_cocSet", "c2_cropC", "c2_crop", "c2_quality", "c2_formD"};
+const char* const storedSliders[] = {"qxscale", "qyscale"};
+
+// Every control a project file stores, found by object name, as "name=value" lines.
+QStringList storedControls(mainWin& w)
+{
+    QStringList state;
+    for (const char* name : storedValues)
+        state << QString("%1=%2").arg(name).arg(w.findChild<QDoubleSpinBox*>(name)->value(), 0, 'g',
+                                                17);
+    for (const char* name : storedChecks) {
+        auto* button = w.findChild<QAbstractButton*>(name);
+        auto* box = w.findChild<QGroupBox*>(name);
+        state << QString("%1=%2").arg(name).arg(button ? button->isChecked() : box->isChecked());
+    }
+    for (const char* name : storedIndices)
+        state << QString("%1=%2").arg(name).arg(w.findChild<QComboBox*>(name)->currentIndex());
+    for (const char* name : storedSliders)
+        state << QString("%1=%2").arg(name).arg(w.findChild<QSlider*>(name)->value());
+    return state;
+}
+
+// The state of the golden file, entered through the controls.
+void enterGoldenState(mainWin& w)
+{
+    if (w.expertMode == 0)
+        w.switchpromode();
+    w.distanceCam->setChecked(true);
+    w.DSB_leftBorder->setValue(7.5);
+    w.qxscale->setValue(20);
+    w.qyscale->setValue(50);
+    w.c1_cocSet->setCurrentIndex(3);
+    w.boxC1->setChecked(true);
+    w.c1_fdist->setValue(5);
+    w.c1_apature->setValue(2.8);
+    w.c1_flength->setValue(50);
+    w.c1_coc->setValue(0.03);
+    w.c1_lensQ->setValue(100);
+    w.c1_calcDef->setChecked(false);
+    w.c1_lockMag->setChecked(false);
+    w.c1_cropC->setCurrentIndex(3);
+    w.c1_crop->setCurrentIndex(3);
+    w.c1_quality->setCurrentIndex(0);
+    w.c1_distD->setValue(1.2);
+    w.c1_formD->setCurrentIndex(0);
+    w.c1_widthD->setValue(1.0);
+    w.c2_cocSet->setCurrentIndex(3);
+    w.boxC2->setChecked(true);
+    w.c2_fdist->setValue(12.5);
+    w.c2_apature->setValue(4);
+    w.c2_flength->setValue(100);
+    w.c2_coc->setValue(0.02);
+    w.c2_lensQ->setValue(80.5);
+    w.c2_calcDef->setChecked(true);
+    w.c2_lockMag->setChecked(true);
+    w.c2_cropC->setCurrentIndex(5);
+    w.c2_crop->setCurrentIndex(7);
+    w.c2_quality->setCurrentIndex(14);
+    w.c2_distD->setValue(30);
+    w.c2_formD->setCurrentIndex(1);
+    w.c2_widthD->setValue(0.5);
+}
+
+const char* const goldenTrace =
+    "ver: 1.3\nlb: 7.5\ndistCam: 1\ndistFP: 0\nxscale: 20\nyscale: 50\n"
+    "old 3: 3\ncalc c1: 1\nfdist: 5\napature: 2.8\nflength: 50\ncoc: 0.03\nlensQ: 100\n"
+    "diff: 0\nlock mag: 0\n0: 3\n1: 3\n2: 0\n4: 1.2\n5: 0\n6: 1\n"
+    "old 3: 3\ncalc c2: 1\nfdist: 12.5\napature: 4\nflength: 100\ncoc: 0.02\nlensQ: 80.5\n"
+    "diff: 1\nlock mag: 1\n0: 5\n1: 7\n2: 14\n4: 30\n5: 1\n6: 0.5\n";
+
+#if defined(Q_OS_UNIX)
+// Makes every file of this process stop growing after a number of bytes, as a full disk
+// does, without needing a small file system.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &previous);
+        rlimit limited = previous;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit previous{};
+    void (*previousHandler)(int) = nullptr;
+};
+#endif
+
+} // namespace
+
+class TestProjectFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void combosMatchTheFormat();
+    void saveWritesTheGoldenBytes();
+    void loadFillsEveryControl();
+    void previousVersionLoadsAPerfectLens();
+    void roundTrip_data();
+    void roundTrip();
+    void savingInSimpleModeStoresHiddenControls();
+    void loadClampsWhatControlsCannotHold();
+    void storedCocSurvivesOnlyInManualMode();
+    void distanceReferenceOnLoad_data();
+    void distanceReferenceOnLoad();
+    void wrongVersionChangesNothing();
+    void refusedFilesChangeNothing_data();
+    void refusedFilesChangeNothing();
+    void cancelledDialogsKeepTheProject();
+    void failedSaveKeepsThePreviousFile_data();
+    void failedSaveKeepsThePreviousFile();
+
+private:
+    std::unique_ptr<QuietStdout> quiet;
+    std::unique_ptr<mainWin> window;
+    std::unique_ptr<QTemporaryDir> dir;
+    QString path(const QString& name) const { return dir->filePath(name); }
+};
+
+void TestProjectFiles::init()
+{
+    quiet = std::make_unique<QuietStdout>();
+    window = std::make_unique<mainWin>();
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+}
+
+void TestProjectFiles::cleanup()
+{
+    window.reset();
+    dir.reset();
+    quiet.reset();
+}
+
+void TestProjectFiles::combosMatchTheFormat()
+{
+    // The decoder refuses indices past these lists; the lists and the format must agree.
+    for (int camera : {1, 2}) {
+        const auto combo = [&](const char* name) {
+            return window->findChild<QComboBox*>(QString("c%1_%2").arg(camera).arg(name))->count();
+        };
+        QCOMPARE(combo("cocSet"), ProjectCodec::cocModeCount);
+        QCOMPARE(combo("cropC"), ProjectCodec::sensorFormatCount);
+        QCOMPARE(combo("crop"), ProjectCodec::sensorFormatCount);
+        QCOMPARE(combo("quality"), ProjectCodec::pixelCountPresetCount);
+        QCOMPARE(combo("formD"), ProjectCodec::formFactorCount);
+    }
+}
+
+void TestProjectFiles::saveWritesTheGoldenBytes()
+{
+    mainWin& w = *window;
+    enterGoldenState(w);
+    const QString name = path("golden.mvx");
+    const Message message = answered([&] { QVERIFY(w.saveTo(name)); });
+    QVERIFY(!message.shown);
+    QCOMPARE(contents(name).toHex(' '), goldenFile().toHex(' '));
+    QCOMPARE(w.fileName, name);
+    QCOMPARE(w.windowTitle(), "Zidov " + name);
+
+    // Save writes to the current name without asking; the file is replaced, not appended.
+    w.c2_lensQ->setValue(100);
+    answered([&] { w.save(); });
+    QCOMPARE(contents(name), patched(goldenFile(), 105 + 37, FileBytes().f64(100).bytes));
+}
+
+void TestProjectFiles::loadFillsEveryControl()
+{
+    mainWin& w = *window;
+    const QString name = path("golden.mvx");
+    writeFile(name, goldenFile());
+    QCOMPARE(w.expertMode, 0);
+    const int recalculations = w.recalculationCount();
+    QuietStdout trace;
+
+    const Message message = answered([&] { QVERIFY(w.loadFrom(name)); });
+
+    QVERIFY(!message.shown);
+    QCOMPARE(w.expertMode, 1);
+    QCOMPARE(w.recalculationCount(), recalculations + 1);
+    QCOMPARE(w.fileName, name);
+    QCOMPARE(w.windowTitle(), "Zidov - " + name);
+    QVERIFY2(QString::fromStdString(trace.text()).startsWith(goldenTrace), trace.text().c_str());
+
+    mainWin expected;
+    enterGoldenState(expected);
+    QCOMPARE(storedControls(w), storedControls(expected));
+
+    // The one recalculation rebuilt the camera records from the loaded controls.
+    QCOMPARE(w.cam1.getFdist(), 5000.0);
+    QCOMPARE(w.cam2.getFdist(), 12500.0);
+    QCOMPARE(w.cam2.getLensQuality(), 80.5);
+}
+
+void TestProjectFiles::previousVersionLoadsAPerfectLens()
+{
+    mainWin& w = *window;
+    w.switchpromode();
+    w.c1_lensQ->setValue(50);
+    w.c2_lensQ->setValue(60);
+    const QString name = path("old.mvx");
+    writeFile(name, previousVersionFile());
+    QuietStdout trace;
+
+    QVERIFY(!answered([&] { QVERIFY(w.loadFrom(name)); }).shown);
+
+    QCOMPARE(w.c1_lensQ->value(), 100.0);
+    QCOMPARE(w.c2_lensQ->value(), 100.0);
+    mainWin expected;
+    enterGoldenState(expected);
+    expected.c2_lensQ->setValue(100);
+    QCOMPARE(storedControls(w), storedControls(expected));
+    const QString text = QString::fromStdString(trace.text());
+    QVERIFY(text.startsWith("ver: 1.2\nlb: 7.5\n"));
+    QVERIFY(!text.contains("lensQ"));
+    QVERIFY(text.contains("coc: 0.02\ndiff: 1\n"));
+}
+
+void TestProjectFiles::roundTrip_data()
+{
+    QTest::addColumn<bool>("fromFocusPlane");
+    QTest::newRow("distances from the camera") << false;
+    QTest::newRow("distances from the focus plane") << true;
+}
+
+void TestProjectFiles::roundTrip()
+{
+    QFETCH(bool, fromFocusPlane);
+    mainWin& w = *window;
+    w.switchpromode();
+    w.c1_fdist->setValue(7.25);
+    w.c2_fdist->setValue(3.5);
+    if (fromFocusPlane)
+        w.distanceFP->setChecked(true);
+    w.DSB_leftBorder->setValue(fromFocusPlane ? -2.5 : 12.75);
+    w.qxscale->setValue(33);
+    w.qyscale->setValue(77);
+    w.c1_cocSet->setCurrentIndex(2);
+    w.c1_apature->setValue(5.6);
+    w.c1_flength->setValue(135);
+    w.c1_lensQ->setValue(64.25);
+    w.c1_calcDef->setChecked(false);
+    w.c1_lockMag->setChecked(true);
+    w.c1_cropC->setCurrentIndex(9);
+    w.c1_crop->setCurrentIndex(11);
+    w.c1_quality->setCurrentIndex(6);
+    w.c1_distD->setValue(2.5);
+    w.c1_formD->setCurrentIndex(1);
+    w.c1_widthD->setValue(0.3);
+    w.boxC2->setChecked(true);
+    w.c2_cocSet->setCurrentIndex(0);
+    w.c2_apature->setValue(11);
+    w.c2_flength->setValue(24);
+    w.c2_lensQ->setValue(90);
+    w.c2_calcDef->setChecked(false);
+    w.c2_cropC->setCurrentIndex(7);
+    w.c2_crop->setCurrentIndex(2);
+    w.c2_quality->setCurrentIndex(13);
+    w.c2_distD->setValue(4.5);
+    w.c2_widthD->setValue(2.25);
+    const QStringList saved = storedControls(w);
+    const QString name = path("round.mvx");
+    QVERIFY(!answered([&] { QVERIFY(w.saveTo(name)); }).shown);
+    QCOMPARE(contents(name).size(), 184);
+
+    // A fresh window with the same distance reference, so the border is not reset.
+    mainWin other;
+    other.switchpromode();
+    if (fromFocusPlane)
+        other.distanceFP->setChecked(true);
+    QVERIFY(storedControls(other) != saved);
+    QVERIFY(!answered([&] { QVERIFY(other.loadFrom(name)); }).shown);
+    QCOMPARE(storedControls(other), saved);
+}
+
+void TestProjectFiles::savingInSimpleModeStoresHiddenControls()
+{
+    mainWin& w = *window;
+    const QString name = path("simple.mvx");
+    QVERIFY(!answered([&] { QVERIFY(w.saveTo(name)); }).shown);
+    QCOMPARE(w.expertMode, 0);
+    const ProjectCodec::DecodeResult file = ProjectCodec::decode(contents(name));
+    QVERIFY(file.ok());
+    QCOMPARE(file.record.camera2.aperture, 4.0);
+    QCOMPARE(file.record.camera2.cocMode, 1);
+    QVERIFY(!file.record.camera2.switchedOn);
+    QCOMPARE(file.record.camera1.focusDistance, 5.0);
+}
+
+void TestProjectFiles::loadClampsWhatControlsCannotHold()
+{
+    mainWin& w = *window;
+    QByteArray file = goldenFile();
+    file = patched(file, 26 + 13, FileBytes().f64(100).bytes);       // aperture
+    file = patched(file, 26 + 5, FileBytes().f64(12.3456789).bytes); // focus
+    file = patched(file, 105 + 29, FileBytes().f64(0).bytes);        // CoC
+    file = patched(file, 105 + 37, FileBytes().f64(1e300).bytes);    // lens quality
+    file = patched(file, 18, FileBytes().i32(1000).bytes);           // distance scale
+    file = patched(file, 22, FileBytes().i32(-5).bytes);             // zc scale
+    const QString name = path("extreme.mvx");
+    writeFile(name, file);
+    QuietStdout trace;
+    QVERIFY(!answered([&] { QVERIFY(w.loadFrom(name)); }).shown);
+
+    QCOMPARE(w.c1_apature->value(), 64.0);
+    QCOMPARE(w.c1_fdist->value(), 12.35);
+    QCOMPARE(w.c2_coc->value(), 0.0001);
+    QCOMPARE(w.c2_lensQ->value(), 100.0);
+    QCOMPARE(w.qxscale->value(), 49);
+    QCOMPARE(w.qyscale->value(), 1);
+    // The trace shows what the file holds, in six significant digits.
+    QVERIFY(QString::fromStdString(trace.text()).contains("calc c1: 1\nfdist: 12.3457\n"));
+    QVERIFY(QString::fromStdString(trace.text()).contains("lensQ: 1e+300\n"));
+}
+
+void TestProjectFiles::storedCocSurvivesOnlyInManualMode()
+{
+    mainWin& w = *window;
+    // Camera 1 by pixel size (full frame, standard grid), camera 2 manual; both store 0.5 mm.
+    QByteArray file = goldenFile();
+    file = patched(file, 26, FileBytes().i32(1).bytes);
+    file = patched(file, 26 + 29, FileBytes().f64(0.5).bytes);
+    file = patched(file, 105 + 29, FileBytes().f64(0.5).bytes);
+    const QString name = path("coc.mvx");
+    writeFile(name, file);
+    QVERIFY(!answered([&] { QVERIFY(w.loadFrom(name)); }).shown);
+    QCOMPARE(w.c1_coc->value(), 0.0288);
+    QCOMPARE(w.c2_coc->value(), 0.5);
+}
+
+void TestProjectFiles::distanceReferenceOnLoad_data()
+{
+    QTest::addColumn<bool>("windowFromFocusPlane");
+    QTest::addColumn<bool>("fileFromFocusPlane");
+    QTest::addColumn<double>("storedBorder");
+    QTest::addColumn<double>("border");
+    // Before loading, the window shows camera 1 at 5 m and camera 2 at 12.5 m; the file
+    // holds 20 m and 2 m, which arrive only after the reference is set.
+    QTest::newRow("camera before, focus plane in the file: minus the larger old focus")
+        << false << true << -3.0 << -12.5;
+    QTest::newRow("focus plane before, camera in the file: zero") << true << false << 7.0 << 0.0;
+    QTest::newRow("camera in both: stored border stays") << false << false << 7.0 << 7.0;
+    QTest::newRow("focus plane in both: stored border stays") << true << true << -3.0 << -3.0;
+}
+
+void TestProjectFiles::distanceReferenceOnLoad()
+{
+    QFETCH(bool, windowFromFocusPlane);
+    QFETCH(bool, fileFromFocusPlane);
+    QFETCH(double, storedBorder);
+    QFETCH(double, border);
+    mainWin& w = *window;
+    w.switchpromode();
+    w.c1_fdist->setValue(5);
+    w.c2_fdist->setValue(12.5);
+    if (windowFromFocusPlane)
+        w.distanceFP->setChecked(true);
+
+    QByteArray file = goldenFile();
+    file = patched(file, 8, FileBytes().f64(storedBorder).bytes);
+    file = patched(file, 16, FileBytes().flag(!fileFromFocusPlane).flag(fileFromFocusPlane).bytes);
+    file = patched(file, 26 + 5, FileBytes().f64(20).bytes);
+    file = patched(file, 105 + 5, FileBytes().f64(2).bytes);
+    const QString name = path("reference.mvx");
+    writeFile(name, file);
+    QVERIFY(!answered([&] { QVERIFY(w.loadFrom(name)); }).shown);
+
+    QCOMPARE(w.distanceFP->isChecked(), fileFromFocusPlane);
+    QCOMPARE(w.DSB_leftBorder->value(), border);
+    QCOMPARE(w.c1_fdist->value(), 20.0);
+    QCOMPARE(w.c2_fdist->value(), 2.0);
+}
+
+void TestProjectFiles::wrongVersionChangesNothing()
+{
+    mainWin& w = *window;
+    const QString previous = path("previous.mvx");
+    QVERIFY(!answered([&] { QVERIFY(w.saveTo(previous)); }).shown);
+    const QString name = path("old format.mvx");
+    writeFile(name, patched(goldenFile(), 0, FileBytes().f64(1.1).bytes));
+    const QStringList before = storedControls(w);
+    const int recalculations = w.recalculationCount();
+    QuietStdout trace;
+
+    const Message message = answered([&] { QVERIFY(!w.loadFrom(name)); });
+
+    QVERIFY(message.shown);
+    QCOMPARE(message.title, QString("Zidov"));
+    QCOMPARE(message.text, "Wrong file version:\n" + name);
+    QCOMPARE(message.icon, QMessageBox::Warning);
+    QCOMPARE(message.buttonCount, 1);
+    QVERIFY(message.okIsDefault);
+    QCOMPARE(trace.text(), std::string("ver: 1.1\n"));
+    QCOMPARE(storedControls(w), before);
+    QCOMPARE(w.recalculationCount(), recalculations);
+    // The project that was open stays open, in the mode it was in.
+    QCOMPARE(w.fileName, previous);
+    QCOMPARE(w.windowTitle(), "Zidov " + previous);
+    QCOMPARE(w.expertMode, 0);
+}
+
+void TestProjectFiles::refusedFilesChangeNothing_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    const QByteArray golden = goldenFile();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const auto damaged = [](const char* row, const char* file, const QByteArray& bytes,
+                            const char* reason) {
+        QTest::newRow(row) << file << bytes << QString("Damaged project file:\n%1\n\n") + reason;
+    };
+    damaged("empty file", "empty.mvx", QByteArray(),
+            "The file ends after 0 bytes; format version, stored from byte 0 on, is missing.");
+    damaged("cut inside camera 2", "cut.mvx", golden.left(147),
+            "The file ends after 147 bytes; Camera 2, lens quality, stored from byte 142 on, "
+            "is missing.");
+    damaged("version 1.2 cut after camera 1", "cut12.mvx", previousVersionFile().left(97),
+            "The file ends after 97 bytes; Camera 2, CoC mode, stored from byte 97 on, is "
+            "missing.");
+    damaged("sensor format past the table", "format.mvx",
+            patched(golden, 26 + 47, FileBytes().i32(15).bytes),
+            "Camera 1, sensor format for the crop factor (byte 73) holds the list index 15, "
+            "but only 0 to 14 exist.");
+    damaged("CoC mode 7", "mode.mvx", patched(golden, 105, FileBytes().i32(7).bytes),
+            "Camera 2, CoC mode (byte 105) holds the list index 7, but only 0 to 3 exist.");
+    damaged("pixel preset -1", "preset.mvx", patched(golden, 105 + 55, FileBytes().i32(-1).bytes),
+            "Camera 2, pixel count (byte 160) holds the list index -1, but only 0 to 14 exist.");
+    damaged("third form factor", "form.mvx", patched(golden, 26 + 67, FileBytes().i32(2).bytes),
+            "Camera 1, form factor (byte 93) holds the list index 2, but only 0 to 1 exist.");
+    damaged("NaN focus distance", "nan.mvx", patched(golden, 26 + 5, FileBytes().f64(nan).bytes),
+            "Camera 1, focus distance (byte 31) holds NaN, which is not a finite number.");
+    damaged("infinite left border", "inf.mvx", patched(golden, 8, FileBytes().f64(-inf).bytes),
+            "Left border (byte 8) holds -infinity, which is not a finite number.");
+    QTest::newRow("missing file") << "missing.mvx" << QByteArray()
+                                  << "Could not open the project file:\n%1\n\nNo such file or "
+                                     "directory";
+    QTest::newRow("a folder")
+        << "folder.mvx" << QByteArray()
+        << "Could not open the project file:\n%1\n\nfile to open is a directory";
+}
+
+void TestProjectFiles::refusedFilesChangeNothing()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    const QString name = path(file);
+    if (file == "folder.mvx")
+        QVERIFY(QDir(dir->path()).mkdir(file));
+    else if (file != "missing.mvx")
+        writeFile(name, bytes);
+
+    mainWin& w = *window;
+    const QString previous = path("previous.mvx");
+    QVERIFY(!answered([&] { QVERIFY(w.saveTo(previous)); }).shown);
+    const QStringList before = storedControls(w);
+    const int recalculations = w.recalculationCount();
+
+    const Message message = answered([&] { QVERIFY(!w.loadFrom(name)); });
+
+    QVERIFY(message.shown);
+    QCOMPARE(message.title, QString("Zidov"));
+    QCOMPARE(message.icon, QMessageBox::Warning);
+    QVERIFY2(message.text.startsWith(reason.arg(name)), qPrintable(message.text));
+    QCOMPARE(storedControls(w), before);
+    QCOMPARE(w.recalculationCount(), recalculations);
+    QCOMPARE(w.fileName, previous);
+    QCOMPARE(w.windowTitle(), "Zidov " + previous);
+    QCOMPARE(w.expertMode, 0);
+}
+
+void TestProjectFiles::cancelledDialogsKeepTheProject()
+{
+    // The slots pass the dialogs' answer on unchanged; a cancelled dialog answers "".
+    mainWin& w = *window;
+    const QString name = path("kept.mvx");
+    QVERIFY(!answered([&] { QVERIFY(w.saveTo(name)); }).shown);
+    const QStringList before = storedControls(w);
+
+    QVERIFY(!answered([&] { QVERIFY(!w.loadFrom(QString())); }).shown);
+    QVERIFY(!answered([&] { QVERIFY(!w.saveTo(QString())); }).shown);
+
+    QCOMPARE(w.fileName, name);
+    QCOMPARE(w.windowTitle(), "Zidov " + name);
+    QCOMPARE(w.expertMode, 0);
+    QCOMPARE(storedControls(w), before);
+    // So Save still writes to the open project without asking.
+    w.c1_lensQ->setValue(42);
+    QVERIFY(!answered([&] { w.save(); }).shown);
+    QCOMPARE(ProjectCodec::decode(contents(name)).record.camera1.lensQuality, 42.0);
+}
+
+enum class SaveFailure
+{
+    DiskFull,
+    MissingFolder,
+    ReadOnlyFolder,
+    FolderInTheWay
+};
+
+void TestProjectFiles::failedSaveKeepsThePreviousFile_data()
+{
+    QTest::addColumn<SaveFailure>("failure");
+    QTest::newRow("disk full after 100 bytes") << SaveFailure::DiskFull;
+    QTest::newRow("folder removed") << SaveFailure::MissingFolder;
+    QTest::newRow("read-only folder") << SaveFailure::ReadOnlyFolder;
+    QTest::newRow("a folder of that name") << SaveFailure::FolderInTheWay;
+}
+
+void TestProjectFiles::failedSaveKeepsThePreviousFile()
+{
+    QFETCH(SaveFailure, failure);
+    mainWin& w = *window;
+    const QString previous = path("project.mvx");
+    QVERIFY(!answered([&] { QVERIFY(w.saveTo(previous)); }).shown);
+    const QByteArray previousBytes = contents(previous);
+    QCOMPARE(previousBytes.size(), 184);
+    w.c1_lensQ->setValue(12);
+
+    QString target;
+    QByteArray targetBytes = "<unreadable>";
+    Message message;
+    switch (failure) {
+    case SaveFailure::DiskFull: {
+#if defined(Q_OS_UNIX)
+        target = previous;
+        targetBytes = previousBytes;
+        FileSizeLimit limit(100);
+        message = answered([&] { w.save(); });
+#else
+        QSKIP("needs a file size limit");
+#endif
+        break;
+    }
+    case SaveFailure::MissingFolder:
+        target = path("gone/new.mvx");
+        message = answered([&] { QVERIFY(!w.saveTo(target)); });
+        break;
+    case SaveFailure::ReadOnlyFolder: {
+        QVERIFY(QDir(dir->path()).mkdir("locked"));
+        target = path("locked/old.mvx");
+        targetBytes = "old project";
+        writeFile(target, targetBytes);
+        QFile::setPermissions(path("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QFile probe(path("locked/probe"));
+        if (probe.open(QIODevice::WriteOnly)) {
+            probe.remove();
+            QSKIP("this user may write into read-only folders");
+        }
+        message = answered([&] { QVERIFY(!w.saveTo(target)); });
+        QFile::setPermissions(path("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner);
+        break;
+    }
+    case SaveFailure::FolderInTheWay:
+        target = path("folder.mvx");
+        QVERIFY(QDir(dir->path()).mkdir("folder.mvx"));
+        message = answered([&] { QVERIFY(!w.saveTo(target)); });
+        break;
+    }
+
+    QVERIFY(message.shown);
+    QCOMPARE(message.title, QString("Zidov"));
+    QCOMPARE(message.icon, QMessageBox::Warning);
+    const QString text = "Could not save the project file:\n" + target + "\n\n";
+    QVERIFY2(message.text.startsWith(text) && message.text.size() > text.size(),
+             qPrintable(message.text));
+    QCOMPARE(contents(previous), previousBytes);
+    QCOMPARE(contents(target), targetBytes);
+    QCOMPARE(w.fileName, previous);
+    QCOMPARE(w.windowTitle(), "Zidov " + previous);
+    // No temporary file is left behind.
+    QDir folder(dir->path());
+    folder.setFilter(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString& entry : folder.entryList())
+        QVERIFY2(QStringList({"project.mvx", "locked", "folder.mvx"}).contains(entry),
+                 qPrintable(entry));
+}
+
+ZIDOV_GUITEST_MAIN(TestProjectFiles)
+#include "tst_projectfiles.moc"
