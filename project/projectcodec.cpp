@@ -12,7 +12,7 @@ namespace ProjectCodec {
 
 namespace {
 
-QString tr(const char* text)
+QString translated(const char* text)
 {
     return QCoreApplication::translate("mainWin", text);
 }
@@ -35,10 +35,10 @@ struct Field
 
 QString describe(Field field)
 {
-    const QString name = tr(field.name);
+    const QString name = translated(field.name);
     if (field.camera == 0)
         return name;
-    return tr("Camera %1, %2").arg(field.camera).arg(name);
+    return QCoreApplication::translate("mainWin", "Camera %1, %2").arg(field.camera).arg(name);
 }
 
 QString capitalised(QString text)
@@ -67,11 +67,13 @@ public:
         stream >> value;
         if (stream.status() == QDataStream::Ok)
             return true;
-        return fail(DecodeError::EndsEarly,
-                    tr("The file ends after %1 bytes; %2, stored from byte %3 on, is missing.")
-                        .arg(size)
-                        .arg(describe(field))
-                        .arg(start));
+        return fail(
+            DecodeError::EndsEarly,
+            QCoreApplication::translate(
+                "mainWin", "The file ends after %1 bytes; %2, stored from byte %3 on, is missing.")
+                .arg(size)
+                .arg(describe(field))
+                .arg(start));
     }
 
     bool readFinite(double& value, Field field)
@@ -84,7 +86,8 @@ public:
                              : value > 0       ? QStringLiteral("+infinity")
                                                : QStringLiteral("-infinity");
         return fail(DecodeError::NotFinite,
-                    tr("%1 (byte %2) holds %3, which is not a finite number.")
+                    QCoreApplication::translate(
+                        "mainWin", "%1 (byte %2) holds %3, which is not a finite number.")
                         .arg(capitalised(describe(field)))
                         .arg(start)
                         .arg(what));
@@ -97,7 +100,8 @@ public:
         if (value >= 0 && value < count)
             return true;
         return fail(DecodeError::IndexOutOfRange,
-                    tr("%1 (byte %2) holds the list index %3, but only 0 to %4 exist.")
+                    QCoreApplication::translate(
+                        "mainWin", "%1 (byte %2) holds the list index %3, but only 0 to %4 exist.")
                         .arg(capitalised(describe(field)))
                         .arg(start)
                         .arg(value)
@@ -171,8 +175,10 @@ DecodeResult decode(const QByteArray& bytes)
     // Exact comparison: the versions are written as these very constants.
     const bool current = r.version == currentVersion;
     if (!current && r.version != previousVersion) {
-        in.fail(DecodeError::WrongVersion,
-                tr("The format version %1 is neither 1.2 nor 1.3.").arg(r.version));
+        in.fail(
+            DecodeError::WrongVersion,
+            QCoreApplication::translate("mainWin", "The format version %1 is neither 1.2 nor 1.3.")
+                .arg(r.version));
         return result;
     }
 

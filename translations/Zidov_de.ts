@@ -1,499 +1,664 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
     <name>EqWin</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Äquivalenzrechner</translation>
     </message>
     <message>
         <source>Source Crop Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangs-Cropfaktor</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Focal Length Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennweite von</translation>
     </message>
     <message>
         <source>Focal Length End</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennweite bis</translation>
     </message>
     <message>
         <source>Aperture Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Blende von</translation>
     </message>
     <message>
         <source>Aperture End</source>
-        <translation type="unfinished"></translation>
+        <translation>Blende bis</translation>
     </message>
     <message>
         <source>No of Lenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Objektive</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Diffraction Spot Diameter Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Faktor für den Beugungsscheibchen-Durchmesser</translation>
     </message>
 </context>
 <context>
     <name>mainWin</name>
     <message>
         <source>MainWindow</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptfenster</translation>
     </message>
     <message>
         <source> m</source>
-        <translation type="unfinished"></translation>
+        <translation> m</translation>
     </message>
     <message>
         <source>Left Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Linker Rand</translation>
     </message>
     <message>
         <source>Distance from Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernung von der Kamera</translation>
     </message>
     <message>
         <source>Distance from focus plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernung von der Schärfeebene</translation>
     </message>
     <message>
         <source>DOF Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Schärfentiefe-Modus</translation>
     </message>
     <message>
         <source>log Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>log. Skala</translation>
     </message>
     <message>
         <source>Distance Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernungsmaßstab</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+        <source>&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;z&lt;/span&gt;&lt;span style=&quot; font-size:7pt;&quot;&gt;c&lt;/span&gt;&lt;span style=&quot; font-size:6pt;&quot;&gt; &lt;/span&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;Scale&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:8pt;"&gt;z&lt;/span&gt;&lt;span style=" font-size:7pt;"&gt;c&lt;/span&gt;&lt;span style=" font-size:6pt;"&gt; &lt;/span&gt;&lt;span style=" font-size:8pt;"&gt;Scale&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:8pt;"&gt;z&lt;/span&gt;&lt;span style=" font-size:7pt;"&gt;c&lt;/span&gt;&lt;span style=" font-size:6pt;"&gt; &lt;/span&gt;&lt;span style=" font-size:8pt;"&gt;Skala&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>1000</source>
-        <translation type="unfinished"></translation>
+        <translation>1000</translation>
     </message>
     <message>
         <source>Camera 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera 1</translation>
     </message>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokus</translation>
     </message>
     <message>
         <source>Aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Blende</translation>
     </message>
     <message>
         <source>f/</source>
-        <translation type="unfinished"></translation>
+        <translation>f/</translation>
     </message>
     <message>
         <source>Focal length</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennweite</translation>
     </message>
     <message>
         <source> mm</source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message>
         <source>Set to hyperfocal</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf hyperfokale Distanz</translation>
     </message>
     <message>
         <source>Calc with diffraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Beugung rechnen</translation>
     </message>
     <message>
         <source>Lock Magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbildungsmaßstab sperren</translation>
     </message>
     <message>
         <source>Set by crop factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Cropfaktor</translation>
     </message>
     <message>
         <source>Set by pixel size</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Pixelgröße</translation>
     </message>
     <message>
         <source>Set by view distace</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Betrachtungsabstand</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuell</translation>
     </message>
     <message>
         <source>Circel of Confusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerstreuungskreis</translation>
     </message>
     <message>
         <source>Lens quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Objektivqualität</translation>
     </message>
     <message>
         <source>Set Coc by crop factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerstreuungskreis aus Cropfaktor</translation>
     </message>
     <message>
         <source>Crop factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Cropfaktor</translation>
     </message>
     <message>
         <source>56x56mm 6x6</source>
-        <translation type="unfinished"></translation>
+        <translation>56x56mm 6x6</translation>
     </message>
     <message>
         <source>48x35mm Digital-MF</source>
-        <translation type="unfinished"></translation>
+        <translation>48x35mm Digital-MF</translation>
     </message>
     <message>
         <source>45x30mm Leica S</source>
-        <translation type="unfinished"></translation>
+        <translation>45x30mm Leica S</translation>
     </message>
     <message>
         <source>1.0 Full Frame (3:2)</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0 Kleinbild (3:2)</translation>
     </message>
     <message>
         <source>1.3 APS-H (3:2)</source>
-        <translation type="unfinished"></translation>
+        <translation>1.3 APS-H (3:2)</translation>
     </message>
     <message>
         <source>1.5 APS-C (3:2)</source>
-        <translation type="unfinished"></translation>
+        <translation>1.5 APS-C (3:2)</translation>
     </message>
     <message>
         <source>1.6 APS-C (3:2)</source>
-        <translation type="unfinished"></translation>
+        <translation>1.6 APS-C (3:2)</translation>
     </message>
     <message>
         <source>2.0 Four Thirds (4:3)</source>
-        <translation type="unfinished"></translation>
+        <translation>2.0 Four Thirds (4:3)</translation>
     </message>
     <message>
-        <source>2/3&quot; (4:3)</source>
-        <translation type="unfinished"></translation>
+        <source>2/3" (4:3)</source>
+        <translation>2/3" (4:3)</translation>
     </message>
     <message>
-        <source>1/1.8&quot; (4:3)</source>
-        <translation type="unfinished"></translation>
+        <source>1/1.8" (4:3)</source>
+        <translation>1/1.8" (4:3)</translation>
     </message>
     <message>
-        <source>1/2.5&quot; (4:3)</source>
-        <translation type="unfinished"></translation>
+        <source>1/2.5" (4:3)</source>
+        <translation>1/2.5" (4:3)</translation>
     </message>
     <message>
-        <source>1/2.7&quot; (4:3)</source>
-        <translation type="unfinished"></translation>
+        <source>1/2.7" (4:3)</source>
+        <translation>1/2.7" (4:3)</translation>
     </message>
     <message>
-        <source>1/3&quot; (4:3) </source>
-        <translation type="unfinished"></translation>
+        <source>1/3" (4:3) </source>
+        <translation>1/3" (4:3) </translation>
     </message>
     <message>
-        <source>1/3.2&quot; (4:3)</source>
-        <translation type="unfinished"></translation>
+        <source>1/3.2" (4:3)</source>
+        <translation>1/3.2" (4:3)</translation>
     </message>
     <message>
         <source>Set CoC by pixel size</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerstreuungskreis aus Pixelgröße</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Auflösung</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>6 Mill. Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>6 Mio. Pixel</translation>
     </message>
     <message>
         <source>8 Mill. Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>8 Mio. Pixel</translation>
     </message>
     <message>
         <source>10 Mill. Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Mio. Pixel</translation>
     </message>
     <message>
         <source>12 Mill. Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>12 Mio. Pixel</translation>
     </message>
     <message>
         <source>15 Mill. Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>15 Mio. Pixel</translation>
     </message>
     <message>
         <source>16 Mill. Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>16 Mio. Pixel</translation>
     </message>
     <message>
         <source>18 Mill. Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>18 Mio. Pixel</translation>
     </message>
     <message>
         <source>20 Mill. Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>20 Mio. Pixel</translation>
     </message>
     <message>
         <source>21 Mill. Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>21 Mio. Pixel</translation>
     </message>
     <message>
         <source>25 Mill. Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>25 Mio. Pixel</translation>
     </message>
     <message>
         <source>32 Mill. Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>32 Mio. Pixel</translation>
     </message>
     <message>
         <source>40 Mill. Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>40 Mio. Pixel</translation>
     </message>
     <message>
         <source>64 Mill. Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>64 Mio. Pixel</translation>
     </message>
     <message>
         <source>100 Mill. Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>100 Mio. Pixel</translation>
     </message>
     <message>
         <source>Set CoC by view distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerstreuungskreis aus Betrachtungsabstand</translation>
     </message>
     <message>
         <source>View distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrachtungsabstand</translation>
     </message>
     <message>
         <source>Form Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis</translation>
     </message>
     <message>
         <source>3:2</source>
-        <translation type="unfinished"></translation>
+        <translation>3:2</translation>
     </message>
     <message>
         <source>4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>4:3</translation>
     </message>
     <message>
         <source>Image width</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildbreite</translation>
     </message>
     <message>
         <source>Expert Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Expertenmodus</translation>
     </message>
     <message>
         <source>---&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>---&gt;</translation>
     </message>
     <message>
         <source>&lt;---</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;---</translation>
     </message>
     <message>
         <source>&lt;---&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;---&gt;</translation>
     </message>
     <message>
         <source>FFScale</source>
-        <translation type="unfinished"></translation>
+        <translation>KB-Maßstab</translation>
     </message>
     <message>
         <source>1:</source>
-        <translation type="unfinished"></translation>
+        <translation>1:</translation>
     </message>
     <message>
         <source>F-Lenght</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennweite</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernung</translation>
     </message>
     <message>
         <source>Camera 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera 2</translation>
     </message>
     <message>
         <source>Lock magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbildungsmaßstab sperren</translation>
     </message>
     <message>
         <source>Set by view distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Betrachtungsabstand</translation>
     </message>
     <message>
         <source>Set CoC by crop factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerstreuungskreis aus Cropfaktor</translation>
     </message>
     <message>
         <source>Set CoC by Pixelsize</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerstreuungskreis aus Pixelgröße</translation>
     </message>
     <message>
         <source>Sensor format</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensorformat</translation>
     </message>
     <message>
         <source>64 Mill Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>64 Mio. Pixel</translation>
     </message>
     <message>
         <source>100 Mill Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>100 Mio. Pixel</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitert</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Zidov</translation>
     </message>
     <message>
         <source>Export to image</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Bild exportieren</translation>
     </message>
     <message>
         <source>Tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Einführung</translation>
     </message>
     <message>
         <source>Show auto optimizer</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Optimierung anzeigen</translation>
     </message>
     <message>
         <source>Switch Expert Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Expertenmodus umschalten</translation>
     </message>
     <message>
         <source>Equivalency Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Äquivalenzrechner</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Set to hyperfocal (none)</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf hyperfokale Distanz (keine)</translation>
     </message>
     <message>
         <source>Set to hyperfocal (</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf hyperfokale Distanz (</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Could not save the project file:
+</source>
+        <translation>Die Projektdatei konnte nicht gespeichert werden:
+</translation>
+    </message>
+    <message>
+        <source>Could not open the project file:
+</source>
+        <translation>Die Projektdatei konnte nicht geöffnet werden:
+</translation>
+    </message>
+    <message>
+        <source>Wrong file version:
+</source>
+        <translation>Falsche Dateiversion:
+</translation>
+    </message>
+    <message>
+        <source>Damaged project file:
+</source>
+        <translation>Beschädigte Projektdatei:
+</translation>
+    </message>
+    <message>
+        <source>Zidov %1
+
+Zidov compares the out-of-focus blur of two camera and lens setups over the distance of the subject. For every distance it computes the relative blur zc, the diameter of the blur spot divided by the circle of confusion, draws both curves with their depth of field, and can fit focus distance and aperture to the blur you want.
+
+Copyright (c) 2026 The Zidov developers
+Released under the MIT licence.
+
+Qt version %2</source>
+        <translation>Zidov %1
+
+Zidov vergleicht die Unschärfe zweier Kamera- und Objektiveinstellungen über die Entfernung des Motivs. Für jede Entfernung berechnet es die relative Unschärfe zc, den Durchmesser des Unschärfescheibchens geteilt durch den Zerstreuungskreis, zeichnet beide Kurven mit ihrer Schärfentiefe und kann Fokusentfernung und Blende an die gewünschte Unschärfe anpassen.
+
+Copyright (c) 2026 Die Zidov-Entwickler
+Veröffentlicht unter der MIT-Lizenz.
+
+Qt-Version %2</translation>
+    </message>
+    <message>
+        <source>%1/links/ZidovTutorial.html</source>
+        <translation>%1/links/ZidovTutorial.html</translation>
+    </message>
+    <message>
+        <source>%1/links/Zidov</source>
+        <translation>%1/links/Zidov</translation>
+    </message>
+    <message>
+        <source>Camera %1, %2</source>
+        <translation>Kamera %1, %2</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 bytes; %2, stored from byte %3 on, is missing.</source>
+        <translation>Die Datei endet nach %1 Bytes; %2, ab Byte %3 gespeichert, fehlt.</translation>
+    </message>
+    <message>
+        <source>%1 (byte %2) holds %3, which is not a finite number.</source>
+        <translation>%1 (Byte %2) enthält %3, keine endliche Zahl.</translation>
+    </message>
+    <message>
+        <source>%1 (byte %2) holds the list index %3, but only 0 to %4 exist.</source>
+        <translation>%1 (Byte %2) enthält den Listenindex %3, es gibt aber nur 0 bis %4.</translation>
+    </message>
+    <message>
+        <source>CoC mode</source>
+        <translation>Art des Zerstreuungskreises</translation>
+    </message>
+    <message>
+        <source>switched on</source>
+        <translation>eingeschaltet</translation>
+    </message>
+    <message>
+        <source>focus distance</source>
+        <translation>Fokusentfernung</translation>
+    </message>
+    <message>
+        <source>aperture</source>
+        <translation>Blende</translation>
+    </message>
+    <message>
+        <source>focal length</source>
+        <translation>Brennweite</translation>
+    </message>
+    <message>
+        <source>circle of confusion</source>
+        <translation>Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>lens quality</source>
+        <translation>Objektivqualität</translation>
+    </message>
+    <message>
+        <source>diffraction switch</source>
+        <translation>Schalter für Beugung</translation>
+    </message>
+    <message>
+        <source>lock magnification switch</source>
+        <translation>Schalter für gesperrten Abbildungsmaßstab</translation>
+    </message>
+    <message>
+        <source>sensor format for the crop factor</source>
+        <translation>Sensorformat für den Cropfaktor</translation>
+    </message>
+    <message>
+        <source>sensor format for the pixel size</source>
+        <translation>Sensorformat für die Pixelgröße</translation>
+    </message>
+    <message>
+        <source>pixel count</source>
+        <translation>Pixelzahl</translation>
+    </message>
+    <message>
+        <source>view distance</source>
+        <translation>Betrachtungsabstand</translation>
+    </message>
+    <message>
+        <source>form factor</source>
+        <translation>Seitenverhältnis</translation>
+    </message>
+    <message>
+        <source>image width</source>
+        <translation>Bildbreite</translation>
+    </message>
+    <message>
+        <source>format version</source>
+        <translation>Formatversion</translation>
+    </message>
+    <message>
+        <source>The format version %1 is neither 1.2 nor 1.3.</source>
+        <translation>Die Formatversion %1 ist weder 1.2 noch 1.3.</translation>
+    </message>
+    <message>
+        <source>left border</source>
+        <translation>linker Rand</translation>
+    </message>
+    <message>
+        <source>distance from camera</source>
+        <translation>Entfernung von der Kamera</translation>
+    </message>
+    <message>
+        <source>distance from focus plane</source>
+        <translation>Entfernung von der Schärfeebene</translation>
+    </message>
+    <message>
+        <source>distance scale</source>
+        <translation>Entfernungsmaßstab</translation>
+    </message>
+    <message>
+        <source>zc scale</source>
+        <translation>zc-Maßstab</translation>
     </message>
 </context>
 <context>
     <name>opti</name>
     <message>
         <source>Auto optimizer</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Optimierung</translation>
     </message>
     <message>
         <source>Distance [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernung [m]</translation>
     </message>
     <message>
         <source>zc [-]</source>
-        <translation type="unfinished"></translation>
+        <translation>zc [-]</translation>
     </message>
     <message>
         <source>Weight [0-1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht [0-1]</translation>
     </message>
     <message>
         <source>References</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenzen</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Apply to</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwenden auf</translation>
     </message>
     <message>
         <source>Camera 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera 1</translation>
     </message>
     <message>
         <source>Camera 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera 2</translation>
     </message>
     <message>
         <source>Close Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster schließen</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwenden</translation>
     </message>
 </context>
 </TS>
