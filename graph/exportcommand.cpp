@@ -3,8 +3,11 @@
 #include "graph.h"
 #include "mainwin.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QMessageBox>
 #include <QPainter>
 #include <QSaveFile>
 
@@ -36,4 +39,26 @@ bool graph::saveImage(const QString& fileName)
     return file.commit();
 }
 
-void mainWin::exportImage() {}
+void mainWin::exportImage()
+{
+    exportImageTo(QFileDialog::getSaveFileName(this, tr("Export to image"), QDir::currentPath(),
+                                               tr("Image (*.png)")));
+}
+
+bool mainWin::exportImageTo(const QString& chosenName)
+{
+    // The dialog was cancelled.
+    if (chosenName.isEmpty())
+        return false;
+    QString name = chosenName;
+    if (QFileInfo(name).suffix().isEmpty())
+        name += QLatin1String(".png");
+    if (graphWidget->saveImage(name))
+        return true;
+    QMessageBox::warning(this, tr("Export to image"),
+                         tr("The image could not be written to %1.\nCheck that the folder "
+                            "exists and is writable and that the name ends in an image "
+                            "format such as .png.")
+                             .arg(QDir::toNativeSeparators(name)));
+    return false;
+}
