@@ -2,9 +2,47 @@
 // Copyright (c) 2026 The Zidov developers
 #include "graph.h"
 
+#include "camerasetup.h"
+#include "mainwin.h"
+#include "plotgeometry.h"
+
+#include <QFont>
 #include <QPainter>
 
-graph::graph() = default;
+namespace {
+// Closer than twice the focal length the blur is not evaluated; the curve is pinned high.
+constexpr double pinnedBlur = 10000;
+// Only in simple mode are curves smoothed, drawn thicker and shaded stronger.
+constexpr int simpleCurveWidth = 2;
+constexpr int expertCurveWidth = 1;
+constexpr int simpleBandAlpha = 40;
+constexpr int expertBandAlpha = 20;
+constexpr int captionAlpha = 20;
+// Lines and the band stop this far below the top margin.
+constexpr int topGap = 10;
+
+QPen colouredPen(int red, int green, int blue)
+{
+    QPen pen;
+    // Cosmetic: one device pixel whatever the painter's device.
+    pen.setWidth(0);
+    pen.setColor(QColor(red, green, blue));
+    return pen;
+}
+
+QFont arial(int pointSize)
+{
+    return QFont(QStringLiteral("Arial"), pointSize);
+}
+} // namespace
+
+graph::graph() : leftMargin(30), rightMargin(10), topMargin(10), bottomMargin(30)
+{
+    pens[Camera1Pen] = colouredPen(0, 127, 0);
+    pens[Camera2Pen] = colouredPen(0, 0, 127);
+    pens[TextPen] = colouredPen(0, 0, 0);
+    pens[GridPen] = colouredPen(200, 200, 200);
+}
 
 void graph::paintEvent(QPaintEvent*)
 {
@@ -12,6 +50,225 @@ void graph::paintEvent(QPaintEvent*)
     graphDraw(&painter);
 }
 
-void graph::graphDraw(QPainter*) {}
+PlotGeometry graph::currentGeometry() const
+{
+    const PlotMargins margins{leftMargin, rightMargin, topMargin, bottomMargin};
+    // The zoom slider grows to the right while the distance per pixel shrinks.
+    return PlotGeometry(width(), height(), margins, 51 - mainWindow->qxscale->value(),
+                        mainWindow->qyscale->value(), mainWindow->DSB_leftBorder->value(),
+                        mainWindow->useLog->isChecked());
+}
 
-void graph::saveImage(const QString&) {}
+void graph::graphDraw(QPainter* painter)
+{
+    if (!mainWindow)
+        return;
+    const PlotGeometry plot = currentGeometry();
+    drawTitles(painter, plot);
+    drawGrid(painter, plot);
+    drawDistanceTicks(painter, plot);
+    drawAxes(painter, plot);
+    if (mainWindow->boxC1->isChecked())
+        drawCamera(painter, plot, 1);
+    if (mainWindow->boxC2->isChecked())
+        drawCamera(painter, plot, 2);
+}
+
+void graph::drawTitles(QPainter* painter, const PlotGeometry& plot)
+{
+    const int w = plot.width();
+    const int h = plot.height();
+    painter->setPen(pens[TextPen]);
+    painter->setFont(arial(8));
+    // "zc" with a lowered c.
+    painter->drawText(2, 12, QStringLiteral("z  [-]"));
+    painter->drawText(8, 14, QStringLiteral("c"));
+    painter->drawText(w - 72, h - 12, tr("Distance [m]"));
+
+    painter->setFont(arial(7));
+    painter->setPen(pens[Camera2Pen]);
+    painter->drawText(2, h - 2, QStringLiteral("Zidov ") + mainWindow->version);
+
+    painter->setFont(arial(10));
+    painter->drawText(w / 2 - 10, 12, QStringLiteral("Z"));
+    painter->setPen(pens[TextPen]);
+    painter->drawText(w / 2 - 2, 12, QStringLiteral("idov"));
+}
+
+void graph::drawGrid(QPainter* painter, const PlotGeometry& plot)
+{
+    painter->setFont(arial(8));
+    const double step = plot.gridStep();
+    const double limit = plot.gridLimit();
+    for (int n = 0; n * step < limit; ++n) {
+        const double value = n * step;
+        const int row = plot.rowOfAxisValue(value);
+        painter->setPen(pens[GridPen]);
+        painter->drawLine(plot.axisX() - 3, row, plot.width() - 15, row);
+        painter->setPen(pens[TextPen]);
+        painter->drawText(QRect(0, row - 8, 22, 10), Qt::AlignRight | Qt::AlignVCenter,
+                          QString::number(plot.gridLabel(value), 'g', 6));
+    }
+}
+
+void graph::drawDistanceTicks(QPainter* painter, const PlotGeometry& plot)
+{
+    const int tickBottom = plot.axisY() + 3;
+    const int tickTop = topMargin + topGap;
+    for (int column = 1; column < plot.plotWidth(); ++column) {
+        if (!plot.hasTick(column))
+            continue;
+        const int x = plot.axisX() + column;
+        painter->setPen(pens[GridPen]);
+        painter->drawLine(x, tickBottom, x, tickTop);
+        if (!plot.tickLabelFits(column))
+            continue;
+        if (const auto metres = plot.tickLabel(column)) {
+            painter->setPen(pens[TextPen]);
+            painter->drawText(QRect(x - 15, plot.axisY() + 5, 36, 12), Qt::AlignCenter,
+                              QString::number(*metres, 'g', 6));
+        }
+    }
+}
+
+void graph::drawAxes(QPainter* painter, const PlotGeometry& plot)
+{
+    const int x0 = plot.axisX();
+    const int y0 = plot.axisY();
+    const int right = plot.width() - rightMargin;
+    painter->setPen(pens[TextPen]);
+    painter->drawLine(x0, y0, right, y0);
+    painter->drawLine(right, y0, right - 10, y0 - 5);
+    painter->drawLine(right, y0, right - 10, y0 + 5);
+    painter->drawLine(x0, y0, x0, topMargin);
+    painter->drawLine(x0, topMargin, x0 - 5, topMargin + 10);
+    painter->drawLine(x0, topMargin, x0 + 5, topMargin + 10);
+
+    // On the log scale zc = 1 is the horizontal axis itself.
+    if (!plot.logScale()) {
+        const int one = plot.rowOfAxisValue(1);
+        painter->drawLine(x0, one, plot.width() - 15, one);
+    }
+}
+
+void graph::drawCamera(QPainter* painter, const PlotGeometry& plot, int camera)
+{
+    CameraSetup& setup = camera == 1 ? mainWindow->cam1 : mainWindow->cam2;
+    QPen& pen = pens[camera == 1 ? Camera1Pen : Camera2Pen];
+    const bool simple = mainWindow->expertMode == 0;
+    painter->setPen(pen);
+    if (simple)
+        painter->setRenderHint(QPainter::Antialiasing, true);
+
+    const DofColumns dof = drawCurve(painter, plot, setup, pen);
+    if (dof.nearColumn != -1)
+        drawBand(painter, plot, dof, pen.color());
+    drawCaption(painter, plot, camera, pen.color());
+}
+
+graph::DofColumns graph::drawCurve(QPainter* painter, const PlotGeometry& plot, CameraSetup& camera,
+                                   QPen& pen)
+{
+    const bool fromCamera = mainWindow->distanceCam->isChecked();
+    const double focus = camera.getFdist();
+    const double closest = 2 * camera.getFlength();
+    const auto blurAt = [&camera, closest](double distance) {
+        return distance > closest ? camera.getZc(distance) : pinnedBlur;
+    };
+
+    DofColumns dof;
+    double previous = pinnedBlur;
+    if (!fromCamera) {
+        const double start = plot.startDistance(focus);
+        if (start > closest) {
+            previous = camera.getZc(start);
+            dof.nearColumn = previous <= 1 ? 0 : -1;
+        }
+    }
+
+    // One segment per column; separate lines rather than one polyline so that the smoothed
+    // segments blend where they meet, as the curve has always looked.
+    pen.setWidth(mainWindow->expertMode == 0 ? simpleCurveWidth : expertCurveWidth);
+    painter->setPen(pen);
+    int previousRow = plot.rowOfBlur(previous);
+    for (int column = 1; column < plot.plotWidth(); ++column) {
+        const double blur = blurAt(plot.sampleDistance(column, fromCamera, focus));
+        const int row = plot.rowOfBlur(blur);
+        const int x = plot.axisX() + column;
+        painter->drawLine(x - 1, previousRow, x, row);
+        // On the raw values, also on the log scale.
+        if (previous > 1 && blur <= 1)
+            dof.nearColumn = column - 1;
+        if (previous <= 1 && blur > 1)
+            dof.farColumn = column;
+        previous = blur;
+        previousRow = row;
+    }
+    return dof;
+}
+
+void graph::drawBand(QPainter* painter, const PlotGeometry& plot, const DofColumns& dof,
+                     QColor colour)
+{
+    colour.setAlpha(mainWindow->expertMode == 0 ? simpleBandAlpha : expertBandAlpha);
+    painter->setPen(QColor(0, 0, 0, 0));
+    painter->setBrush(QBrush(colour));
+    painter->drawRect(plot.axisX() + dof.nearColumn, topMargin + topGap,
+                      dof.farColumn - dof.nearColumn, plot.plotHeight() - topGap);
+}
+
+void graph::drawCaption(QPainter* painter, const PlotGeometry& plot, int camera, QColor colour)
+{
+    // A single visible camera always takes the upper slot.
+    const int offset = camera == 2 && mainWindow->boxC1->isChecked() ? 42 : 5;
+    const int w = plot.width();
+    QPen frame(QColor(0, 0, 0, 255));
+    frame.setWidth(0);
+    colour.setAlpha(captionAlpha);
+    painter->setPen(frame);
+    painter->setBrush(QBrush(colour));
+    painter->drawRect(w - 410, offset + 12, 400, 32);
+
+    const CaptionTexts texts = captionTexts(camera);
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter;
+    painter->setPen(pens[TextPen]);
+    painter->drawText(QRect(w - 402, offset + 12, 384, 20), flags, texts.title);
+    painter->drawText(QRect(w - 338, offset + 12, 324, 20), flags, texts.settings);
+    painter->drawText(QRect(w - 402, offset + 26, 392, 20), flags, texts.values);
+}
+
+CaptionTexts graph::captionTexts(int camera)
+{
+    CameraSetup& setup = camera == 1 ? mainWindow->cam1 : mainWindow->cam2;
+    CaptionTexts texts;
+    texts.title = tr("Camera ") + QString::number(camera) + QLatin1Char(':');
+    texts.settings = QString::number(setup.getFlength(), 'g', 6) + QLatin1String("mm f/") +
+                     QString::number(setup.getAperture(), 'g', 6) + tr(" - Dist.: ") +
+                     QString::number(setup.getFdist() / 1000, 'g', 6) + tr("m - CoC: ") +
+                     QString::number(setup.getCoc(), 'f', 4) + QLatin1String("mm");
+
+    const double zInf = setup.getZc(CaptionNumbers::infiniteDistance);
+    const double nearLimit = setup.getNearLimit();
+    const double farLimit = setup.getFarLimit();
+    // A far limit that stands for infinity has no meaningful depth in metres either.
+    const bool endless = CaptionNumbers::isInfinite(farLimit);
+    const QString infinite = QStringLiteral("inf. ");
+    QString range;
+    if (mainWindow->dofMode->isChecked()) {
+        range = QString::number(nearLimit / 1000, 'f', 2) + QLatin1String(" - ") +
+                (endless ? infinite : QString::number(farLimit / 1000, 'f', 2));
+    } else {
+        range = endless ? infinite : QString::number((farLimit - nearLimit) / 1000, 'f', 2);
+    }
+
+    const double scale = CaptionNumbers::fullFrameScale(setup.getFFScale());
+    const double diagonal = setup.getFieldDiag() / 1000;
+    const QString diagonalText =
+        QString::number(diagonal, 'f', CaptionNumbers::diagonalDecimals(diagonal));
+    const QString scalePart = tr("m] - FFScale: 1:%1 Diag: %2m")
+                                  .arg(scale, 0, 'g', -1, QLatin1Char(' '))
+                                  .arg(diagonalText, 0, QLatin1Char(' '));
+    texts.values = tr("zc(inf): ") + QString::number(CaptionNumbers::blurAtInfinity(zInf), 'g', 6) +
+                   tr(" - DOF: [") + range + scalePart;
+    return texts;
+}

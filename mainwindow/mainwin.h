@@ -110,6 +110,9 @@ public:
     void setSliderDefaults();
     void setC1CropByCoc();
     void setC2CropByCoc();
+    // Writes the plot to fileName (".png" added when it has no suffix) and tells the user
+    // when that fails. False when nothing was written; an empty name does nothing.
+    bool exportImageTo(const QString& fileName);
 
 private:
     void connectControls();

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "plotgeometry.h"
+
+#include "camerasetup.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+// Far enough outside the widget that a clamped line crosses the visible part as the exact
+// one would, and small enough for the painter's coordinate range and for int.
+constexpr double rowOverhang = 1 << 22;
+// Left borders beyond a million kilometres mean nothing; the bound keeps sums in range.
+constexpr double borderLimit = 1e12;
+// Labels that ask for skipping every second one are this wide.
+constexpr int wideLabelScale = 30;
+constexpr double wideLabelMetres = 1000;
+// The right end of the distance axis is kept free for its title.
+constexpr int axisTitleWidth = 30;
+} // namespace
+
+PlotGeometry::PlotGeometry(int width, int height, PlotMargins margins_, int distanceScale,
+                           int blurScale, double leftBorderMetres, bool logScale)
+    : w(width), h(height), margins(margins_), sx(distanceScale), sy(blurScale), border(0),
+      useLog(logScale)
+{
+    const double millimetres = std::trunc(leftBorderMetres * 1000);
+    if (!std::isnan(millimetres))
+        border = static_cast<long long>(std::clamp(millimetres, -borderLimit, borderLimit));
+}
+
+int PlotGeometry::toRow(double y) const
+{
+    if (std::isnan(y))
+        return static_cast<int>(-rowOverhang);
+    return static_cast<int>(std::clamp(y, -rowOverhang, h + rowOverhang));
+}
+
+int PlotGeometry::rowOfBlur(double zc) const
+{
+    return rowOfAxisValue(useLog ? std::log10(zc) : zc);
+}
+
+int PlotGeometry::rowOfAxisValue(double value) const
+{
+    return toRow(axisY() - value * sy);
+}
+
+double PlotGeometry::gridStep() const
+{
+    if (useLog || (sy >= 12 && sy <= 50))
+        return 1;
+    if (sy <= 2)
+        return 10;
+    if (sy <= 6)
+        return 5;
+    if (sy <= 11)
+        return 2.5;
+    return 0.5;
+}
+
+double PlotGeometry::gridLimit() const
+{
+    return sy > 0 ? 0.94 * plotHeight() / sy : 0;
+}
+
+double PlotGeometry::gridLabel(double value) const
+{
+    return useLog ? std::pow(10.0, value) : value;
+}
+
+int PlotGeometry::tickSpacing() const
+{
+    if (sx <= 5)
+        return 100;
+    if (sx <= 11)
+        return 500;
+    return 1000;
+}
+
+bool PlotGeometry::hasTick(int column) const
+{
+    const long long a = intervalStart(column);
+    const long long b = intervalEnd(column);
+    const long long t = tickSpacing();
+    // Division truncates toward zero, so the multiple 0 needs its own test.
+    return a / t != b / t || (a <= 0 && 0 <= b);
+}
+
+bool PlotGeometry::tickLabelFits(int column) const
+{
+    return axisX() + column < plotWidth() - axisTitleWidth;
+}
+
+std::optional<double> PlotGeometry::tickLabel(int column) const
+{
+    const long long b = std::clamp<long long>(intervalEnd(column), INT_MIN, INT_MAX);
+    const double metres = roundToStep(static_cast<int>(b), tickSpacing()) / 1000.0;
+    if (metres >= wideLabelMetres && sx >= wideLabelScale &&
+        static_cast<long long>(metres) % 2 != 0)
+        return std::nullopt;
+    return metres;
+}
+
+double PlotGeometry::sampleDistance(int column, bool fromCamera, double focusDistance) const
+{
+    const auto onAxis = static_cast<double>(intervalEnd(column));
+    return fromCamera ? onAxis : std::trunc(focusDistance + onAxis);
+}
+
+double PlotGeometry::startDistance(double focusDistance) const
+{
+    return std::trunc(focusDistance + static_cast<double>(border));
+}
+
+namespace CaptionNumbers {
+double blurAtInfinity(double zInf)
+{
+    if (zInf > 10)
+        return std::floor(zInf);
+    return std::trunc(zInf * 100) / 100;
+}
+
+double fullFrameScale(double scale)
+{
+    return std::floor(scale + 0.5);
+}
+
+int diagonalDecimals(double metres)
+{
+    if (metres < 10)
+        return 2;
+    if (metres < 100)
+        return 1;
+    return 0;
+}
+
+bool isInfinite(double farLimit)
+{
+    return farLimit > infiniteDistance;
+}
+} // namespace CaptionNumbers

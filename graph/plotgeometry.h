@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#pragma once
+
+#include <optional>
+
+struct PlotMargins
+{
+    int left;
+    int right;
+    int top;
+    int bottom;
+};
+
+// Where things go on the blur plot: pixel rows for blur values, the distance each pixel
+// column stands for, grid and tick rules. Plain arithmetic, so the rules can be checked
+// without a widget. Column i (1 <= i < plotWidth()) covers the distance interval
+// (intervalStart(i), intervalEnd(i)] in millimetres along the axis.
+class PlotGeometry
+{
+public:
+    // distanceScale: mm per pixel column; blurScale: pixels per unit (or decade) of zc;
+    // leftBorderMetres: the distance at the vertical axis.
+    PlotGeometry(int width, int height, PlotMargins margins, int distanceScale, int blurScale,
+                 double leftBorderMetres, bool logScale);
+
+    int width() const { return w; }
+    int height() const { return h; }
+    int plotWidth() const { return w - margins.left - margins.right; }
+    int plotHeight() const { return h - margins.top - margins.bottom; }
+    int axisX() const { return margins.left; }
+    int axisY() const { return h - margins.bottom; }
+    int distanceScale() const { return sx; }
+    int blurScale() const { return sy; }
+    long long leftBorder() const { return border; }
+    bool logScale() const { return useLog; }
+
+    long long intervalStart(int column) const { return border + (column - 1LL) * sx; }
+    long long intervalEnd(int column) const { return border + column * static_cast<long long>(sx); }
+
+    // Pixel row of a zc value (log10 of it on the log scale). Values without a place in the
+    // widget are held a few million rows beyond its edges, which keeps every line that
+    // reaches the visible part unchanged and the conversion to int defined: NaN above the
+    // top, 0 on the log scale below the bottom.
+    int rowOfBlur(double zc) const;
+    // Pixel row of a grid value already on the axis's own scale (a decade on the log scale).
+    int rowOfAxisValue(double value) const;
+
+    // The horizontal grid covers grid values 0, step, 2 step, ... below gridLimit().
+    double gridStep() const;
+    double gridLimit() const;
+    // The label of a grid value: itself, or the power of ten it stands for.
+    double gridLabel(double value) const;
+
+    int tickSpacing() const;
+    bool hasTick(int column) const;
+    // Labels stay clear of the axis title at the right end.
+    bool tickLabelFits(int column) const;
+    // The label of a tick in metres, or nothing where every second wide label is left out.
+    std::optional<double> tickLabel(int column) const;
+
+    // The distance a camera's curve samples in the column: from the camera, or from the
+    // camera's focus plane at focusDistance (in mm, truncated to a whole millimetre).
+    double sampleDistance(int column, bool fromCamera, double focusDistance) const;
+
+    // Column 0 in focus-plane mode: where the curve starts.
+    double startDistance(double focusDistance) const;
+
+private:
+    int toRow(double y) const;
+
+    int w;
+    int h;
+    PlotMargins margins;
+    int sx;
+    int sy;
+    long long border;
+    bool useLog;
+};
+
+// Rules for the numbers of a camera's caption.
+namespace CaptionNumbers {
+// Far limits beyond this many mm stand for infinity.
+constexpr double infiniteDistance = 10000000.0;
+
+// Whole numbers above 10, otherwise truncated to two decimals.
+double blurAtInfinity(double zInf);
+// The x of the full-frame scale 1:x, to the nearest integer.
+double fullFrameScale(double scale);
+// Decimals of the object field diagonal in metres: fewer for larger fields.
+int diagonalDecimals(double metres);
+bool isInfinite(double farLimit);
+} // namespace CaptionNumbers

@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "graph.h"
+#include "guitest.h"
+#include "mainwin.h"
+
+#include <QPainter>
+
+#include <functional>
+#include <limits>
+#include <memory>
+
+namespace {
+constexpr int W = 600;
+constexpr int H = 400;
+const QRgb grey = qRgb(200, 200, 200);
+const QRgb white = qRgb(255, 255, 255);
+
+QImage paintAlone(const std::function<void(QPainter&)>& paint)
+{
+    QImage image(W, H, QImage::Format_ARGB32);
+    image.fill(white);
+    QPainter painter(&image);
+    paint(painter);
+    return image;
+}
+
+QImage draw(mainWin& w)
+{
+    return paintAlone([&w](QPainter& painter) { w.graphWidget->graphDraw(&painter); });
+}
+
+// Clearly camera k's colour (green or blue), or just tinted by its band or box.
+bool ofCamera(QRgb p, int k, int margin = 60)
+{
+    const int own = k == 1 ? qGreen(p) : qBlue(p);
+    return own - qRed(p) > margin && own - (k == 1 ? qBlue(p) : qGreen(p)) > margin;
+}
+bool tinted(QRgb p)
+{
+    return qGreen(p) > qRed(p) + 5;
+}
+
+int cameraPixels(const QImage& image, int k, QRect area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += ofCamera(image.pixel(x, y), k);
+    return count;
+}
+
+// The worked example: 50 mm f/2.8, CoC 0.03 mm, full frame, no diffraction, perfect lens.
+void textbook(CameraSetup& camera, double focus = 5000, double coc = 0.03, double flength = 50)
+{
+    camera.init(focus, 2.8, flength, coc, 1, 0, 100, 1.8);
+}
+} // namespace
+
+class TestGraph : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        quiet = std::make_unique<QuietStdout>();
+        window = std::make_unique<mainWin>();
+        window->graphWidget->setFixedSize(W, H);
+    }
+    void cleanup()
+    {
+        window.reset();
+        quiet.reset();
+    }
+
+    void frameAtDefaultScales()
+    {
+        window->boxC1->setChecked(false);
+        const QImage image = draw(*window);
+        QCOMPARE(image.pixel(200, H - 30 - 50), qRgb(0, 0, 0)); // zc = 1 over its grid line
+        for (int z = 2; z <= 7; ++z)                            // up to 94 % of the height
+            QCOMPARE(image.pixel(28, H - 30 - 50 * z), z < 7 ? grey : white);
+        // 1 m sits unticked at the axis; the first tick is 2 m, in column 33.
+        for (int x = 31; x <= 63; ++x)
+            QCOMPARE(image.pixel(x, 200), x == 63 ? grey : white);
+        const QImage texts = paintAlone([](QPainter& p) {
+            p.setFont(QFont("Arial", 8));
+            p.drawText(QRect(48, H - 25, 36, 12), Qt::AlignCenter, "2");
+            p.setFont(QFont("Arial", 7));
+            p.setPen(QColor(0, 0, 127));
+            p.drawText(2, H - 2, "Zidov 0.14ruri");
+        });
+        QCOMPARE(image.copy(48, H - 25, 33, 12), texts.copy(48, H - 25, 33, 12));
+        QCOMPARE(image.copy(0, H - 12, 150, 12), texts.copy(0, H - 12, 150, 12));
+    }
+
+    void logScaleHasNoReferenceLine()
+    {
+        window->boxC1->setChecked(false);
+        window->useLog->setChecked(true);
+        window->qyscale->setValue(12);
+        const QImage image = draw(*window);
+        // Where linear mode and the old log-mode line would be, only grid lines.
+        QCOMPARE(image.pixel(200, H - 30 - 12), grey);
+        QCOMPARE(image.pixel(200, H - 30 - 120), grey);
+    }
+
+    void curves_data()
+    {
+        QTest::addColumn<int>("camera");
+        QTest::addColumn<bool>("expert");
+        QTest::newRow("Camera 1, simple mode") << 1 << false;
+        QTest::newRow("Camera 2 alone, expert mode") << 2 << true;
+    }
+    void curves()
+    {
+        QFETCH(int, camera);
+        QFETCH(bool, expert);
+        mainWin& w = *window;
+        if (expert)
+            w.switchpromode();
+        w.boxC1->setChecked(camera == 1);
+        w.boxC2->setChecked(camera == 2);
+        CameraSetup& setup = camera == 1 ? w.cam1 : w.cam2;
+        textbook(setup);
+        const QImage image = draw(w);
+        int checked = 0;
+        for (int column = 5; column < W - 40; column += 7) {
+            const int row = int(H - 30 - setup.getZc(1000 + 31 * column) * 50);
+            if (row >= 60 && row <= H - 35) {
+                QVERIFY2(ofCamera(image.pixel(30 + column, row), camera),
+                         qPrintable(QString::number(column)));
+                ++checked;
+            }
+        }
+        QVERIFY(checked > 40);
+        QCOMPARE(cameraPixels(image, 3 - camera, QRect(31, 20, W - 41, H - 50)), 0);
+        // A single camera's caption takes the upper slot.
+        QVERIFY(qGray(image.pixel(W - 300, 17)) < 128);
+        QCOMPARE(image.pixel(W - 300, 54), white);
+    }
+
+    void bothCaptionsAndOneTracePerCamera()
+    {
+        window->switchpromode();
+        window->boxC2->setChecked(true);
+        QuietStdout trace;
+        const QImage image = draw(*window);
+        QCOMPARE(image.pixel(W - 300, 17), qRgb(0, 0, 0));
+        QCOMPARE(image.pixel(W - 300, 54), qRgb(0, 0, 0));
+        QCOMPARE(QString::fromStdString(trace.text()).count("scale: "), 2);
+    }
+
+    void band()
+    {
+        window->switchpromode();
+        textbook(window->cam1);
+        const QImage image = draw(*window);
+        // Sharp from 4286.99 to 5997.51 mm: columns 107 to 161 from 1 m. The band starts
+        // one column before, at the last blurred sample.
+        for (int x : {135, 136, 191, 192})
+            QCOMPARE(tinted(image.pixel(x, 100)), x == 136 || x == 191);
+        QVERIFY(tinted(image.pixel(150, 20)) && !tinted(image.pixel(150, 19)));
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<double>("focus");
+        QTest::addColumn<bool>("dofMode");
+        QTest::addColumn<QString>("values");
+        QTest::newRow("5 m") << 5000.0 << false
+                             << "zc(inf): 6 - DOF: [1.71m] - FFScale: 1:99 Diag: 4.28m";
+        QTest::newRow("5 m, limits")
+            << 5000.0 << true << "zc(inf): 6 - DOF: [4.29 - 6.00m] - FFScale: 1:99 Diag: 4.28m";
+        QTest::newRow("40 m, past hyperfocal")
+            << 40000.0 << false << "zc(inf): 0.74 - DOF: [inf. m] - FFScale: 1:799 Diag: 34.6m";
+        QTest::newRow("40 m, past hyperfocal, limits")
+            << 40000.0 << true
+            << "zc(inf): 0.74 - DOF: [17.08 - inf. m] - FFScale: 1:799 Diag: 34.6m";
+    }
+    void captions()
+    {
+        QFETCH(double, focus);
+        QFETCH(bool, dofMode);
+        window->dofMode->setChecked(dofMode);
+        textbook(window->cam2, focus);
+        const CaptionTexts texts = window->graphWidget->captionTexts(2);
+        QCOMPARE(texts.title, QString("Camera 2:"));
+        if (focus == 5000)
+            QCOMPARE(texts.settings, QString("50mm f/2.8 - Dist.: 5m - CoC: 0.0300mm"));
+        QTEST(texts.values, "values");
+    }
+
+    void extremeValues_data()
+    {
+        QTest::addColumn<bool>("log");
+        QTest::addColumn<double>("focus");
+        QTest::addColumn<double>("coc");
+        QTest::addColumn<double>("flength");
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("no CoC: infinite blur") << false << 5000.0 << 0.0 << 50.0;
+        QTest::newRow("no CoC, a sample at the focus: NaN") << false << 4100.0 << 0.0 << 50.0;
+        QTest::newRow("vanishing CoC: huge blur") << false << 5000.0 << 1e-300 << 50.0;
+        QTest::newRow("focal length NaN") << false << 5000.0 << 0.03 << nan;
+        // Column 100 samples the focus exactly: zc = 0, log10 = -inf.
+        QTest::newRow("log scale, sharp sample") << true << 4100.0 << 0.03 << 50.0;
+    }
+    void extremeValues()
+    {
+        QFETCH(bool, log);
+        QFETCH(double, focus);
+        QFETCH(double, coc);
+        QFETCH(double, flength);
+        window->switchpromode();
+        window->useLog->setChecked(log);
+        window->qyscale->setValue(5); // keeps the log curve's neighbours inside the widget
+        textbook(window->cam1, focus, coc, flength);
+        const QImage image = draw(*window);
+        QCOMPARE(image.pixel(W - 300, 17), qRgb(0, 0, 0)); // the caption is still written
+        if (log) { // the sharp sample drops through the bottom edge
+            QVERIFY(cameraPixels(image, 1, QRect(128, H - 1, 5, 1)) > 0);
+            QCOMPARE(cameraPixels(image, 1, QRect(31, H - 1, 90, 1)), 0);
+        } else { // the curve runs above the widget; no band
+            QCOMPARE(cameraPixels(image, 1, QRect(31, 60, W - 50, H - 92)), 0);
+            QVERIFY(!tinted(image.pixel(200, 100)));
+        }
+    }
+
+private:
+    std::unique_ptr<QuietStdout> quiet;
+    std::unique_ptr<mainWin> window;
+};
+
+ZIDOV_GUITEST_MAIN(TestGraph)
+#include "tst_graph.moc"

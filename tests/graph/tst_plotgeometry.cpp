@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "plotgeometry.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+constexpr double infinity = std::numeric_limits<double>::infinity();
+constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
+
+// The plot of a 600 x 400 widget.
+PlotGeometry plot(int sx, int sy, double borderMetres, bool log = false)
+{
+    return PlotGeometry(600, 400, PlotMargins{30, 10, 10, 30}, sx, sy, borderMetres, log);
+}
+} // namespace
+
+class TestPlotGeometry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ticks_data()
+    {
+        QTest::addColumn<int>("sx");
+        QTest::addColumn<double>("border");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("tick");
+        QTest::addColumn<double>("label"); // NaN: no label
+        QTest::newRow("1 m at the border: no tick") << 31 << 1.0 << 1 << false << 0.0;
+        QTest::newRow("default first tick") << 31 << 1.0 << 33 << true << 2.0;
+        QTest::newRow("interval ending at 0") << 31 << -0.31 << 10 << true << 0.0;
+        QTest::newRow("interval starting at 0") << 31 << -0.31 << 11 << true << 0.0;
+        QTest::newRow("-1.5 m, 10 cm ticks") << 3 << -1.5 << 1 << true << -1.5;
+        QTest::newRow("1001 m skipped") << 31 << 999.5 << 49 << true << notANumber;
+        QTest::newRow("1001 m at 29 mm/px") << 29 << 999.5 << 52 << true << 1001.0;
+    }
+    void ticks()
+    {
+        QFETCH(int, sx);
+        QFETCH(double, border);
+        QFETCH(int, column);
+        QFETCH(double, label);
+        const PlotGeometry geometry = plot(sx, 50, border);
+        QTEST(geometry.hasTick(column), "tick");
+        if (geometry.hasTick(column))
+            QCOMPARE(geometry.tickLabel(column).value_or(notANumber), label);
+    }
+
+    void rows_data()
+    {
+        QTest::addColumn<bool>("log");
+        QTest::addColumn<double>("zc");
+        QTest::addColumn<int>("row");
+        QTest::newRow("zc 1.99 truncates") << false << 1.99 << 270;
+        QTest::newRow("zc 100, log") << true << 100.0 << 270;
+        QTest::newRow("pinned blur 10000") << false << 10000.0 << 370 - 500000;
+        QTest::newRow("infinite blur: held above") << false << infinity << -(1 << 22);
+        QTest::newRow("NaN: held above") << false << notANumber << -(1 << 22);
+        QTest::newRow("zc 0, log: held below") << true << 0.0 << 400 + (1 << 22);
+    }
+    void rows()
+    {
+        QFETCH(bool, log);
+        QFETCH(double, zc);
+        QTEST(plot(31, 50, 1, log).rowOfBlur(zc), "row");
+    }
+
+    void scalesDistancesAndCaptionNumbers()
+    {
+        QCOMPARE(plot(5, 51, 1).gridStep(), 0.5);
+        QCOMPARE(plot(5, 6, 1, true).gridStep(), 1.0); // a line a decade, whatever the scale
+        const PlotGeometry geometry = plot(31, 50, -1.5);
+        QCOMPARE(geometry.sampleDistance(3, true, 5000.9), -1407.0);
+        QCOMPARE(geometry.sampleDistance(3, false, 5000.9), 3593.0);
+        QCOMPARE(geometry.startDistance(5000.9), 3500.0);
+        QVERIFY(geometry.tickLabelFits(499) && !geometry.tickLabelFits(500));
+        QCOMPARE(plot(31, 50, notANumber).leftBorder(), 0LL);
+        QCOMPARE(plot(31, 50, -1e300).intervalStart(1), -1000000000000LL);
+        QCOMPARE(CaptionNumbers::blurAtInfinity(10), 10.0);
+        QCOMPARE(CaptionNumbers::blurAtInfinity(10.7), 10.0);
+        QCOMPARE(CaptionNumbers::diagonalDecimals(9.999), 2);
+        QCOMPARE(CaptionNumbers::diagonalDecimals(100.0), 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPlotGeometry)
+#include "tst_plotgeometry.moc"
