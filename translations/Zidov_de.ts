@@ -52,6 +52,37 @@
     </message>
 </context>
 <context>
+    <name>graph</name>
+    <message>
+        <source>Distance [m]</source>
+        <translation>Entfernung [m]</translation>
+    </message>
+    <message>
+        <source>Camera </source>
+        <translation>Kamera </translation>
+    </message>
+    <message>
+        <source> - Dist.: </source>
+        <translation> - Entf.: </translation>
+    </message>
+    <message>
+        <source>m - CoC: </source>
+        <translation>m - ZK: </translation>
+    </message>
+    <message>
+        <source>m] - FFScale: 1:%1 Diag: %2m</source>
+        <translation>m] - KB-Maßstab: 1:%1 Diag.: %2m</translation>
+    </message>
+    <message>
+        <source>zc(inf): </source>
+        <translation>zc(unendl.): </translation>
+    </message>
+    <message>
+        <source> - DOF: [</source>
+        <translation> - ST: [</translation>
+    </message>
+</context>
+<context>
     <name>mainWin</name>
     <message>
         <source>MainWindow</source>
@@ -612,6 +643,16 @@ Qt-Version %2</translation>
     <message>
         <source>zc scale</source>
         <translation>zc-Maßstab</translation>
+    </message>
+    <message>
+        <source>Image (*.png)</source>
+        <translation>Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>The image could not be written to %1.
+Check that the folder exists and is writable and that the name ends in an image format such as .png.</source>
+        <translation>Das Bild konnte nicht nach %1 geschrieben werden.
+Prüfen Sie, ob der Ordner existiert und beschreibbar ist und ob der Name auf ein Bildformat wie .png endet.</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "graph.h"
+#include "guitest.h"
+#include "languagechoice.h"
+#include "mainwin.h"
+#include "opti.h"
+
+#include <QDir>
+#include <QMenu>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include <memory>
+
+namespace {
+struct Message
+{
+    QString context;
+    QString source;
+    QString translation;
+    bool finished = false;
+};
+
+QList<Message> readCatalogue(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    QList<Message> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message current;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            current = Message();
+            current.context = context;
+            current.source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            current.finished = type.isEmpty();
+            current.translation = xml.readElementText();
+            messages << current;
+        }
+    }
+    return messages;
+}
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everySourceTextIsTranslated();
+    void germanCatalogueReachesTheWindows();
+};
+
+void TestTranslations::everySourceTextIsTranslated()
+{
+    // Extract the texts afresh from the sources and compare with the committed catalogue, so a
+    // new text that nobody translated fails here rather than showing up in English.
+    QTemporaryDir scratch;
+    const QString fresh = scratch.filePath("fresh.ts");
+    QStringList arguments = {"-no-obsolete", "-locations", "none", "-silent"};
+    for (const char* folder : {"mainwindow", "graph", "project", "tools", "forms"})
+        arguments << QString(ZIDOV_SOURCE_DIR) + '/' + folder;
+    arguments << "-ts" << fresh;
+    QProcess lupdate;
+    lupdate.start(ZIDOV_LUPDATE, arguments);
+    QVERIFY(lupdate.waitForFinished(60000));
+    QCOMPARE(lupdate.exitCode(), 0);
+
+    const QList<Message> extracted = readCatalogue(fresh);
+    QVERIFY(extracted.size() > 150);
+    QHash<QString, Message> committed;
+    for (const Message& m : readCatalogue(QString(ZIDOV_SOURCE_DIR) + "/translations/Zidov_de.ts"))
+        committed.insert(m.context + '\x1f' + m.source, m);
+
+    QStringList missing;
+    for (const Message& m : extracted) {
+        const auto found = committed.constFind(m.context + '\x1f' + m.source);
+        if (found == committed.constEnd() || !found->finished || found->translation.isEmpty())
+            missing << m.context + ": " + m.source;
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
+}
+
+void TestTranslations::germanCatalogueReachesTheWindows()
+{
+    // The program looks the catalogue up in the current directory, as started from the build.
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(ZIDOV_BUILD_DIR));
+    QTranslator translator;
+    const bool loaded = translator.load(germanCatalogueName());
+    QDir::setCurrent(previous);
+    QVERIFY(loaded);
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+
+    QuietStdout quiet;
+    {
+        mainWin w;
+        QCOMPARE(w.menuFile->title(), QString("Datei"));
+        QCOMPARE(w.menuOptimizer->title(), QString("Erweitert"));
+        QCOMPARE(w.menuHelp->title(), QString("Hilfe"));
+        QCOMPARE(w.actionSave_as->text(), QString("Speichern unter"));
+        QCOMPARE(w.label_23->text(), QString("Zerstreuungskreis"));
+        QCOMPARE(w.optiWin->windowTitle(), QString("Automatische Optimierung"));
+        QCOMPARE(w.graphWidget->captionTexts(1).title, QString("Kamera 1:"));
+        QVERIFY(w.graphWidget->captionTexts(1).values.startsWith("zc(unendl.): "));
+        QVERIFY(w.c1_set_Hyper->text().startsWith("Auf hyperfokale Distanz ("));
+        // The window title is the program's name in every language.
+        QCOMPARE(w.windowTitle(), QString("Zidov"));
+    }
+    QCoreApplication::removeTranslator(&translator);
+}
+
+ZIDOV_GUITEST_MAIN(TestTranslations)
+#include "tst_translations.moc"
