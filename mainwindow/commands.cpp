@@ -49,21 +49,26 @@ void mainWin::switchpromode()
     groupBox->hide();
 }
 
-void mainWin::setC1Hyper()
+namespace {
+// No hyperfocal distance exists with strong diffraction: keep the focus rather than jumping
+// to 0 m.
+void focusAtHyperfocal(CameraSetup& camera, QDoubleSpinBox* focus)
 {
-    const double hyperfocal = cam1.getHyperfocal();
-    // No hyperfocal distance exists: keep the focus rather than jumping to 0 m.
+    const double hyperfocal = camera.getHyperfocal();
     if (hyperfocal == CameraSetup::noHyperfocal || !std::isfinite(hyperfocal))
         return;
-    c1_fdist->setValue(hyperfocal / 1000);
+    focus->setValue(hyperfocal / 1000);
+}
+} // namespace
+
+void mainWin::setC1Hyper()
+{
+    focusAtHyperfocal(cam1, c1_fdist);
 }
 
 void mainWin::setC2Hyper()
 {
-    const double hyperfocal = cam2.getHyperfocal();
-    if (hyperfocal == CameraSetup::noHyperfocal || !std::isfinite(hyperfocal))
-        return;
-    c2_fdist->setValue(hyperfocal / 1000);
+    focusAtHyperfocal(cam2, c2_fdist);
 }
 
 void mainWin::copyCamera(int from, int to)
