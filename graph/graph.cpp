@@ -39,10 +39,10 @@ QFont arial(int pointSize)
 }
 
 // A grid line along a pixel row or column, drawn with a cosmetic pen. Stroking it costs a
-// span per pixel, which on a large plot takes longer than everything else; a rectangle
-// one pixel wide covers the same pixels (both end points included) in one fill. Only where
-// one world unit is one device pixel and nothing is smoothed, though: under a scaling
-// painter (a high-density screen) the cosmetic line stays one device pixel wide.
+// span per pixel, which on a large plot took most of the paint; a rectangle one pixel wide
+// covers the same pixels (both end points included) in one fill. Only where one world unit
+// is one device pixel and nothing is smoothed, though: under a scaling painter (a
+// high-density screen) the cosmetic line stays one device pixel wide.
 void drawGridLine(QPainter* painter, const QPen& pen, QPoint from, QPoint to)
 {
     const bool straight = from.x() == to.x() || from.y() == to.y();
