@@ -9,6 +9,9 @@
 #include <QFont>
 #include <QPainter>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 // Closer than twice the focal length the blur is not evaluated; the curve is pinned high.
 constexpr double pinnedBlur = 10000;
@@ -33,6 +36,26 @@ QPen colouredPen(int red, int green, int blue)
 QFont arial(int pointSize)
 {
     return QFont(QStringLiteral("Arial"), pointSize);
+}
+
+// A grid line along a pixel row or column, drawn with a cosmetic pen. Stroking it costs a
+// span per pixel, which on a large plot took most of the paint; a rectangle one pixel wide
+// covers the same pixels (both end points included) in one fill. Only where one world unit
+// is one device pixel and nothing is smoothed, though: under a scaling painter (a
+// high-density screen) the cosmetic line stays one device pixel wide.
+void drawGridLine(QPainter* painter, const QPen& pen, QPoint from, QPoint to)
+{
+    const bool straight = from.x() == to.x() || from.y() == to.y();
+    if (straight && painter->deviceTransform().type() <= QTransform::TxTranslate &&
+        !painter->testRenderHint(QPainter::Antialiasing) && pen.isCosmetic() &&
+        pen.style() == Qt::SolidLine && pen.brush().style() == Qt::SolidPattern) {
+        const QPoint topLeft(std::min(from.x(), to.x()), std::min(from.y(), to.y()));
+        const QPoint bottomRight(std::max(from.x(), to.x()), std::max(from.y(), to.y()));
+        painter->fillRect(QRect(topLeft, bottomRight), pen.color());
+        return;
+    }
+    painter->setPen(pen);
+    painter->drawLine(from, to);
 }
 } // namespace
 
@@ -103,8 +126,8 @@ void graph::drawGrid(QPainter* painter, const PlotGeometry& plot)
     for (int n = 0; n * step < limit; ++n) {
         const double value = n * step;
         const int row = plot.rowOfAxisValue(value);
-        painter->setPen(pens[GridPen]);
-        painter->drawLine(plot.axisX() - 3, row, plot.width() - 15, row);
+        drawGridLine(painter, pens[GridPen], QPoint(plot.axisX() - 3, row),
+                     QPoint(plot.width() - 15, row));
         painter->setPen(pens[TextPen]);
         painter->drawText(QRect(0, row - 8, 22, 10), Qt::AlignRight | Qt::AlignVCenter,
                           QString::number(plot.gridLabel(value), 'g', 6));
@@ -119,8 +142,7 @@ void graph::drawDistanceTicks(QPainter* painter, const PlotGeometry& plot)
         if (!plot.hasTick(column))
             continue;
         const int x = plot.axisX() + column;
-        painter->setPen(pens[GridPen]);
-        painter->drawLine(x, tickBottom, x, tickTop);
+        drawGridLine(painter, pens[GridPen], QPoint(x, tickBottom), QPoint(x, tickTop));
         if (!plot.tickLabelFits(column))
             continue;
         if (const auto metres = plot.tickLabel(column)) {
@@ -190,12 +212,14 @@ graph::DofColumns graph::drawCurve(QPainter* painter, const PlotGeometry& plot, 
     // segments blend where they meet, as the curve has always looked.
     pen.setWidth(mainWindow->expertMode == 0 ? simpleCurveWidth : expertCurveWidth);
     painter->setPen(pen);
+    std::vector<QLine> segments;
+    segments.reserve(std::max(plot.plotWidth(), 0));
     int previousRow = plot.rowOfBlur(previous);
     for (int column = 1; column < plot.plotWidth(); ++column) {
         const double blur = blurAt(plot.sampleDistance(column, fromCamera, focus));
         const int row = plot.rowOfBlur(blur);
         const int x = plot.axisX() + column;
-        painter->drawLine(x - 1, previousRow, x, row);
+        segments.emplace_back(x - 1, previousRow, x, row);
         // On the raw values, also on the log scale.
         if (previous > 1 && blur <= 1)
             dof.nearColumn = column - 1;
@@ -203,6 +227,18 @@ graph::DofColumns graph::drawCurve(QPainter* painter, const PlotGeometry& plot, 
             dof.farColumn = column;
         previous = blur;
         previousRow = row;
+    }
+    // A one-pixel unsmoothed pen draws each line of a batch on its own, exactly as single
+    // calls would, without their cost per call. Wider or smoothed lines in one call would
+    // be filled as one shape and no longer blend where they meet.
+    const bool separateLines = painter->testRenderHint(QPainter::Antialiasing) ||
+                               painter->deviceTransform().type() > QTransform::TxTranslate ||
+                               pen.widthF() > 1;
+    if (separateLines) {
+        for (const QLine& segment : segments)
+            painter->drawLine(segment);
+    } else {
+        painter->drawLines(segments.data(), int(segments.size()));
     }
     return dof;
 }

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #include "cameracontrols.h"
 #include "cocpresets.h"
+#include "graph.h"
 #include "mainwin.h"
 #include "settings.h"
 
@@ -69,7 +70,9 @@ void mainWin::run()
         recalculateOnce();
     } while (recalculationPending && ++passes < maxPassesPerRecalculation);
     recalculationPending = false;
-    repaint();
+    // Only the plot depends on the records. The controls this pass wrote have asked for
+    // their own deferred paint; painting the whole window here would draw them twice.
+    graphWidget->repaint();
     updateHyperfocalButtons();
     ++recalculations;
     recalculating = false;

@@ -95,6 +95,46 @@ private slots:
         QCOMPARE(image.copy(0, H - 12, 150, 12), texts.copy(0, H - 12, 150, 12));
     }
 
+    void gridLineEnds()
+    {
+        window->boxC1->setChecked(false);
+        const QImage image = draw(*window);
+        const int row = H - 30 - 100; // zc = 2
+        for (int x : {26, 27, W - 15, W - 14})
+            QCOMPARE(image.pixel(x, row), x == 27 || x == W - 15 ? grey : white);
+        // The first tick, column 33, from 3 px below the axis up to 10 px below the top margin.
+        for (int y : {19, 20, H - 27, H - 26})
+            QCOMPARE(image.pixel(63, y), y == 20 || y == H - 27 ? grey : white);
+    }
+
+    void gridLinesStayOneDevicePixel_data()
+    {
+        QTest::addColumn<int>("ratio");
+        QTest::newRow("ordinary screen") << 1;
+        QTest::newRow("high-density screen") << 2;
+    }
+    void gridLinesStayOneDevicePixel()
+    {
+        QFETCH(int, ratio);
+        window->boxC1->setChecked(false);
+        QImage image(W * ratio, H * ratio, QImage::Format_ARGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(white);
+        {
+            QPainter painter(&image);
+            window->graphWidget->graphDraw(&painter);
+        }
+        // Cosmetic lines: one device pixel wide whatever the scale.
+        int rowPixels = 0;
+        for (int y = (H - 140) * ratio; y < (H - 120) * ratio; ++y)
+            rowPixels += image.pixel(200 * ratio, y) == grey;
+        QCOMPARE(rowPixels, 1);
+        int columnPixels = 0;
+        for (int x = 55 * ratio; x < 70 * ratio; ++x)
+            columnPixels += image.pixel(x, 200 * ratio) == grey;
+        QCOMPARE(columnPixels, 1);
+    }
+
     void logScaleHasNoReferenceLine()
     {
         window->boxC1->setChecked(false);
