@@ -13,21 +13,6 @@
 #include <memory>
 
 namespace {
-// Counts paint events of the plot, i.e. what the user sees being redrawn.
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
 QStringList menuTexts(QMenu* menu)
 {
     QStringList texts;

@@ -2,26 +2,13 @@
 // Copyright (c) 2026 The Zidov developers
 #include "camerasetup.h"
 
+#include "stdoutcapture.h"
+
 #include <QtTest>
 
 #include <cmath>
-#include <iostream>
-#include <sstream>
 
 namespace {
-// Captures what the model writes to standard output while it lives.
-class StdoutCapture
-{
-public:
-    StdoutCapture() : previous(std::cout.rdbuf(buffer.rdbuf())) {}
-    ~StdoutCapture() { std::cout.rdbuf(previous); }
-    std::string text() const { return buffer.str(); }
-
-private:
-    std::ostringstream buffer;
-    std::streambuf* previous;
-};
-
 // F 50 mm, c 0.03 mm, focused at 5 m on full frame: the textbook example of the blur model.
 CameraSetup standardCamera(double aperture = 2.8, int diffraction = 0, double lensQuality = 100,
                            double coc = 0.03, double fdist = 5000)

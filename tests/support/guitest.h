@@ -2,13 +2,12 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
+#include "stdoutcapture.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
 #include <QtTest>
-
-#include <iostream>
-#include <sstream>
 
 // Runs GUI tests headless unless the caller chose a platform.
 #define ZIDOV_GUITEST_MAIN(TestClass)                                                              \
@@ -22,19 +21,21 @@
         return QTest::qExec(&test, argc, argv);                                                    \
     }
 
-// The model and main window write trace lines; tests that do not read them keep them quiet.
-class QuietStdout
+using QuietStdout = StdoutCapture;
+
+// Counts paint events of a widget, i.e. what the user sees being redrawn.
+class PaintCounter : public QObject
 {
 public:
-    QuietStdout() : previous(std::cout.rdbuf(buffer.rdbuf())) {}
-    ~QuietStdout() { std::cout.rdbuf(previous); }
-    QuietStdout(const QuietStdout&) = delete;
-    QuietStdout& operator=(const QuietStdout&) = delete;
-    std::string text() const { return buffer.str(); }
+    int paints = 0;
 
-private:
-    std::ostringstream buffer;
-    std::streambuf* previous;
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
 };
 
 // Answers the next modal dialog (message box, file dialog) with the given action, and

@@ -4,25 +4,13 @@
 #include "optimizer.h"
 #include "searchrandom.h"
 
+#include "stdoutcapture.h"
+
 #include <QtTest>
 
 #include <cmath>
-#include <iostream>
-#include <sstream>
 
 namespace {
-class StdoutCapture
-{
-public:
-    StdoutCapture() : previous(std::cout.rdbuf(buffer.rdbuf())) {}
-    ~StdoutCapture() { std::cout.rdbuf(previous); }
-    std::string text() const { return buffer.str(); }
-
-private:
-    std::ostringstream buffer;
-    std::streambuf* previous;
-};
-
 CameraSetup makeCamera(double fdist, double aperture, double flength, double coc, int diffraction,
                        double crop = 1)
 {
