@@ -41,6 +41,7 @@ private slots:
     void init();
     void cleanup();
 
+    void slotsKeepTheirOrder();
     void startsInSimpleMode();
     void sensorCombosHoldTheFormatTable();
     void advancedMenuOffersTwoEntries();
@@ -74,6 +75,55 @@ void TestMainWin::cleanup()
 {
     window.reset();
     quiet.reset();
+}
+
+void TestMainWin::slotsKeepTheirOrder()
+{
+    // Slot indices are part of the window's interface; 0 to 27 public, the rest private.
+    const QStringList expected = {"run()",
+                                  "switchpromode()",
+                                  "setDist()",
+                                  "setC1CocCF()",
+                                  "setC2CocCF()",
+                                  "setC1CocPS()",
+                                  "setC2CocPS()",
+                                  "setC1CocVD()",
+                                  "setC2CocVD()",
+                                  "copyL()",
+                                  "copyR()",
+                                  "swapLR()",
+                                  "getDiag(int)",
+                                  "getMPixel(int)",
+                                  "load()",
+                                  "save()",
+                                  "saveAs()",
+                                  "quit()",
+                                  "about()",
+                                  "tutorial()",
+                                  "help()",
+                                  "setC1Hyper()",
+                                  "setC2Hyper()",
+                                  "exportImage()",
+                                  "showOpti()",
+                                  "checkDistanceCam()",
+                                  "setScale()",
+                                  "on_actionSettings_triggered()",
+                                  "on_groupBox_toggled(bool)",
+                                  "on_dsb_repScale_valueChanged()",
+                                  "on_rb_repScaleFlength_toggled(bool)",
+                                  "on_rb_repScaleDist_toggled(bool)",
+                                  "on_dofMode_clicked()",
+                                  "on_actionEquivalency_Calculator_triggered()"};
+    const QMetaObject& meta = mainWin::staticMetaObject;
+    QCOMPARE(meta.methodCount() - meta.methodOffset(), int(expected.size()));
+    for (int i = 0; i < expected.size(); ++i) {
+        const QMetaMethod method = meta.method(meta.methodOffset() + i);
+        QCOMPARE(QString(method.methodSignature()), expected[i]);
+        QCOMPARE(method.methodType(), QMetaMethod::Slot);
+        QCOMPARE(method.access(), i < 28 ? QMetaMethod::Public : QMetaMethod::Private);
+    }
+    QCOMPARE(QString(meta.method(meta.indexOfSlot("getMPixel(int)")).typeName()),
+             QString("double"));
 }
 
 void TestMainWin::startsInSimpleMode()
