@@ -61,6 +61,7 @@ class TestTranslations : public QObject
 private slots:
     void everySourceTextIsTranslated();
     void germanCatalogueReachesTheWindows();
+    void catalogueFallsBackToTheShortName();
 };
 
 void TestTranslations::everySourceTextIsTranslated()
@@ -120,6 +121,26 @@ void TestTranslations::germanCatalogueReachesTheWindows()
         QCOMPARE(w.windowTitle(), QString("Zidov"));
     }
     QCoreApplication::removeTranslator(&translator);
+}
+
+void TestTranslations::catalogueFallsBackToTheShortName()
+{
+    // A folder holding only Zidov.qm still serves a program started as Zidov_de.exe, and one
+    // holding nothing leaves the program in English without complaint.
+    QTemporaryDir folder;
+    QVERIFY(QFile::copy(QString(ZIDOV_BUILD_DIR) + "/Zidov_de.qm", folder.filePath("Zidov.qm")));
+    QTemporaryDir empty;
+    const QString previous = QDir::currentPath();
+    QTranslator shortName;
+    QTranslator none;
+    QVERIFY(QDir::setCurrent(folder.path()));
+    const bool foundShort = shortName.load(germanCatalogueName());
+    QVERIFY(QDir::setCurrent(empty.path()));
+    const bool foundNone = none.load(germanCatalogueName());
+    QDir::setCurrent(previous);
+    QVERIFY(foundShort);
+    QCOMPARE(shortName.translate("mainWin", "File"), QString("Datei"));
+    QVERIFY(!foundNone);
 }
 
 ZIDOV_GUITEST_MAIN(TestTranslations)
