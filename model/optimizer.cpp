@@ -15,6 +15,9 @@ constexpr double maxAperture = 64;
 constexpr double apertureStep = 0.1;
 // The search gives up after this many iterations in a row without an improvement.
 constexpr int patience = 100;
+// Every accepted move strictly lowers the error, so the search ends; this bound only makes
+// sure of it whatever the table holds (far beyond any search seen, about 3 s at 99 rows).
+constexpr long maxIterations = 1000000;
 
 // One distance step is k tenths of ln(fdist) mm, k from -100 to 100: coarse far away,
 // fine close up.
@@ -72,7 +75,8 @@ void optimize(CameraSetup& camera, const ReferenceTable& references, SearchRando
     double savedAperture = 0;
     int counter = 0;
     bool restart = true;
-    while (restart || counter < patience) {
+    for (long iteration = 0; (restart || counter < patience) && iteration < maxIterations;
+         ++iteration) {
         if (restart) {
             best = calcError(camera, references);
             savedAperture = camera.getAperture();
