@@ -5,8 +5,6 @@
 
 #include <QCoreApplication>
 
-#include <cmath>
-
 void mainWin::setSliderDefaults()
 {
     horizontalSlider->setValue(40);
@@ -55,7 +53,7 @@ namespace {
 void focusAtHyperfocal(CameraSetup& camera, QDoubleSpinBox* focus)
 {
     const double hyperfocal = camera.getHyperfocal();
-    if (hyperfocal == CameraSetup::noHyperfocal || !std::isfinite(hyperfocal))
+    if (!CameraSetup::isHyperfocalDistance(hyperfocal))
         return;
     focus->setValue(hyperfocal / 1000);
 }

@@ -132,7 +132,7 @@ void mainWin::updateHyperfocalButtons()
 {
     const auto label = [this](double hyperfocal) {
         // With diffraction on there may be no focus at which infinity is sharp.
-        if (hyperfocal == CameraSetup::noHyperfocal || !std::isfinite(hyperfocal))
+        if (!CameraSetup::isHyperfocalDistance(hyperfocal))
             return tr("Set to hyperfocal (none)");
         return tr("Set to hyperfocal (") + QString::number(hyperfocal / 1000, 'f', 1) +
                QLatin1String("m)");

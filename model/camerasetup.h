@@ -2,6 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
+#include <cmath>
+
 // The optical parameters of one camera and lens, and the blur model on them.
 // Every length is in millimetres; 10000000 mm stands for infinity in the searches.
 class CameraSetup
@@ -13,6 +15,12 @@ public:
     static constexpr double infinity = 10000000.0;
     // getHyperfocal() when even focusing at infinity cannot bring the blur under the CoC.
     static constexpr double noHyperfocal = -1.0;
+
+    // Whether a getHyperfocal() result is a distance one can focus at.
+    static bool isHyperfocalDistance(double value)
+    {
+        return value != noHyperfocal && std::isfinite(value);
+    }
 
     void init(double fdist, double aperture, double flength, double coc, double crop,
               int diffraction, double lensQuality, double diffFactor);
