@@ -65,6 +65,10 @@ graph::graph() : leftMargin(30), rightMargin(10), topMargin(10), bottomMargin(30
     pens[Camera2Pen] = colouredPen(0, 0, 127);
     pens[TextPen] = colouredPen(0, 0, 0);
     pens[GridPen] = colouredPen(200, 200, 200);
+    setToolTip(tr("Relative blur zc over the subject distance in metres, one curve per camera "
+                  "switched on.\nzc is the diameter of a point's blur spot divided by the circle "
+                  "of confusion: below 1 the point looks sharp, 5 means a spot five times the "
+                  "largest one still seen as a point.\nThe shaded band is the depth of field."));
 }
 
 void graph::paintEvent(QPaintEvent*)

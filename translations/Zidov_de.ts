@@ -81,6 +81,14 @@
         <source> - DOF: [</source>
         <translation> - ST: [</translation>
     </message>
+    <message>
+        <source>Relative blur zc over the subject distance in metres, one curve per camera switched on.
+zc is the diameter of a point's blur spot divided by the circle of confusion: below 1 the point looks sharp, 5 means a spot five times the largest one still seen as a point.
+The shaded band is the depth of field.</source>
+        <translation>Relative Unschärfe zc über der Motiventfernung in Metern, eine Kurve je eingeschalteter Kamera.
+zc ist der Durchmesser des Unschärfescheibchens eines Punktes geteilt durch den Zerstreuungskreis: unter 1 wirkt der Punkt scharf, 5 bedeutet ein Scheibchen, fünfmal so groß wie das größte, das noch als Punkt gesehen wird.
+Das schattierte Band ist die Schärfentiefe.</translation>
+    </message>
 </context>
 <context>
     <name>mainWin</name>
@@ -653,6 +661,66 @@ Qt-Version %2</translation>
 Check that the folder exists and is writable and that the name ends in an image format such as .png.</source>
         <translation>Das Bild konnte nicht nach %1 geschrieben werden.
 Prüfen Sie, ob der Ordner existiert und beschreibbar ist und ob der Name auf ein Bildformat wie .png endet.</translation>
+    </message>
+    <message>
+        <source>Focus distance: how far from the camera the lens is focused, in metres. Points at this distance come out sharpest.</source>
+        <translation>Fokusentfernung: wie weit von der Kamera entfernt das Objektiv scharfgestellt ist, in Metern. Punkte in dieser Entfernung werden am schärfsten abgebildet.</translation>
+    </message>
+    <message>
+        <source>Aperture as an f-number: the focal length divided by the diameter of the lens opening. A larger number means a smaller opening, less blur and more depth of field.</source>
+        <translation>Blende als Blendenzahl: die Brennweite geteilt durch den Durchmesser der Objektivöffnung. Eine größere Zahl bedeutet eine kleinere Öffnung, weniger Unschärfe und mehr Schärfentiefe.</translation>
+    </message>
+    <message>
+        <source>Focal length of the lens in millimetres, the real one engraved on the lens, not its full-frame equivalent.</source>
+        <translation>Brennweite des Objektivs in Millimetern, die tatsächliche, die auf dem Objektiv steht, nicht die Kleinbild-Entsprechung.</translation>
+    </message>
+    <message>
+        <source>Lens quality in percent. 100 is a perfect lens; lower values add the lens's own blur, which shrinks as you stop down.</source>
+        <translation>Objektivqualität in Prozent. 100 ist ein perfektes Objektiv; kleinere Werte fügen die Unschärfe des Objektivs selbst hinzu, die beim Abblenden abnimmt.</translation>
+    </message>
+    <message>
+        <source>Circle of confusion in millimetres: the largest blur spot on the sensor that still looks like a sharp point. zc is the blur spot divided by it, so 1 is the limit of sharpness.</source>
+        <translation>Zerstreuungskreis in Millimetern: das größte Unschärfescheibchen auf dem Sensor, das noch als scharfer Punkt erscheint. zc ist das Unschärfescheibchen geteilt durch ihn, 1 ist also die Grenze der Schärfe.</translation>
+    </message>
+    <message>
+        <source>How the circle of confusion is set:
+By crop factor: from the sensor format, about its diagonal / 1503.
+By pixel size: twice the pixel pitch of the sensor format and pixel count chosen.
+By view distance: from how far away a print of the given width is looked at.
+Manual: typed in, in millimetres.</source>
+        <translation>So wird der Zerstreuungskreis bestimmt:
+Aus Cropfaktor: aus dem Sensorformat, etwa seine Diagonale / 1503.
+Aus Pixelgröße: doppelter Pixelabstand des gewählten Sensorformats bei der gewählten Pixelzahl.
+Aus Betrachtungsabstand: aus der Entfernung, aus der ein Abzug der angegebenen Breite betrachtet wird.
+Manuell: von Hand eingegeben, in Millimetern.</translation>
+    </message>
+    <message>
+        <source>Sensor format. Its diagonal sets the circle of confusion, about diagonal / 1503.</source>
+        <translation>Sensorformat. Seine Diagonale bestimmt den Zerstreuungskreis, etwa Diagonale / 1503.</translation>
+    </message>
+    <message>
+        <source>Sensor format. Its size and the pixel count give the pixel pitch.</source>
+        <translation>Sensorformat. Seine Größe und die Pixelzahl ergeben den Pixelabstand.</translation>
+    </message>
+    <message>
+        <source>Pixel count of the sensor. The circle of confusion is twice the pixel pitch; Standard stands for 4.17 million pixels.</source>
+        <translation>Pixelzahl des Sensors. Der Zerstreuungskreis ist der doppelte Pixelabstand; Standard steht für 4,17 Millionen Pixel.</translation>
+    </message>
+    <message>
+        <source>Distance from which the print is looked at, in the same unit as the image width; only their ratio counts.</source>
+        <translation>Entfernung, aus der der Abzug betrachtet wird, in derselben Einheit wie die Bildbreite; es zählt nur ihr Verhältnis.</translation>
+    </message>
+    <message>
+        <source>Aspect ratio of the print.</source>
+        <translation>Seitenverhältnis des Abzugs.</translation>
+    </message>
+    <message>
+        <source>Width of the print, in the same unit as the view distance.</source>
+        <translation>Breite des Abzugs, in derselben Einheit wie der Betrachtungsabstand.</translation>
+    </message>
+    <message>
+        <source>Add the diffraction spot of the aperture to the blur. It grows as you stop down.</source>
+        <translation>Das Beugungsscheibchen der Blende zur Unschärfe hinzufügen. Es wächst beim Abblenden.</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,7 @@ private slots:
     void everySourceTextIsTranslated();
     void germanCatalogueReachesTheWindows();
     void catalogueFallsBackToTheShortName();
+    void tooltipsExplainTheInputsInBothLanguages();
 };
 
 void TestTranslations::everySourceTextIsTranslated()
@@ -141,6 +142,29 @@ void TestTranslations::catalogueFallsBackToTheShortName()
     QVERIFY(foundShort);
     QCOMPARE(shortName.translate("mainWin", "File"), QString("Datei"));
     QVERIFY(!foundNone);
+}
+
+void TestTranslations::tooltipsExplainTheInputsInBothLanguages()
+{
+    QuietStdout quiet;
+    {
+        mainWin w;
+        QVERIFY(w.c1_apature->toolTip().startsWith("Aperture as an f-number"));
+        QCOMPARE(w.horizontalSlider->toolTip(), w.c1_fdist->toolTip());
+        QVERIFY(w.c2_coc->toolTip().contains("in millimetres"));
+        QVERIFY(w.c1_cocSet->toolTip().contains("\nManual: typed in"));
+        QVERIFY(w.graphWidget->toolTip().contains("zc is the diameter"));
+    }
+    QTranslator translator;
+    QVERIFY(translator.load(germanCatalogueName(), ZIDOV_BUILD_DIR));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    {
+        mainWin w;
+        QVERIFY(w.c1_fdist->toolTip().startsWith("Fokusentfernung: "));
+        QVERIFY(w.c2_lensQ->toolTip().startsWith("Objektivqualität in Prozent."));
+        QVERIFY(w.graphWidget->toolTip().startsWith("Relative Unschärfe zc"));
+    }
+    QCoreApplication::removeTranslator(&translator);
 }
 
 ZIDOV_GUITEST_MAIN(TestTranslations)
