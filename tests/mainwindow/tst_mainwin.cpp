@@ -252,7 +252,7 @@ void TestMainWin::cocModesShowTheirBoxes()
     QVERIFY(!w.gbC1_1->isVisible() && w.gbC1_3->isVisible());
     w.c1_formD->setCurrentIndex(1);
     QCOMPARE(w.c1_coc->value(), 0.0277);
-    QCOMPARE(w.c1Crop, 43.26661531);
+    QCOMPARE(w.c1Crop, 1.0);
 
     w.c1_cocSet->setCurrentIndex(3);
     QVERIFY(w.c1_coc->isEnabled());
