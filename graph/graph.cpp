@@ -284,13 +284,18 @@ CaptionTexts graph::captionTexts(int camera)
                      QString::number(setup.getCoc(), 'f', 4) + QLatin1String("mm");
 
     const double zInf = setup.getZc(CaptionNumbers::infiniteDistance);
-    const double nearLimit = setup.getNearLimit();
-    const double farLimit = setup.getFarLimit();
+    const double zFocus = setup.getZc(setup.getFdist());
+    // Without any depth of field there are no limits to search for.
+    const double nearLimit = zFocus < 1 ? setup.getNearLimit() : 0;
+    const double farLimit = zFocus < 1 ? setup.getFarLimit() : 0;
+    const CaptionNumbers::DepthOfField depth = CaptionNumbers::depthOfField(zFocus, zInf, farLimit);
     // A far limit that stands for infinity has no meaningful depth in metres either.
-    const bool endless = CaptionNumbers::isInfinite(farLimit);
+    const bool endless = depth == CaptionNumbers::DepthOfField::Endless;
     const QString infinite = QStringLiteral("inf. ");
     QString range;
-    if (mainWindow->dofMode->isChecked()) {
+    if (depth == CaptionNumbers::DepthOfField::None) {
+        range = tr("none");
+    } else if (mainWindow->dofMode->isChecked()) {
         range = QString::number(nearLimit / 1000, 'f', 2) + QLatin1String(" - ") +
                 (endless ? infinite : QString::number(farLimit / 1000, 'f', 2));
     } else {
@@ -301,8 +306,11 @@ CaptionTexts graph::captionTexts(int camera)
     const double diagonal = setup.getFieldDiag() / 1000;
     const QString diagonalText =
         QString::number(diagonal, 'f', CaptionNumbers::diagonalDecimals(diagonal));
-    const QString scalePart = tr("m] - FFScale: 1:%1 Diag: %2m")
-                                  .arg(scale, 0, 'g', -1, QLatin1Char(' '))
+    // "none" is no length in metres.
+    const QString scaleTemplate = depth == CaptionNumbers::DepthOfField::None
+                                      ? tr("] - FFScale: 1:%1 Diag: %2m")
+                                      : tr("m] - FFScale: 1:%1 Diag: %2m");
+    const QString scalePart = scaleTemplate.arg(scale, 0, 'g', -1, QLatin1Char(' '))
                                   .arg(diagonalText, 0, QLatin1Char(' '));
     texts.values = tr("zc(inf): ") + QString::number(CaptionNumbers::blurAtInfinity(zInf), 'g', 6) +
                    tr(" - DOF: [") + range + scalePart;

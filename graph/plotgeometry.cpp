@@ -141,4 +141,14 @@ bool isInfinite(double farLimit)
 {
     return farLimit > infiniteDistance;
 }
+
+DepthOfField depthOfField(double zcAtFocus, double zcAtInfinity, double farLimit)
+{
+    // Written so that NaN blur (a focus at the focal length, a CoC of 0) counts as blurred.
+    if (!(zcAtFocus < 1))
+        return DepthOfField::None;
+    if (zcAtInfinity < 1 || isInfinite(farLimit))
+        return DepthOfField::Endless;
+    return DepthOfField::Finite;
+}
 } // namespace CaptionNumbers

@@ -90,4 +90,14 @@ double fullFrameScale(double scale);
 // Decimals of the object field diagonal in metres: fewer for larger fields.
 int diagonalDecimals(double metres);
 bool isInfinite(double farLimit);
+
+enum class DepthOfField
+{
+    None,   // even the focused distance is blurred: diffraction and lens alone exceed the CoC
+    Finite, // from the near to the far limit
+    Endless // sharp out to infinity
+};
+// A camera sharp at the model's infinity is sharp to infinity, also where the diffraction
+// search, which stops there, returns a finite far limit.
+DepthOfField depthOfField(double zcAtFocus, double zcAtInfinity, double farLimit);
 } // namespace CaptionNumbers

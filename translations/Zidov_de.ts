@@ -81,6 +81,14 @@
         <source> - DOF: [</source>
         <translation> - ST: [</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>] - FFScale: 1:%1 Diag: %2m</source>
+        <translation>] - KB-Maßstab: 1:%1 Diag.: %2m</translation>
+    </message>
 </context>
 <context>
     <name>mainWin</name>
