@@ -433,12 +433,16 @@ void TestProjectFiles::distanceReferenceOnLoad_data()
     QTest::addColumn<double>("storedBorder");
     QTest::addColumn<double>("border");
     // Before loading, the window shows camera 1 at 5 m and camera 2 at 12.5 m; the file
-    // holds 20 m and 2 m, which arrive only after the reference is set.
-    QTest::newRow("camera before, focus plane in the file: minus the larger old focus")
-        << false << true << -3.0 << -12.5;
-    QTest::newRow("focus plane before, camera in the file: zero") << true << false << 7.0 << 0.0;
+    // holds 20 m and 2 m, which arrive only after the reference is set. The stored border
+    // is written again at the end, within the range of the loaded reference and focus.
+    QTest::newRow("camera before, focus plane in the file: stored border")
+        << false << true << -3.0 << -3.0;
+    QTest::newRow("focus plane before, camera in the file: stored border")
+        << true << false << 7.0 << 7.0;
     QTest::newRow("camera in both: stored border stays") << false << false << 7.0 << 7.0;
     QTest::newRow("focus plane in both: stored border stays") << true << true << -3.0 << -3.0;
+    QTest::newRow("focus plane, border past the larger loaded focus: held at it")
+        << false << true << -25.0 << -20.0;
 }
 
 void TestProjectFiles::distanceReferenceOnLoad()
