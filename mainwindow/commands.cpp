@@ -39,9 +39,11 @@ void mainWin::switchpromode()
     horizontalSlider_2->setVisible(!expert);
     horizontalSlider_3->setVisible(!expert);
     const auto buttons = expert ? QAbstractSpinBox::UpDownArrows : QAbstractSpinBox::NoButtons;
-    c1_fdist->setButtonSymbols(buttons);
-    c1_apature->setButtonSymbols(buttons);
-    c1_flength->setButtonSymbols(buttons);
+    // In simple mode the sliders own these values; typing into the boxes would only snap back.
+    for (QDoubleSpinBox* box : {c1_fdist, c1_apature, c1_flength}) {
+        box->setButtonSymbols(buttons);
+        box->setReadOnly(!expert);
+    }
     if (!expert)
         setSliderDefaults();
     groupBox->hide();
