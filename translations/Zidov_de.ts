@@ -662,6 +662,10 @@ Check that the folder exists and is writable and that the name ends in an image 
         <translation>Das Bild konnte nicht nach %1 geschrieben werden.
 Prüfen Sie, ob der Ordner existiert und beschreibbar ist und ob der Name auf ein Bildformat wie .png endet.</translation>
     </message>
+    <message>
+        <source>Zidov (*.mvx)</source>
+        <translation>Zidov-Projekt (*.mvx)</translation>
+    </message>
 </context>
 <context>
     <name>opti</name>

@@ -8,6 +8,8 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 
@@ -205,6 +207,7 @@ private slots:
     void refusedFilesChangeNothing_data();
     void refusedFilesChangeNothing();
     void cancelledDialogsKeepTheProject();
+    void saveDialogAddsTheSuffix();
     void failedSaveKeepsThePreviousFile_data();
     void failedSaveKeepsThePreviousFile();
 
@@ -592,6 +595,32 @@ void TestProjectFiles::cancelledDialogsKeepTheProject()
     w.c1_lensQ->setValue(42);
     QVERIFY(!answered([&] { w.save(); }).shown);
     QCOMPARE(ProjectCodec::decode(contents(name)).record.camera1.lensQuality, 42.0);
+}
+
+void TestProjectFiles::saveDialogAddsTheSuffix()
+{
+    // Typed into the dialog without a suffix, as a user does; the Open filter needs ".mvx".
+    mainWin& w = *window;
+    for (const QString& typed : {path("plain"), path("named.project")}) {
+        QStringList filters;
+        ModalAnswerer choose([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (!dialog) {
+                modal->close();
+                return;
+            }
+            filters = dialog->nameFilters();
+            if (auto* nameField = dialog->findChild<QLineEdit*>("fileNameEdit"))
+                nameField->setText(typed);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        w.saveAs();
+        QCOMPARE(filters, QStringList("Zidov (*.mvx)"));
+    }
+    QCOMPARE(w.fileName, path("named.project"));
+    QDir folder(dir->path());
+    QCOMPARE(folder.entryList(QDir::Files, QDir::Name),
+             (QStringList{"named.project", "plain.mvx"}));
 }
 
 enum class SaveFailure
