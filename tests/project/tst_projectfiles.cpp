@@ -18,6 +18,7 @@
 #if defined(Q_OS_UNIX)
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -180,7 +181,56 @@ private:
     rlimit previous{};
     void (*previousHandler)(int) = nullptr;
 };
+
+// Root writes into read-only folders; while this lives the process acts as "nobody".
+class Unprivileged
+{
+public:
+    Unprivileged()
+    {
+        if (geteuid() == 0)
+            dropped = seteuid(65534) == 0;
+    }
+    ~Unprivileged()
+    {
+        if (dropped)
+            (void)seteuid(0);
+    }
+    Unprivileged(const Unprivileged&) = delete;
+    Unprivileged& operator=(const Unprivileged&) = delete;
+
+private:
+    bool dropped = false;
+};
 #endif
+
+// A folder that takes no new files, where an unprivileged user may still write old.mvx.
+QString lockedFolderWithProject(const QTemporaryDir& dir)
+{
+    // "nobody" keeps root's group, so the group needs the same rights as everyone else.
+    const auto all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                     QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                     QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    const auto execute = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    const auto write = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    const QString locked = dir.filePath("locked");
+    QFile::setPermissions(dir.path(), all);
+    QDir(dir.path()).mkdir("locked");
+    writeFile(locked + "/old.mvx", "old project");
+    QFile::setPermissions(locked + "/old.mvx", all & ~execute);
+    QFile::setPermissions(locked, all & ~write);
+    return locked;
+}
+
+// The folder refuses new files to the current user.
+bool refusesNewFiles(const QString& folder)
+{
+    QFile probe(folder + "/probe");
+    if (!probe.open(QIODevice::WriteOnly))
+        return true;
+    probe.remove();
+    return false;
+}
 
 } // namespace
 
@@ -210,6 +260,7 @@ private slots:
     void saveDialogAddsTheSuffix();
     void failedSaveKeepsThePreviousFile_data();
     void failedSaveKeepsThePreviousFile();
+    void savesInPlaceWhereNoTemporaryFileCanBeMade();
 
 private:
     std::unique_ptr<QuietStdout> quiet;
@@ -228,6 +279,9 @@ void TestProjectFiles::init()
 
 void TestProjectFiles::cleanup()
 {
+    // Lets the temporary folder go also for a user without root's rights.
+    QFile::setPermissions(path("locked"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     window.reset();
     dir.reset();
     quiet.reset();
@@ -670,19 +724,17 @@ void TestProjectFiles::failedSaveKeepsThePreviousFile()
         message = answered([&] { QVERIFY(!w.saveTo(target)); });
         break;
     case SaveFailure::ReadOnlyFolder: {
-        QVERIFY(QDir(dir->path()).mkdir("locked"));
-        target = path("locked/old.mvx");
-        targetBytes = "old project";
-        writeFile(target, targetBytes);
-        QFile::setPermissions(path("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        QFile probe(path("locked/probe"));
-        if (probe.open(QIODevice::WriteOnly)) {
-            probe.remove();
+#if defined(Q_OS_UNIX)
+        // A new file cannot be made there, neither beside nor in place.
+        const QString locked = lockedFolderWithProject(*dir);
+        target = locked + "/new.mvx";
+        Unprivileged user;
+        if (!refusesNewFiles(locked))
             QSKIP("this user may write into read-only folders");
-        }
         message = answered([&] { QVERIFY(!w.saveTo(target)); });
-        QFile::setPermissions(path("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                  QFileDevice::ExeOwner);
+#else
+        QSKIP("needs folder permissions");
+#endif
         break;
     }
     case SaveFailure::FolderInTheWay:
@@ -708,6 +760,24 @@ void TestProjectFiles::failedSaveKeepsThePreviousFile()
     for (const QString& entry : folder.entryList())
         QVERIFY2(QStringList({"project.mvx", "locked", "folder.mvx"}).contains(entry),
                  qPrintable(entry));
+}
+
+void TestProjectFiles::savesInPlaceWhereNoTemporaryFileCanBeMade()
+{
+#if defined(Q_OS_UNIX)
+    mainWin& w = *window;
+    const QString target = lockedFolderWithProject(*dir) + "/old.mvx";
+    Unprivileged user;
+    if (!refusesNewFiles(path("locked")))
+        QSKIP("this user may write into read-only folders");
+    const Message message = answered([&] { QVERIFY(w.saveTo(target)); });
+    QVERIFY2(!message.shown, qPrintable(message.text));
+    QVERIFY(ProjectCodec::decode(contents(target)).ok());
+    QCOMPARE(QDir(path("locked")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList("old.mvx"));
+#else
+    QSKIP("needs folder permissions");
+#endif
 }
 
 ZIDOV_GUITEST_MAIN(TestProjectFiles)
