@@ -666,6 +666,14 @@ Prüfen Sie, ob der Ordner existiert und beschreibbar ist und ob der Name auf ei
         <source>Zidov (*.mvx)</source>
         <translation>Zidov-Projekt (*.mvx)</translation>
     </message>
+    <message>
+        <source>No web browser could be started to show the page.
+Open it by hand:
+%1</source>
+        <translation>Es konnte kein Webbrowser gestartet werden, um die Seite anzuzeigen.
+Öffnen Sie sie von Hand:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>opti</name>
