@@ -8,7 +8,9 @@
 
 #include <QDir>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -62,6 +64,7 @@ private slots:
     void everySourceTextIsTranslated();
     void germanCatalogueReachesTheWindows();
     void catalogueFallsBackToTheShortName();
+    void germanProgramGetsQtsGermanTexts();
 };
 
 void TestTranslations::everySourceTextIsTranslated()
@@ -141,6 +144,26 @@ void TestTranslations::catalogueFallsBackToTheShortName()
     QVERIFY(foundShort);
     QCOMPARE(shortName.translate("mainWin", "File"), QString("Datei"));
     QVERIFY(!foundNone);
+}
+
+void TestTranslations::germanProgramGetsQtsGermanTexts()
+{
+    // File dialogs, the overwrite question and standard buttons are Qt's own texts.
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(ZIDOV_BUILD_DIR));
+    QTranslator program;
+    QTranslator toolkit;
+    installGermanCatalogues(program, toolkit, QString());
+    QDir::setCurrent(previous);
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Cancel);
+    const QString cancel = box.button(QMessageBox::Cancel)->text();
+    const QString file = QCoreApplication::translate("mainWin", "File");
+    QCoreApplication::removeTranslator(&program);
+    QCoreApplication::removeTranslator(&toolkit);
+    setProgramLocale(QLocale::c());
+    QCOMPARE(cancel, QString("Abbrechen"));
+    QCOMPARE(file, QString("Datei"));
 }
 
 ZIDOV_GUITEST_MAIN(TestTranslations)
