@@ -721,5 +721,17 @@ Open it by hand:
         <source>Apply</source>
         <translation>Anwenden</translation>
     </message>
+    <message>
+        <source>Row %1, column "%2": "%3" is not a number.
+Nothing was changed.</source>
+        <translation>Zeile %1, Spalte „%2“: „%3“ ist keine Zahl.
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The fit needs a reference distance above 0 m in at least one row.
+Nothing was changed.</source>
+        <translation>Die Anpassung braucht in mindestens einer Zeile eine Referenzentfernung über 0 m.
+Es wurde nichts geändert.</translation>
+    </message>
 </context>
 </TS>
