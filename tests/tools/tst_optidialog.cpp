@@ -129,7 +129,7 @@ void TestOptiDialog::readsTheTable_data()
     QTest::newRow("blank cells") << QStringList{"", "", ""} << 0.0 << 0.0001 << 0.0;
     QTest::newRow("text is not a number")
         << QStringList{"far", "soft", "much"} << 0.0 << 0.0001 << 0.0;
-    // The table reads the C locale whatever the user's language, so a comma is not a decimal.
+    // The English program reads the C locale alone, so a comma is not a decimal.
     QTest::newRow("decimal comma") << QStringList{"1,5", "2,0", "1"} << 0.0 << 0.0001 << 1.0;
     QTest::newRow("zc written as 0.0") << QStringList{"4", "0.0", "1"} << 4.0 << 0.0001 << 1.0;
     QTest::newRow("blanks around numbers")
