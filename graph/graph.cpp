@@ -7,6 +7,7 @@
 #include "plotgeometry.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
@@ -120,7 +121,19 @@ void graph::drawTitles(QPainter* painter, const PlotGeometry& plot)
 
 void graph::drawGrid(QPainter* painter, const PlotGeometry& plot)
 {
-    painter->setFont(arial(8));
+    painter->setFont(arial(PlotGeometry::gridLabelPointSize));
+    // Right-aligned, a label's ink reaches from its advance less its first glyph's left
+    // bearing; measured on the painter's device so that exports at other densities agree.
+    QPaintDevice* const device = painter->device();
+    const QFontMetricsF labelMetrics(arial(PlotGeometry::gridLabelPointSize), device);
+    const auto inkWidth = [device, &labelMetrics](const QString& text, int pointSize) {
+        const auto width = [&text](const QFontMetricsF& metrics) {
+            return metrics.horizontalAdvance(text) - metrics.leftBearing(text.at(0));
+        };
+        if (pointSize == PlotGeometry::gridLabelPointSize)
+            return width(labelMetrics);
+        return width(QFontMetricsF(arial(pointSize), device));
+    };
     const double step = plot.gridStep();
     const double limit = plot.gridLimit();
     for (int n = 0; n * step < limit; ++n) {
@@ -129,8 +142,13 @@ void graph::drawGrid(QPainter* painter, const PlotGeometry& plot)
         drawGridLine(painter, pens[GridPen], QPoint(plot.axisX() - 3, row),
                      QPoint(plot.width() - 15, row));
         painter->setPen(pens[TextPen]);
-        painter->drawText(QRect(0, row - 8, 22, 10), Qt::AlignRight | Qt::AlignVCenter,
-                          QString::number(plot.gridLabel(value), 'g', 6));
+        const GridLabel label = plot.gridLabelText(value, inkWidth);
+        if (label.pointSize != PlotGeometry::gridLabelPointSize)
+            painter->setFont(arial(label.pointSize));
+        painter->drawText(QRect(0, row - 8, PlotGeometry::gridLabelWidth, 10),
+                          Qt::AlignRight | Qt::AlignVCenter, label.text);
+        if (label.pointSize != PlotGeometry::gridLabelPointSize)
+            painter->setFont(arial(PlotGeometry::gridLabelPointSize));
     }
 }
 

@@ -146,6 +146,27 @@ private slots:
         QCOMPARE(image.pixel(200, H - 30 - 120), grey);
     }
 
+    void axisLabelsReadableInFull()
+    {
+        // Decades 10^0 to 10^16, 20 px apart. Written as they stand, those from 10000 on
+        // were clipped at the widget's left edge ("0000", "e+10").
+        window->switchpromode();
+        window->boxC1->setChecked(false);
+        window->useLog->setChecked(true);
+        window->qyscale->setValue(20);
+        const QImage image = draw(*window);
+        for (int decade = 0; decade <= 16; ++decade) {
+            const int row = H - 30 - 20 * decade;
+            int ink = 0;
+            for (int y = row - 8; y < row + 2; ++y) {
+                QVERIFY2(qGray(image.pixel(0, y)) > 160, qPrintable(QString::number(decade)));
+                for (int x = 1; x < 22; ++x)
+                    ink += qGray(image.pixel(x, y)) < 128;
+            }
+            QVERIFY2(ink > 5, qPrintable(QString::number(decade)));
+        }
+    }
+
     void curves_data()
     {
         QTest::addColumn<int>("camera");
