@@ -7,6 +7,7 @@
 #include "plotgeometry.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
@@ -124,7 +125,19 @@ void graph::drawTitles(QPainter* painter, const PlotGeometry& plot)
 
 void graph::drawGrid(QPainter* painter, const PlotGeometry& plot)
 {
-    painter->setFont(arial(8));
+    painter->setFont(arial(PlotGeometry::gridLabelPointSize));
+    // Right-aligned, a label's ink reaches from its advance less its first glyph's left
+    // bearing; measured on the painter's device so that exports at other densities agree.
+    QPaintDevice* const device = painter->device();
+    const QFontMetricsF labelMetrics(arial(PlotGeometry::gridLabelPointSize), device);
+    const auto inkWidth = [device, &labelMetrics](const QString& text, int pointSize) {
+        const auto width = [&text](const QFontMetricsF& metrics) {
+            return metrics.horizontalAdvance(text) - metrics.leftBearing(text.at(0));
+        };
+        if (pointSize == PlotGeometry::gridLabelPointSize)
+            return width(labelMetrics);
+        return width(QFontMetricsF(arial(pointSize), device));
+    };
     const double step = plot.gridStep();
     const double limit = plot.gridLimit();
     for (int n = 0; n * step < limit; ++n) {
@@ -133,8 +146,13 @@ void graph::drawGrid(QPainter* painter, const PlotGeometry& plot)
         drawGridLine(painter, pens[GridPen], QPoint(plot.axisX() - 3, row),
                      QPoint(plot.width() - 15, row));
         painter->setPen(pens[TextPen]);
-        painter->drawText(QRect(0, row - 8, 22, 10), Qt::AlignRight | Qt::AlignVCenter,
-                          QString::number(plot.gridLabel(value), 'g', 6));
+        const GridLabel label = plot.gridLabelText(value, inkWidth);
+        if (label.pointSize != PlotGeometry::gridLabelPointSize)
+            painter->setFont(arial(label.pointSize));
+        painter->drawText(QRect(0, row - 8, PlotGeometry::gridLabelWidth, 10),
+                          Qt::AlignRight | Qt::AlignVCenter, label.text);
+        if (label.pointSize != PlotGeometry::gridLabelPointSize)
+            painter->setFont(arial(PlotGeometry::gridLabelPointSize));
     }
 }
 
@@ -288,13 +306,18 @@ CaptionTexts graph::captionTexts(int camera)
                      QString::number(setup.getCoc(), 'f', 4) + QLatin1String("mm");
 
     const double zInf = setup.getZc(CaptionNumbers::infiniteDistance);
-    const double nearLimit = setup.getNearLimit();
-    const double farLimit = setup.getFarLimit();
+    const double zFocus = setup.getZc(setup.getFdist());
+    // Without any depth of field there are no limits to search for.
+    const double nearLimit = zFocus < 1 ? setup.getNearLimit() : 0;
+    const double farLimit = zFocus < 1 ? setup.getFarLimit() : 0;
+    const CaptionNumbers::DepthOfField depth = CaptionNumbers::depthOfField(zFocus, zInf, farLimit);
     // A far limit that stands for infinity has no meaningful depth in metres either.
-    const bool endless = CaptionNumbers::isInfinite(farLimit);
+    const bool endless = depth == CaptionNumbers::DepthOfField::Endless;
     const QString infinite = QStringLiteral("inf. ");
     QString range;
-    if (mainWindow->dofMode->isChecked()) {
+    if (depth == CaptionNumbers::DepthOfField::None) {
+        range = tr("none");
+    } else if (mainWindow->dofMode->isChecked()) {
         range = QString::number(nearLimit / 1000, 'f', 2) + QLatin1String(" - ") +
                 (endless ? infinite : QString::number(farLimit / 1000, 'f', 2));
     } else {
@@ -305,8 +328,11 @@ CaptionTexts graph::captionTexts(int camera)
     const double diagonal = setup.getFieldDiag() / 1000;
     const QString diagonalText =
         QString::number(diagonal, 'f', CaptionNumbers::diagonalDecimals(diagonal));
-    const QString scalePart = tr("m] - FFScale: 1:%1 Diag: %2m")
-                                  .arg(scale, 0, 'g', -1, QLatin1Char(' '))
+    // "none" is no length in metres.
+    const QString scaleTemplate = depth == CaptionNumbers::DepthOfField::None
+                                      ? tr("] - FFScale: 1:%1 Diag: %2m")
+                                      : tr("m] - FFScale: 1:%1 Diag: %2m");
+    const QString scalePart = scaleTemplate.arg(scale, 0, 'g', -1, QLatin1Char(' '))
                                   .arg(diagonalText, 0, QLatin1Char(' '));
     texts.values = tr("zc(inf): ") + QString::number(CaptionNumbers::blurAtInfinity(zInf), 'g', 6) +
                    tr(" - DOF: [") + range + scalePart;

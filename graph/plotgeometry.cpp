@@ -19,6 +19,21 @@ constexpr int wideLabelScale = 30;
 constexpr double wideLabelMetres = 1000;
 // The right end of the distance axis is kept free for its title.
 constexpr int axisTitleWidth = 30;
+// Smaller than this a label is no longer readable.
+constexpr int smallestLabelPointSize = 5;
+
+QString raisedExponent(long long exponent)
+{
+    static const char16_t superscripts[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+    QString digits = QString::number(exponent);
+    for (QChar& c : digits) {
+        if (c.isDigit())
+            c = QChar(superscripts[c.digitValue()]);
+        else if (c == QLatin1Char('-'))
+            c = QChar(u'⁻');
+    }
+    return QStringLiteral("10") + digits;
+}
 } // namespace
 
 PlotGeometry::PlotGeometry(int width, int height, PlotMargins margins_, int distanceScale,
@@ -69,6 +84,22 @@ double PlotGeometry::gridLimit() const
 double PlotGeometry::gridLabel(double value) const
 {
     return useLog ? std::pow(10.0, value) : value;
+}
+
+GridLabel PlotGeometry::gridLabelText(double value, const TextWidth& width) const
+{
+    const double number = gridLabel(value);
+    GridLabel label{QString::number(number, 'g', 6), gridLabelPointSize};
+    // "inf" would fit, but says nothing of the decade.
+    if (std::isfinite(number) && width(label.text, label.pointSize) <= gridLabelWidth)
+        return label;
+    // The decade itself, so that labels past the double range (10^309) stay exact too.
+    if (useLog)
+        label.text = raisedExponent(static_cast<long long>(std::llround(value)));
+    while (label.pointSize > smallestLabelPointSize &&
+           width(label.text, label.pointSize) > gridLabelWidth)
+        --label.pointSize;
+    return label;
 }
 
 int PlotGeometry::tickSpacing() const
@@ -140,5 +171,15 @@ int diagonalDecimals(double metres)
 bool isInfinite(double farLimit)
 {
     return farLimit > infiniteDistance;
+}
+
+DepthOfField depthOfField(double zcAtFocus, double zcAtInfinity, double farLimit)
+{
+    // Written so that NaN blur (a focus at the focal length, a CoC of 0) counts as blurred.
+    if (!(zcAtFocus < 1))
+        return DepthOfField::None;
+    if (zcAtInfinity < 1 || isInfinite(farLimit))
+        return DepthOfField::Endless;
+    return DepthOfField::Finite;
 }
 } // namespace CaptionNumbers

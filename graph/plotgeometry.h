@@ -2,7 +2,20 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
+#include <QString>
+
+#include <functional>
 #include <optional>
+
+// A label of the blur axis as drawn: its text and its font size in points.
+struct GridLabel
+{
+    QString text;
+    int pointSize;
+};
+
+// The width in pixels that a text's ink takes at a font size in points.
+using TextWidth = std::function<double(const QString& text, int pointSize)>;
 
 struct PlotMargins
 {
@@ -51,6 +64,12 @@ public:
     double gridLimit() const;
     // The label of a grid value: itself, or the power of ten it stands for.
     double gridLabel(double value) const;
+    // How that label is written into its box left of the axis: as 'g' 6 while that fits;
+    // otherwise on the log scale as 10 with a raised exponent ("10⁴"), and where even that
+    // (or a linear number) is too wide, in a smaller font, so that it is readable in full.
+    GridLabel gridLabelText(double value, const TextWidth& width) const;
+    static constexpr int gridLabelWidth = 22;
+    static constexpr int gridLabelPointSize = 8;
 
     int tickSpacing() const;
     bool hasTick(int column) const;
@@ -90,4 +109,14 @@ double fullFrameScale(double scale);
 // Decimals of the object field diagonal in metres: fewer for larger fields.
 int diagonalDecimals(double metres);
 bool isInfinite(double farLimit);
+
+enum class DepthOfField
+{
+    None,   // even the focused distance is blurred: diffraction and lens alone exceed the CoC
+    Finite, // from the near to the far limit
+    Endless // sharp out to infinity
+};
+// A camera sharp at the model's infinity is sharp to infinity, also where the diffraction
+// search, which stops there, returns a finite far limit.
+DepthOfField depthOfField(double zcAtFocus, double zcAtInfinity, double farLimit);
 } // namespace CaptionNumbers

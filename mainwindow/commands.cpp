@@ -39,9 +39,11 @@ void mainWin::switchpromode()
     horizontalSlider_2->setVisible(!expert);
     horizontalSlider_3->setVisible(!expert);
     const auto buttons = expert ? QAbstractSpinBox::UpDownArrows : QAbstractSpinBox::NoButtons;
-    c1_fdist->setButtonSymbols(buttons);
-    c1_apature->setButtonSymbols(buttons);
-    c1_flength->setButtonSymbols(buttons);
+    // In simple mode the sliders own these values; typing into the boxes would only snap back.
+    for (QDoubleSpinBox* box : {c1_fdist, c1_apature, c1_flength}) {
+        box->setButtonSymbols(buttons);
+        box->setReadOnly(!expert);
+    }
     if (!expert)
         setSliderDefaults();
     groupBox->hide();
@@ -144,21 +146,32 @@ void mainWin::checkDistanceCam()
         return;
 
     RecalcBatch batch(this);
-    if (distanceCam->isChecked()) {
-        DSB_leftBorder->setMinimum(0);
-        SB_leftBorder->setMinimum(0);
-        SB_leftBorder->setValue(0);
-        DSB_leftBorder->setValue(0);
-    } else {
-        QDoubleSpinBox* const farther = c1_fdist->value() > c2_fdist->value() ? c1_fdist : c2_fdist;
-        const double m = farther->value();
-        DSB_leftBorder->setMinimum(-m);
-        SB_leftBorder->setMinimum(int(-m));
-        // The scroll bar copies its whole metres into the spin box; the exact border comes last.
-        SB_leftBorder->setValue(int(-m));
-        DSB_leftBorder->setValue(-m);
-    }
+    const double minimum = leftBorderMinimum();
+    DSB_leftBorder->setMinimum(minimum);
+    SB_leftBorder->setMinimum(int(minimum));
+    // The scroll bar copies its whole metres into the spin box; the exact border comes last.
+    SB_leftBorder->setValue(int(minimum));
+    DSB_leftBorder->setValue(minimum);
     run();
+}
+
+double mainWin::leftBorderMinimum() const
+{
+    if (distanceCam->isChecked())
+        return 0;
+    // From the focus plane the plot may start up to the larger focus distance in front of it.
+    const QDoubleSpinBox* const farther =
+        c1_fdist->value() > c2_fdist->value() ? c1_fdist : c2_fdist;
+    return -farther->value();
+}
+
+void mainWin::restoreLeftBorder(double metres)
+{
+    RecalcBatch batch(this);
+    const double minimum = leftBorderMinimum();
+    DSB_leftBorder->setMinimum(minimum);
+    SB_leftBorder->setMinimum(int(minimum));
+    DSB_leftBorder->setValue(metres);
 }
 
 void mainWin::setDist()

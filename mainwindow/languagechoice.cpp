@@ -2,7 +2,20 @@
 // Copyright (c) 2026 The Zidov developers
 #include "languagechoice.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QString>
+#include <QTranslator>
+
+namespace {
+// Chosen once at start-up, before any window exists.
+QLocale& chosenLocale()
+{
+    static QLocale locale = QLocale::c();
+    return locale;
+}
+} // namespace
 
 bool wantsGerman(const char* argv0)
 {
@@ -14,4 +27,28 @@ bool wantsGerman(const char* argv0)
 QString germanCatalogueName()
 {
     return QStringLiteral("Zidov_de");
+}
+
+void installGermanCatalogues(QTranslator& program, QTranslator& toolkit,
+                             const QString& installedDir)
+{
+    // The current directory comes first; an installed program also finds the catalogue it
+    // shipped with.
+    if (!program.load(germanCatalogueName()))
+        (void)program.load(germanCatalogueName(), installedDir);
+    QCoreApplication::installTranslator(&program);
+    if (toolkit.load(QStringLiteral("qtbase_de"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&toolkit);
+    setProgramLocale(QLocale(QLocale::German, QLocale::Germany));
+}
+
+QLocale programLocale()
+{
+    return chosenLocale();
+}
+
+void setProgramLocale(const QLocale& locale)
+{
+    chosenLocale() = locale;
 }

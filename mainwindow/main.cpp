@@ -40,13 +40,10 @@ int main(int argc, char* argv[])
 #endif
     QApplication application(argc, argv);
     QTranslator translator;
-    if (wantsGerman(argc > 0 ? argv[0] : nullptr)) {
-        // A missing catalogue is not an error: the program then runs in English. The current
-        // directory comes first; an installed program also finds the catalogue it shipped with.
-        if (!translator.load(germanCatalogueName()))
-            (void)translator.load(germanCatalogueName(), installedCatalogueDir());
-        QCoreApplication::installTranslator(&translator);
-    }
+    QTranslator qtTranslator;
+    // A missing catalogue is not an error: the program then runs in English.
+    if (wantsGerman(argc > 0 ? argv[0] : nullptr))
+        installGermanCatalogues(translator, qtTranslator, installedCatalogueDir());
     mainWin window;
     window.setVisible(true);
     return application.exec();

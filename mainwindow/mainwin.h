@@ -106,6 +106,12 @@ public:
     bool saveTo(const QString& name);
     bool loadFrom(const QString& name);
 
+    // The smallest left border the distance reference allows: 0 from the camera, minus the
+    // larger focus distance from the focus plane.
+    double leftBorderMinimum() const;
+    // Sets the left border within that range, as a loaded project asks for.
+    void restoreLeftBorder(double metres);
+
     void applySliders();
     void setSliderDefaults();
     void setC1CropByCoc();

@@ -90,6 +90,10 @@ double CameraSetup::getFarLimit()
             return fdist * hyperfocal / (hyperfocal - (fdist - flength));
         return infiniteFarLimit;
     }
+    // Focused beyond the search's infinity there is nothing to search: the far limit is no
+    // nearer than the focus.
+    if (!(fdist < infinity))
+        return fdist;
     // Every pass halves the interval or meets NaN, which ends the loop.
     double lo = fdist;
     double hi = infinity;

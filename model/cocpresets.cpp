@@ -44,8 +44,7 @@ CocAndCrop byViewDistance(double viewDistance, double imageWidth, int formFactor
     const double w2 = imageWidth * imageWidth;
     const double printDiagonal =
         formFactor == 0 ? std::sqrt(w2 + w2 * 4 / 9) : std::sqrt(w2 + w2 * 9 * 0.0625);
-    return {viewDistance * viewDistanceFactor / (printDiagonal * fullFrameDiagonal),
-            fullFrameDiagonal};
+    return {viewDistance * viewDistanceFactor / (printDiagonal * fullFrameDiagonal), 1.0};
 }
 
 double cropForManualCoc(double coc)

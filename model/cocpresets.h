@@ -25,7 +25,8 @@ CocAndCrop byCropFactor(double sensorDiagonal);
 // Twice the pixel pitch along the diagonal, assuming a 3:2 grid of pixelCount pixels.
 CocAndCrop byPixelSize(double sensorDiagonal, double pixelCount);
 // The full-frame CoC scaled by viewing distance over print diagonal; formFactor 0 is 3:2,
-// 1 is 4:3. No sensor is chosen here, so the crop value is the full-frame diagonal itself.
+// 1 is 4:3. That CoC is already the full-frame one scaled to the print, so the crop value is
+// 1: the full-frame scale and field diagonal are those of the lens on a full-frame sensor.
 CocAndCrop byViewDistance(double viewDistance, double imageWidth, int formFactor);
 // Manual CoC: the crop factor that would give this CoC by the diagonal / 1500 rule.
 double cropForManualCoc(double coc);

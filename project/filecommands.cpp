@@ -7,18 +7,27 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include <iostream>
 
 namespace {
 
-const QString projectFilter = QStringLiteral("Zidov (*.mvx)");
+QString projectFilter()
+{
+    return mainWin::tr("Zidov (*.mvx)");
+}
 
 QString askSaveName(mainWin* window)
 {
-    return QFileDialog::getSaveFileName(window, mainWin::tr("Save File"), QDir::currentPath(),
-                                        projectFilter);
+    QString name = QFileDialog::getSaveFileName(window, mainWin::tr("Save File"),
+                                                QDir::currentPath(), projectFilter());
+    // The Open dialog lists only *.mvx files; a project saved without the suffix would be
+    // lost from view.
+    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
+        name += QLatin1String(".mvx");
+    return name;
 }
 
 void warn(const QString& text)
@@ -33,7 +42,7 @@ void warn(const QString& text)
 void mainWin::load()
 {
     loadFrom(
-        QFileDialog::getOpenFileName(this, tr("Open File"), QDir::currentPath(), projectFilter));
+        QFileDialog::getOpenFileName(this, tr("Open File"), QDir::currentPath(), projectFilter()));
 }
 
 void mainWin::save()

@@ -110,6 +110,9 @@ void applyProjectToControls(mainWin& w, const ProjectRecord& r, std::ostream& ou
     const bool withLensQuality = r.version != ProjectCodec::previousVersion;
     applyCamera(cameraControls(w, 1), r.camera1, withLensQuality, "calc c1: ", trace);
     applyCamera(cameraControls(w, 2), r.camera2, withLensQuality, "calc c2: ", trace);
+    // Switching the distance reference above reset the border; now that the focus distances
+    // that bound it are loaded too, the project opens at the border it was saved with.
+    w.restoreLeftBorder(r.leftBorder);
 }
 
 void traceVersion(std::ostream& out, double version)

@@ -28,6 +28,10 @@ ReadResult read(const QString& name)
 bool write(const QString& name, const QByteArray& bytes, QString& error)
 {
     QSaveFile file(name);
+    // Normally the new file is written beside the old one and renamed over it, so a failed
+    // save never leaves a half-written project. In a folder that takes no new files that
+    // is impossible, yet the project file itself may be writable: only then write it in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
         error = file.errorString();
         return false;

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -12,6 +13,20 @@ namespace {
 QString docsFolder()
 {
     return HelpPages::docsFolder(QCoreApplication::applicationDirPath());
+}
+
+// Without a program to show the page the desktop says why only on the console, where a
+// photographer does not look; the message tells where the page is, to open it by hand.
+void openPage(mainWin* window, const QUrl& page)
+{
+    if (QDesktopServices::openUrl(page))
+        return;
+    const QString where =
+        page.isLocalFile() ? QDir::toNativeSeparators(page.toLocalFile()) : page.toString();
+    QMessageBox::warning(window, QStringLiteral("Zidov"),
+                         mainWin::tr("No web browser could be started to show the page.\n"
+                                     "Open it by hand:\n%1")
+                             .arg(where));
 }
 } // namespace
 
@@ -37,12 +52,11 @@ void mainWin::about()
 
 void mainWin::tutorial()
 {
-    QDesktopServices::openUrl(
-        QUrl(HelpPages::address(tr("%1/links/ZidovTutorial.html"), docsFolder())));
+    openPage(this, QUrl(HelpPages::address(tr("%1/links/ZidovTutorial.html"), docsFolder())));
 }
 
 void mainWin::help()
 {
     const QString base = HelpPages::address(tr("%1/links/Zidov"), docsFolder());
-    QDesktopServices::openUrl(QUrl(base + version + QLatin1String(".html")));
+    openPage(this, QUrl(base + version + QLatin1String(".html")));
 }

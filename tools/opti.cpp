@@ -2,17 +2,46 @@
 // Copyright (c) 2026 The Zidov developers
 #include "opti.h"
 
+#include "languagechoice.h"
 #include "mainwin.h"
 
+#include <QLocale>
+#include <QMessageBox>
+
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 constexpr double zeroZcStandIn = 0.0001;
+constexpr int columnCount = 3;
+
+std::optional<double> readNumber(QLocale locale, const QString& text)
+{
+    // "1.000" is not a thousand in the German program but 1 in the C locale, as typed.
+    locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double value = locale.toDouble(text, &ok);
+    if (!ok || std::isnan(value))
+        return std::nullopt;
+    return value;
+}
+
+// A blank cell counts as 0; "7,5" and "7.5" are both 7.5 in the German program.
+std::optional<double> cellNumber(const QTableWidget* table, int row, int column)
+{
+    const QTableWidgetItem* item = table->item(row, column);
+    const QString text = item ? item->text().trimmed() : QString();
+    if (text.isEmpty())
+        return 0.0;
+    if (const auto value = readNumber(programLocale(), text))
+        return value;
+    return readNumber(QLocale::c(), text);
+}
 
 double cellValue(const QTableWidget* table, int row, int column)
 {
-    const QTableWidgetItem* item = table->item(row, column);
-    return item ? item->text().toDouble() : 0.0;
+    return cellNumber(table, row, column).value_or(0.0);
 }
 } // namespace
 
@@ -41,11 +70,37 @@ ReferenceTable opti::referenceTable() const
     return references;
 }
 
+QString opti::tableProblem() const
+{
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 0; column < columnCount; ++column) {
+            if (cellNumber(table, row, column))
+                continue;
+            const QTableWidgetItem* header = table->horizontalHeaderItem(column);
+            return tr("Row %1, column \"%2\": \"%3\" is not a number.\nNothing was changed.")
+                .arg(row + 1)
+                .arg(header ? header->text() : QString::number(column + 1),
+                     table->item(row, column)->text());
+        }
+    }
+    const ReferenceTable references = referenceTable();
+    const bool anyDistance =
+        std::any_of(references.begin(), references.end(),
+                    [](const ReferencePoint& r) { return r.distanceMetres > 0; });
+    if (!anyDistance)
+        return tr("The fit needs a reference distance above 0 m in at least one row.\n"
+                  "Nothing was changed.");
+    return QString();
+}
+
 void opti::run()
 {
-    const ReferenceTable references = referenceTable();
-    if (references.empty())
+    // Blank cells and zero distances would let the fit run on zeros and set the camera to 0 m.
+    if (const QString problem = tableProblem(); !problem.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(), problem);
         return;
+    }
+    const ReferenceTable references = referenceTable();
 
     const bool first = calc_c1->isChecked();
     CameraSetup& camera = first ? mainWindow->cam1 : mainWindow->cam2;

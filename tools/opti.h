@@ -19,8 +19,12 @@ public:
     explicit opti(mainWin* window);
 
     // The table's rows as the search reads them: blank or non-numeric cells count as 0, and
-    // a wanted zc of exactly 0 becomes 0.0001 so that it stays a usable ratio.
+    // a wanted zc of exactly 0 becomes 0.0001 so that it stays a usable ratio. Numbers are
+    // read in the program's language and in the C locale.
     ReferenceTable referenceTable() const;
+    // Why the table cannot be used (a cell that is not a number, no distance above 0), or
+    // nothing when it can.
+    QString tableProblem() const;
 
 public slots:
     void run();

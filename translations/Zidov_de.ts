@@ -89,6 +89,14 @@ The shaded band is the depth of field.</source>
 zc ist der Durchmesser des Unschärfescheibchens eines Punktes geteilt durch den Zerstreuungskreis: unter 1 wirkt der Punkt scharf, 5 bedeutet ein Scheibchen, fünfmal so groß wie das größte, das noch als Punkt gesehen wird.
 Das schattierte Band ist die Schärfentiefe.</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>] - FFScale: 1:%1 Diag: %2m</source>
+        <translation>] - KB-Maßstab: 1:%1 Diag.: %2m</translation>
+    </message>
 </context>
 <context>
     <name>mainWin</name>
@@ -722,6 +730,18 @@ Manuell: von Hand eingegeben, in Millimetern.</translation>
         <source>Add the diffraction spot of the aperture to the blur. It grows as you stop down.</source>
         <translation>Das Beugungsscheibchen der Blende zur Unschärfe hinzufügen. Es wächst beim Abblenden.</translation>
     </message>
+    <message>
+        <source>Zidov (*.mvx)</source>
+        <translation>Zidov-Projekt (*.mvx)</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show the page.
+Open it by hand:
+%1</source>
+        <translation>Es konnte kein Webbrowser gestartet werden, um die Seite anzuzeigen.
+Öffnen Sie sie von Hand:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>opti</name>
@@ -768,6 +788,18 @@ Manuell: von Hand eingegeben, in Millimetern.</translation>
     <message>
         <source>Apply</source>
         <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Row %1, column "%2": "%3" is not a number.
+Nothing was changed.</source>
+        <translation>Zeile %1, Spalte „%2“: „%3“ ist keine Zahl.
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The fit needs a reference distance above 0 m in at least one row.
+Nothing was changed.</source>
+        <translation>Die Anpassung braucht in mindestens einer Zeile eine Referenzentfernung über 0 m.
+Es wurde nichts geändert.</translation>
     </message>
 </context>
 </TS>

@@ -146,6 +146,27 @@ private slots:
         QCOMPARE(image.pixel(200, H - 30 - 120), grey);
     }
 
+    void axisLabelsReadableInFull()
+    {
+        // Decades 10^0 to 10^16, 20 px apart. Written as they stand, those from 10000 on
+        // were clipped at the widget's left edge ("0000", "e+10").
+        window->switchpromode();
+        window->boxC1->setChecked(false);
+        window->useLog->setChecked(true);
+        window->qyscale->setValue(20);
+        const QImage image = draw(*window);
+        for (int decade = 0; decade <= 16; ++decade) {
+            const int row = H - 30 - 20 * decade;
+            int ink = 0;
+            for (int y = row - 8; y < row + 2; ++y) {
+                QVERIFY2(qGray(image.pixel(0, y)) > 160, qPrintable(QString::number(decade)));
+                for (int x = 1; x < 22; ++x)
+                    ink += qGray(image.pixel(x, y)) < 128;
+            }
+            QVERIFY2(ink > 5, qPrintable(QString::number(decade)));
+        }
+    }
+
     void curves_data()
     {
         QTest::addColumn<int>("camera");
@@ -207,27 +228,44 @@ private slots:
     void captions_data()
     {
         QTest::addColumn<double>("focus");
+        QTest::addColumn<double>("aperture");
+        QTest::addColumn<int>("diffraction");
         QTest::addColumn<bool>("dofMode");
         QTest::addColumn<QString>("values");
-        QTest::newRow("5 m") << 5000.0 << false
+        QTest::newRow("5 m") << 5000.0 << 2.8 << 0 << false
                              << "zc(inf): 6 - DOF: [1.71m] - FFScale: 1:99 Diag: 4.28m";
         QTest::newRow("5 m, limits")
-            << 5000.0 << true << "zc(inf): 6 - DOF: [4.29 - 6.00m] - FFScale: 1:99 Diag: 4.28m";
+            << 5000.0 << 2.8 << 0 << true
+            << "zc(inf): 6 - DOF: [4.29 - 6.00m] - FFScale: 1:99 Diag: 4.28m";
         QTest::newRow("40 m, past hyperfocal")
-            << 40000.0 << false << "zc(inf): 0.74 - DOF: [inf. m] - FFScale: 1:799 Diag: 34.6m";
+            << 40000.0 << 2.8 << 0 << false
+            << "zc(inf): 0.74 - DOF: [inf. m] - FFScale: 1:799 Diag: 34.6m";
         QTest::newRow("40 m, past hyperfocal, limits")
-            << 40000.0 << true
+            << 40000.0 << 2.8 << 0 << true
             << "zc(inf): 0.74 - DOF: [17.08 - inf. m] - FFScale: 1:799 Diag: 34.6m";
+        // Sharp at 10 km with diffraction: the far limit is infinite, not the search's end.
+        QTest::newRow("39 m f/7.1, diffraction")
+            << 39000.0 << 7.1 << 1 << false
+            << "zc(inf): 0.41 - DOF: [inf. m] - FFScale: 1:779 Diag: 33.7m";
+        QTest::newRow("39 m f/7.1, diffraction, limits")
+            << 39000.0 << 7.1 << 1 << true
+            << "zc(inf): 0.41 - DOF: [9.33 - inf. m] - FFScale: 1:779 Diag: 33.7m";
+        // Diffraction alone exceeds the CoC even at the focus.
+        const QString none = "zc(inf): 2.61 - DOF: [none] - FFScale: 1:99 Diag: 4.28m";
+        QTest::newRow("f/64, diffraction") << 5000.0 << 64.0 << 1 << false << none;
+        QTest::newRow("f/64, diffraction, limits") << 5000.0 << 64.0 << 1 << true << none;
     }
     void captions()
     {
         QFETCH(double, focus);
+        QFETCH(double, aperture);
+        QFETCH(int, diffraction);
         QFETCH(bool, dofMode);
         window->dofMode->setChecked(dofMode);
-        textbook(window->cam2, focus);
+        window->cam2.init(focus, aperture, 50, 0.03, 1, diffraction, 100, 1.8);
         const CaptionTexts texts = window->graphWidget->captionTexts(2);
         QCOMPARE(texts.title, QString("Camera 2:"));
-        if (focus == 5000)
+        if (focus == 5000 && aperture == 2.8)
             QCOMPARE(texts.settings, QString("50mm f/2.8 - Dist.: 5m - CoC: 0.0300mm"));
         QTEST(texts.values, "values");
     }

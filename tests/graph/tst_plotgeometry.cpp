@@ -69,6 +69,32 @@ private slots:
         QTEST(plot(31, 50, 1, log).rowOfBlur(zc), "row");
     }
 
+    void gridLabelsThatDoNotFit_data()
+    {
+        QTest::addColumn<bool>("log");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("pointSize");
+        QTest::newRow("1000 fits") << true << 3.0 << "1000" << 8;
+        QTest::newRow("10000 raised") << true << 4.0 << "10⁴" << 8;
+        QTest::newRow("1e+10 raised") << true << 10.0 << "10¹⁰" << 8;
+        QTest::newRow("past the double range, smaller") << true << 400.0 << "10⁴⁰⁰" << 7;
+        QTest::newRow("linear 1010 fits") << false << 1010.0 << "1010" << 8;
+        QTest::newRow("linear 10000 smaller") << false << 10000.0 << "10000" << 7;
+    }
+    void gridLabelsThatDoNotFit()
+    {
+        QFETCH(bool, log);
+        QFETCH(double, value);
+        // Five pixels a character at 8 points, proportionally less in smaller fonts.
+        const TextWidth width = [](const QString& text, int pointSize) {
+            return text.size() * 5.0 * pointSize / 8;
+        };
+        const GridLabel label = plot(31, 50, 1, log).gridLabelText(value, width);
+        QTEST(label.text, "text");
+        QTEST(label.pointSize, "pointSize");
+    }
+
     void scalesDistancesAndCaptionNumbers()
     {
         QCOMPARE(plot(5, 51, 1).gridStep(), 0.5);

@@ -106,6 +106,9 @@ void TestCameraSetup::farLimitStandsForInfinityPastHyperfocal()
     // Just short of it the limit is finite.
     CameraSetup closer = standardCamera(2.8, 0, 100, 0.03, 29000);
     QVERIFY(closer.getFarLimit() < CameraSetup::infiniteFarLimit);
+    // With diffraction a focus beyond the searched range is no reason for a nearer limit.
+    CameraSetup beyond = standardCamera(2.8, 1, 100, 0.03, 2 * CameraSetup::infinity);
+    QVERIFY(beyond.getFarLimit() >= beyond.getFdist());
 }
 
 void TestCameraSetup::hyperfocalSearchRestoresFocus()

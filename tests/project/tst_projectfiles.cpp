@@ -8,6 +8,8 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 
@@ -16,6 +18,7 @@
 #if defined(Q_OS_UNIX)
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -178,7 +181,56 @@ private:
     rlimit previous{};
     void (*previousHandler)(int) = nullptr;
 };
+
+// Root writes into read-only folders; while this lives the process acts as "nobody".
+class Unprivileged
+{
+public:
+    Unprivileged()
+    {
+        if (geteuid() == 0)
+            dropped = seteuid(65534) == 0;
+    }
+    ~Unprivileged()
+    {
+        if (dropped)
+            (void)seteuid(0);
+    }
+    Unprivileged(const Unprivileged&) = delete;
+    Unprivileged& operator=(const Unprivileged&) = delete;
+
+private:
+    bool dropped = false;
+};
 #endif
+
+// A folder that takes no new files, where an unprivileged user may still write old.mvx.
+QString lockedFolderWithProject(const QTemporaryDir& dir)
+{
+    // "nobody" keeps root's group, so the group needs the same rights as everyone else.
+    const auto all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                     QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                     QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    const auto execute = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    const auto write = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    const QString locked = dir.filePath("locked");
+    QFile::setPermissions(dir.path(), all);
+    QDir(dir.path()).mkdir("locked");
+    writeFile(locked + "/old.mvx", "old project");
+    QFile::setPermissions(locked + "/old.mvx", all & ~execute);
+    QFile::setPermissions(locked, all & ~write);
+    return locked;
+}
+
+// The folder refuses new files to the current user.
+bool refusesNewFiles(const QString& folder)
+{
+    QFile probe(folder + "/probe");
+    if (!probe.open(QIODevice::WriteOnly))
+        return true;
+    probe.remove();
+    return false;
+}
 
 } // namespace
 
@@ -205,8 +257,10 @@ private slots:
     void refusedFilesChangeNothing_data();
     void refusedFilesChangeNothing();
     void cancelledDialogsKeepTheProject();
+    void saveDialogAddsTheSuffix();
     void failedSaveKeepsThePreviousFile_data();
     void failedSaveKeepsThePreviousFile();
+    void savesInPlaceWhereNoTemporaryFileCanBeMade();
 
 private:
     std::unique_ptr<QuietStdout> quiet;
@@ -225,6 +279,9 @@ void TestProjectFiles::init()
 
 void TestProjectFiles::cleanup()
 {
+    // Lets the temporary folder go also for a user without root's rights.
+    QFile::setPermissions(path("locked"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     window.reset();
     dir.reset();
     quiet.reset();
@@ -433,12 +490,16 @@ void TestProjectFiles::distanceReferenceOnLoad_data()
     QTest::addColumn<double>("storedBorder");
     QTest::addColumn<double>("border");
     // Before loading, the window shows camera 1 at 5 m and camera 2 at 12.5 m; the file
-    // holds 20 m and 2 m, which arrive only after the reference is set.
-    QTest::newRow("camera before, focus plane in the file: minus the larger old focus")
-        << false << true << -3.0 << -12.5;
-    QTest::newRow("focus plane before, camera in the file: zero") << true << false << 7.0 << 0.0;
+    // holds 20 m and 2 m, which arrive only after the reference is set. The stored border
+    // is written again at the end, within the range of the loaded reference and focus.
+    QTest::newRow("camera before, focus plane in the file: stored border")
+        << false << true << -3.0 << -3.0;
+    QTest::newRow("focus plane before, camera in the file: stored border")
+        << true << false << 7.0 << 7.0;
     QTest::newRow("camera in both: stored border stays") << false << false << 7.0 << 7.0;
     QTest::newRow("focus plane in both: stored border stays") << true << true << -3.0 << -3.0;
+    QTest::newRow("focus plane, border past the larger loaded focus: held at it")
+        << false << true << -25.0 << -20.0;
 }
 
 void TestProjectFiles::distanceReferenceOnLoad()
@@ -590,6 +651,32 @@ void TestProjectFiles::cancelledDialogsKeepTheProject()
     QCOMPARE(ProjectCodec::decode(contents(name)).record.camera1.lensQuality, 42.0);
 }
 
+void TestProjectFiles::saveDialogAddsTheSuffix()
+{
+    // Typed into the dialog without a suffix, as a user does; the Open filter needs ".mvx".
+    mainWin& w = *window;
+    for (const QString& typed : {path("plain"), path("named.project")}) {
+        QStringList filters;
+        ModalAnswerer choose([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (!dialog) {
+                modal->close();
+                return;
+            }
+            filters = dialog->nameFilters();
+            if (auto* nameField = dialog->findChild<QLineEdit*>("fileNameEdit"))
+                nameField->setText(typed);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        w.saveAs();
+        QCOMPARE(filters, QStringList("Zidov (*.mvx)"));
+    }
+    QCOMPARE(w.fileName, path("named.project"));
+    QDir folder(dir->path());
+    QCOMPARE(folder.entryList(QDir::Files, QDir::Name),
+             (QStringList{"named.project", "plain.mvx"}));
+}
+
 enum class SaveFailure
 {
     DiskFull,
@@ -637,19 +724,17 @@ void TestProjectFiles::failedSaveKeepsThePreviousFile()
         message = answered([&] { QVERIFY(!w.saveTo(target)); });
         break;
     case SaveFailure::ReadOnlyFolder: {
-        QVERIFY(QDir(dir->path()).mkdir("locked"));
-        target = path("locked/old.mvx");
-        targetBytes = "old project";
-        writeFile(target, targetBytes);
-        QFile::setPermissions(path("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        QFile probe(path("locked/probe"));
-        if (probe.open(QIODevice::WriteOnly)) {
-            probe.remove();
+#if defined(Q_OS_UNIX)
+        // A new file cannot be made there, neither beside nor in place.
+        const QString locked = lockedFolderWithProject(*dir);
+        target = locked + "/new.mvx";
+        Unprivileged user;
+        if (!refusesNewFiles(locked))
             QSKIP("this user may write into read-only folders");
-        }
         message = answered([&] { QVERIFY(!w.saveTo(target)); });
-        QFile::setPermissions(path("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                  QFileDevice::ExeOwner);
+#else
+        QSKIP("needs folder permissions");
+#endif
         break;
     }
     case SaveFailure::FolderInTheWay:
@@ -675,6 +760,24 @@ void TestProjectFiles::failedSaveKeepsThePreviousFile()
     for (const QString& entry : folder.entryList())
         QVERIFY2(QStringList({"project.mvx", "locked", "folder.mvx"}).contains(entry),
                  qPrintable(entry));
+}
+
+void TestProjectFiles::savesInPlaceWhereNoTemporaryFileCanBeMade()
+{
+#if defined(Q_OS_UNIX)
+    mainWin& w = *window;
+    const QString target = lockedFolderWithProject(*dir) + "/old.mvx";
+    Unprivileged user;
+    if (!refusesNewFiles(path("locked")))
+        QSKIP("this user may write into read-only folders");
+    const Message message = answered([&] { QVERIFY(w.saveTo(target)); });
+    QVERIFY2(!message.shown, qPrintable(message.text));
+    QVERIFY(ProjectCodec::decode(contents(target)).ok());
+    QCOMPARE(QDir(path("locked")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList("old.mvx"));
+#else
+    QSKIP("needs folder permissions");
+#endif
 }
 
 ZIDOV_GUITEST_MAIN(TestProjectFiles)

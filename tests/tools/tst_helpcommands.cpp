@@ -70,6 +70,7 @@ private slots:
     void pagesAreSelfContained_data();
     void pagesAreSelfContained();
     void translationCanSendHelpElsewhere();
+    void withoutBrowserAMessageNamesThePage();
     void docsFolderLayouts_data();
     void docsFolderLayouts();
     void addressSurvivesOddFolderNames_data();
@@ -165,6 +166,25 @@ void TestHelpCommands::pagesOpenFromTheirFolder()
     QVERIFY2(QFileInfo(file).isFile(), qPrintable(file));
     QCOMPARE(QFileInfo(file).canonicalPath(),
              QFileInfo(QCoreApplication::applicationDirPath() + "/docs/links").canonicalFilePath());
+}
+
+void TestHelpCommands::withoutBrowserAMessageNamesThePage()
+{
+    QDesktopServices::unsetUrlHandler("file"); // the offscreen desktop opens nothing
+    QStringList texts;
+    ModalAnswerer answerer([&texts](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            texts << box->text();
+        modal->close();
+    });
+    window->help();
+    window->tutorial();
+    const QString links = HelpPages::docsFolder(QCoreApplication::applicationDirPath()) + "/links/";
+    QCOMPARE(texts.size(), 2);
+    QVERIFY2(texts[0].endsWith(QDir::toNativeSeparators(links + "Zidov0.14ruri.html")),
+             qPrintable(texts[0]));
+    QVERIFY2(texts[1].endsWith(QDir::toNativeSeparators(links + "ZidovTutorial.html")),
+             qPrintable(texts[1]));
 }
 
 void TestHelpCommands::pagesAreSelfContained_data()

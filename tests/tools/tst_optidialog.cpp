@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
 #include "guitest.h"
+#include "languagechoice.h"
 #include "mainwin.h"
 #include "opti.h"
 
@@ -8,6 +9,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QMap>
+#include <QMessageBox>
 #include <QSpinBox>
 #include <QTableWidget>
 
@@ -59,6 +61,19 @@ QString twoDecimals(double value)
 {
     return QString::number(value, 'f', 2);
 }
+
+// Clicks Apply and returns the text of the message box it shows, answering it.
+QString messageOfApply(opti& dialog)
+{
+    QString text;
+    ModalAnswerer answerer([&text](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            text = box->text();
+        modal->close();
+    });
+    dialog.apply->click();
+    return text;
+}
 } // namespace
 
 class TestOptiDialog : public QObject
@@ -77,6 +92,9 @@ private slots:
     void noRowsMeansNothingToDo();
     void unusableDistances_data();
     void unusableDistances();
+    void refusedTablesChangeNothing_data();
+    void refusedTablesChangeNothing();
+    void germanProgramReadsBothDecimalMarks();
     void sameTableSameResultAfterEveryStart();
     void shrinkingTheCountEmptiesRows();
     void closeWindowHides();
@@ -111,7 +129,7 @@ void TestOptiDialog::readsTheTable_data()
     QTest::newRow("blank cells") << QStringList{"", "", ""} << 0.0 << 0.0001 << 0.0;
     QTest::newRow("text is not a number")
         << QStringList{"far", "soft", "much"} << 0.0 << 0.0001 << 0.0;
-    // The table reads the C locale whatever the user's language, so a comma is not a decimal.
+    // The English program reads the C locale alone, so a comma is not a decimal.
     QTest::newRow("decimal comma") << QStringList{"1,5", "2,0", "1"} << 0.0 << 0.0001 << 1.0;
     QTest::newRow("zc written as 0.0") << QStringList{"4", "0.0", "1"} << 4.0 << 0.0001 << 1.0;
     QTest::newRow("blanks around numbers")
@@ -189,7 +207,8 @@ void TestOptiDialog::noRowsMeansNothingToDo()
     const QMap<QString, QString> before = inputState(w);
     const int recalculations = w.recalculationCount();
     QuietStdout capture;
-    w.optiWin->apply->click();
+    // Without rows there is no reference distance: the user is told so.
+    QVERIFY(messageOfApply(*w.optiWin).contains("reference distance"));
     QCOMPARE(inputState(w), before);
     QCOMPARE(w.recalculationCount(), recalculations);
     QVERIFY(capture.text().empty());
@@ -212,7 +231,6 @@ void TestOptiDialog::unusableDistances_data()
     QTest::newRow("a distance past the double range")
         << Rows{{"1e308", "1", "1"}} << "search" << 10000.0;
     // No finite start point and no way back: the widgets keep their values.
-    QTest::newRow("not a number") << Rows{{"nan", "1", "1"}} << "untouched" << 4.0;
     QTest::newRow("minus infinity")
         << Rows{{"-inf", "1", "1"}, {"3", "2", "1"}} << "untouched" << 4.0;
 }
@@ -244,6 +262,51 @@ void TestOptiDialog::unusableDistances()
     // Whatever the search did to the record, the recalculation rebuilt it from the widgets.
     QCOMPARE(w.cam1.getFdist(), w.c1_fdist->value() * 1000);
     QCOMPARE(w.cam1.getAperture(), w.c1_apature->value());
+}
+
+void TestOptiDialog::refusedTablesChangeNothing_data()
+{
+    QTest::addColumn<Rows>("rows");
+    QTest::addColumn<QString>("message");
+    const QString noDistance = "The fit needs a reference distance above 0 m";
+    QTest::newRow("untouched table") << Rows{QStringList{}} << noDistance;
+    QTest::newRow("only blank and zero distances")
+        << Rows{{"", "1", "1"}, {"0", "2", "1"}} << noDistance;
+    QTest::newRow("a word") << Rows{{"5", "2", "1"}, {"3", "soft", "1"}}
+                            << "Row 2, column \"zc [-]\": \"soft\" is not a number.";
+    QTest::newRow("nan") << Rows{{"nan", "1", "1"}}
+                         << "Row 1, column \"Distance [m]\": \"nan\" is not a number.";
+    // The English program reads only the C locale.
+    QTest::newRow("decimal comma")
+        << Rows{{"7.5", "3", "7,5"}} << "Row 1, column \"Weight [0-1]\": \"7,5\" is not a number.";
+}
+
+void TestOptiDialog::refusedTablesChangeNothing()
+{
+    QFETCH(Rows, rows);
+    QFETCH(QString, message);
+    mainWin& w = *window;
+    fillTable(*w.optiWin, rows);
+    const QMap<QString, QString> before = inputState(w);
+    const int recalculations = w.recalculationCount();
+    const QString shown = messageOfApply(*w.optiWin);
+    QVERIFY2(shown.startsWith(message), qPrintable(shown));
+    QCOMPARE(inputState(w), before);
+    QCOMPARE(w.recalculationCount(), recalculations);
+}
+
+void TestOptiDialog::germanProgramReadsBothDecimalMarks()
+{
+    mainWin& w = *window;
+    setProgramLocale(QLocale(QLocale::German, QLocale::Germany));
+    QStringList distances;
+    for (const char* typed : {"7,5", "7.5"}) {
+        fillTable(*w.optiWin, {{typed, "3", "0"}});
+        w.optiWin->apply->click();
+        distances << w.c1_fdist->text();
+    }
+    setProgramLocale(QLocale::c());
+    QCOMPARE(distances, (QStringList{"7.50 m", "7.50 m"}));
 }
 
 void TestOptiDialog::sameTableSameResultAfterEveryStart()

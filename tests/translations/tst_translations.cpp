@@ -8,7 +8,9 @@
 
 #include <QDir>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -63,6 +65,7 @@ private slots:
     void germanCatalogueReachesTheWindows();
     void catalogueFallsBackToTheShortName();
     void tooltipsExplainTheInputsInBothLanguages();
+    void germanProgramGetsQtsGermanTexts();
 };
 
 void TestTranslations::everySourceTextIsTranslated()
@@ -165,6 +168,26 @@ void TestTranslations::tooltipsExplainTheInputsInBothLanguages()
         QVERIFY(w.graphWidget->toolTip().startsWith("Relative Unschärfe zc"));
     }
     QCoreApplication::removeTranslator(&translator);
+}
+
+void TestTranslations::germanProgramGetsQtsGermanTexts()
+{
+    // File dialogs, the overwrite question and standard buttons are Qt's own texts.
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(ZIDOV_BUILD_DIR));
+    QTranslator program;
+    QTranslator toolkit;
+    installGermanCatalogues(program, toolkit, QString());
+    QDir::setCurrent(previous);
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Cancel);
+    const QString cancel = box.button(QMessageBox::Cancel)->text();
+    const QString file = QCoreApplication::translate("mainWin", "File");
+    QCoreApplication::removeTranslator(&program);
+    QCoreApplication::removeTranslator(&toolkit);
+    setProgramLocale(QLocale::c());
+    QCOMPARE(cancel, QString("Abbrechen"));
+    QCOMPARE(file, QString("Datei"));
 }
 
 ZIDOV_GUITEST_MAIN(TestTranslations)
