@@ -649,6 +649,14 @@ Qt-Version %2</translation>
         <translation>Bild (*.png)</translation>
     </message>
     <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG-Grafik (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
         <source>The image could not be written to %1.
 Check that the folder exists and is writable and that the name ends in an image format such as .png.</source>
         <translation>Das Bild konnte nicht nach %1 geschrieben werden.
