@@ -31,7 +31,9 @@ bool graph::saveImage(const QString& fileName, qreal pixelRatio)
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (!PlotExport::write(*this, file, QFileInfo(fileName).suffix().toLower(), pixelRatio)) {
+    // commit() ignores a failed flush (a full disk), so it is done and checked here.
+    if (!PlotExport::write(*this, file, QFileInfo(fileName).suffix().toLower(), pixelRatio) ||
+        !file.flush()) {
         file.cancelWriting();
         return false;
     }
