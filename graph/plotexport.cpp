@@ -5,10 +5,12 @@
 #include "graph.h"
 #include "mainwin.h"
 
+#include <QBuffer>
 #include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 
 namespace {
@@ -36,13 +38,29 @@ QString documentTitle(const graph& plot)
 
 bool writeSvg(graph& plot, QIODevice& device)
 {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&device);
-    svg.setSize(plot.size());
-    svg.setViewBox(QRect(QPoint(0, 0), plot.size()));
-    svg.setResolution(pageDpi);
-    svg.setTitle(documentTitle(plot));
-    return drawPage(plot, svg);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(plot.size());
+        svg.setViewBox(QRect(QPoint(0, 0), plot.size()));
+        svg.setResolution(pageDpi);
+        svg.setTitle(documentTitle(plot));
+        svg.setDescription(QStringLiteral("Relative blur zc over subject distance"));
+        if (!drawPage(plot, svg))
+            return false;
+    }
+    // The generator gives the size in millimetres, rounded, which viewers turn into a pixel
+    // more or less; in pixels it is exact.
+    QByteArray bytes = buffer.data();
+    static const QRegularExpression size(QStringLiteral("<svg width=\"[^\"]*\" height=\"[^\"]*\""));
+    const QString exact =
+        QStringLiteral("<svg width=\"%1\" height=\"%2\"").arg(plot.width()).arg(plot.height());
+    const QRegularExpressionMatch match = size.match(QString::fromLatin1(bytes.left(200)));
+    if (match.hasMatch())
+        bytes.replace(match.capturedStart(), match.capturedLength(), exact.toLatin1());
+    return device.write(bytes) == bytes.size();
 }
 
 bool writePdf(graph& plot, QIODevice& device)
