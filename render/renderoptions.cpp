@@ -8,12 +8,23 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 // Past this a bitmap no longer fits in memory, and a vector page means nothing more.
 constexpr int maxPlotSide = 20000;
 constexpr qreal maxScale = 8;
+// A bitmap of more device pixels would take over a gigabyte, and the painter's coordinates
+// end at 32767.
+constexpr qint64 maxBitmapPixels = qint64(1) << 28;
+constexpr qreal maxBitmapSide = 32767;
+
+bool isBitmapFormat(const QString& format)
+{
+    return RenderCommandLine::isChartFormat(format) && format != QLatin1String("svg") &&
+           format != QLatin1String("pdf");
+}
 
 bool parseSize(const QString& text, QSize& size)
 {
@@ -178,6 +189,23 @@ bool RenderCommandLine::parse(const QStringList& arguments, RenderOptions& optio
         error = tr("Cannot tell the chart's format from %1: end it in .png, .svg, .pdf or "
                    ".jpg.")
                     .arg(options.output);
+        return false;
+    }
+
+    bool bitmap = options.output == QLatin1String("-")
+                      ? isBitmapFormat(streamedChartFormat(options))
+                      : isBitmapFormat(chartFormatOf(options.output));
+    if (!options.outputDir.isEmpty())
+        bitmap =
+            bitmap || std::any_of(options.formats.begin(), options.formats.end(), isBitmapFormat);
+    const QSizeF devicePixels = QSizeF(options.size) * options.scale;
+    if (bitmap && options.size.isValid() &&
+        (devicePixels.width() > maxBitmapSide || devicePixels.height() > maxBitmapSide ||
+         devicePixels.width() * devicePixels.height() > maxBitmapPixels)) {
+        error = tr("A bitmap of %1 x %2 device pixels is too large; choose a smaller --size "
+                   "or --scale.")
+                    .arg(qRound64(devicePixels.width()))
+                    .arg(qRound64(devicePixels.height()));
         return false;
     }
 

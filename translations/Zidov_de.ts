@@ -836,6 +836,10 @@ Prüfen Sie, ob der Ordner existiert und beschreibbar ist und ob der Name auf ei
         <translation>Das Format des Diagramms geht aus %1 nicht hervor: mit .png, .svg, .pdf oder .jpg enden lassen.</translation>
     </message>
     <message>
+        <source>A bitmap of %1 x %2 device pixels is too large; choose a smaller --size or --scale.</source>
+        <translation>Ein Rasterbild von %1 x %2 Gerätepixeln ist zu groß; eine kleinere --size oder --scale wählen.</translation>
+    </message>
+    <message>
         <source>Two projects are named %1; their files would overwrite each other.</source>
         <translation>Zwei Projekte heißen %1; ihre Dateien würden einander überschreiben.</translation>
     </message>

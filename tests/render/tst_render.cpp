@@ -169,6 +169,8 @@ private slots:
             << "Damaged project file:\n" + damaged;
         QTest::newRow("bad size") << QStringList{"--size", "0x10", "-o", out + "/a.png"} << 2
                                   << "--size";
+        QTest::newRow("bitmap too large")
+            << QStringList{"--size", "20000x20000", "-o", out + "/a.png"} << 2 << "too large";
         QTest::newRow("no output") << QStringList{project()} << 2 << "Nothing to write";
         QTest::newRow("unwritable chart") << QStringList{"-o", out + "/missing/a.png", project()}
                                           << 1 << QDir::toNativeSeparators(out + "/missing/a.png");
