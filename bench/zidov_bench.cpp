@@ -3,10 +3,12 @@
 //
 // Prints how long the program takes from an input change to finished pixels, and how much
 // memory it needs. Every figure is a median over many repetitions, also given as a share
-// of a 60 Hz frame. "--focus-changes N [4k]" runs only N focus changes, for a profiler.
+// of a 60 Hz frame. "--focus-changes N [4k]" runs only N focus changes, for a profiler;
+// "--render-batch" only the figures of zidov-render.
 #include "camerasetup.h"
 #include "graph.h"
 #include "mainwin.h"
+#include "renderbatch.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -200,6 +202,11 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "--render-batch") == 0) {
+        DiscardStdout out;
+        renderBatchFigures();
+        return 0;
+    }
     // For perf or callgrind: only N focus changes, at 1292 x 725 or at 3840 x 2160. The
     // trace lines go where standard output goes, as in the program, and the median time
     // of a change goes to standard error.
@@ -292,5 +299,6 @@ int main(int argc, char** argv)
     std::printf("%-58s %10.1f ns\n", "one getZc call", double(timer.nsecsElapsed()) / calls);
 
     startupFigures(argv[0]);
+    renderBatchFigures();
     return 0;
 }

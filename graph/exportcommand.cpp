@@ -2,37 +2,38 @@
 // Copyright (c) 2026 The Zidov developers
 #include "graph.h"
 #include "mainwin.h"
+#include "plotexport.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QMessageBox>
 #include <QPainter>
 #include <QSaveFile>
 
-QImage graph::renderImage()
+QImage graph::renderImage(qreal pixelRatio)
 {
-    QImage image(width(), height(), QImage::Format_ARGB32);
+    // A scaling painter keeps the layout of the widget's size and draws it with as many
+    // device pixels as the screen shows it.
+    QImage image((QSizeF(size()) * pixelRatio).toSize(), QImage::Format_ARGB32);
     if (image.isNull())
         return image;
+    image.setDevicePixelRatio(pixelRatio);
     image.fill(QColor(220, 220, 220).rgba());
     QPainter painter(&image);
     graphDraw(&painter);
     return image;
 }
 
-bool graph::saveImage(const QString& fileName)
+bool graph::saveImage(const QString& fileName, qreal pixelRatio)
 {
-    const QImage image = renderImage();
-    if (image.isNull())
-        return false;
     // Through a temporary file, so that a failed export leaves an older image intact.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    QImageWriter writer(&file, QFileInfo(fileName).suffix().toLower().toLatin1());
-    if (!writer.write(image)) {
+    // commit() ignores a failed flush (a full disk), so it is done and checked here.
+    if (!PlotExport::write(*this, file, QFileInfo(fileName).suffix().toLower(), pixelRatio) ||
+        !file.flush()) {
         file.cancelWriting();
         return false;
     }
@@ -41,8 +42,11 @@ bool graph::saveImage(const QString& fileName)
 
 void mainWin::exportImage()
 {
-    exportImageTo(QFileDialog::getSaveFileName(this, tr("Export to image"), QDir::currentPath(),
-                                               tr("Image (*.png)")));
+    // The bitmap stays the first and default choice.
+    const QString filters = tr("Image (*.png)") + QLatin1String(";;") + tr("SVG image (*.svg)") +
+                            QLatin1String(";;") + tr("PDF document (*.pdf)");
+    exportImageTo(
+        QFileDialog::getSaveFileName(this, tr("Export to image"), QDir::currentPath(), filters));
 }
 
 bool mainWin::exportImageTo(const QString& chosenName)
@@ -53,7 +57,8 @@ bool mainWin::exportImageTo(const QString& chosenName)
     QString name = chosenName;
     if (QFileInfo(name).suffix().isEmpty())
         name += QLatin1String(".png");
-    if (graphWidget->saveImage(name))
+    // As sharp as the screen shows the plot; at a ratio of 1 one pixel per pixel.
+    if (graphWidget->saveImage(name, graphWidget->devicePixelRatioF()))
         return true;
     QMessageBox::warning(this, tr("Export to image"),
                          tr("The image could not be written to %1.\nCheck that the folder "

@@ -31,13 +31,17 @@ class graph : public QWidget
 public:
     graph();
     void setMainWindow(mainWin* window) { mainWindow = window; }
-    // Writes the plot, as exported, in the format the file name's suffix names; an existing
-    // file is replaced only by a complete image. False when nothing could be written.
-    bool saveImage(const QString& fileName);
-    // The plot at the widget's size on the opaque grey background of exported images.
-    QImage renderImage();
+    // Writes the plot, as exported, in the format the file name's suffix names (an image
+    // format, "svg" or "pdf"); an existing file is replaced only by a complete image. A
+    // bitmap gets pixelRatio device pixels per pixel. False when nothing could be written.
+    bool saveImage(const QString& fileName, qreal pixelRatio = 1);
+    // The plot at the widget's size on the opaque grey background of exported images, with
+    // pixelRatio device pixels per pixel (the image's devicePixelRatio).
+    QImage renderImage(qreal pixelRatio = 1);
     // The caption of camera 1 or 2 as graphDraw writes it; evaluates the camera's limits.
     CaptionTexts captionTexts(int camera);
+    // Scales, margins and size of the plot as graphDraw lays it out now.
+    PlotGeometry currentGeometry() const;
 
 public slots:
     void paintEvent(QPaintEvent* event) override;
@@ -59,7 +63,6 @@ private:
         int farColumn = 99999;
     };
 
-    PlotGeometry currentGeometry() const;
     void drawTitles(QPainter* painter, const PlotGeometry& plot);
     void drawGrid(QPainter* painter, const PlotGeometry& plot);
     void drawDistanceTicks(QPainter* painter, const PlotGeometry& plot);

@@ -15,7 +15,7 @@
 mainWin::mainWin()
 {
     setupUi(this);
-    version = QStringLiteral("0.14ruri");
+    version = programVersion();
     // The equivalency calculator computes nothing yet, so no menu offers it.
     menuOptimizer->removeAction(actionEquivalency_Calculator);
     groupBox->hide();

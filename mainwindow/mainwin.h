@@ -30,6 +30,8 @@ class mainWin : public QMainWindow, public Ui_mainWin
 public:
     mainWin();
     ~mainWin() override;
+    // The version the plot shows; the command-line renderer reports it too.
+    static QString programVersion() { return QStringLiteral("0.14ruri"); }
 
     // Read by the plot and the optimizer, refilled by every recalculation.
     Settings* settingsWin = nullptr;

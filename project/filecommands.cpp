@@ -4,6 +4,7 @@
 #include "projectcodec.h"
 #include "projectcontrols.h"
 #include "projectfile.h"
+#include "projectopen.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -74,30 +75,38 @@ bool mainWin::loadFrom(const QString& name)
 {
     if (name.isEmpty())
         return false;
-    const ProjectFile::ReadResult file = ProjectFile::read(name);
-    if (!file.error.isEmpty()) {
-        warn(tr("Could not open the project file:\n") + name + QLatin1String("\n\n") + file.error);
+    const QString refusal = openProjectFile(*this, name, std::cout);
+    if (!refusal.isEmpty()) {
+        warn(refusal);
         return false;
     }
+    return true;
+}
+
+QString openProjectFile(mainWin& window, const QString& name, std::ostream& trace)
+{
+    const ProjectFile::ReadResult file = ProjectFile::read(name);
+    if (!file.error.isEmpty())
+        return mainWin::tr("Could not open the project file:\n") + name + QLatin1String("\n\n") +
+               file.error;
     // The whole file is checked first: a refused file changes no control, not even the
     // mode, and leaves the current project's name in place.
     const ProjectCodec::DecodeResult decoded = ProjectCodec::decode(file.bytes);
     if (!decoded.ok()) {
         if (decoded.versionRead)
-            traceVersion(std::cout, decoded.record.version);
+            traceVersion(trace, decoded.record.version);
         if (decoded.error == ProjectCodec::DecodeError::WrongVersion)
-            warn(tr("Wrong file version:\n") + name);
-        else
-            warn(tr("Damaged project file:\n") + name + QLatin1String("\n\n") + decoded.message);
-        return false;
+            return mainWin::tr("Wrong file version:\n") + name;
+        return mainWin::tr("Damaged project file:\n") + name + QLatin1String("\n\n") +
+               decoded.message;
     }
 
-    RecalcBatch batch(this);
-    if (expertMode == 0)
-        switchpromode();
-    fileName = name;
-    setWindowTitle(QLatin1String("Zidov - ") + name);
-    applyProjectToControls(*this, decoded.record, std::cout);
-    run();
-    return true;
+    mainWin::RecalcBatch batch(&window);
+    if (window.expertMode == 0)
+        window.switchpromode();
+    window.fileName = name;
+    window.setWindowTitle(QLatin1String("Zidov - ") + name);
+    applyProjectToControls(window, decoded.record, trace);
+    window.run();
+    return QString();
 }

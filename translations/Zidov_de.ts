@@ -665,6 +665,14 @@ Qt-Version %2</translation>
         <translation>Bild (*.png)</translation>
     </message>
     <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG-Grafik (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
         <source>The image could not be written to %1.
 Check that the folder exists and is writable and that the name ends in an image format such as .png.</source>
         <translation>Das Bild konnte nicht nach %1 geschrieben werden.
@@ -800,6 +808,140 @@ Es wurde nichts geändert.</translation>
 Nothing was changed.</source>
         <translation>Die Anpassung braucht in mindestens einer Zeile eine Referenzentfernung über 0 m.
 Es wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectRenderer</name>
+    <message>
+        <source>Could not create the folder %1</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Could not write the chart to %1</source>
+        <translation>Das Diagramm konnte nicht nach %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RenderCommandLine</name>
+    <message>
+        <source>Try &apos;zidov-render --help&apos;.</source>
+        <translation>Siehe &apos;zidov-render --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Renders the blur plot of Zidov projects, and the numbers behind it, without a window. Without a project it renders the start-up state. A file name of - writes to standard output.</source>
+        <translation>Zeichnet das Unschärfediagramm von Zidov-Projekten und die Zahlen dahinter, ohne Fenster. Ohne Projekt zeichnet es den Zustand nach dem Programmstart. Der Dateiname - schreibt auf die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>Write the chart to FILE: PNG, SVG, PDF or JPEG by its suffix.</source>
+        <translation>Schreibt das Diagramm in DATEI: PNG, SVG, PDF oder JPEG je nach Endung.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Write one file per project and format into DIR, named after the project.</source>
+        <translation>Schreibt je Projekt und Format eine Datei nach dem Projekt benannt in ORDNER.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>ORDNER</translation>
+    </message>
+    <message>
+        <source>With --output-dir: png, svg, pdf, jpg, csv or json; may be repeated or separated by commas. Also the chart&apos;s format for --output -.</source>
+        <translation>Mit --output-dir: png, svg, pdf, jpg, csv oder json; mehrfach oder durch Kommas getrennt. Auch das Format des Diagramms für --output -.</translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation>FORMAT</translation>
+    </message>
+    <message>
+        <source>The plot&apos;s size in pixels (default: its size in the window at the window&apos;s default size).</source>
+        <translation>Die Größe des Diagramms in Pixeln (Vorgabe: seine Größe im Fenster bei dessen Standardgröße).</translation>
+    </message>
+    <message>
+        <source>WIDTHxHEIGHT</source>
+        <translation>BREITExHÖHE</translation>
+    </message>
+    <message>
+        <source>Device pixels per pixel of a bitmap chart: 2 gives twice the pixels with the same layout (default 1).</source>
+        <translation>Gerätepixel je Pixel eines Rasterdiagramms: 2 ergibt doppelt so viele Pixel bei gleicher Anordnung (Vorgabe 1).</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Write the curve data to FILE: the distance on the axis in metres and the zc of each camera switched on, one row per plot column.</source>
+        <translation>Schreibt die Kurvendaten in DATEI: die Entfernung auf der Achse in Metern und zc jeder eingeschalteten Kamera, eine Zeile je Diagrammspalte.</translation>
+    </message>
+    <message>
+        <source>Write each camera&apos;s inputs, limits and caption to FILE as JSON, lengths in millimetres.</source>
+        <translation>Schreibt Eingaben, Grenzen und Beschriftung jeder Kamera als JSON in DATEI, Längen in Millimetern.</translation>
+    </message>
+    <message>
+        <source>Write the diagnostic trace lines to standard error.</source>
+        <translation>Schreibt die Diagnosezeilen auf die Standardfehlerausgabe.</translation>
+    </message>
+    <message>
+        <source>projects</source>
+        <translation>Projekte</translation>
+    </message>
+    <message>
+        <source>Project files (.mvx) to render.</source>
+        <translation>Zu zeichnende Projektdateien (.mvx).</translation>
+    </message>
+    <message>
+        <source>[project.mvx ...]</source>
+        <translation>[projekt.mvx ...]</translation>
+    </message>
+    <message>
+        <source>Unknown format: %1</source>
+        <translation>Unbekanntes Format: %1</translation>
+    </message>
+    <message>
+        <source>--size wants WIDTHxHEIGHT in pixels, each from 1 to %1, not %2</source>
+        <translation>--size erwartet BREITExHÖHE in Pixeln, jeweils von 1 bis %1, nicht %2</translation>
+    </message>
+    <message>
+        <source>--scale wants a number above 0 and up to %1, not %2</source>
+        <translation>--scale erwartet eine Zahl über 0 bis höchstens %1, nicht %2</translation>
+    </message>
+    <message>
+        <source>Nothing to write: give --output, --csv, --json or --output-dir.</source>
+        <translation>Nichts zu schreiben: --output, --csv, --json oder --output-dir angeben.</translation>
+    </message>
+    <message>
+        <source>--output-dir needs --format.</source>
+        <translation>--output-dir braucht --format.</translation>
+    </message>
+    <message>
+        <source>--output-dir names its files after projects; give at least one.</source>
+        <translation>--output-dir benennt seine Dateien nach den Projekten; mindestens eines angeben.</translation>
+    </message>
+    <message>
+        <source>--output, --csv and --json take one project; for several use --output-dir and --format.</source>
+        <translation>--output, --csv und --json nehmen ein Projekt; für mehrere --output-dir und --format verwenden.</translation>
+    </message>
+    <message>
+        <source>--output - writes one chart; give one chart format.</source>
+        <translation>--output - schreibt ein Diagramm; ein Diagrammformat angeben.</translation>
+    </message>
+    <message>
+        <source>Cannot tell the chart&apos;s format from %1: end it in .png, .svg, .pdf or .jpg.</source>
+        <translation>Das Format des Diagramms geht aus %1 nicht hervor: mit .png, .svg, .pdf oder .jpg enden lassen.</translation>
+    </message>
+    <message>
+        <source>A bitmap of %1 x %2 device pixels is too large; choose a smaller --size or --scale.</source>
+        <translation>Ein Rasterbild von %1 x %2 Gerätepixeln ist zu groß; eine kleinere --size oder --scale wählen.</translation>
+    </message>
+    <message>
+        <source>Two projects are named %1; their files would overwrite each other.</source>
+        <translation>Zwei Projekte heißen %1; ihre Dateien würden einander überschreiben.</translation>
     </message>
 </context>
 </TS>

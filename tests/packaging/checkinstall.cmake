@@ -8,6 +8,7 @@ if(NOT result EQUAL 0)
 endif()
 set(expected
     bin/Zidov
+    bin/zidov-render
     share/applications/org.zidov.Zidov.desktop
     share/metainfo/org.zidov.Zidov.metainfo.xml
     share/icons/hicolor/48x48/apps/org.zidov.Zidov.png

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "plotdata.h"
+
+#include "camerasetup.h"
+#include "graph.h"
+#include "mainwin.h"
+#include "plotgeometry.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+
+#include <vector>
+
+namespace {
+// The curve's rule: closer than twice the focal length the blur is not evaluated and the
+// curve is pinned high.
+constexpr double pinnedBlur = 10000;
+
+double curveBlur(CameraSetup& camera, double distance)
+{
+    return distance > 2 * camera.getFlength() ? camera.getZc(distance) : pinnedBlur;
+}
+
+QString exact(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+std::vector<int> switchedOnCameras(const mainWin& window)
+{
+    std::vector<int> cameras;
+    if (window.boxC1->isChecked())
+        cameras.push_back(1);
+    if (window.boxC2->isChecked())
+        cameras.push_back(2);
+    return cameras;
+}
+
+CameraSetup& setupOf(mainWin& window, int camera)
+{
+    return camera == 1 ? window.cam1 : window.cam2;
+}
+
+QJsonValue distanceOrNull(double millimetres, bool present)
+{
+    return present ? QJsonValue(millimetres) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonObject cameraObject(mainWin& window, int number)
+{
+    CameraSetup& camera = setupOf(window, number);
+    const CaptionTexts caption = window.graphWidget->captionTexts(number);
+    const QJsonObject inputs{
+        {QStringLiteral("focus_mm"), camera.getFdist()},
+        {QStringLiteral("aperture"), camera.getAperture()},
+        {QStringLiteral("focal_length_mm"), camera.getFlength()},
+        {QStringLiteral("coc_mm"), camera.getCoc()},
+        {QStringLiteral("crop"), camera.getCrop()},
+        {QStringLiteral("diffraction"), camera.getDiffraction() != 0},
+        {QStringLiteral("lens_quality_percent"), camera.getLensQuality()},
+        {QStringLiteral("diffraction_factor"), camera.getDiffFactor()},
+    };
+    const double hyperfocal = camera.getHyperfocal();
+    const double farLimit = camera.getFarLimit();
+    return QJsonObject{
+        {QStringLiteral("camera"), number},
+        {QStringLiteral("inputs"), inputs},
+        {QStringLiteral("hyperfocal_mm"),
+         distanceOrNull(hyperfocal, CameraSetup::isHyperfocalDistance(hyperfocal))},
+        {QStringLiteral("near_limit_mm"), camera.getNearLimit()},
+        {QStringLiteral("far_limit_mm"),
+         distanceOrNull(farLimit, !CaptionNumbers::isInfinite(farLimit))},
+        {QStringLiteral("zc_infinity"), camera.getZc(CaptionNumbers::infiniteDistance)},
+        {QStringLiteral("full_frame_scale"), camera.getFFScale()},
+        {QStringLiteral("field_diagonal_mm"), camera.getFieldDiag()},
+        {QStringLiteral("caption"), QJsonArray{caption.title, caption.settings, caption.values}},
+    };
+}
+} // namespace
+
+QByteArray PlotData::csv() const
+{
+    const PlotGeometry plot = window.graphWidget->currentGeometry();
+    const bool fromCamera = window.distanceCam->isChecked();
+    const std::vector<int> cameras = switchedOnCameras(window);
+
+    QString text = QStringLiteral("distance_m");
+    for (int camera : cameras)
+        text += QStringLiteral(",camera%1_zc").arg(camera);
+    text += QLatin1Char('\n');
+    for (int column = 1; column < plot.plotWidth(); ++column) {
+        text += exact(plot.intervalEnd(column) / 1000.0);
+        for (int number : cameras) {
+            CameraSetup& camera = setupOf(window, number);
+            const double distance = plot.sampleDistance(column, fromCamera, camera.getFdist());
+            text += QLatin1Char(',') + exact(curveBlur(camera, distance));
+        }
+        text += QLatin1Char('\n');
+    }
+    return text.toUtf8();
+}
+
+QByteArray PlotData::json(const QString& projectName) const
+{
+    QJsonArray cameras;
+    for (int camera : switchedOnCameras(window))
+        cameras.append(cameraObject(window, camera));
+    const QJsonObject root{
+        {QStringLiteral("program"), QStringLiteral("Zidov")},
+        {QStringLiteral("version"), window.version},
+        {QStringLiteral("project"),
+         projectName.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(projectName)},
+        {QStringLiteral("length_unit"), QStringLiteral("mm")},
+        {QStringLiteral("cameras"), cameras},
+    };
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}

@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "camerasetup.h"
+#include "graph.h"
+#include "guitest.h"
+#include "mainwin.h"
+#include "plotgeometry.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QString err;
+};
+
+Run render(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(ZIDOV_RENDER), arguments);
+    Run run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.status = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+} // namespace
+
+class TestRender : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        // Full frame 50 mm f/2.8 at 5 m against 24 mm f/11 at 3 m, past its hyperfocal
+        // distance, so that one far limit is finite and one infinite.
+        mainWin w;
+        w.switchpromode();
+        w.boxC2->setChecked(true);
+        w.c1_calcDef->setChecked(false);
+        w.c2_calcDef->setChecked(false);
+        // Two millimetres a column: the first columns lie closer than twice the focal length.
+        w.qxscale->setValue(49);
+        w.DSB_leftBorder->setValue(0);
+        w.c1_fdist->setValue(5);
+        w.c1_apature->setValue(2.8);
+        w.c1_flength->setValue(50);
+        w.c2_fdist->setValue(3);
+        w.c2_apature->setValue(11);
+        w.c2_flength->setValue(24);
+        QVERIFY(w.saveTo(project()));
+        QFile damaged(dir.filePath("damaged.mvx"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\x3f\xf4\xcc", 3) == 3);
+    }
+
+    // The window and the renderer load and draw through the same code, so the files
+    // agree pixel for pixel, for a project and for the start-up state.
+    void pngEqualsTheWindowsExport_data()
+    {
+        QTest::addColumn<QString>("project");
+        QTest::newRow("project") << project();
+        QTest::newRow("start-up state") << QString();
+    }
+    void pngEqualsTheWindowsExport()
+    {
+        QFETCH(QString, project);
+        mainWin w;
+        w.graphWidget->setFixedSize(600, 400);
+        if (!project.isEmpty())
+            QVERIFY(w.loadFrom(project));
+        QVERIFY(w.exportImageTo(dir.filePath("window.png")));
+        QStringList arguments{"--size", "600x400", "-o", dir.filePath("render.png")};
+        if (!project.isEmpty())
+            arguments << project;
+        const Run run = render(arguments);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QByteArray());
+        const QImage rendered(dir.filePath("render.png"));
+        QCOMPARE(rendered.size(), QSize(600, 400));
+        QVERIFY(rendered == QImage(dir.filePath("window.png")));
+
+        QCOMPARE(render(arguments << "--scale"
+                                  << "2")
+                     .status,
+                 0);
+        QCOMPARE(QImage(dir.filePath("render.png")).size(), QSize(1200, 800));
+    }
+
+    // Standard output carries the CSV alone; the trace goes to standard error on request.
+    void csvHoldsTheCurveSamples()
+    {
+        const Run run = render({"--size", "600x400", "--csv", "-", "--trace", project()});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.err.contains("ver: 1.3"), qPrintable(run.err));
+        const QList<QByteArray> lines = run.out.trimmed().split('\n');
+        QCOMPARE(lines.first(), QByteArray("distance_m,camera1_zc,camera2_zc"));
+        QCOMPARE(lines.size(), 1 + 600 - 40 - 1);
+
+        mainWin w;
+        w.graphWidget->setFixedSize(600, 400);
+        QVERIFY(w.loadFrom(project()));
+        QVERIFY(w.distanceCam->isChecked());
+        int pinned = 0;
+        for (int row = 1; row < lines.size(); ++row) {
+            const QList<QByteArray> cells = lines[row].split(',');
+            QCOMPARE(cells.size(), 3);
+            const double millimetres = cells[0].toDouble() * 1000;
+            QCOMPARE(millimetres, double(w.graphWidget->currentGeometry().intervalEnd(row)));
+            for (int camera = 1; camera <= 2; ++camera) {
+                CameraSetup& setup = camera == 1 ? w.cam1 : w.cam2;
+                const double zc = cells[camera].toDouble();
+                if (millimetres <= 2 * setup.getFlength()) {
+                    QCOMPARE(zc, 10000.0);
+                    ++pinned;
+                } else {
+                    QCOMPARE(zc, setup.getZc(millimetres));
+                }
+            }
+        }
+        QVERIFY(pinned > 0);
+    }
+
+    void jsonLimitsMatchTheCaption()
+    {
+        const Run run = render({"--json", "-", project()});
+        QCOMPARE(run.status, 0);
+        const QJsonObject root = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(root["length_unit"].toString(), QString("mm"));
+        const QJsonArray cameras = root["cameras"].toArray();
+        QCOMPARE(cameras.size(), 2);
+        for (const QJsonValue& value : cameras) {
+            const QJsonObject camera = value.toObject();
+            const QString caption = camera["caption"].toArray()[2].toString();
+            const bool infinite = camera["far_limit_mm"].isNull();
+            QVERIFY2(infinite == (camera["camera"].toInt() == 2), qPrintable(caption));
+            QCOMPARE(camera["hyperfocal_mm"].isDouble(), true);
+            // The caption shows the depth of field, far minus near limit, in metres.
+            const QString depth = infinite ? QString("inf.")
+                                           : QString::number((camera["far_limit_mm"].toDouble() -
+                                                              camera["near_limit_mm"].toDouble()) /
+                                                                 1000,
+                                                             'f', 2);
+            QVERIFY2(caption.contains("DOF: [" + depth), qPrintable(caption));
+        }
+    }
+
+    void badInputWritesNothing_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        const QString damaged = dir.filePath("damaged.mvx");
+        const QString out = dir.filePath("out");
+        QTest::newRow("damaged project")
+            << QStringList{"--output-dir", out, "--format", "png,csv", damaged} << 2
+            << "Damaged project file:\n" + damaged;
+        QTest::newRow("bad size") << QStringList{"--size", "0x10", "-o", out + "/a.png"} << 2
+                                  << "--size";
+        QTest::newRow("bitmap too large")
+            << QStringList{"--size", "20000x20000", "-o", out + "/a.png"} << 2 << "too large";
+        QTest::newRow("no output") << QStringList{project()} << 2 << "Nothing to write";
+        QTest::newRow("unwritable chart") << QStringList{"-o", out + "/missing/a.png", project()}
+                                          << 1 << QDir::toNativeSeparators(out + "/missing/a.png");
+        QTest::newRow("unwritable csv") << QStringList{"--csv", out + "/missing/a.csv", project()}
+                                        << 1 << QDir::toNativeSeparators(out + "/missing/a.csv");
+    }
+    void badInputWritesNothing()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QDir(dir.filePath("out")).removeRecursively();
+        const Run run = render(arguments);
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(QDir(dir.filePath("out")).isEmpty());
+    }
+
+    // One file per project and format; a refused project costs only its own files.
+    void batchNamesFilesAfterProjects()
+    {
+        const QString out = dir.filePath("batch");
+        const Run run = render(
+            {"--output-dir", out, "--format", "svg,json", project(), dir.filePath("damaged.mvx")});
+        QCOMPARE(run.status, 2);
+        QCOMPARE(QDir(out).entryList(QDir::Files), QStringList({"plot.json", "plot.svg"}));
+    }
+
+private:
+    QString project() const { return dir.filePath("plot.mvx"); }
+
+    QuietStdout quiet;
+    QTemporaryDir dir;
+};
+
+ZIDOV_GUITEST_MAIN(TestRender)
+#include "tst_render.moc"
