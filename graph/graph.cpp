@@ -305,12 +305,11 @@ CaptionTexts graph::captionTexts(int camera)
                      QString::number(setup.getFdist() / 1000, 'g', 6) + tr("m - CoC: ") +
                      QString::number(setup.getCoc(), 'f', 4) + QLatin1String("mm");
 
-    const double zInf = setup.getZc(CaptionNumbers::infiniteDistance);
-    const double zFocus = setup.getZc(setup.getFdist());
-    // Without any depth of field there are no limits to search for.
-    const double nearLimit = zFocus < 1 ? setup.getNearLimit() : 0;
-    const double farLimit = zFocus < 1 ? setup.getFarLimit() : 0;
-    const CaptionNumbers::DepthOfField depth = CaptionNumbers::depthOfField(zFocus, zInf, farLimit);
+    const CaptionNumbers::DepthLimits limits = CaptionNumbers::depthLimits(setup);
+    const double zInf = limits.zcAtInfinity;
+    const double nearLimit = limits.nearLimit;
+    const double farLimit = limits.farLimit;
+    const CaptionNumbers::DepthOfField depth = limits.kind;
     // A far limit that stands for infinity has no meaningful depth in metres either.
     const bool endless = depth == CaptionNumbers::DepthOfField::Endless;
     const QString infinite = QStringLiteral("inf. ");

@@ -64,16 +64,20 @@ QJsonObject cameraObject(mainWin& window, int number)
         {QStringLiteral("diffraction_factor"), camera.getDiffFactor()},
     };
     const double hyperfocal = camera.getHyperfocal();
-    const double farLimit = camera.getFarLimit();
+    // The same limits as the caption, so that the two cannot disagree on infinity or on a
+    // camera with no depth of field at all.
+    const CaptionNumbers::DepthLimits limits = CaptionNumbers::depthLimits(camera);
+    using Kind = CaptionNumbers::DepthOfField;
     return QJsonObject{
         {QStringLiteral("camera"), number},
         {QStringLiteral("inputs"), inputs},
         {QStringLiteral("hyperfocal_mm"),
          distanceOrNull(hyperfocal, CameraSetup::isHyperfocalDistance(hyperfocal))},
-        {QStringLiteral("near_limit_mm"), camera.getNearLimit()},
+        {QStringLiteral("near_limit_mm"),
+         distanceOrNull(limits.nearLimit, limits.kind != Kind::None)},
         {QStringLiteral("far_limit_mm"),
-         distanceOrNull(farLimit, !CaptionNumbers::isInfinite(farLimit))},
-        {QStringLiteral("zc_infinity"), camera.getZc(CaptionNumbers::infiniteDistance)},
+         distanceOrNull(limits.farLimit, limits.kind == Kind::Finite)},
+        {QStringLiteral("zc_infinity"), limits.zcAtInfinity},
         {QStringLiteral("full_frame_scale"), camera.getFFScale()},
         {QStringLiteral("field_diagonal_mm"), camera.getFieldDiag()},
         {QStringLiteral("caption"), QJsonArray{caption.title, caption.settings, caption.values}},

@@ -182,4 +182,17 @@ DepthOfField depthOfField(double zcAtFocus, double zcAtInfinity, double farLimit
         return DepthOfField::Endless;
     return DepthOfField::Finite;
 }
+
+DepthLimits depthLimits(CameraSetup& camera)
+{
+    DepthLimits limits;
+    limits.zcAtInfinity = camera.getZc(infiniteDistance);
+    const double zcAtFocus = camera.getZc(camera.getFdist());
+    if (zcAtFocus < 1) {
+        limits.nearLimit = camera.getNearLimit();
+        limits.farLimit = camera.getFarLimit();
+    }
+    limits.kind = depthOfField(zcAtFocus, limits.zcAtInfinity, limits.farLimit);
+    return limits;
+}
 } // namespace CaptionNumbers

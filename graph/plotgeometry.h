@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+class CameraSetup;
+
 // A label of the blur axis as drawn: its text and its font size in points.
 struct GridLabel
 {
@@ -119,4 +121,16 @@ enum class DepthOfField
 // A camera sharp at the model's infinity is sharp to infinity, also where the diffraction
 // search, which stops there, returns a finite far limit.
 DepthOfField depthOfField(double zcAtFocus, double zcAtInfinity, double farLimit);
+
+// What the caption and the exported numbers say of a camera's depth of field; the limits
+// mean something only where the kind allows (no far limit when Endless, none when None).
+struct DepthLimits
+{
+    DepthOfField kind = DepthOfField::None;
+    double nearLimit = 0;
+    double farLimit = 0;
+    double zcAtInfinity = 0;
+};
+// Runs the camera's limit searches, which are skipped where there is nothing to search for.
+DepthLimits depthLimits(CameraSetup& camera);
 } // namespace CaptionNumbers

@@ -46,12 +46,13 @@ private slots:
     {
         QVERIFY(dir.isValid());
         // Full frame 50 mm f/2.8 at 5 m against 24 mm f/11 at 3 m, past its hyperfocal
-        // distance, so that one far limit is finite and one infinite.
+        // distance, so that one far limit is finite and one infinite. The second with
+        // diffraction, whose far-limit search stops at 10 km although it is sharp there.
         mainWin w;
         w.switchpromode();
         w.boxC2->setChecked(true);
         w.c1_calcDef->setChecked(false);
-        w.c2_calcDef->setChecked(false);
+        w.c2_calcDef->setChecked(true);
         // Two millimetres a column: the first columns lie closer than twice the focal length.
         w.qxscale->setValue(49);
         w.DSB_leftBorder->setValue(0);
