@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -39,23 +40,49 @@ QFont arial(int pointSize)
 }
 
 // A grid line along a pixel row or column, drawn with a cosmetic pen. Stroking it costs a
-// span per pixel, which on a large plot took most of the paint; a rectangle one pixel wide
-// covers the same pixels (both end points included) in one fill. Only where one world unit
-// is one device pixel and nothing is smoothed, though: under a scaling painter (a
-// high-density screen) the cosmetic line stays one device pixel wide.
+// span per pixel, which on a large plot took most of the paint; a rectangle one device
+// pixel wide covers the same pixels (both end points included) in one fill. That holds
+// wherever the painter only scales and moves, as on a high-density screen, as long as the
+// end points land on whole device pixels and nothing is smoothed.
 void drawGridLine(QPainter* painter, const QPen& pen, QPoint from, QPoint to)
 {
     const bool straight = from.x() == to.x() || from.y() == to.y();
-    if (straight && painter->deviceTransform().type() <= QTransform::TxTranslate &&
+    const QTransform& device = painter->deviceTransform();
+    if (straight && device.type() <= QTransform::TxScale &&
         !painter->testRenderHint(QPainter::Antialiasing) && pen.isCosmetic() &&
         pen.style() == Qt::SolidLine && pen.brush().style() == Qt::SolidPattern) {
-        const QPoint topLeft(std::min(from.x(), to.x()), std::min(from.y(), to.y()));
-        const QPoint bottomRight(std::max(from.x(), to.x()), std::max(from.y(), to.y()));
-        painter->fillRect(QRect(topLeft, bottomRight), pen.color());
-        return;
+        const QPointF a = device.map(QPointF(from));
+        const QPointF b = device.map(QPointF(to));
+        const auto whole = [](QPointF p) {
+            return p.x() == std::floor(p.x()) && p.y() == std::floor(p.y());
+        };
+        if (whole(a) && whole(b)) {
+            const QRectF pixels(QPointF(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                                QPointF(std::max(a.x(), b.x()) + 1, std::max(a.y(), b.y()) + 1));
+            painter->fillRect(device.inverted().mapRect(pixels), pen.color());
+            return;
+        }
     }
     painter->setPen(pen);
     painter->drawLine(from, to);
+}
+
+// Consecutive level segments of an unsmoothed curve as one line: an opaque pen that is not
+// smoothed covers exactly the same pixels, and most columns of a far-reaching curve repeat
+// the row of the one before, so this saves most of the strokes.
+void joinLevelRuns(std::vector<QLine>& segments)
+{
+    std::vector<QLine> joined;
+    joined.reserve(segments.size());
+    for (const QLine& segment : segments) {
+        if (!joined.empty() && segment.dy() == 0 && joined.back().dy() == 0 &&
+            joined.back().p2() == segment.p1()) {
+            joined.back().setP2(segment.p2());
+            continue;
+        }
+        joined.push_back(segment);
+    }
+    segments.swap(joined);
 }
 } // namespace
 
@@ -129,8 +156,8 @@ void graph::drawGrid(QPainter* painter, const PlotGeometry& plot)
         drawGridLine(painter, pens[GridPen], QPoint(plot.axisX() - 3, row),
                      QPoint(plot.width() - 15, row));
         painter->setPen(pens[TextPen]);
-        painter->drawText(QRect(0, row - 8, 22, 10), Qt::AlignRight | Qt::AlignVCenter,
-                          QString::number(plot.gridLabel(value), 'g', 6));
+        textCache.drawText(painter, QRect(0, row - 8, 22, 10), Qt::AlignRight | Qt::AlignVCenter,
+                           QString::number(plot.gridLabel(value), 'g', 6));
     }
 }
 
@@ -147,8 +174,8 @@ void graph::drawDistanceTicks(QPainter* painter, const PlotGeometry& plot)
             continue;
         if (const auto metres = plot.tickLabel(column)) {
             painter->setPen(pens[TextPen]);
-            painter->drawText(QRect(x - 15, plot.axisY() + 5, 36, 12), Qt::AlignCenter,
-                              QString::number(*metres, 'g', 6));
+            textCache.drawText(painter, QRect(x - 15, plot.axisY() + 5, 36, 12), Qt::AlignCenter,
+                               QString::number(*metres, 'g', 6));
         }
     }
 }
@@ -231,9 +258,11 @@ graph::DofColumns graph::drawCurve(QPainter* painter, const PlotGeometry& plot, 
     // A one-pixel unsmoothed pen draws each line of a batch on its own, exactly as single
     // calls would, without their cost per call. Wider or smoothed lines in one call would
     // be filled as one shape and no longer blend where they meet.
-    const bool separateLines = painter->testRenderHint(QPainter::Antialiasing) ||
-                               painter->deviceTransform().type() > QTransform::TxTranslate ||
-                               pen.widthF() > 1;
+    const bool smoothed = painter->testRenderHint(QPainter::Antialiasing);
+    if (!smoothed && pen.color().alpha() == 255)
+        joinLevelRuns(segments);
+    const bool separateLines =
+        smoothed || painter->deviceTransform().type() > QTransform::TxTranslate || pen.widthF() > 1;
     if (separateLines) {
         for (const QLine& segment : segments)
             painter->drawLine(segment);
@@ -268,9 +297,9 @@ void graph::drawCaption(QPainter* painter, const PlotGeometry& plot, int camera,
     const CaptionTexts texts = captionTexts(camera);
     const int flags = Qt::AlignLeft | Qt::AlignVCenter;
     painter->setPen(pens[TextPen]);
-    painter->drawText(QRect(w - 402, offset + 12, 384, 20), flags, texts.title);
-    painter->drawText(QRect(w - 338, offset + 12, 324, 20), flags, texts.settings);
-    painter->drawText(QRect(w - 402, offset + 26, 392, 20), flags, texts.values);
+    textCache.drawText(painter, QRect(w - 402, offset + 12, 384, 20), flags, texts.title);
+    textCache.drawText(painter, QRect(w - 338, offset + 12, 324, 20), flags, texts.settings);
+    textCache.drawText(painter, QRect(w - 402, offset + 26, 392, 20), flags, texts.values);
 }
 
 CaptionTexts graph::captionTexts(int camera)
