@@ -131,18 +131,18 @@ void graph::drawTitles(QPainter* painter, const PlotGeometry& plot)
     painter->setPen(pens[TextPen]);
     painter->setFont(arial(8));
     // "zc" with a lowered c.
-    painter->drawText(2, 12, QStringLiteral("z  [-]"));
-    painter->drawText(8, 14, QStringLiteral("c"));
-    painter->drawText(w - 72, h - 12, tr("Distance [m]"));
+    textCache.drawText(painter, 2, 12, QStringLiteral("z  [-]"));
+    textCache.drawText(painter, 8, 14, QStringLiteral("c"));
+    textCache.drawText(painter, w - 72, h - 12, tr("Distance [m]"));
 
     painter->setFont(arial(7));
     painter->setPen(pens[Camera2Pen]);
-    painter->drawText(2, h - 2, QStringLiteral("Zidov ") + mainWindow->version);
+    textCache.drawText(painter, 2, h - 2, QStringLiteral("Zidov ") + mainWindow->version);
 
     painter->setFont(arial(10));
-    painter->drawText(w / 2 - 10, 12, QStringLiteral("Z"));
+    textCache.drawText(painter, w / 2 - 10, 12, QStringLiteral("Z"));
     painter->setPen(pens[TextPen]);
-    painter->drawText(w / 2 - 2, 12, QStringLiteral("idov"));
+    textCache.drawText(painter, w / 2 - 2, 12, QStringLiteral("idov"));
 }
 
 void graph::drawGrid(QPainter* painter, const PlotGeometry& plot)
@@ -255,19 +255,18 @@ graph::DofColumns graph::drawCurve(QPainter* painter, const PlotGeometry& plot, 
         previous = blur;
         previousRow = row;
     }
-    // A one-pixel unsmoothed pen draws each line of a batch on its own, exactly as single
-    // calls would, without their cost per call. Wider or smoothed lines in one call would
-    // be filled as one shape and no longer blend where they meet.
-    const bool smoothed = painter->testRenderHint(QPainter::Antialiasing);
-    if (!smoothed && pen.color().alpha() == 255)
+    // An unsmoothed opaque pen covers the same pixels whether the segments are drawn one by
+    // one or in one call, also where a scaling painter fills each as a shape: the pixels of
+    // their union are theirs. Smoothed segments in one call would be filled as one shape
+    // and no longer blend where they meet, as the curve has always looked.
+    const bool solid =
+        !painter->testRenderHint(QPainter::Antialiasing) && pen.color().alpha() == 255;
+    if (solid) {
         joinLevelRuns(segments);
-    const bool separateLines =
-        smoothed || painter->deviceTransform().type() > QTransform::TxTranslate || pen.widthF() > 1;
-    if (separateLines) {
+        painter->drawLines(segments.data(), int(segments.size()));
+    } else {
         for (const QLine& segment : segments)
             painter->drawLine(segment);
-    } else {
-        painter->drawLines(segments.data(), int(segments.size()));
     }
     return dof;
 }

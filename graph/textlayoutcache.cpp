@@ -13,14 +13,16 @@ constexpr qsizetype maxEntries = 512;
 
 constexpr int alignmentFlags = Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask;
 
-// What the plain call lays out as a single line from the left, with nothing to replace.
+// What the plain call lays out as a single line from the left, with nothing to replace:
+// no line breaks, tabs, mnemonics, length variants or spaces at either end, and no script
+// written from the right (every text of the plot is far below that block).
 bool plainLine(const QString& text)
 {
     if (text.isEmpty() || text.front().isSpace() || text.back().isSpace())
         return false;
     for (const QChar c : text) {
         if (c == u'\n' || c == u'\r' || c == u'\t' || c == u'&' || c == QChar(0x9c) ||
-            c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c.unicode() >= 0x0590)
             return false;
     }
     return true;
@@ -56,12 +58,28 @@ const TextLayoutCache::Entry& TextLayoutCache::entry(const QPainter* painter, co
     return *entries.insert(std::move(key), std::move(fresh));
 }
 
-void TextLayoutCache::drawText(QPainter* painter, const QRect& rect, int flags, const QString& text)
+bool TextLayoutCache::cacheable(const QPainter* painter, const QString& text)
 {
     const QPaintEngine* engine = painter->paintEngine();
-    if (!engine || engine->type() != QPaintEngine::Raster || (flags & ~alignmentFlags) != 0 ||
-        (flags & Qt::AlignJustify) != 0 || painter->layoutDirection() != Qt::LeftToRight ||
-        painter->pen().style() == Qt::NoPen || !plainLine(text)) {
+    return engine && engine->type() == QPaintEngine::Raster &&
+           painter->layoutDirection() != Qt::RightToLeft && painter->pen().style() != Qt::NoPen &&
+           plainLine(text);
+}
+
+void TextLayoutCache::drawText(QPainter* painter, int x, int y, const QString& text)
+{
+    if (!cacheable(painter, text)) {
+        painter->drawText(x, y, text);
+        return;
+    }
+    const QTextLine line = entry(painter, text).layout->lineAt(0);
+    line.draw(painter, QPointF(x, y - line.ascent()));
+}
+
+void TextLayoutCache::drawText(QPainter* painter, const QRect& rect, int flags, const QString& text)
+{
+    if ((flags & ~alignmentFlags) != 0 || (flags & Qt::AlignJustify) != 0 ||
+        !cacheable(painter, text)) {
         painter->drawText(rect, flags, text);
         return;
     }

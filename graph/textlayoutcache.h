@@ -11,6 +11,7 @@
 
 class QPainter;
 class QRect;
+class QPaintDevice;
 
 // Draws a text in a rectangle exactly as QPainter::drawText(rect, flags, text) does, but
 // lays each text out only once per font and resolution instead of at every paint: the
@@ -23,6 +24,8 @@ class TextLayoutCache
 {
 public:
     void drawText(QPainter* painter, const QRect& rect, int flags, const QString& text);
+    // As QPainter::drawText(x, y, text): the text's baseline starts at (x, y).
+    void drawText(QPainter* painter, int x, int y, const QString& text);
 
 private:
     struct Key
@@ -48,6 +51,7 @@ private:
         qreal height = 0;
     };
 
+    static bool cacheable(const QPainter* painter, const QString& text);
     const Entry& entry(const QPainter* painter, const QString& text);
 
     QHash<Key, Entry> entries;

@@ -3,6 +3,7 @@
 #include "graph.h"
 #include "guitest.h"
 #include "mainwin.h"
+#include "textlayoutcache.h"
 
 #include <QPainter>
 
@@ -202,6 +203,50 @@ private slots:
         for (int x : {135, 136, 191, 192})
             QCOMPARE(tinted(image.pixel(x, 100)), x == 136 || x == 191);
         QVERIFY(tinted(image.pixel(150, 20)) && !tinted(image.pixel(150, 19)));
+    }
+
+    // Laid out once, a text still lands on exactly the pixels the plain call gives it:
+    // aligned every way, too wide for its box (clipped), and drawn a second time.
+    void cachedTextsDrawAsPlainTexts_data()
+    {
+        QTest::addColumn<int>("ratio");
+        QTest::newRow("ordinary screen") << 1;
+        QTest::newRow("high-density screen") << 2;
+    }
+    void cachedTextsDrawAsPlainTexts()
+    {
+        QFETCH(int, ratio);
+        const auto render = [ratio](
+                                const std::function<void(QPainter&, QRect, int, QString)>& draw) {
+            QImage image(W * ratio, 480 * ratio, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            image.fill(white);
+            QPainter painter(&image);
+            int y = 0;
+            for (const int size : {7, 8, 10}) {
+                painter.setFont(QFont(QStringLiteral("Arial"), size));
+                for (const int flags : {int(Qt::AlignLeft | Qt::AlignVCenter), int(Qt::AlignCenter),
+                                        int(Qt::AlignRight | Qt::AlignVCenter),
+                                        int(Qt::AlignRight | Qt::AlignBottom)}) {
+                    for (const QString& text :
+                         {QStringLiteral("2.5"), QStringLiteral("100000"),
+                          QStringLiteral("zc(inf): 6 - DOF: [4.29 - 6.00m] - FFScale: 1:99")}) {
+                        draw(painter, QRect(3, y += 13, 36, 12), flags, text);
+                        draw(painter, QRect(60, y, 500, 12), flags, text);
+                    }
+                }
+            }
+            return image;
+        };
+        const QImage plain = render([](QPainter& p, QRect r, int flags, const QString& text) {
+            p.drawText(r, flags, text);
+        });
+        TextLayoutCache cache;
+        const auto cached = [&cache](QPainter& p, QRect r, int flags, const QString& text) {
+            cache.drawText(&p, r, flags, text);
+        };
+        QCOMPARE(render(cached), plain);
+        QCOMPARE(render(cached), plain);
     }
 
     void captions_data()
