@@ -185,18 +185,19 @@ void graph::drawAxes(QPainter* painter, const PlotGeometry& plot)
     const int x0 = plot.axisX();
     const int y0 = plot.axisY();
     const int right = plot.width() - rightMargin;
-    painter->setPen(pens[TextPen]);
-    painter->drawLine(x0, y0, right, y0);
+    const QPen& pen = pens[TextPen];
+    drawGridLine(painter, pen, QPoint(x0, y0), QPoint(right, y0));
+    drawGridLine(painter, pen, QPoint(x0, y0), QPoint(x0, topMargin));
+    painter->setPen(pen);
     painter->drawLine(right, y0, right - 10, y0 - 5);
     painter->drawLine(right, y0, right - 10, y0 + 5);
-    painter->drawLine(x0, y0, x0, topMargin);
     painter->drawLine(x0, topMargin, x0 - 5, topMargin + 10);
     painter->drawLine(x0, topMargin, x0 + 5, topMargin + 10);
 
     // On the log scale zc = 1 is the horizontal axis itself.
     if (!plot.logScale()) {
         const int one = plot.rowOfAxisValue(1);
-        painter->drawLine(x0, one, plot.width() - 15, one);
+        drawGridLine(painter, pen, QPoint(x0, one), QPoint(plot.width() - 15, one));
     }
 }
 
