@@ -32,7 +32,8 @@ bool plainLine(const QString& text)
 const TextLayoutCache::Entry& TextLayoutCache::entry(const QPainter* painter, const QString& text)
 {
     const QPaintDevice* device = painter->device();
-    Key key{text, painter->font(), device->logicalDpiX(), device->logicalDpiY()};
+    Key key{text, painter->font(), device->logicalDpiX(), device->logicalDpiY(),
+            int(painter->layoutDirection())};
     const auto found = entries.constFind(key);
     if (found != entries.cend())
         return *found;

@@ -11,15 +11,14 @@
 
 class QPainter;
 class QRect;
-class QPaintDevice;
 
-// Draws a text in a rectangle exactly as QPainter::drawText(rect, flags, text) does, but
-// lays each text out only once per font and resolution instead of at every paint: the
+// Draws a text exactly as QPainter::drawText does, in a rectangle or from a baseline point,
+// but lays each text out only once per font and resolution instead of at every paint: the
 // shaping took a large part of a paint of the small plot. Only the painter's font, its
-// device's resolution and the text itself decide a layout, so that is the key; where a
-// text is drawn comes in at drawing time. Anything but a raster device, and any text or
-// flag the plain call treats specially, takes the plain call, so that vector files keep
-// their texts as the painter writes them.
+// device's resolution, the layout direction and the text itself decide a layout, so that
+// is the key, never the value a text shows; where a text is drawn comes in at drawing time.
+// Anything but a raster device, and any text or flag the plain call treats specially, takes the
+// plain call, so that vector files keep their texts as the painter writes them.
 class TextLayoutCache
 {
 public:
@@ -34,15 +33,16 @@ private:
         QFont font;
         int dpiX;
         int dpiY;
+        int direction;
         bool operator==(const Key& other) const
         {
-            return dpiX == other.dpiX && dpiY == other.dpiY && text == other.text &&
-                   font == other.font;
+            return dpiX == other.dpiX && dpiY == other.dpiY && direction == other.direction &&
+                   text == other.text && font == other.font;
         }
     };
     friend size_t qHash(const Key& key, size_t seed)
     {
-        return qHashMulti(seed, key.text, key.font, key.dpiX, key.dpiY);
+        return qHashMulti(seed, key.text, key.font, key.dpiX, key.dpiY, key.direction);
     }
     struct Entry
     {
