@@ -42,13 +42,13 @@ QFont arial(int pointSize)
 // A grid line along a pixel row or column, drawn with a cosmetic pen. Stroking it costs a
 // span per pixel, which on a large plot took most of the paint; a rectangle one device
 // pixel wide covers the same pixels (both end points included) in one fill. That holds
-// wherever the painter only scales and moves, as on a high-density screen, as long as the
+// wherever the painter only enlarges and moves, as on a high-density screen, as long as the
 // end points land on whole device pixels and nothing is smoothed.
 void drawGridLine(QPainter* painter, const QPen& pen, QPoint from, QPoint to)
 {
     const bool straight = from.x() == to.x() || from.y() == to.y();
     const QTransform& device = painter->deviceTransform();
-    if (straight && device.type() <= QTransform::TxScale &&
+    if (straight && device.type() <= QTransform::TxScale && device.m11() > 0 && device.m22() > 0 &&
         !painter->testRenderHint(QPainter::Antialiasing) && pen.isCosmetic() &&
         pen.style() == Qt::SolidLine && pen.brush().style() == Qt::SolidPattern) {
         const QPointF a = device.map(QPointF(from));
@@ -68,8 +68,8 @@ void drawGridLine(QPainter* painter, const QPen& pen, QPoint from, QPoint to)
 }
 
 // Consecutive level segments of an unsmoothed curve as one line: an opaque pen that is not
-// smoothed covers exactly the same pixels, and most columns of a far-reaching curve repeat
-// the row of the one before, so this saves most of the strokes.
+// smoothed covers exactly the same pixels with one stroke where the curve runs level (a
+// flat curve at a coarse blur scale), and an ordinary curve keeps nearly all its segments.
 void joinLevelRuns(std::vector<QLine>& segments)
 {
     std::vector<QLine> joined;
@@ -222,8 +222,9 @@ graph::DofColumns graph::drawCurve(QPainter* painter, const PlotGeometry& plot, 
     const bool fromCamera = mainWindow->distanceCam->isChecked();
     const double focus = camera.getFdist();
     const double closest = 2 * camera.getFlength();
-    const auto blurAt = [&camera, closest](double distance) {
-        return distance > closest ? camera.getZc(distance) : pinnedBlur;
+    const ZcCurve zc(camera);
+    const auto blurAt = [&zc, closest](double distance) {
+        return distance > closest ? zc.at(distance) : pinnedBlur;
     };
 
     DofColumns dof;
@@ -231,7 +232,7 @@ graph::DofColumns graph::drawCurve(QPainter* painter, const PlotGeometry& plot, 
     if (!fromCamera) {
         const double start = plot.startDistance(focus);
         if (start > closest) {
-            previous = camera.getZc(start);
+            previous = zc.at(start);
             dof.nearColumn = previous <= 1 ? 0 : -1;
         }
     }

@@ -32,22 +32,28 @@ void CameraSetup::init(double fdist_, double aperture_, double flength_, double 
 
 double CameraSetup::getZc(double dist)
 {
-    const double imageDist = 1.0 / (1.0 / flength - 1.0 / dist);
-    const double focusImageDist = 1.0 / (1.0 / flength - 1.0 / fdist);
-    const double geometric = adia * std::fabs(imageDist - focusImageDist) / imageDist;
+    return ZcCurve(*this).at(dist);
+}
 
-    double diffractionBlur = 0;
-    if (diffraction == 1) {
+ZcCurve::ZcCurve(CameraSetup& camera)
+    : flength(camera.flength), adia(camera.adia), coc(camera.coc),
+      focusImageDist(1.0 / (1.0 / camera.flength - 1.0 / camera.fdist))
+{
+    if (camera.diffraction == 1) {
         // Working f-number of the focused distance: it depends on S, not on dist.
-        diffractionBlur = diffFactor * airyPerFNumber * aperture *
-                          (1.0 / (std::fabs(flength - fdist) / flength) + 1.0);
-        diffSpot = diffractionBlur;
+        diffractionBlur = camera.diffFactor * airyPerFNumber * camera.aperture *
+                          (1.0 / (std::fabs(camera.flength - camera.fdist) / camera.flength) + 1.0);
+        camera.diffSpot = diffractionBlur;
     }
+    if (camera.lensQuality < 100)
+        lensBlur =
+            (camera.lensQuality * (-9.9999) / 100 + 10) / (camera.aperture * camera.aperture);
+}
 
-    double lensBlur = 0;
-    if (lensQuality < 100)
-        lensBlur = (lensQuality * (-9.9999) / 100 + 10) / (aperture * aperture);
-
+double ZcCurve::at(double dist) const
+{
+    const double imageDist = 1.0 / (1.0 / flength - 1.0 / dist);
+    const double geometric = adia * std::fabs(imageDist - focusImageDist) / imageDist;
     return std::sqrt(geometric * geometric + diffractionBlur * diffractionBlur +
                      lensBlur * lensBlur) /
            coc;
