@@ -2,10 +2,11 @@
 // Copyright (c) 2026 The Zidov developers
 //
 // Writes the plot of many window states as PNG files into the folder named on the command
-// line: each state as painted on screen (a grab, which goes through paintEvent) and as
-// exported. Built from two revisions and run under the same QT_SCALE_FACTOR, the folders
-// must be byte for byte the same when a change to the drawing is meant to keep every
-// pixel; bench/compare-pixels.sh does that for scale factors 1 and 2.
+// line: each state as the widget renders itself (a grab, which goes through paintEvent),
+// as exported, and as a synchronous repaint of the plot leaves it in the window. Built from two
+// revisions and run under the same QT_SCALE_FACTOR, the folders must be byte for byte the same when
+// a change to the drawing is meant to keep every pixel; bench/compare-pixels.sh does that for scale
+// factors 1 and 2.
 #include "graph.h"
 #include "mainwin.h"
 #include "settings.h"
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPixmap>
+#include <QScreen>
 
 #include <cstdio>
 #include <functional>
@@ -159,6 +161,22 @@ bool savePicture(const QImage& image, const QString& fileName)
     return image.save(fileName);
 }
 
+// What a synchronous repaint of the plot leaves in the window's backing store, where the
+// plot sits at an offset as on screen. Only the plot's part: a text cursor elsewhere
+// blinks on its own time.
+QImage windowPicture(mainWin& w)
+{
+    w.graphWidget->repaint();
+    // The offscreen screen hands out device pixels for a size in device pixels.
+    const qreal ratio = w.devicePixelRatioF();
+    const QImage window =
+        QGuiApplication::primaryScreen()
+            ->grabWindow(w.winId(), 0, 0, qRound(w.width() * ratio), qRound(w.height() * ratio))
+            .toImage();
+    const QRect plot(w.graphWidget->mapTo(&w, QPoint(0, 0)) * ratio, w.graphWidget->size() * ratio);
+    return window.copy(plot.intersected(window.rect()));
+}
+
 bool writeStates(const QString& folder, const char* mode, bool expert)
 {
     mainWin w;
@@ -179,6 +197,7 @@ bool writeStates(const QString& folder, const char* mode, bool expert)
         ok = savePicture(w.graphWidget->grab().toImage(), base + QStringLiteral("-screen.png")) &&
              ok;
         ok = savePicture(w.graphWidget->renderImage(), base + QStringLiteral("-export.png")) && ok;
+        ok = savePicture(windowPicture(w), base + QStringLiteral("-window.png")) && ok;
     }
     return ok;
 }

@@ -3,10 +3,12 @@
 #include "graph.h"
 
 #include "camerasetup.h"
+#include "curvepixels.h"
 #include "mainwin.h"
 #include "plotgeometry.h"
 
 #include <QFont>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -83,6 +85,28 @@ void joinLevelRuns(std::vector<QLine>& segments)
         joined.push_back(segment);
     }
     segments.swap(joined);
+}
+
+// Where CurvePixels knows a one-pixel pen's pixels: on a raster device (a vector file keeps
+// its lines) where one unit is one device pixel, and with no clip of the painter's own.
+bool fillsCurvePixels(const QPainter* painter, const QPen& pen)
+{
+    const QPaintEngine* engine = painter->paintEngine();
+    return engine && engine->type() == QPaintEngine::Raster &&
+           painter->deviceTransform().type() <= QTransform::TxTranslate && pen.widthF() <= 1 &&
+           pen.style() == Qt::SolidLine && pen.brush().style() == Qt::SolidPattern &&
+           !painter->hasClipping();
+}
+
+// The painter clips strokes to the area it was asked to paint (the whole device when it
+// was not told), in painter coordinates.
+QRect unclippedArea(QPainter* painter)
+{
+    const QRegion system = painter->paintEngine()->systemClip();
+    const QPaintDevice* device = painter->device();
+    const QRect area =
+        system.isEmpty() ? QRect(0, 0, device->width(), device->height()) : system.boundingRect();
+    return painter->deviceTransform().inverted().mapRect(area);
 }
 } // namespace
 
@@ -263,7 +287,12 @@ graph::DofColumns graph::drawCurve(QPainter* painter, const PlotGeometry& plot, 
     // and no longer blend where they meet, as the curve has always looked.
     const bool solid =
         !painter->testRenderHint(QPainter::Antialiasing) && pen.color().alpha() == 255;
-    if (solid) {
+    if (solid && fillsCurvePixels(painter, pen)) {
+        const CurvePixels pixels(segments, unclippedArea(painter));
+        for (const QRect& run : pixels.runs)
+            painter->fillRect(run, pen.color());
+        painter->drawLines(pixels.strokes.data(), int(pixels.strokes.size()));
+    } else if (solid) {
         joinLevelRuns(segments);
         painter->drawLines(segments.data(), int(segments.size()));
     } else {

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
+#include "curvepixels.h"
 #include "graph.h"
 #include "guitest.h"
 #include "mainwin.h"
 #include "textlayoutcache.h"
 
 #include <QPainter>
+#include <QRandomGenerator>
 
 #include <functional>
 #include <limits>
@@ -247,6 +249,52 @@ private slots:
         };
         QCOMPARE(render(cached), plain);
         QCOMPARE(render(cached), plain);
+    }
+
+    // The rectangles put an opaque unsmoothed pen's pixels exactly where its strokes put
+    // them, on random curves that climb, fall, run level and leave the picture.
+    void curvePixelsAreTheStrokesPixels()
+    {
+        QRandomGenerator random(14);
+        for (int curve = 0; curve < 60; ++curve) {
+            std::vector<QLine> segments;
+            int row = random.bounded(H);
+            for (int x = 31; x < W - 10; ++x) {
+                const int previous = row;
+                switch (random.bounded(8)) {
+                case 0:
+                    row += random.bounded(-300, 301);
+                    break;
+                case 1:
+                    row = random.bounded(2) ? -(1 << 22) : H + (1 << 22);
+                    break;
+                case 2:
+                case 3:
+                    break;
+                default:
+                    row += random.bounded(-3, 4);
+                    break;
+                }
+                segments.emplace_back(x - 1, previous, x, row);
+                if (row < -50 || row > H + 50)
+                    row = random.bounded(H);
+            }
+            const QPen pen(QColor(0, 127, 0), curve % 2); // cosmetic, and one pixel wide
+            const QImage stroked = paintAlone([&](QPainter& p) {
+                p.translate(3, -2);
+                p.setPen(pen);
+                p.drawLines(segments.data(), int(segments.size()));
+            });
+            const QImage filled = paintAlone([&](QPainter& p) {
+                p.translate(3, -2);
+                const CurvePixels pixels(segments, QRect(-3, 2, W, H));
+                for (const QRect& run : pixels.runs)
+                    p.fillRect(run, pen.color());
+                p.setPen(pen);
+                p.drawLines(pixels.strokes.data(), int(pixels.strokes.size()));
+            });
+            QCOMPARE(filled, stroked);
+        }
     }
 
     void captions_data()
