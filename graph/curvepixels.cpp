@@ -30,10 +30,13 @@ void addRun(std::vector<QRect>& runs, const QRect& run)
 CurvePixels::CurvePixels(const std::vector<QLine>& segments, const QRect& unclipped)
 {
     runs.reserve(segments.size());
+    bool thisRuled = !segments.empty() && ruled(segments.front(), unclipped);
     for (size_t i = 0; i < segments.size(); ++i) {
         const QLine& segment = segments[i];
-        if (!ruled(segment, unclipped)) {
+        const bool nextRuled = i + 1 < segments.size() && ruled(segments[i + 1], unclipped);
+        if (!thisRuled) {
             strokes.push_back(segment);
+            thisRuled = nextRuled;
             continue;
         }
         const int a = segment.y1();
@@ -42,10 +45,8 @@ CurvePixels::CurvePixels(const std::vector<QLine>& segments, const QRect& unclip
         addRun(runs, QRect(QPoint(segment.x1(), std::min(a, beforeB)),
                            QPoint(segment.x1(), std::max(a, beforeB))));
         // The next segment's own run starts on this one's last pixel.
-        const bool nextStartsHere = i + 1 < segments.size() &&
-                                    segments[i + 1].p1() == segment.p2() &&
-                                    ruled(segments[i + 1], unclipped);
-        if (!nextStartsHere)
+        if (!nextRuled || segments[i + 1].p1() != segment.p2())
             addRun(runs, QRect(segment.p2(), segment.p2()));
+        thisRuled = nextRuled;
     }
 }

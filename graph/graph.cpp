@@ -289,9 +289,12 @@ graph::DofColumns graph::drawCurve(QPainter* painter, const PlotGeometry& plot, 
         !painter->testRenderHint(QPainter::Antialiasing) && pen.color().alpha() == 255;
     if (solid && fillsCurvePixels(painter, pen)) {
         const CurvePixels pixels(segments, unclippedArea(painter));
-        for (const QRect& run : pixels.runs)
-            painter->fillRect(run, pen.color());
         painter->drawLines(pixels.strokes.data(), int(pixels.strokes.size()));
+        // Without an outline, drawRects fills exactly the rectangles' pixels, in one call.
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(pen.color());
+        painter->drawRects(pixels.runs.data(), int(pixels.runs.size()));
+        painter->setPen(pen);
     } else if (solid) {
         joinLevelRuns(segments);
         painter->drawLines(segments.data(), int(segments.size()));
