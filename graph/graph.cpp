@@ -3,14 +3,17 @@
 #include "graph.h"
 
 #include "camerasetup.h"
+#include "curvepixels.h"
 #include "mainwin.h"
 #include "plotgeometry.h"
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -40,23 +43,71 @@ QFont arial(int pointSize)
 }
 
 // A grid line along a pixel row or column, drawn with a cosmetic pen. Stroking it costs a
-// span per pixel, which on a large plot took most of the paint; a rectangle one pixel wide
-// covers the same pixels (both end points included) in one fill. Only where one world unit
-// is one device pixel and nothing is smoothed, though: under a scaling painter (a
-// high-density screen) the cosmetic line stays one device pixel wide.
+// span per pixel, which on a large plot took most of the paint; a rectangle one device
+// pixel wide covers the same pixels (both end points included) in one fill. That holds
+// wherever the painter only enlarges and moves, as on a high-density screen, as long as the
+// end points land on whole device pixels and nothing is smoothed.
 void drawGridLine(QPainter* painter, const QPen& pen, QPoint from, QPoint to)
 {
     const bool straight = from.x() == to.x() || from.y() == to.y();
-    if (straight && painter->deviceTransform().type() <= QTransform::TxTranslate &&
+    const QTransform& device = painter->deviceTransform();
+    if (straight && device.type() <= QTransform::TxScale && device.m11() > 0 && device.m22() > 0 &&
         !painter->testRenderHint(QPainter::Antialiasing) && pen.isCosmetic() &&
         pen.style() == Qt::SolidLine && pen.brush().style() == Qt::SolidPattern) {
-        const QPoint topLeft(std::min(from.x(), to.x()), std::min(from.y(), to.y()));
-        const QPoint bottomRight(std::max(from.x(), to.x()), std::max(from.y(), to.y()));
-        painter->fillRect(QRect(topLeft, bottomRight), pen.color());
-        return;
+        const QPointF a = device.map(QPointF(from));
+        const QPointF b = device.map(QPointF(to));
+        const auto whole = [](QPointF p) {
+            return p.x() == std::floor(p.x()) && p.y() == std::floor(p.y());
+        };
+        if (whole(a) && whole(b)) {
+            const QRectF pixels(QPointF(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                                QPointF(std::max(a.x(), b.x()) + 1, std::max(a.y(), b.y()) + 1));
+            painter->fillRect(device.inverted().mapRect(pixels), pen.color());
+            return;
+        }
     }
     painter->setPen(pen);
     painter->drawLine(from, to);
+}
+
+// Consecutive level segments of an unsmoothed curve as one line: an opaque pen that is not
+// smoothed covers exactly the same pixels with one stroke where the curve runs level (a
+// flat curve at a coarse blur scale), and an ordinary curve keeps nearly all its segments.
+void joinLevelRuns(std::vector<QLine>& segments)
+{
+    std::vector<QLine> joined;
+    joined.reserve(segments.size());
+    for (const QLine& segment : segments) {
+        if (!joined.empty() && segment.dy() == 0 && joined.back().dy() == 0 &&
+            joined.back().p2() == segment.p1()) {
+            joined.back().setP2(segment.p2());
+            continue;
+        }
+        joined.push_back(segment);
+    }
+    segments.swap(joined);
+}
+
+// Where CurvePixels knows a one-pixel pen's pixels: on a raster device (a vector file keeps
+// its lines) where one unit is one device pixel, and with no clip of the painter's own.
+bool fillsCurvePixels(const QPainter* painter, const QPen& pen)
+{
+    const QPaintEngine* engine = painter->paintEngine();
+    return engine && engine->type() == QPaintEngine::Raster &&
+           painter->deviceTransform().type() <= QTransform::TxTranslate && pen.widthF() <= 1 &&
+           pen.style() == Qt::SolidLine && pen.brush().style() == Qt::SolidPattern &&
+           !painter->hasClipping();
+}
+
+// The painter clips strokes to the area it was asked to paint (the whole device when it
+// was not told), in painter coordinates.
+QRect unclippedArea(QPainter* painter)
+{
+    const QRegion system = painter->paintEngine()->systemClip();
+    const QPaintDevice* device = painter->device();
+    const QRect area =
+        system.isEmpty() ? QRect(0, 0, device->width(), device->height()) : system.boundingRect();
+    return painter->deviceTransform().inverted().mapRect(area);
 }
 } // namespace
 
@@ -109,18 +160,18 @@ void graph::drawTitles(QPainter* painter, const PlotGeometry& plot)
     painter->setPen(pens[TextPen]);
     painter->setFont(arial(8));
     // "zc" with a lowered c.
-    painter->drawText(2, 12, QStringLiteral("z  [-]"));
-    painter->drawText(8, 14, QStringLiteral("c"));
-    painter->drawText(w - 72, h - 12, tr("Distance [m]"));
+    textCache.drawText(painter, 2, 12, QStringLiteral("z  [-]"));
+    textCache.drawText(painter, 8, 14, QStringLiteral("c"));
+    textCache.drawText(painter, w - 72, h - 12, tr("Distance [m]"));
 
     painter->setFont(arial(7));
     painter->setPen(pens[Camera2Pen]);
-    painter->drawText(2, h - 2, QStringLiteral("Zidov ") + mainWindow->version);
+    textCache.drawText(painter, 2, h - 2, QStringLiteral("Zidov ") + mainWindow->version);
 
     painter->setFont(arial(10));
-    painter->drawText(w / 2 - 10, 12, QStringLiteral("Z"));
+    textCache.drawText(painter, w / 2 - 10, 12, QStringLiteral("Z"));
     painter->setPen(pens[TextPen]);
-    painter->drawText(w / 2 - 2, 12, QStringLiteral("idov"));
+    textCache.drawText(painter, w / 2 - 2, 12, QStringLiteral("idov"));
 }
 
 void graph::drawGrid(QPainter* painter, const PlotGeometry& plot)
@@ -149,8 +200,8 @@ void graph::drawGrid(QPainter* painter, const PlotGeometry& plot)
         const GridLabel label = plot.gridLabelText(value, inkWidth);
         if (label.pointSize != PlotGeometry::gridLabelPointSize)
             painter->setFont(arial(label.pointSize));
-        painter->drawText(QRect(0, row - 8, PlotGeometry::gridLabelWidth, 10),
-                          Qt::AlignRight | Qt::AlignVCenter, label.text);
+        textCache.drawText(painter, QRect(0, row - 8, PlotGeometry::gridLabelWidth, 10),
+                           Qt::AlignRight | Qt::AlignVCenter, label.text);
         if (label.pointSize != PlotGeometry::gridLabelPointSize)
             painter->setFont(arial(PlotGeometry::gridLabelPointSize));
     }
@@ -169,8 +220,8 @@ void graph::drawDistanceTicks(QPainter* painter, const PlotGeometry& plot)
             continue;
         if (const auto metres = plot.tickLabel(column)) {
             painter->setPen(pens[TextPen]);
-            painter->drawText(QRect(x - 15, plot.axisY() + 5, 36, 12), Qt::AlignCenter,
-                              QString::number(*metres, 'g', 6));
+            textCache.drawText(painter, QRect(x - 15, plot.axisY() + 5, 36, 12), Qt::AlignCenter,
+                               QString::number(*metres, 'g', 6));
         }
     }
 }
@@ -180,18 +231,19 @@ void graph::drawAxes(QPainter* painter, const PlotGeometry& plot)
     const int x0 = plot.axisX();
     const int y0 = plot.axisY();
     const int right = plot.width() - rightMargin;
-    painter->setPen(pens[TextPen]);
-    painter->drawLine(x0, y0, right, y0);
+    const QPen& pen = pens[TextPen];
+    drawGridLine(painter, pen, QPoint(x0, y0), QPoint(right, y0));
+    drawGridLine(painter, pen, QPoint(x0, y0), QPoint(x0, topMargin));
+    painter->setPen(pen);
     painter->drawLine(right, y0, right - 10, y0 - 5);
     painter->drawLine(right, y0, right - 10, y0 + 5);
-    painter->drawLine(x0, y0, x0, topMargin);
     painter->drawLine(x0, topMargin, x0 - 5, topMargin + 10);
     painter->drawLine(x0, topMargin, x0 + 5, topMargin + 10);
 
     // On the log scale zc = 1 is the horizontal axis itself.
     if (!plot.logScale()) {
         const int one = plot.rowOfAxisValue(1);
-        painter->drawLine(x0, one, plot.width() - 15, one);
+        drawGridLine(painter, pen, QPoint(x0, one), QPoint(plot.width() - 15, one));
     }
 }
 
@@ -216,8 +268,9 @@ graph::DofColumns graph::drawCurve(QPainter* painter, const PlotGeometry& plot, 
     const bool fromCamera = mainWindow->distanceCam->isChecked();
     const double focus = camera.getFdist();
     const double closest = 2 * camera.getFlength();
-    const auto blurAt = [&camera, closest](double distance) {
-        return distance > closest ? camera.getZc(distance) : pinnedBlur;
+    const ZcCurve zc(camera);
+    const auto blurAt = [&zc, closest](double distance) {
+        return distance > closest ? zc.at(distance) : pinnedBlur;
     };
 
     DofColumns dof;
@@ -225,7 +278,7 @@ graph::DofColumns graph::drawCurve(QPainter* painter, const PlotGeometry& plot, 
     if (!fromCamera) {
         const double start = plot.startDistance(focus);
         if (start > closest) {
-            previous = camera.getZc(start);
+            previous = zc.at(start);
             dof.nearColumn = previous <= 1 ? 0 : -1;
         }
     }
@@ -250,17 +303,26 @@ graph::DofColumns graph::drawCurve(QPainter* painter, const PlotGeometry& plot, 
         previous = blur;
         previousRow = row;
     }
-    // A one-pixel unsmoothed pen draws each line of a batch on its own, exactly as single
-    // calls would, without their cost per call. Wider or smoothed lines in one call would
-    // be filled as one shape and no longer blend where they meet.
-    const bool separateLines = painter->testRenderHint(QPainter::Antialiasing) ||
-                               painter->deviceTransform().type() > QTransform::TxTranslate ||
-                               pen.widthF() > 1;
-    if (separateLines) {
+    // An unsmoothed opaque pen covers the same pixels whether the segments are drawn one by
+    // one or in one call, also where a scaling painter fills each as a shape: the pixels of
+    // their union are theirs. Smoothed segments in one call would be filled as one shape
+    // and no longer blend where they meet, as the curve has always looked.
+    const bool solid =
+        !painter->testRenderHint(QPainter::Antialiasing) && pen.color().alpha() == 255;
+    if (solid && fillsCurvePixels(painter, pen)) {
+        const CurvePixels pixels(segments, unclippedArea(painter));
+        painter->drawLines(pixels.strokes.data(), int(pixels.strokes.size()));
+        // Without an outline, drawRects fills exactly the rectangles' pixels, in one call.
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(pen.color());
+        painter->drawRects(pixels.runs.data(), int(pixels.runs.size()));
+        painter->setPen(pen);
+    } else if (solid) {
+        joinLevelRuns(segments);
+        painter->drawLines(segments.data(), int(segments.size()));
+    } else {
         for (const QLine& segment : segments)
             painter->drawLine(segment);
-    } else {
-        painter->drawLines(segments.data(), int(segments.size()));
     }
     return dof;
 }
@@ -290,9 +352,9 @@ void graph::drawCaption(QPainter* painter, const PlotGeometry& plot, int camera,
     const CaptionTexts texts = captionTexts(camera);
     const int flags = Qt::AlignLeft | Qt::AlignVCenter;
     painter->setPen(pens[TextPen]);
-    painter->drawText(QRect(w - 402, offset + 12, 384, 20), flags, texts.title);
-    painter->drawText(QRect(w - 338, offset + 12, 324, 20), flags, texts.settings);
-    painter->drawText(QRect(w - 402, offset + 26, 392, 20), flags, texts.values);
+    textCache.drawText(painter, QRect(w - 402, offset + 12, 384, 20), flags, texts.title);
+    textCache.drawText(painter, QRect(w - 338, offset + 12, 324, 20), flags, texts.settings);
+    textCache.drawText(painter, QRect(w - 402, offset + 26, 392, 20), flags, texts.values);
 }
 
 CaptionTexts graph::captionTexts(int camera)

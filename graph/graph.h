@@ -2,6 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
+#include "textlayoutcache.h"
+
 #include <QImage>
 #include <QPen>
 #include <QString>
@@ -22,8 +24,9 @@ struct CaptionTexts
     QString values;   // blur at infinity, depth of field, full-frame scale, field diagonal
 };
 
-// The blur plot. It keeps nothing between paints: every paint reads the display controls
-// and camera records of the main window and draws from scratch, on screen and in exports.
+// The blur plot. It keeps nothing between paints but the layouts of its texts: every paint
+// reads the display controls and camera records of the main window and draws from scratch,
+// on screen and in exports.
 class graph : public QWidget
 {
     Q_OBJECT
@@ -76,6 +79,7 @@ private:
 
     mainWin* mainWindow = nullptr;
     std::array<QPen, PenCount> pens;
+    TextLayoutCache textCache;
     int leftMargin;
     int rightMargin;
     int topMargin;

@@ -30,27 +30,63 @@ void CameraSetup::init(double fdist_, double aperture_, double flength_, double 
               << " coc: " << coc << " adia: " << adia << "crop: " << crop << "\n";
 }
 
-double CameraSetup::getZc(double dist)
+namespace {
+// The parts of the blur model shared by getZc and ZcCurve, so that both give the same
+// values to the last bit; small enough to be inlined into each.
+double focusImageDistance(double flength, double fdist)
+{
+    return 1.0 / (1.0 / flength - 1.0 / fdist);
+}
+
+double diffractionBlurOf(double diffFactor, double aperture, double flength, double fdist)
+{
+    // Working f-number of the focused distance: it depends on S, not on dist.
+    return diffFactor * airyPerFNumber * aperture *
+           (1.0 / (std::fabs(flength - fdist) / flength) + 1.0);
+}
+
+double lensBlurOf(double lensQuality, double aperture)
+{
+    return lensQuality < 100 ? (lensQuality * (-9.9999) / 100 + 10) / (aperture * aperture) : 0;
+}
+
+double blurAt(double dist, double flength, double adia, double focusImageDist,
+              double diffractionBlur, double lensBlur, double coc)
 {
     const double imageDist = 1.0 / (1.0 / flength - 1.0 / dist);
-    const double focusImageDist = 1.0 / (1.0 / flength - 1.0 / fdist);
     const double geometric = adia * std::fabs(imageDist - focusImageDist) / imageDist;
-
-    double diffractionBlur = 0;
-    if (diffraction == 1) {
-        // Working f-number of the focused distance: it depends on S, not on dist.
-        diffractionBlur = diffFactor * airyPerFNumber * aperture *
-                          (1.0 / (std::fabs(flength - fdist) / flength) + 1.0);
-        diffSpot = diffractionBlur;
-    }
-
-    double lensBlur = 0;
-    if (lensQuality < 100)
-        lensBlur = (lensQuality * (-9.9999) / 100 + 10) / (aperture * aperture);
-
     return std::sqrt(geometric * geometric + diffractionBlur * diffractionBlur +
                      lensBlur * lensBlur) /
            coc;
+}
+} // namespace
+
+double CameraSetup::getZc(double dist)
+{
+    double diffractionBlur = 0;
+    if (diffraction == 1) {
+        diffractionBlur = diffractionBlurOf(diffFactor, aperture, flength, fdist);
+        diffSpot = diffractionBlur;
+    }
+    return blurAt(dist, flength, adia, focusImageDistance(flength, fdist), diffractionBlur,
+                  lensBlurOf(lensQuality, aperture), coc);
+}
+
+ZcCurve::ZcCurve(CameraSetup& camera)
+    : flength(camera.flength), adia(camera.adia), coc(camera.coc),
+      focusImageDist(focusImageDistance(camera.flength, camera.fdist)),
+      lensBlur(lensBlurOf(camera.lensQuality, camera.aperture))
+{
+    if (camera.diffraction == 1) {
+        diffractionBlur =
+            diffractionBlurOf(camera.diffFactor, camera.aperture, camera.flength, camera.fdist);
+        camera.diffSpot = diffractionBlur;
+    }
+}
+
+double ZcCurve::at(double dist) const
+{
+    return blurAt(dist, flength, adia, focusImageDist, diffractionBlur, lensBlur, coc);
 }
 
 double CameraSetup::getHyperfocal()

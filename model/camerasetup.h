@@ -55,6 +55,8 @@ public:
     }
 
 private:
+    friend class ZcCurve;
+
     double fdist = 0;
     double aperture = 0;
     double flength = 0;
@@ -65,6 +67,25 @@ private:
     double diffSpot = 0;
     double lensQuality = 0;
     double diffFactor = 0;
+};
+
+// getZc of one setting for many distances, as the plot asks for one per pixel column: what
+// does not depend on the distance is worked out once. getZc itself goes through here, so
+// the values are the same to the last bit.
+class ZcCurve
+{
+public:
+    // Leaves the camera's diffraction spot as getZc does.
+    explicit ZcCurve(CameraSetup& camera);
+    double at(double dist) const;
+
+private:
+    double flength;
+    double adia;
+    double coc;
+    double focusImageDist;
+    double diffractionBlur = 0;
+    double lensBlur = 0;
 };
 
 // Rounds value to the nearest multiple of step, halves away from zero.

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
+#include "curvepixels.h"
 #include "graph.h"
 #include "guitest.h"
 #include "mainwin.h"
+#include "textlayoutcache.h"
 
 #include <QPainter>
+#include <QRandomGenerator>
 
 #include <functional>
 #include <limits>
@@ -223,6 +226,96 @@ private slots:
         for (int x : {135, 136, 191, 192})
             QCOMPARE(tinted(image.pixel(x, 100)), x == 136 || x == 191);
         QVERIFY(tinted(image.pixel(150, 20)) && !tinted(image.pixel(150, 19)));
+    }
+
+    // Laid out once, a text still lands on exactly the pixels the plain call gives it:
+    // aligned every way, too wide for its box (clipped), and drawn a second time.
+    void cachedTextsDrawAsPlainTexts_data()
+    {
+        QTest::addColumn<int>("ratio");
+        QTest::newRow("ordinary screen") << 1;
+        QTest::newRow("high-density screen") << 2;
+    }
+    void cachedTextsDrawAsPlainTexts()
+    {
+        QFETCH(int, ratio);
+        const auto render = [ratio](
+                                const std::function<void(QPainter&, QRect, int, QString)>& draw) {
+            QImage image(W * ratio, 480 * ratio, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            image.fill(white);
+            QPainter painter(&image);
+            int y = 0;
+            for (const int size : {7, 8, 10}) {
+                painter.setFont(QFont(QStringLiteral("Arial"), size));
+                for (const int flags : {int(Qt::AlignLeft | Qt::AlignVCenter), int(Qt::AlignCenter),
+                                        int(Qt::AlignRight | Qt::AlignVCenter),
+                                        int(Qt::AlignRight | Qt::AlignBottom)}) {
+                    for (const QString& text :
+                         {QStringLiteral("2.5"), QStringLiteral("100000"),
+                          QStringLiteral("zc(inf): 6 - DOF: [4.29 - 6.00m] - FFScale: 1:99")}) {
+                        draw(painter, QRect(3, y += 13, 36, 12), flags, text);
+                        draw(painter, QRect(60, y, 500, 12), flags, text);
+                    }
+                }
+            }
+            return image;
+        };
+        const QImage plain = render([](QPainter& p, QRect r, int flags, const QString& text) {
+            p.drawText(r, flags, text);
+        });
+        TextLayoutCache cache;
+        const auto cached = [&cache](QPainter& p, QRect r, int flags, const QString& text) {
+            cache.drawText(&p, r, flags, text);
+        };
+        QCOMPARE(render(cached), plain);
+        QCOMPARE(render(cached), plain);
+    }
+
+    // The rectangles put an opaque unsmoothed pen's pixels exactly where its strokes put
+    // them, on random curves that climb, fall, run level and leave the picture.
+    void curvePixelsAreTheStrokesPixels()
+    {
+        QRandomGenerator random(14);
+        for (int curve = 0; curve < 60; ++curve) {
+            std::vector<QLine> segments;
+            int row = random.bounded(H);
+            for (int x = 31; x < W - 10; ++x) {
+                const int previous = row;
+                switch (random.bounded(8)) {
+                case 0:
+                    row += random.bounded(-300, 301);
+                    break;
+                case 1:
+                    row = random.bounded(2) ? -(1 << 22) : H + (1 << 22);
+                    break;
+                case 2:
+                case 3:
+                    break;
+                default:
+                    row += random.bounded(-3, 4);
+                    break;
+                }
+                segments.emplace_back(x - 1, previous, x, row);
+                if (row < -50 || row > H + 50)
+                    row = random.bounded(H);
+            }
+            const QPen pen(QColor(0, 127, 0), curve % 2); // cosmetic, and one pixel wide
+            const QImage stroked = paintAlone([&](QPainter& p) {
+                p.translate(3, -2);
+                p.setPen(pen);
+                p.drawLines(segments.data(), int(segments.size()));
+            });
+            const QImage filled = paintAlone([&](QPainter& p) {
+                p.translate(3, -2);
+                const CurvePixels pixels(segments, QRect(-3, 2, W, H));
+                for (const QRect& run : pixels.runs)
+                    p.fillRect(run, pen.color());
+                p.setPen(pen);
+                p.drawLines(pixels.strokes.data(), int(pixels.strokes.size()));
+            });
+            QCOMPARE(filled, stroked);
+        }
     }
 
     void captions_data()

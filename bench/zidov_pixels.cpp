@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+//
+// Writes the plot of many window states as PNG files into the folder named on the command
+// line: each state as the widget renders itself (a grab, which goes through paintEvent),
+// as exported, and as a synchronous repaint of the plot leaves it in the window. Built from two
+// revisions and run under the same QT_SCALE_FACTOR, the folders must be byte for byte the same when
+// a change to the drawing is meant to keep every pixel; bench/compare-pixels.sh does that for scale
+// factors 1 and 2.
+#include "graph.h"
+#include "mainwin.h"
+#include "settings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+
+#include <cstdio>
+#include <functional>
+#include <iostream>
+#include <utility>
+#include <vector>
+
+namespace {
+using Step = std::function<void(mainWin&)>;
+
+QDoubleSpinBox* diffractionFactorBox(mainWin& w)
+{
+    return w.settingsWin->findChild<QDoubleSpinBox*>(QStringLiteral("dsb_difffact"));
+}
+
+// Applied one after the other to one window; each leaves a state worth a picture. The
+// controls only the expert mode shows change nothing visible in the simple mode, where the
+// sliders rule, so the simple run takes its own slider states.
+std::vector<std::pair<const char*, Step>> expertStates()
+{
+    return {
+        {"start", [](mainWin&) {}},
+        {"both-cameras",
+         [](mainWin& w) {
+             w.boxC2->setChecked(true);
+             w.c1_calcDef->setChecked(true);
+             w.c2_calcDef->setChecked(true);
+         }},
+        {"dof-range", [](mainWin& w) { w.dofMode->setChecked(true); }},
+        {"focus-5.1", [](mainWin& w) { w.c1_fdist->setValue(5.1); }},
+        {"focus-0", [](mainWin& w) { w.c1_fdist->setValue(0); }},
+        {"focus-99999", [](mainWin& w) { w.c2_fdist->setValue(99999); }},
+        {"aperture-0.7", [](mainWin& w) { w.c1_apature->setValue(0.7); }},
+        {"aperture-64", [](mainWin& w) { w.c2_apature->setValue(64); }},
+        {"flength-5000", [](mainWin& w) { w.c1_flength->setValue(5000); }},
+        {"flength-1", [](mainWin& w) { w.c1_flength->setValue(1); }},
+        {"ordinary",
+         [](mainWin& w) {
+             w.c1_fdist->setValue(3);
+             w.c1_apature->setValue(2.8);
+             w.c1_flength->setValue(50);
+             w.c2_fdist->setValue(3);
+             w.c2_apature->setValue(2.8);
+             w.c2_flength->setValue(25);
+         }},
+        {"coc-manual-tiny",
+         [](mainWin& w) {
+             w.c1_cocSet->setCurrentIndex(3);
+             w.c1_coc->setValue(0.0001);
+         }},
+        {"coc-manual-large", [](mainWin& w) { w.c1_coc->setValue(10); }},
+        {"lens-worst", [](mainWin& w) { w.c2_lensQ->setValue(0); }},
+        {"no-diffraction", [](mainWin& w) { w.c2_calcDef->setChecked(false); }},
+        {"diffraction-0.1", [](mainWin& w) { diffractionFactorBox(w)->setValue(0.1); }},
+        {"diffraction-10", [](mainWin& w) { diffractionFactorBox(w)->setValue(10); }},
+        {"xscale-1", [](mainWin& w) { w.qxscale->setValue(1); }},
+        {"xscale-49", [](mainWin& w) { w.qxscale->setValue(49); }},
+        {"xscale-36", [](mainWin& w) { w.qxscale->setValue(36); }},
+        {"yscale-1", [](mainWin& w) { w.qyscale->setValue(1); }},
+        {"yscale-5", [](mainWin& w) { w.qyscale->setValue(5); }},
+        {"yscale-10", [](mainWin& w) { w.qyscale->setValue(10); }},
+        {"yscale-100", [](mainWin& w) { w.qyscale->setValue(100); }},
+        {"log-scale",
+         [](mainWin& w) {
+             w.useLog->setChecked(true);
+             w.run();
+         }},
+        {"log-yscale-1", [](mainWin& w) { w.qyscale->setValue(1); }},
+        {"linear-again",
+         [](mainWin& w) {
+             w.useLog->setChecked(false);
+             w.qyscale->setValue(30);
+             w.run();
+         }},
+        {"focus-plane", [](mainWin& w) { w.distanceFP->setChecked(true); }},
+        {"left-border-min",
+         [](mainWin& w) { w.DSB_leftBorder->setValue(w.DSB_leftBorder->minimum()); }},
+        {"left-border-99999", [](mainWin& w) { w.DSB_leftBorder->setValue(99999); }},
+        {"left-border-2",
+         [](mainWin& w) {
+             w.DSB_leftBorder->setValue(2);
+             w.distanceCam->setChecked(true);
+         }},
+        {"depth-only", [](mainWin& w) { w.dofMode->setChecked(false); }},
+        {"swapped", [](mainWin& w) { w.swapLR(); }},
+        {"copied", [](mainWin& w) { w.copyR(); }},
+        {"hyperfocal-1", [](mainWin& w) { w.setC1Hyper(); }},
+        {"hyperfocal-2", [](mainWin& w) { w.setC2Hyper(); }},
+        {"camera-1-off", [](mainWin& w) { w.boxC1->setChecked(false); }},
+        {"camera-1-on", [](mainWin& w) { w.boxC1->setChecked(true); }},
+        {"size-smallest", [](mainWin& w) { w.resize(1, 1); }},
+        {"size-800x500", [](mainWin& w) { w.resize(800, 500); }},
+        {"size-1920x1080", [](mainWin& w) { w.resize(1920, 1080); }},
+        {"size-3840x2160", [](mainWin& w) { w.resize(3840, 2160); }},
+        {"size-3840x2160-xscale-1", [](mainWin& w) { w.qxscale->setValue(1); }},
+        {"size-default", [](mainWin& w) { w.resize(1292, 725); }},
+    };
+}
+
+std::vector<std::pair<const char*, Step>> simpleStates()
+{
+    return {
+        {"start", [](mainWin&) {}},
+        {"focus-slider-0", [](mainWin& w) { w.horizontalSlider->setValue(0); }},
+        {"focus-slider-41", [](mainWin& w) { w.horizontalSlider->setValue(41); }},
+        {"focus-slider-150", [](mainWin& w) { w.horizontalSlider->setValue(150); }},
+        {"focus-slider-199", [](mainWin& w) { w.horizontalSlider->setValue(199); }},
+        {"aperture-slider-0", [](mainWin& w) { w.horizontalSlider_2->setValue(0); }},
+        {"aperture-slider-36", [](mainWin& w) { w.horizontalSlider_2->setValue(36); }},
+        {"flength-slider-0", [](mainWin& w) { w.horizontalSlider_3->setValue(0); }},
+        {"flength-slider-195", [](mainWin& w) { w.horizontalSlider_3->setValue(195); }},
+        {"ordinary",
+         [](mainWin& w) {
+             w.horizontalSlider->setValue(40);
+             w.horizontalSlider_2->setValue(9);
+             w.horizontalSlider_3->setValue(45);
+         }},
+        {"dof-range", [](mainWin& w) { w.dofMode->setChecked(true); }},
+        {"xscale-1", [](mainWin& w) { w.qxscale->setValue(1); }},
+        {"xscale-49", [](mainWin& w) { w.qxscale->setValue(49); }},
+        {"yscale-1", [](mainWin& w) { w.qyscale->setValue(1); }},
+        {"yscale-100", [](mainWin& w) { w.qyscale->setValue(100); }},
+        {"size-3840x2160", [](mainWin& w) { w.resize(3840, 2160); }},
+        {"size-default", [](mainWin& w) { w.resize(1292, 725); }},
+    };
+}
+
+void settle()
+{
+    for (int round = 0; round < 10; ++round)
+        QCoreApplication::processEvents();
+}
+
+// A plot squeezed to nothing has no picture; an empty file stands for it.
+bool savePicture(const QImage& image, const QString& fileName)
+{
+    if (image.isNull()) {
+        QFile empty(fileName);
+        return empty.open(QIODevice::WriteOnly);
+    }
+    return image.save(fileName);
+}
+
+// What a synchronous repaint of the plot leaves in the window's backing store, where the
+// plot sits at an offset as on screen. Only the plot's part: a text cursor elsewhere
+// blinks on its own time.
+QImage windowPicture(mainWin& w)
+{
+    w.graphWidget->repaint();
+    // The offscreen screen hands out device pixels for a size in device pixels.
+    const qreal ratio = w.devicePixelRatioF();
+    const QImage window =
+        QGuiApplication::primaryScreen()
+            ->grabWindow(w.winId(), 0, 0, qRound(w.width() * ratio), qRound(w.height() * ratio))
+            .toImage();
+    const QRect plot(w.graphWidget->mapTo(&w, QPoint(0, 0)) * ratio, w.graphWidget->size() * ratio);
+    return window.copy(plot.intersected(window.rect()));
+}
+
+bool writeStates(const QString& folder, const char* mode, bool expert)
+{
+    mainWin w;
+    w.show();
+    w.resize(1292, 725);
+    if (expert != (w.expertMode == 1))
+        w.switchpromode();
+    settle();
+    bool ok = true;
+    int index = 0;
+    for (const auto& [name, step] : expert ? expertStates() : simpleStates()) {
+        step(w);
+        settle();
+        const QString base = QStringLiteral("%1/%2-%3-%4")
+                                 .arg(folder, QLatin1String(mode),
+                                      QString::number(index++).rightJustified(2, QLatin1Char('0')),
+                                      QLatin1String(name));
+        ok = savePicture(w.graphWidget->grab().toImage(), base + QStringLiteral("-screen.png")) &&
+             ok;
+        ok = savePicture(w.graphWidget->renderImage(), base + QStringLiteral("-export.png")) && ok;
+        ok = savePicture(windowPicture(w), base + QStringLiteral("-window.png")) && ok;
+    }
+    return ok;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::cout.setstate(std::ios::badbit);
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    const bool ok = writeStates(folder, "expert", true) && writeStates(folder, "simple", false);
+    if (!ok)
+        std::fprintf(stderr, "not every image could be written to %s\n", argv[1]);
+    return ok ? 0 : 1;
+}

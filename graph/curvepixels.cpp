@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "curvepixels.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+bool ruled(const QLine& segment, const QRect& unclipped)
+{
+    return segment.dx() == 1 && std::abs(segment.dy()) <= CurvePixels::maxRise &&
+           unclipped.contains(segment.p1()) && unclipped.contains(segment.p2());
+}
+
+// A level stretch of single pixels is one rectangle.
+void addRun(std::vector<QRect>& runs, const QRect& run)
+{
+    if (!runs.empty()) {
+        QRect& last = runs.back();
+        if (last.height() == 1 && run.height() == 1 && last.top() == run.top() &&
+            last.right() + 1 == run.left()) {
+            last.setRight(run.right());
+            return;
+        }
+    }
+    runs.push_back(run);
+}
+} // namespace
+
+CurvePixels::CurvePixels(const std::vector<QLine>& segments, const QRect& unclipped)
+{
+    runs.reserve(segments.size());
+    bool thisRuled = !segments.empty() && ruled(segments.front(), unclipped);
+    for (size_t i = 0; i < segments.size(); ++i) {
+        const QLine& segment = segments[i];
+        const bool nextRuled = i + 1 < segments.size() && ruled(segments[i + 1], unclipped);
+        if (!thisRuled) {
+            strokes.push_back(segment);
+            thisRuled = nextRuled;
+            continue;
+        }
+        const int a = segment.y1();
+        const int b = segment.y2();
+        const int beforeB = a == b ? a : (b > a ? b - 1 : b + 1);
+        addRun(runs, QRect(QPoint(segment.x1(), std::min(a, beforeB)),
+                           QPoint(segment.x1(), std::max(a, beforeB))));
+        // The next segment's own run starts on this one's last pixel.
+        if (!nextRuled || segments[i + 1].p1() != segment.p2())
+            addRun(runs, QRect(segment.p2(), segment.p2()));
+        thisRuled = nextRuled;
+    }
+}
