@@ -17,8 +17,7 @@
 #include <vector>
 
 namespace {
-// Closer than twice the focal length the blur is not evaluated; the curve is pinned high.
-constexpr double pinnedBlur = 10000;
+using CurveRule::pinnedBlur;
 // Only in simple mode are curves smoothed, drawn thicker and shaded stronger.
 constexpr int simpleCurveWidth = 2;
 constexpr int expertCurveWidth = 1;
@@ -267,7 +266,7 @@ graph::DofColumns graph::drawCurve(QPainter* painter, const PlotGeometry& plot, 
 {
     const bool fromCamera = mainWindow->distanceCam->isChecked();
     const double focus = camera.getFdist();
-    const double closest = 2 * camera.getFlength();
+    const double closest = CurveRule::closestEvaluated(camera.getFlength());
     const ZcCurve zc(camera);
     const auto blurAt = [&zc, closest](double distance) {
         return distance > closest ? zc.at(distance) : pinnedBlur;

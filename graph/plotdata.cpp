@@ -15,13 +15,10 @@
 #include <vector>
 
 namespace {
-// The curve's rule: closer than twice the focal length the blur is not evaluated and the
-// curve is pinned high.
-constexpr double pinnedBlur = 10000;
-
 double curveBlur(CameraSetup& camera, double distance)
 {
-    return distance > 2 * camera.getFlength() ? camera.getZc(distance) : pinnedBlur;
+    return distance > CurveRule::closestEvaluated(camera.getFlength()) ? camera.getZc(distance)
+                                                                       : CurveRule::pinnedBlur;
 }
 
 QString exact(double value)

@@ -99,6 +99,16 @@ private:
     bool useLog;
 };
 
+// The curve's rule, shared by the plot and the exported curve data: closer than twice the
+// focal length the blur is not evaluated and the curve is pinned high.
+namespace CurveRule {
+constexpr double pinnedBlur = 10000;
+constexpr double closestEvaluated(double focalLength)
+{
+    return 2 * focalLength;
+}
+} // namespace CurveRule
+
 // Rules for the numbers of a camera's caption.
 namespace CaptionNumbers {
 // Far limits beyond this many mm stand for infinity.
