@@ -6,7 +6,7 @@
 // of a 60 Hz frame, and each event-to-pixels figure also as a multiple of the floor under
 // it: a repaint of the plot that draws nothing of its own. The figures are taken once more
 // with QT_SCALE_FACTOR=2, as on a high-density screen, in a second process.
-// "--focus-changes N [4k]" runs only N focus changes, for a profiler; "--render-batch" only
+// "--focus-changes N [4k|hd]" runs only N focus changes, for a profiler; "--render-batch" only
 // the figures of zidov-render.
 #include "camerasetup.h"
 #include "graph.h"
@@ -271,12 +271,14 @@ int main(int argc, char** argv)
         renderBatchFigures();
         return 0;
     }
-    // For perf or callgrind: only N focus changes, at 1292 x 725 or at 3840 x 2160. The
+    // For perf or callgrind: only N focus changes, at 1292 x 725, 3840 x 2160 or 1920 x 1080. The
     // trace lines go where standard output goes, as in the program, and the median time
     // of a change goes to standard error.
     if (argc > 2 && qstrcmp(argv[1], "--focus-changes") == 0) {
-        const QSize size =
-            argc > 3 && qstrcmp(argv[3], "4k") == 0 ? QSize(3840, 2160) : QSize(1292, 725);
+        const char* sizeName = argc > 3 ? argv[3] : "";
+        const QSize size = qstrcmp(sizeName, "4k") == 0   ? QSize(3840, 2160)
+                           : qstrcmp(sizeName, "hd") == 0 ? QSize(1920, 1080)
+                                                          : QSize(1292, 725);
         mainWin w;
         prepareExpertWindow(w, size);
         requireExpertState(w, size);

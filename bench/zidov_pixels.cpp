@@ -2,8 +2,9 @@
 // Copyright (c) 2026 The Zidov developers
 //
 // Writes the plot of many window states as PNG files into the folder named on the command
-// line: each state as the widget renders itself (a grab, which goes through paintEvent),
-// as exported, and as a synchronous repaint of the plot leaves it in the window. Built from two
+// line: each state as the step to it left it in the window (where the plot repaints only
+// what changed), as the widget renders itself (a grab, which goes through paintEvent), as
+// exported, and as a synchronous repaint of the whole plot leaves it in the window. Built from two
 // revisions and run under the same QT_SCALE_FACTOR, the folders must be byte for byte the same when
 // a change to the drawing is meant to keep every pixel; bench/compare-pixels.sh does that for scale
 // factors 1 and 2.
@@ -161,12 +162,13 @@ bool savePicture(const QImage& image, const QString& fileName)
     return image.save(fileName);
 }
 
-// What a synchronous repaint of the plot leaves in the window's backing store, where the
-// plot sits at an offset as on screen. Only the plot's part: a text cursor elsewhere
-// blinks on its own time.
-QImage windowPicture(mainWin& w)
+// What the plot's part of the window's backing store shows, where the plot sits at an
+// offset as on screen; after a synchronous repaint of the whole plot when asked. Only the
+// plot's part: a text cursor elsewhere blinks on its own time.
+QImage windowPicture(mainWin& w, bool repaintFirst)
 {
-    w.graphWidget->repaint();
+    if (repaintFirst)
+        w.graphWidget->repaint();
     // The offscreen screen hands out device pixels for a size in device pixels.
     const qreal ratio = w.devicePixelRatioF();
     const QImage window =
@@ -194,10 +196,11 @@ bool writeStates(const QString& folder, const char* mode, bool expert)
                                  .arg(folder, QLatin1String(mode),
                                       QString::number(index++).rightJustified(2, QLatin1Char('0')),
                                       QLatin1String(name));
+        ok = savePicture(windowPicture(w, false), base + QStringLiteral("-stepped.png")) && ok;
         ok = savePicture(w.graphWidget->grab().toImage(), base + QStringLiteral("-screen.png")) &&
              ok;
         ok = savePicture(w.graphWidget->renderImage(), base + QStringLiteral("-export.png")) && ok;
-        ok = savePicture(windowPicture(w), base + QStringLiteral("-window.png")) && ok;
+        ok = savePicture(windowPicture(w, true), base + QStringLiteral("-window.png")) && ok;
     }
     return ok;
 }
