@@ -5,11 +5,13 @@
 #include "camerasetup.h"
 #include "curvepixels.h"
 #include "mainwin.h"
+#include "paintarea.h"
 #include "plotgeometry.h"
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPaintEngine>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -17,15 +19,7 @@
 #include <vector>
 
 namespace {
-using CurveRule::pinnedBlur;
-// Only in simple mode are curves smoothed, drawn thicker and shaded stronger.
-constexpr int simpleCurveWidth = 2;
-constexpr int expertCurveWidth = 1;
-constexpr int simpleBandAlpha = 40;
-constexpr int expertBandAlpha = 20;
 constexpr int captionAlpha = 20;
-// Lines and the band stop this far below the top margin.
-constexpr int topGap = 10;
 
 QPen colouredPen(int red, int green, int blue)
 {
@@ -46,7 +40,9 @@ QFont arial(int pointSize)
 // pixel wide covers the same pixels (both end points included) in one fill. That holds
 // wherever the painter only enlarges and moves, as on a high-density screen, as long as the
 // end points land on whole device pixels and nothing is smoothed.
-void drawGridLine(QPainter* painter, const QPen& pen, QPoint from, QPoint to)
+// Where a paint covers only part of the widget, only the pieces inside are filled: the same
+// pixels there, without a span per row elsewhere.
+void drawGridLine(QPainter* painter, const QPen& pen, QPoint from, QPoint to, const PaintArea* area)
 {
     const bool straight = from.x() == to.x() || from.y() == to.y();
     const QTransform& device = painter->deviceTransform();
@@ -61,7 +57,16 @@ void drawGridLine(QPainter* painter, const QPen& pen, QPoint from, QPoint to)
         if (whole(a) && whole(b)) {
             const QRectF pixels(QPointF(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
                                 QPointF(std::max(a.x(), b.x()) + 1, std::max(a.y(), b.y()) + 1));
-            painter->fillRect(device.inverted().mapRect(pixels), pen.color());
+            const QTransform toPainter = device.inverted();
+            if (!area) {
+                painter->fillRect(toPainter.mapRect(pixels), pen.color());
+                return;
+            }
+            const QRect line = QRect(from, to).normalized();
+            for (const QRect& piece : area->devicePieces(line, pixels.toRect())) {
+                for (const QRect& strip : PaintArea::strips(piece))
+                    painter->fillRect(toPainter.mapRect(QRectF(strip)), pen.color());
+            }
             return;
         }
     }
@@ -122,10 +127,38 @@ graph::graph() : leftMargin(30), rightMargin(10), topMargin(10), bottomMargin(30
                   "largest one still seen as a point.\nThe shaded band is the depth of field."));
 }
 
-void graph::paintEvent(QPaintEvent*)
+void graph::refresh()
 {
-    QPainter painter(this);
-    graphDraw(&painter);
+    if (!mainWindow)
+        return;
+    PlotScene scene = buildScene();
+    const QRegion changed = shown ? changedArea(*shown, scene) : QRegion(rect());
+    pending = std::move(scene);
+    repaint(changed);
+    pending.reset();
+}
+
+void graph::paintEvent(QPaintEvent* event)
+{
+    if (!mainWindow)
+        return;
+    const bool refreshing = pending.has_value();
+    PlotScene scene = refreshing ? std::move(*pending) : buildScene();
+    pending.reset();
+    {
+        QPainter painter(this);
+        const PaintArea area(event->region(), rect(), painter.deviceTransform());
+        paintArea = &area;
+        drawScene(&painter, scene);
+        paintArea = nullptr;
+    }
+    // Only a refresh knows that it painted the screen. Any other paint of another scene (a
+    // grab, an expose after a change that has not been refreshed yet) leaves the screen
+    // unknown, and the next refresh paints all of it.
+    if (refreshing)
+        shown = std::move(scene);
+    else if (shown && !changedArea(*shown, scene).isEmpty())
+        shown.reset();
 }
 
 PlotGeometry graph::currentGeometry() const
@@ -141,36 +174,65 @@ void graph::graphDraw(QPainter* painter)
 {
     if (!mainWindow)
         return;
-    const PlotGeometry plot = currentGeometry();
-    drawTitles(painter, plot);
-    drawGrid(painter, plot);
-    drawDistanceTicks(painter, plot);
-    drawAxes(painter, plot);
-    if (mainWindow->boxC1->isChecked())
-        drawCamera(painter, plot, 1);
-    if (mainWindow->boxC2->isChecked())
-        drawCamera(painter, plot, 2);
+    drawScene(painter, buildScene());
 }
 
-void graph::drawTitles(QPainter* painter, const PlotGeometry& plot)
+void graph::drawScene(QPainter* painter, const PlotScene& scene)
 {
-    const int w = plot.width();
-    const int h = plot.height();
+    drawTitles(painter, scene);
+    drawGrid(painter, scene.plot);
+    drawDistanceTicks(painter, scene.plot);
+    drawAxes(painter, scene.plot);
+    for (size_t camera = 0; camera < scene.cameras.size(); ++camera) {
+        if (scene.cameras[camera])
+            drawCamera(painter, scene.plot, *scene.cameras[camera], int(camera) + 1);
+    }
+}
+
+bool graph::touches(const QRect& bounds) const
+{
+    return !paintArea || paintArea->touches(bounds);
+}
+
+void graph::drawText(QPainter* painter, const QRect& rect, int flags, const QString& text)
+{
+    // Ink stays inside the rectangle (a text that does not fit is clipped to it) but for
+    // the overhang of a glyph.
+    if (touches(rect.adjusted(-4, -4, 4, 4)))
+        textCache.drawText(painter, rect, flags, text);
+}
+
+void graph::drawText(QPainter* painter, int x, int y, const QString& text)
+{
+    if (!paintArea || touches(textCache.baselineBounds(painter, x, y, text).adjusted(-4, -4, 4, 4)))
+        textCache.drawText(painter, x, y, text);
+}
+
+void graph::drawLine(QPainter* painter, const QPen& pen, QPoint from, QPoint to)
+{
+    if (touches(QRect(from, to).normalized().adjusted(-1, -1, 1, 1)))
+        drawGridLine(painter, pen, from, to, paintArea);
+}
+
+void graph::drawTitles(QPainter* painter, const PlotScene& scene)
+{
+    const int w = scene.plot.width();
+    const int h = scene.plot.height();
     painter->setPen(pens[TextPen]);
     painter->setFont(arial(8));
     // "zc" with a lowered c.
-    textCache.drawText(painter, 2, 12, QStringLiteral("z  [-]"));
-    textCache.drawText(painter, 8, 14, QStringLiteral("c"));
-    textCache.drawText(painter, w - 72, h - 12, tr("Distance [m]"));
+    drawText(painter, 2, 12, QStringLiteral("z  [-]"));
+    drawText(painter, 8, 14, QStringLiteral("c"));
+    drawText(painter, w - 72, h - 12, scene.distanceTitle);
 
     painter->setFont(arial(7));
     painter->setPen(pens[Camera2Pen]);
-    textCache.drawText(painter, 2, h - 2, QStringLiteral("Zidov ") + mainWindow->version);
+    drawText(painter, 2, h - 2, QStringLiteral("Zidov ") + scene.version);
 
     painter->setFont(arial(10));
-    textCache.drawText(painter, w / 2 - 10, 12, QStringLiteral("Z"));
+    drawText(painter, w / 2 - 10, 12, QStringLiteral("Z"));
     painter->setPen(pens[TextPen]);
-    textCache.drawText(painter, w / 2 - 2, 12, QStringLiteral("idov"));
+    drawText(painter, w / 2 - 2, 12, QStringLiteral("idov"));
 }
 
 void graph::drawGrid(QPainter* painter, const PlotGeometry& plot)
@@ -193,14 +255,16 @@ void graph::drawGrid(QPainter* painter, const PlotGeometry& plot)
     for (int n = 0; n * step < limit; ++n) {
         const double value = n * step;
         const int row = plot.rowOfAxisValue(value);
-        drawGridLine(painter, pens[GridPen], QPoint(plot.axisX() - 3, row),
-                     QPoint(plot.width() - 15, row));
+        drawLine(painter, pens[GridPen], QPoint(plot.axisX() - 3, row),
+                 QPoint(plot.width() - 15, row));
+        const QRect labelBox(0, row - 8, PlotGeometry::gridLabelWidth, 10);
+        if (!touches(labelBox.adjusted(-4, -4, 4, 4)))
+            continue;
         painter->setPen(pens[TextPen]);
         const GridLabel label = plot.gridLabelText(value, inkWidth);
         if (label.pointSize != PlotGeometry::gridLabelPointSize)
             painter->setFont(arial(label.pointSize));
-        textCache.drawText(painter, QRect(0, row - 8, PlotGeometry::gridLabelWidth, 10),
-                           Qt::AlignRight | Qt::AlignVCenter, label.text);
+        drawText(painter, labelBox, Qt::AlignRight | Qt::AlignVCenter, label.text);
         if (label.pointSize != PlotGeometry::gridLabelPointSize)
             painter->setFont(arial(PlotGeometry::gridLabelPointSize));
     }
@@ -214,13 +278,15 @@ void graph::drawDistanceTicks(QPainter* painter, const PlotGeometry& plot)
         if (!plot.hasTick(column))
             continue;
         const int x = plot.axisX() + column;
-        drawGridLine(painter, pens[GridPen], QPoint(x, tickBottom), QPoint(x, tickTop));
+        drawLine(painter, pens[GridPen], QPoint(x, tickBottom), QPoint(x, tickTop));
         if (!plot.tickLabelFits(column))
+            continue;
+        const QRect labelBox(x - 15, plot.axisY() + 5, 36, 12);
+        if (!touches(labelBox.adjusted(-4, -4, 4, 4)))
             continue;
         if (const auto metres = plot.tickLabel(column)) {
             painter->setPen(pens[TextPen]);
-            textCache.drawText(painter, QRect(x - 15, plot.axisY() + 5, 36, 12), Qt::AlignCenter,
-                               QString::number(*metres, 'g', 6));
+            drawText(painter, labelBox, Qt::AlignCenter, QString::number(*metres, 'g', 6));
         }
     }
 }
@@ -231,77 +297,58 @@ void graph::drawAxes(QPainter* painter, const PlotGeometry& plot)
     const int y0 = plot.axisY();
     const int right = plot.width() - rightMargin;
     const QPen& pen = pens[TextPen];
-    drawGridLine(painter, pen, QPoint(x0, y0), QPoint(right, y0));
-    drawGridLine(painter, pen, QPoint(x0, y0), QPoint(x0, topMargin));
+    drawLine(painter, pen, QPoint(x0, y0), QPoint(right, y0));
+    drawLine(painter, pen, QPoint(x0, y0), QPoint(x0, topMargin));
     painter->setPen(pen);
-    painter->drawLine(right, y0, right - 10, y0 - 5);
-    painter->drawLine(right, y0, right - 10, y0 + 5);
-    painter->drawLine(x0, topMargin, x0 - 5, topMargin + 10);
-    painter->drawLine(x0, topMargin, x0 + 5, topMargin + 10);
+    if (touches(QRect(right - 11, y0 - 6, 13, 13))) {
+        painter->drawLine(right, y0, right - 10, y0 - 5);
+        painter->drawLine(right, y0, right - 10, y0 + 5);
+    }
+    if (touches(QRect(x0 - 6, topMargin - 1, 13, 13))) {
+        painter->drawLine(x0, topMargin, x0 - 5, topMargin + 10);
+        painter->drawLine(x0, topMargin, x0 + 5, topMargin + 10);
+    }
 
     // On the log scale zc = 1 is the horizontal axis itself.
     if (!plot.logScale()) {
         const int one = plot.rowOfAxisValue(1);
-        drawGridLine(painter, pen, QPoint(x0, one), QPoint(plot.width() - 15, one));
+        drawLine(painter, pen, QPoint(x0, one), QPoint(plot.width() - 15, one));
     }
 }
 
-void graph::drawCamera(QPainter* painter, const PlotGeometry& plot, int camera)
+void graph::drawCamera(QPainter* painter, const PlotGeometry& plot, const CameraScene& camera,
+                       int number)
 {
-    CameraSetup& setup = camera == 1 ? mainWindow->cam1 : mainWindow->cam2;
-    QPen& pen = pens[camera == 1 ? Camera1Pen : Camera2Pen];
-    const bool simple = mainWindow->expertMode == 0;
+    QPen& pen = pens[number == 1 ? Camera1Pen : Camera2Pen];
     painter->setPen(pen);
-    if (simple)
+    if (camera.smoothed)
         painter->setRenderHint(QPainter::Antialiasing, true);
-
-    const DofColumns dof = drawCurve(painter, plot, setup, pen);
-    if (dof.nearColumn != -1)
-        drawBand(painter, plot, dof, pen.color());
-    drawCaption(painter, plot, camera, pen.color());
+    pen.setWidth(camera.penWidth);
+    painter->setPen(pen);
+    drawCurve(painter, *camera.curve, pen);
+    if (camera.curve->nearColumn != -1)
+        drawBand(painter, camera);
+    drawCaption(painter, plot, camera);
 }
 
-graph::DofColumns graph::drawCurve(QPainter* painter, const PlotGeometry& plot, CameraSetup& camera,
-                                   QPen& pen)
+void graph::drawCurve(QPainter* painter, const CurveTrace& curve, const QPen& pen)
 {
-    const bool fromCamera = mainWindow->distanceCam->isChecked();
-    const double focus = camera.getFdist();
-    const double closest = CurveRule::closestEvaluated(camera.getFlength());
-    const ZcCurve zc(camera);
-    const auto blurAt = [&zc, closest](double distance) {
-        return distance > closest ? zc.at(distance) : pinnedBlur;
-    };
-
-    DofColumns dof;
-    double previous = pinnedBlur;
-    if (!fromCamera) {
-        const double start = plot.startDistance(focus);
-        if (start > closest) {
-            previous = zc.at(start);
-            dof.nearColumn = previous <= 1 ? 0 : -1;
+    // A paint of part of the plot takes the chunks that reach into it.
+    std::vector<QLine> partOfCurve;
+    if (paintArea) {
+        partOfCurve.reserve(curve.segments.size());
+        for (size_t chunk = 0; chunk < curve.chunkReach.size(); ++chunk) {
+            if (!touches(curve.chunkReach[chunk]))
+                continue;
+            const auto first = curve.segments.begin() + chunk * CurveTrace::chunkColumns;
+            const auto last =
+                curve.segments.begin() +
+                std::min(curve.segments.size(), (chunk + 1) * size_t(CurveTrace::chunkColumns));
+            partOfCurve.insert(partOfCurve.end(), first, last);
         }
     }
+    std::vector<QLine> segments = paintArea ? std::move(partOfCurve) : curve.segments;
 
-    // One segment per column; separate lines rather than one polyline so that the smoothed
-    // segments blend where they meet, as the curve has always looked.
-    pen.setWidth(mainWindow->expertMode == 0 ? simpleCurveWidth : expertCurveWidth);
-    painter->setPen(pen);
-    std::vector<QLine> segments;
-    segments.reserve(std::max(plot.plotWidth(), 0));
-    int previousRow = plot.rowOfBlur(previous);
-    for (int column = 1; column < plot.plotWidth(); ++column) {
-        const double blur = blurAt(plot.sampleDistance(column, fromCamera, focus));
-        const int row = plot.rowOfBlur(blur);
-        const int x = plot.axisX() + column;
-        segments.emplace_back(x - 1, previousRow, x, row);
-        // On the raw values, also on the log scale.
-        if (previous > 1 && blur <= 1)
-            dof.nearColumn = column - 1;
-        if (previous <= 1 && blur > 1)
-            dof.farColumn = column;
-        previous = blur;
-        previousRow = row;
-    }
     // An unsmoothed opaque pen covers the same pixels whether the segments are drawn one by
     // one or in one call, also where a scaling painter fills each as a shape: the pixels of
     // their union are theirs. Smoothed segments in one call would be filled as one shape
@@ -309,7 +356,10 @@ graph::DofColumns graph::drawCurve(QPainter* painter, const PlotGeometry& plot, 
     const bool solid =
         !painter->testRenderHint(QPainter::Antialiasing) && pen.color().alpha() == 255;
     if (solid && fillsCurvePixels(painter, pen)) {
-        const CurvePixels pixels(segments, unclippedArea(painter));
+        // Which segments are stroked depends on the whole widget, not on the part painted,
+        // so that every part gets the pixels of a paint of the whole.
+        const QRect unclipped = paintArea ? rect() : unclippedArea(painter);
+        const CurvePixels pixels(segments, unclipped);
         painter->drawLines(pixels.strokes.data(), int(pixels.strokes.size()));
         // Without an outline, drawRects fills exactly the rectangles' pixels, in one call.
         painter->setPen(Qt::NoPen);
@@ -320,81 +370,49 @@ graph::DofColumns graph::drawCurve(QPainter* painter, const PlotGeometry& plot, 
         joinLevelRuns(segments);
         painter->drawLines(segments.data(), int(segments.size()));
     } else {
+        // Separate lines rather than one polyline, so that the smoothed segments blend
+        // where they meet, as the curve has always looked.
         for (const QLine& segment : segments)
             painter->drawLine(segment);
     }
-    return dof;
 }
 
-void graph::drawBand(QPainter* painter, const PlotGeometry& plot, const DofColumns& dof,
-                     QColor colour)
+void graph::drawBand(QPainter* painter, const CameraScene& camera)
 {
-    colour.setAlpha(mainWindow->expertMode == 0 ? simpleBandAlpha : expertBandAlpha);
+    QColor colour = camera.colour;
+    colour.setAlpha(camera.bandAlpha);
     painter->setPen(QColor(0, 0, 0, 0));
     painter->setBrush(QBrush(colour));
-    painter->drawRect(plot.axisX() + dof.nearColumn, topMargin + topGap,
-                      dof.farColumn - dof.nearColumn, plot.plotHeight() - topGap);
+    if (!paintArea) {
+        painter->drawRect(camera.band);
+        return;
+    }
+    // Each pixel of the band is blended on its own, so strips of it give the same pixels.
+    const QRect painted = camera.band & paintArea->region().boundingRect();
+    for (const QRect& strip : PaintArea::strips(painted, painter->deviceTransform().m22())) {
+        if (touches(strip))
+            painter->drawRect(strip);
+    }
 }
 
-void graph::drawCaption(QPainter* painter, const PlotGeometry& plot, int camera, QColor colour)
+void graph::drawCaption(QPainter* painter, const PlotGeometry& plot, const CameraScene& camera)
 {
-    // A single visible camera always takes the upper slot.
-    const int offset = camera == 2 && mainWindow->boxC1->isChecked() ? 42 : 5;
+    if (!touches(camera.captionArea))
+        return;
+    const int offset = camera.captionOffset;
     const int w = plot.width();
     QPen frame(QColor(0, 0, 0, 255));
     frame.setWidth(0);
+    QColor colour = camera.colour;
     colour.setAlpha(captionAlpha);
     painter->setPen(frame);
     painter->setBrush(QBrush(colour));
     painter->drawRect(w - 410, offset + 12, 400, 32);
 
-    const CaptionTexts texts = captionTexts(camera);
+    const CaptionTexts& texts = camera.caption;
     const int flags = Qt::AlignLeft | Qt::AlignVCenter;
     painter->setPen(pens[TextPen]);
-    textCache.drawText(painter, QRect(w - 402, offset + 12, 384, 20), flags, texts.title);
-    textCache.drawText(painter, QRect(w - 338, offset + 12, 324, 20), flags, texts.settings);
-    textCache.drawText(painter, QRect(w - 402, offset + 26, 392, 20), flags, texts.values);
-}
-
-CaptionTexts graph::captionTexts(int camera)
-{
-    CameraSetup& setup = camera == 1 ? mainWindow->cam1 : mainWindow->cam2;
-    CaptionTexts texts;
-    texts.title = tr("Camera ") + QString::number(camera) + QLatin1Char(':');
-    texts.settings = QString::number(setup.getFlength(), 'g', 6) + QLatin1String("mm f/") +
-                     QString::number(setup.getAperture(), 'g', 6) + tr(" - Dist.: ") +
-                     QString::number(setup.getFdist() / 1000, 'g', 6) + tr("m - CoC: ") +
-                     QString::number(setup.getCoc(), 'f', 4) + QLatin1String("mm");
-
-    const CaptionNumbers::DepthLimits limits = CaptionNumbers::depthLimits(setup);
-    const double zInf = limits.zcAtInfinity;
-    const double nearLimit = limits.nearLimit;
-    const double farLimit = limits.farLimit;
-    const CaptionNumbers::DepthOfField depth = limits.kind;
-    // A far limit that stands for infinity has no meaningful depth in metres either.
-    const bool endless = depth == CaptionNumbers::DepthOfField::Endless;
-    const QString infinite = QStringLiteral("inf. ");
-    QString range;
-    if (depth == CaptionNumbers::DepthOfField::None) {
-        range = tr("none");
-    } else if (mainWindow->dofMode->isChecked()) {
-        range = QString::number(nearLimit / 1000, 'f', 2) + QLatin1String(" - ") +
-                (endless ? infinite : QString::number(farLimit / 1000, 'f', 2));
-    } else {
-        range = endless ? infinite : QString::number((farLimit - nearLimit) / 1000, 'f', 2);
-    }
-
-    const double scale = CaptionNumbers::fullFrameScale(setup.getFFScale());
-    const double diagonal = setup.getFieldDiag() / 1000;
-    const QString diagonalText =
-        QString::number(diagonal, 'f', CaptionNumbers::diagonalDecimals(diagonal));
-    // "none" is no length in metres.
-    const QString scaleTemplate = depth == CaptionNumbers::DepthOfField::None
-                                      ? tr("] - FFScale: 1:%1 Diag: %2m")
-                                      : tr("m] - FFScale: 1:%1 Diag: %2m");
-    const QString scalePart = scaleTemplate.arg(scale, 0, 'g', -1, QLatin1Char(' '))
-                                  .arg(diagonalText, 0, QLatin1Char(' '));
-    texts.values = tr("zc(inf): ") + QString::number(CaptionNumbers::blurAtInfinity(zInf), 'g', 6) +
-                   tr(" - DOF: [") + range + scalePart;
-    return texts;
+    drawText(painter, QRect(w - 402, offset + 12, 384, 20), flags, texts.title);
+    drawText(painter, QRect(w - 338, offset + 12, 324, 20), flags, texts.settings);
+    drawText(painter, QRect(w - 402, offset + 26, 392, 20), flags, texts.values);
 }

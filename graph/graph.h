@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
+#include "plotscene.h"
 #include "textlayoutcache.h"
 
 #include <QImage>
@@ -10,23 +11,19 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
+#include <optional>
 
 class CameraSetup;
 class PlotGeometry;
+class PaintArea;
 class QPainter;
 class mainWin;
 
-// The three lines of a camera's caption box.
-struct CaptionTexts
-{
-    QString title;    // "Camera 1:"
-    QString settings; // focal length, f-number, focus distance, CoC
-    QString values;   // blur at infinity, depth of field, full-frame scale, field diagonal
-};
-
-// The blur plot. It keeps nothing between paints but the layouts of its texts: every paint
-// reads the display controls and camera records of the main window and draws from scratch,
-// on screen and in exports.
+// The blur plot. Every paint reads the display controls and camera records of the main
+// window into a PlotScene and draws that, on screen and in exports. Between paints it keeps
+// the layouts of its texts, each camera's curve while the camera's blur stays the same, and
+// the scene on screen, so that a refresh repaints only the area that changed.
 class graph : public QWidget
 {
     Q_OBJECT
@@ -45,6 +42,8 @@ public:
     CaptionTexts captionTexts(int camera);
     // Scales, margins and size of the plot as graphDraw lays it out now.
     PlotGeometry currentGeometry() const;
+    // After the records changed: repaints at once, and only where the picture changes.
+    void refresh();
 
 public slots:
     void paintEvent(QPaintEvent* event) override;
@@ -59,27 +58,40 @@ private:
         GridPen,
         PenCount
     };
-    // Columns where the curve enters and leaves the acceptable blur.
-    struct DofColumns
-    {
-        int nearColumn = -1;
-        int farColumn = 99999;
-    };
+    PlotScene buildScene();
+    CameraScene cameraScene(const PlotGeometry& plot, int camera);
+    std::shared_ptr<const CurveTrace> traceCurve(const PlotGeometry& plot, int camera);
+    void drawScene(QPainter* painter, const PlotScene& scene);
 
-    void drawTitles(QPainter* painter, const PlotGeometry& plot);
+    void drawTitles(QPainter* painter, const PlotScene& scene);
     void drawGrid(QPainter* painter, const PlotGeometry& plot);
     void drawDistanceTicks(QPainter* painter, const PlotGeometry& plot);
     void drawAxes(QPainter* painter, const PlotGeometry& plot);
-    void drawCamera(QPainter* painter, const PlotGeometry& plot, int camera);
-    DofColumns drawCurve(QPainter* painter, const PlotGeometry& plot, CameraSetup& camera,
-                         QPen& pen);
-    void drawBand(QPainter* painter, const PlotGeometry& plot, const DofColumns& dof,
-                  QColor colour);
-    void drawCaption(QPainter* painter, const PlotGeometry& plot, int camera, QColor colour);
+    void drawCamera(QPainter* painter, const PlotGeometry& plot, const CameraScene& camera,
+                    int number);
+    void drawCurve(QPainter* painter, const CurveTrace& curve, const QPen& pen);
+    void drawBand(QPainter* painter, const CameraScene& camera);
+    void drawCaption(QPainter* painter, const PlotGeometry& plot, const CameraScene& camera);
+
+    // A paint may cover only part of the plot: what lies wholly outside is not drawn.
+    bool touches(const QRect& bounds) const;
+    void drawText(QPainter* painter, const QRect& rect, int flags, const QString& text);
+    void drawText(QPainter* painter, int x, int y, const QString& text);
+    void drawLine(QPainter* painter, const QPen& pen, QPoint from, QPoint to);
+
+    // Lines and the band stop this far below the top margin.
+    static constexpr int topGap = 10;
 
     mainWin* mainWindow = nullptr;
     std::array<QPen, PenCount> pens;
     TextLayoutCache textCache;
+    std::array<std::shared_ptr<const CurveTrace>, 2> curves;
+    // The scene the widget shows everywhere, where known, and the one refresh asks to paint.
+    std::optional<PlotScene> shown;
+    std::optional<PlotScene> pending;
+    // During a paint of the widget, the area it covers; null while drawing elsewhere (an
+    // export draws everything).
+    const PaintArea* paintArea = nullptr;
     int leftMargin;
     int rightMargin;
     int topMargin;

@@ -87,6 +87,15 @@ public:
     // Column 0 in focus-plane mode: where the curve starts.
     double startDistance(double focusDistance) const;
 
+    bool operator==(const PlotGeometry& other) const
+    {
+        return w == other.w && h == other.h && margins.left == other.margins.left &&
+               margins.right == other.margins.right && margins.top == other.margins.top &&
+               margins.bottom == other.margins.bottom && sx == other.sx && sy == other.sy &&
+               border == other.border && useLog == other.useLog;
+    }
+    bool operator!=(const PlotGeometry& other) const { return !(*this == other); }
+
 private:
     int toRow(double y) const;
 

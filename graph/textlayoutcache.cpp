@@ -56,6 +56,7 @@ const TextLayoutCache::Entry& TextLayoutCache::entry(const QPainter* painter, co
     fresh.layout->endLayout();
     fresh.width = line.naturalTextWidth();
     fresh.height = line.ascent() + line.descent();
+    fresh.ascent = line.ascent();
     return *entries.insert(std::move(key), std::move(fresh));
 }
 
@@ -75,6 +76,12 @@ void TextLayoutCache::drawText(QPainter* painter, int x, int y, const QString& t
     }
     const QTextLine line = entry(painter, text).layout->lineAt(0);
     line.draw(painter, QPointF(x, y - line.ascent()));
+}
+
+QRect TextLayoutCache::baselineBounds(QPainter* painter, int x, int y, const QString& text)
+{
+    const Entry& laidOut = entry(painter, text);
+    return QRectF(x, y - laidOut.ascent, laidOut.width, laidOut.height).toAlignedRect();
 }
 
 void TextLayoutCache::drawText(QPainter* painter, const QRect& rect, int flags, const QString& text)

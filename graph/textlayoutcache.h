@@ -25,6 +25,8 @@ public:
     void drawText(QPainter* painter, const QRect& rect, int flags, const QString& text);
     // As QPainter::drawText(x, y, text): the text's baseline starts at (x, y).
     void drawText(QPainter* painter, int x, int y, const QString& text);
+    // The line box of that text, before any overhang of its glyphs.
+    QRect baselineBounds(QPainter* painter, int x, int y, const QString& text);
 
 private:
     struct Key
@@ -49,6 +51,7 @@ private:
         std::shared_ptr<QTextLayout> layout;
         qreal width = 0;
         qreal height = 0;
+        qreal ascent = 0;
     };
 
     static bool cacheable(const QPainter* painter, const QString& text);

@@ -72,7 +72,7 @@ void mainWin::run()
     recalculationPending = false;
     // Only the plot depends on the records. The controls this pass wrote have asked for
     // their own deferred paint; painting the whole window here would draw them twice.
-    graphWidget->repaint();
+    graphWidget->refresh();
     updateHyperfocalButtons();
     ++recalculations;
     recalculating = false;

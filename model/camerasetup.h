@@ -78,6 +78,13 @@ public:
     // Leaves the camera's diffraction spot as getZc does.
     explicit ZcCurve(CameraSetup& camera);
     double at(double dist) const;
+    // Equal curves give the same blur at every distance.
+    bool operator==(const ZcCurve& other) const
+    {
+        return flength == other.flength && adia == other.adia && coc == other.coc &&
+               focusImageDist == other.focusImageDist && diffractionBlur == other.diffractionBlur &&
+               lensBlur == other.lensBlur;
+    }
 
 private:
     double flength;

@@ -6,8 +6,10 @@
 #include "mainwin.h"
 #include "textlayoutcache.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QScreen>
 
 #include <functional>
 #include <limits>
@@ -51,6 +53,27 @@ int cameraPixels(const QImage& image, int k, QRect area)
         for (int x = area.left(); x <= area.right(); ++x)
             count += ofCamera(image.pixel(x, y), k);
     return count;
+}
+
+class PaintRegions : public QObject
+{
+public:
+    std::vector<QRegion> painted;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted.push_back(static_cast<QPaintEvent*>(event)->region());
+        return false;
+    }
+};
+
+// The plot's part of the window as the window's backing store holds it.
+QImage plotInWindow(mainWin& w)
+{
+    const QImage window = QGuiApplication::primaryScreen()
+                              ->grabWindow(w.winId(), 0, 0, w.width(), w.height())
+                              .toImage();
+    return window.copy(QRect(w.graphWidget->mapTo(&w, QPoint(0, 0)), w.graphWidget->size()));
 }
 
 // The worked example: 50 mm f/2.8, CoC 0.03 mm, full frame, no diffraction, perfect lens.
@@ -226,6 +249,28 @@ private slots:
         for (int x : {135, 136, 191, 192})
             QCOMPARE(tinted(image.pixel(x, 100)), x == 136 || x == 191);
         QVERIFY(tinted(image.pixel(150, 20)) && !tinted(image.pixel(150, 19)));
+    }
+
+    // After a change the plot repaints only part of itself, and the window then holds the
+    // pixels of a repaint of the whole.
+    void refreshRepaintsOnlyWhatChanged()
+    {
+        mainWin& w = *window;
+        w.switchpromode();
+        w.boxC2->setChecked(true);
+        w.dofMode->setChecked(true);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.run();
+        PaintRegions regions;
+        w.graphWidget->installEventFilter(&regions);
+        w.c1_fdist->setValue(5.1);
+        QCOMPARE(regions.painted.size(), size_t(1));
+        const QRegion whole(w.graphWidget->rect());
+        QVERIFY(!regions.painted[0].isEmpty() && (whole - regions.painted[0]) != QRegion());
+        const QImage refreshed = plotInWindow(w);
+        w.graphWidget->repaint();
+        QCOMPARE(plotInWindow(w), refreshed);
     }
 
     // Laid out once, a text still lands on exactly the pixels the plain call gives it:

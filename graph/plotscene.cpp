@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "plotscene.h"
+
+#include <algorithm>
+
+namespace {
+// A smoothed two-pixel pen reaches a pixel and a half beside its line and shades one more.
+constexpr int penReach = 3;
+
+// Uniting rectangles one by one costs the square of their number; halves first keeps it
+// near linear for the hundreds a moved curve gives on a large plot.
+QRegion unite(const std::vector<QRect>& rects, size_t from, size_t to)
+{
+    if (to - from == 1)
+        return QRegion(rects[from]);
+    const size_t middle = from + (to - from) / 2;
+    return unite(rects, from, middle).united(unite(rects, middle, to));
+}
+
+QRegion unite(const std::vector<QRect>& rects)
+{
+    return rects.empty() ? QRegion() : unite(rects, 0, rects.size());
+}
+
+long long areaOf(const QRect& rect)
+{
+    return static_cast<long long>(rect.width()) * rect.height();
+}
+
+// Neighbouring rectangles as one where that adds little area: every rectangle of a repaint
+// costs the painter more for every shape it clips than a few more pixels do.
+void mergeNeighbours(std::vector<QRect>& rects)
+{
+    constexpr long long slack = 1024;
+    std::vector<QRect> merged;
+    for (const QRect& rect : rects) {
+        if (!merged.empty()) {
+            const QRect both = merged.back() | rect;
+            if (areaOf(both) <= areaOf(merged.back()) + areaOf(rect) + slack) {
+                merged.back() = both;
+                continue;
+            }
+        }
+        merged.push_back(rect);
+    }
+    rects.swap(merged);
+}
+
+// The columns whose segments differ, a chunk at a time, each with the pixels its old and
+// its new segments may touch.
+QRegion curveChange(const CurveTrace& before, const CurveTrace& after, const QRect& plot)
+{
+    if (&before == &after)
+        return {};
+    if (before.segments.size() != after.segments.size())
+        return QRegion(plot);
+    std::vector<QRect> changed;
+    const size_t count = after.segments.size();
+    for (size_t start = 0; start < count; start += CurveTrace::chunkColumns) {
+        QRect chunk;
+        for (size_t i = start; i < std::min(count, start + CurveTrace::chunkColumns); ++i) {
+            if (before.segments[i] != after.segments[i])
+                chunk |=
+                    CurveTrace::reach(before.segments[i]) | CurveTrace::reach(after.segments[i]);
+        }
+        chunk &= plot;
+        if (!chunk.isEmpty())
+            changed.push_back(chunk);
+    }
+    mergeNeighbours(changed);
+    return unite(changed);
+}
+
+bool sameFrame(const PlotScene& a, const PlotScene& b)
+{
+    return a.plot == b.plot && a.pixelRatio == b.pixelRatio && a.version == b.version &&
+           a.distanceTitle == b.distanceTitle;
+}
+
+bool sameLook(const CameraScene& a, const CameraScene& b)
+{
+    return a.colour == b.colour && a.penWidth == b.penWidth && a.smoothed == b.smoothed &&
+           a.bandAlpha == b.bandAlpha && a.captionOffset == b.captionOffset &&
+           a.captionArea == b.captionArea;
+}
+} // namespace
+
+QRect CurveTrace::reach(const QLine& segment)
+{
+    return QRect(segment.p1(), segment.p2())
+        .normalized()
+        .adjusted(-penReach, -penReach, penReach, penReach);
+}
+
+void CurveTrace::boundChunks()
+{
+    chunkReach.clear();
+    for (size_t start = 0; start < segments.size(); start += chunkColumns) {
+        QRect chunk;
+        for (size_t i = start; i < std::min(segments.size(), start + chunkColumns); ++i)
+            chunk |= reach(segments[i]);
+        chunkReach.push_back(chunk);
+    }
+}
+
+QRegion changedArea(const PlotScene& before, const PlotScene& after)
+{
+    const QRect plot(0, 0, after.plot.width(), after.plot.height());
+    if (!sameFrame(before, after))
+        return QRegion(plot);
+    QRegion changed;
+    for (size_t camera = 0; camera < after.cameras.size(); ++camera) {
+        const std::optional<CameraScene>& old = before.cameras[camera];
+        const std::optional<CameraScene>& now = after.cameras[camera];
+        if (old.has_value() != now.has_value())
+            return QRegion(plot);
+        if (!now)
+            continue;
+        if (!sameLook(*old, *now))
+            return QRegion(plot);
+        changed += curveChange(*old->curve, *now->curve, plot);
+        // The band is one colour: where both cover a pixel it stays as it was.
+        if (old->band != now->band)
+            changed += QRegion(old->band).xored(QRegion(now->band)) & plot;
+        if (!(old->caption == now->caption))
+            changed += now->captionArea & plot;
+    }
+    return changed;
+}

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#pragma once
+
+#include "camerasetup.h"
+#include "plotgeometry.h"
+
+#include <QColor>
+#include <QLine>
+#include <QRect>
+#include <QRegion>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// The three lines of a camera's caption box.
+struct CaptionTexts
+{
+    QString title;    // "Camera 1:"
+    QString settings; // focal length, f-number, focus distance, CoC
+    QString values;   // blur at infinity, depth of field, full-frame scale, field diagonal
+
+    bool operator==(const CaptionTexts& other) const
+    {
+        return title == other.title && settings == other.settings && values == other.values;
+    }
+};
+
+// A camera's curve as the plot draws it, one segment per pixel column, with what it was
+// traced from: a camera whose blur did not change keeps its curve without a single new
+// evaluation.
+struct CurveTrace
+{
+    // Segments are grouped this many to a chunk, the unit in which a paint that covers
+    // only part of the plot picks the ones it needs.
+    static constexpr int chunkColumns = 32;
+
+    CurveTrace(const ZcCurve& zc, double focus, const PlotGeometry& plot, bool fromCamera)
+        : zc(zc), focus(focus), plot(plot), fromCamera(fromCamera)
+    {
+    }
+    bool tracedFrom(const ZcCurve& otherZc, double otherFocus, const PlotGeometry& otherPlot,
+                    bool otherFromCamera) const
+    {
+        return zc == otherZc && focus == otherFocus && plot == otherPlot &&
+               fromCamera == otherFromCamera;
+    }
+    // Every pixel the segment may touch with the widest smoothed pen.
+    static QRect reach(const QLine& segment);
+    // After the segments are in: the reach of each chunk.
+    void boundChunks();
+
+    ZcCurve zc;
+    double focus;
+    PlotGeometry plot;
+    bool fromCamera;
+
+    std::vector<QLine> segments;
+    std::vector<QRect> chunkReach;
+    // Columns where the curve enters and leaves the acceptable blur.
+    int nearColumn = -1;
+    int farColumn = 99999;
+};
+
+// What one camera adds to the plot.
+struct CameraScene
+{
+    std::shared_ptr<const CurveTrace> curve;
+    QColor colour;
+    int penWidth = 1;
+    bool smoothed = false;
+    int bandAlpha = 0;
+    QRect band; // empty where the curve never gets sharp
+    int captionOffset = 0;
+    QRect captionArea; // the box with its texts
+    CaptionTexts caption;
+};
+
+// Everything one paint of the plot draws, as values: two scenes that compare equal give
+// the same pixels.
+struct PlotScene
+{
+    PlotGeometry plot;
+    qreal pixelRatio = 1;
+    QString version;
+    QString distanceTitle;
+    std::array<std::optional<CameraScene>, 2> cameras;
+};
+
+// Where the pixels of after can differ from those of before, in widget coordinates: the
+// whole plot when its frame changed, otherwise the columns of a curve that moved, the
+// strips a depth-of-field band gained or lost and a caption whose texts changed.
+QRegion changedArea(const PlotScene& before, const PlotScene& after);

@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "camerasetup.h"
+#include "graph.h"
+#include "mainwin.h"
+#include "plotgeometry.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+using CurveRule::pinnedBlur;
+// Only in simple mode are curves smoothed, drawn thicker and shaded stronger.
+constexpr int simpleCurveWidth = 2;
+constexpr int expertCurveWidth = 1;
+constexpr int simpleBandAlpha = 40;
+constexpr int expertBandAlpha = 20;
+} // namespace
+
+PlotScene graph::buildScene()
+{
+    const PlotGeometry plot = currentGeometry();
+    PlotScene scene{plot, devicePixelRatioF(), mainWindow->version, tr("Distance [m]"), {}};
+    // Camera by camera, curve before caption, as the records have always been evaluated.
+    if (mainWindow->boxC1->isChecked())
+        scene.cameras[0] = cameraScene(plot, 1);
+    if (mainWindow->boxC2->isChecked())
+        scene.cameras[1] = cameraScene(plot, 2);
+    return scene;
+}
+
+CameraScene graph::cameraScene(const PlotGeometry& plot, int camera)
+{
+    // Only in simple mode are curves smoothed, drawn thicker and shaded stronger.
+    const bool simple = mainWindow->expertMode == 0;
+    CameraScene scene;
+    scene.curve = traceCurve(plot, camera);
+    scene.colour = pens[camera == 1 ? Camera1Pen : Camera2Pen].color();
+    scene.penWidth = simple ? simpleCurveWidth : expertCurveWidth;
+    scene.smoothed = simple;
+    scene.bandAlpha = simple ? simpleBandAlpha : expertBandAlpha;
+    const CurveTrace& curve = *scene.curve;
+    if (curve.nearColumn != -1)
+        scene.band = QRect(plot.axisX() + curve.nearColumn, topMargin + topGap,
+                           curve.farColumn - curve.nearColumn, plot.plotHeight() - topGap);
+    // A single visible camera always takes the upper slot.
+    scene.captionOffset = camera == 2 && mainWindow->boxC1->isChecked() ? 42 : 5;
+    // The box and the texts, which reach a little below it.
+    scene.captionArea = QRect(QPoint(plot.width() - 412, scene.captionOffset + 10),
+                              QPoint(plot.width() - 8, scene.captionOffset + 50));
+    scene.caption = captionTexts(camera);
+    return scene;
+}
+
+std::shared_ptr<const CurveTrace> graph::traceCurve(const PlotGeometry& plot, int camera)
+{
+    CameraSetup& setup = camera == 1 ? mainWindow->cam1 : mainWindow->cam2;
+    const bool fromCamera = mainWindow->distanceCam->isChecked();
+    const double focus = setup.getFdist();
+    const ZcCurve zc(setup);
+    std::shared_ptr<const CurveTrace>& kept = curves[camera - 1];
+    if (kept && kept->tracedFrom(zc, focus, plot, fromCamera))
+        return kept;
+
+    auto curve = std::make_shared<CurveTrace>(zc, focus, plot, fromCamera);
+    const double closest = CurveRule::closestEvaluated(setup.getFlength());
+    const auto blurAt = [&zc, closest](double distance) {
+        return distance > closest ? zc.at(distance) : pinnedBlur;
+    };
+    double previous = pinnedBlur;
+    if (!fromCamera) {
+        const double start = plot.startDistance(focus);
+        if (start > closest) {
+            previous = zc.at(start);
+            curve->nearColumn = previous <= 1 ? 0 : -1;
+        }
+    }
+    std::vector<QLine>& segments = curve->segments;
+    segments.reserve(std::max(plot.plotWidth(), 0));
+    int previousRow = plot.rowOfBlur(previous);
+    for (int column = 1; column < plot.plotWidth(); ++column) {
+        const double blur = blurAt(plot.sampleDistance(column, fromCamera, focus));
+        const int row = plot.rowOfBlur(blur);
+        const int x = plot.axisX() + column;
+        segments.emplace_back(x - 1, previousRow, x, row);
+        // On the raw values, also on the log scale.
+        if (previous > 1 && blur <= 1)
+            curve->nearColumn = column - 1;
+        if (previous <= 1 && blur > 1)
+            curve->farColumn = column;
+        previous = blur;
+        previousRow = row;
+    }
+    curve->boundChunks();
+    kept = curve;
+    return curve;
+}
+
+CaptionTexts graph::captionTexts(int camera)
+{
+    CameraSetup& setup = camera == 1 ? mainWindow->cam1 : mainWindow->cam2;
+    CaptionTexts texts;
+    texts.title = tr("Camera ") + QString::number(camera) + QLatin1Char(':');
+    texts.settings = QString::number(setup.getFlength(), 'g', 6) + QLatin1String("mm f/") +
+                     QString::number(setup.getAperture(), 'g', 6) + tr(" - Dist.: ") +
+                     QString::number(setup.getFdist() / 1000, 'g', 6) + tr("m - CoC: ") +
+                     QString::number(setup.getCoc(), 'f', 4) + QLatin1String("mm");
+
+    const CaptionNumbers::DepthLimits limits = CaptionNumbers::depthLimits(setup);
+    const double zInf = limits.zcAtInfinity;
+    const double nearLimit = limits.nearLimit;
+    const double farLimit = limits.farLimit;
+    const CaptionNumbers::DepthOfField depth = limits.kind;
+    // A far limit that stands for infinity has no meaningful depth in metres either.
+    const bool endless = depth == CaptionNumbers::DepthOfField::Endless;
+    const QString infinite = QStringLiteral("inf. ");
+    QString range;
+    if (depth == CaptionNumbers::DepthOfField::None) {
+        range = tr("none");
+    } else if (mainWindow->dofMode->isChecked()) {
+        range = QString::number(nearLimit / 1000, 'f', 2) + QLatin1String(" - ") +
+                (endless ? infinite : QString::number(farLimit / 1000, 'f', 2));
+    } else {
+        range = endless ? infinite : QString::number((farLimit - nearLimit) / 1000, 'f', 2);
+    }
+
+    const double scale = CaptionNumbers::fullFrameScale(setup.getFFScale());
+    const double diagonal = setup.getFieldDiag() / 1000;
+    const QString diagonalText =
+        QString::number(diagonal, 'f', CaptionNumbers::diagonalDecimals(diagonal));
+    // "none" is no length in metres.
+    const QString scaleTemplate = depth == CaptionNumbers::DepthOfField::None
+                                      ? tr("] - FFScale: 1:%1 Diag: %2m")
+                                      : tr("m] - FFScale: 1:%1 Diag: %2m");
+    const QString scalePart = scaleTemplate.arg(scale, 0, 'g', -1, QLatin1Char(' '))
+                                  .arg(diagonalText, 0, QLatin1Char(' '));
+    texts.values = tr("zc(inf): ") + QString::number(CaptionNumbers::blurAtInfinity(zInf), 'g', 6) +
+                   tr(" - DOF: [") + range + scalePart;
+    return texts;
+}
