@@ -2,6 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #include "curvepixels.h"
 
+#include "segmentshapes.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -48,5 +50,41 @@ CurvePixels::CurvePixels(const std::vector<QLine>& segments, const QRect& unclip
         if (!nextRuled || segments[i + 1].p1() != segment.p2())
             addRun(runs, QRect(segment.p2(), segment.p2()));
         thisRuled = nextRuled;
+    }
+}
+
+CurvePixels::CurvePixels(const std::vector<QLine>& segments, const QRect& unclipped,
+                         SegmentShapes& shapes)
+{
+    const int scale = shapes.scale();
+    runs.reserve(2 * segments.size());
+    for (const QLine& segment : segments) {
+        if (segment.dx() != 1 || std::abs(segment.dy()) > SegmentShapes::maxRise) {
+            strokes.push_back(segment);
+            continue;
+        }
+        const std::vector<QRect>& shape = shapes.pixels(segment.dy());
+        const QPoint start = segment.p1() * scale;
+        const bool inside = std::all_of(shape.begin(), shape.end(), [&](const QRect& pixels) {
+            return unclipped.contains(pixels.translated(start));
+        });
+        if (!inside) {
+            strokes.push_back(segment);
+            continue;
+        }
+        for (const QRect& pixels : shape) {
+            const QRect placed = pixels.translated(start);
+            // Level stretches overlap their neighbours' caps: one rectangle for all of them.
+            if (!runs.empty()) {
+                QRect& last = runs.back();
+                if (last.top() == placed.top() && last.bottom() == placed.bottom() &&
+                    placed.left() <= last.right() + 1 && placed.right() >= last.left()) {
+                    last.setLeft(std::min(last.left(), placed.left()));
+                    last.setRight(std::max(last.right(), placed.right()));
+                    continue;
+                }
+            }
+            runs.push_back(placed);
+        }
     }
 }

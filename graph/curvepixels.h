@@ -7,6 +7,8 @@
 
 #include <vector>
 
+class SegmentShapes;
+
 // The pixels an opaque one-pixel pen that is not smoothed covers along the plot's curve,
 // whose segments each reach from one pixel column to the next: stroking them costs a call
 // and a span per pixel, filling the same pixels as one rectangle per column is far cheaper.
@@ -19,6 +21,9 @@ struct CurvePixels
 
     // unclipped: where the painter strokes a segment without clipping it.
     CurvePixels(const std::vector<QLine>& segments, const QRect& unclipped);
+    // The same under a painter that enlarges by shapes.scale(): the runs and unclipped are in
+    // device pixels, counted from the painter's origin.
+    CurvePixels(const std::vector<QLine>& segments, const QRect& unclipped, SegmentShapes& shapes);
 
     std::vector<QRect> runs;
     std::vector<QLine> strokes;

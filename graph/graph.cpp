@@ -7,6 +7,7 @@
 #include "mainwin.h"
 #include "paintarea.h"
 #include "plotgeometry.h"
+#include "segmentshapes.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -63,10 +64,9 @@ void drawGridLine(QPainter* painter, const QPen& pen, QPoint from, QPoint to, co
                 return;
             }
             const QRect line = QRect(from, to).normalized();
-            for (const QRect& piece : area->devicePieces(line, pixels.toRect())) {
-                for (const QRect& strip : PaintArea::strips(piece))
-                    painter->fillRect(toPainter.mapRect(QRectF(strip)), pen.color());
-            }
+            // Opaque fills stay on the painting thread, so the pieces need no cutting.
+            for (const QRect& piece : area->devicePieces(line, pixels.toRect()))
+                painter->fillRect(toPainter.mapRect(QRectF(piece)), pen.color());
             return;
         }
     }
@@ -99,6 +99,29 @@ bool fillsCurvePixels(const QPainter* painter, const QPen& pen)
     const QPaintEngine* engine = painter->paintEngine();
     return engine && engine->type() == QPaintEngine::Raster &&
            painter->deviceTransform().type() <= QTransform::TxTranslate && pen.widthF() <= 1 &&
+           pen.style() == Qt::SolidLine && pen.brush().style() == Qt::SolidPattern &&
+           !painter->hasClipping();
+}
+
+// The whole factor by which the painter enlarges, moving by whole device pixels at most; 0
+// where it does anything else, or nothing but move.
+int wholeScale(const QPainter* painter)
+{
+    const QTransform& device = painter->deviceTransform();
+    const qreal factor = device.m11();
+    const bool whole = device.type() == QTransform::TxScale && device.m22() == factor &&
+                       factor >= 2 && factor == std::floor(factor) &&
+                       device.dx() == std::floor(device.dx()) &&
+                       device.dy() == std::floor(device.dy());
+    return whole ? int(factor) : 0;
+}
+
+// Where SegmentShapes knows a pen's pixels: on a raster device enlarged by a whole factor,
+// with no clip of the painter's own.
+bool fillsScaledCurvePixels(const QPainter* painter, const QPen& pen)
+{
+    const QPaintEngine* engine = painter->paintEngine();
+    return engine && engine->type() == QPaintEngine::Raster && wholeScale(painter) >= 2 &&
            pen.style() == Qt::SolidLine && pen.brush().style() == Qt::SolidPattern &&
            !painter->hasClipping();
 }
@@ -366,6 +389,21 @@ void graph::drawCurve(QPainter* painter, const CurveTrace& curve, const QPen& pe
         painter->setBrush(pen.color());
         painter->drawRects(pixels.runs.data(), int(pixels.runs.size()));
         painter->setPen(pen);
+    } else if (solid && fillsScaledCurvePixels(painter, pen)) {
+        const int scale = wholeScale(painter);
+        if (!segmentShapes || !segmentShapes->drawnWith(pen, scale))
+            segmentShapes.emplace(pen, scale);
+        const QRect unclipped = paintArea ? rect() : unclippedArea(painter);
+        const CurvePixels pixels(
+            segments, QRect(unclipped.topLeft() * scale, unclipped.size() * scale), *segmentShapes);
+        painter->drawLines(pixels.strokes.data(), int(pixels.strokes.size()));
+        // In device pixels, where drawRects fills exactly the rectangles' pixels.
+        painter->save();
+        painter->scale(1.0 / scale, 1.0 / scale);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(pen.color());
+        painter->drawRects(pixels.runs.data(), int(pixels.runs.size()));
+        painter->restore();
     } else if (solid) {
         joinLevelRuns(segments);
         painter->drawLines(segments.data(), int(segments.size()));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "plotscene.h"
+#include "segmentshapes.h"
 #include "textlayoutcache.h"
 
 #include <QImage>
@@ -86,6 +87,7 @@ private:
     std::array<QPen, PenCount> pens;
     TextLayoutCache textCache;
     std::array<std::shared_ptr<const CurveTrace>, 2> curves;
+    std::optional<SegmentShapes> segmentShapes;
     // The scene the widget shows everywhere, where known, and the one refresh asks to paint.
     std::optional<PlotScene> shown;
     std::optional<PlotScene> pending;

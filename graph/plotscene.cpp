@@ -3,10 +3,38 @@
 #include "plotscene.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 // A smoothed two-pixel pen reaches a pixel and a half beside its line and shades one more.
 constexpr int penReach = 3;
+
+// The pixels a run of segments may touch; QRect's own union and normalisation are calls
+// into the library, too slow for every segment of every change.
+class Reach
+{
+public:
+    void add(const QLine& segment)
+    {
+        left = std::min({left, segment.x1(), segment.x2()});
+        right = std::max({right, segment.x1(), segment.x2()});
+        top = std::min({top, segment.y1(), segment.y2()});
+        bottom = std::max({bottom, segment.y1(), segment.y2()});
+    }
+    QRect rect() const
+    {
+        if (left > right)
+            return {};
+        return QRect(QPoint(left - penReach, top - penReach),
+                     QPoint(right + penReach, bottom + penReach));
+    }
+
+private:
+    int left = INT_MAX;
+    int top = INT_MAX;
+    int right = INT_MIN;
+    int bottom = INT_MIN;
+};
 
 // Uniting rectangles one by one costs the square of their number; halves first keeps it
 // near linear for the hundreds a moved curve gives on a large plot.
@@ -32,7 +60,7 @@ long long areaOf(const QRect& rect)
 // costs the painter more for every shape it clips than a few more pixels do.
 void mergeNeighbours(std::vector<QRect>& rects)
 {
-    constexpr long long slack = 1024;
+    constexpr long long slack = 4096;
     std::vector<QRect> merged;
     for (const QRect& rect : rects) {
         if (!merged.empty()) {
@@ -58,13 +86,14 @@ QRegion curveChange(const CurveTrace& before, const CurveTrace& after, const QRe
     std::vector<QRect> changed;
     const size_t count = after.segments.size();
     for (size_t start = 0; start < count; start += CurveTrace::chunkColumns) {
-        QRect chunk;
+        Reach reach;
         for (size_t i = start; i < std::min(count, start + CurveTrace::chunkColumns); ++i) {
-            if (before.segments[i] != after.segments[i])
-                chunk |=
-                    CurveTrace::reach(before.segments[i]) | CurveTrace::reach(after.segments[i]);
+            if (before.segments[i] != after.segments[i]) {
+                reach.add(before.segments[i]);
+                reach.add(after.segments[i]);
+            }
         }
-        chunk &= plot;
+        const QRect chunk = reach.rect() & plot;
         if (!chunk.isEmpty())
             changed.push_back(chunk);
     }
@@ -86,21 +115,14 @@ bool sameLook(const CameraScene& a, const CameraScene& b)
 }
 } // namespace
 
-QRect CurveTrace::reach(const QLine& segment)
-{
-    return QRect(segment.p1(), segment.p2())
-        .normalized()
-        .adjusted(-penReach, -penReach, penReach, penReach);
-}
-
 void CurveTrace::boundChunks()
 {
     chunkReach.clear();
     for (size_t start = 0; start < segments.size(); start += chunkColumns) {
-        QRect chunk;
+        Reach reach;
         for (size_t i = start; i < std::min(segments.size(), start + chunkColumns); ++i)
-            chunk |= reach(segments[i]);
-        chunkReach.push_back(chunk);
+            reach.add(segments[i]);
+        chunkReach.push_back(reach.rect());
     }
 }
 

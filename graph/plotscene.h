@@ -48,9 +48,7 @@ struct CurveTrace
         return zc == otherZc && focus == otherFocus && plot == otherPlot &&
                fromCamera == otherFromCamera;
     }
-    // Every pixel the segment may touch with the widest smoothed pen.
-    static QRect reach(const QLine& segment);
-    // After the segments are in: the reach of each chunk.
+    // After the segments are in: every pixel each chunk may touch with the widest pen.
     void boundChunks();
 
     ZcCurve zc;

@@ -4,6 +4,7 @@
 #include "graph.h"
 #include "guitest.h"
 #include "mainwin.h"
+#include "segmentshapes.h"
 #include "textlayoutcache.h"
 
 #include <QPaintEvent>
@@ -318,9 +319,28 @@ private slots:
     }
 
     // The rectangles put an opaque unsmoothed pen's pixels exactly where its strokes put
-    // them, on random curves that climb, fall, run level and leave the picture.
+    // them, on random curves that climb, fall, run level and leave the picture, also under
+    // a painter that enlarges as on a high-density screen.
+    void curvePixelsAreTheStrokesPixels_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::newRow("ordinary screen") << 1;
+        QTest::newRow("high-density screen") << 2;
+    }
     void curvePixelsAreTheStrokesPixels()
     {
+        QFETCH(int, scale);
+        const auto paint = [scale](const std::function<void(QPainter&)>& draw) {
+            QImage image(W * scale, H * scale, QImage::Format_ARGB32);
+            image.fill(white);
+            QPainter painter(&image);
+            painter.scale(scale, scale);
+            painter.translate(3, -2);
+            draw(painter);
+            return image;
+        };
+        // The picture in the painter's coordinates, in device pixels.
+        const QRect unclipped(QPoint(-3, 2) * scale, QSize(W, H) * scale);
         QRandomGenerator random(14);
         for (int curve = 0; curve < 60; ++curve) {
             std::vector<QLine> segments;
@@ -346,18 +366,19 @@ private slots:
                     row = random.bounded(H);
             }
             const QPen pen(QColor(0, 127, 0), curve % 2); // cosmetic, and one pixel wide
-            const QImage stroked = paintAlone([&](QPainter& p) {
-                p.translate(3, -2);
+            const QImage stroked = paint([&](QPainter& p) {
                 p.setPen(pen);
                 p.drawLines(segments.data(), int(segments.size()));
             });
-            const QImage filled = paintAlone([&](QPainter& p) {
-                p.translate(3, -2);
-                const CurvePixels pixels(segments, QRect(-3, 2, W, H));
-                for (const QRect& run : pixels.runs)
-                    p.fillRect(run, pen.color());
+            SegmentShapes shapes(pen, scale);
+            const QImage filled = paint([&](QPainter& p) {
+                const CurvePixels pixels = scale == 1 ? CurvePixels(segments, unclipped)
+                                                      : CurvePixels(segments, unclipped, shapes);
                 p.setPen(pen);
                 p.drawLines(pixels.strokes.data(), int(pixels.strokes.size()));
+                p.scale(1.0 / scale, 1.0 / scale);
+                for (const QRect& run : pixels.runs)
+                    p.fillRect(run, pen.color());
             });
             QCOMPARE(filled, stroked);
         }
