@@ -1,5 +1,5 @@
 #!/bin/sh
-# Compares the plot pictures of two builds byte for byte, at scale factors 1 and 2:
+# Compares the plot pictures of two builds byte for byte, at scale factors 1, 2 and 1.5:
 #   bench/compare-pixels.sh BEFORE/zidov_pixels AFTER/zidov_pixels
 # Prints every picture that differs; exits non-zero when any does.
 set -eu
@@ -8,7 +8,7 @@ after=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
-for scale in 1 2; do
+for scale in 1 2 1.5; do
     QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale "$before" "$work/before-$scale"
     QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale "$after" "$work/after-$scale"
     count=0

@@ -7,7 +7,7 @@
 // exported, and as a synchronous repaint of the whole plot leaves it in the window. Built from two
 // revisions and run under the same QT_SCALE_FACTOR, the folders must be byte for byte the same when
 // a change to the drawing is meant to keep every pixel; bench/compare-pixels.sh does that for scale
-// factors 1 and 2.
+// factors 1, 2 and 1.5.
 #include "graph.h"
 #include "mainwin.h"
 #include "settings.h"

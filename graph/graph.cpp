@@ -116,6 +116,16 @@ int wholeScale(const QPainter* painter)
     return whole ? int(factor) : 0;
 }
 
+// Whether whole pixels of the painter are whole device pixels, so that rectangles cut from
+// a fill meet without a smoothed edge between them.
+bool wholeDevicePixels(const QPainter* painter)
+{
+    const QTransform& device = painter->deviceTransform();
+    return device.type() <= QTransform::TxTranslate
+               ? device.dx() == std::floor(device.dx()) && device.dy() == std::floor(device.dy())
+               : wholeScale(painter) >= 2;
+}
+
 // Where SegmentShapes knows a pen's pixels: on a raster device enlarged by a whole factor,
 // with no clip of the painter's own.
 bool fillsScaledCurvePixels(const QPainter* painter, const QPen& pen)
@@ -421,15 +431,18 @@ void graph::drawBand(QPainter* painter, const CameraScene& camera)
     colour.setAlpha(camera.bandAlpha);
     painter->setPen(QColor(0, 0, 0, 0));
     painter->setBrush(QBrush(colour));
-    if (!paintArea) {
-        painter->drawRect(camera.band);
+    if (!paintArea || !wholeDevicePixels(painter)) {
+        if (touches(camera.band))
+            painter->drawRect(camera.band);
         return;
     }
-    // Each pixel of the band is blended on its own, so strips of it give the same pixels.
-    const QRect painted = camera.band & paintArea->region().boundingRect();
-    for (const QRect& strip : PaintArea::strips(painted, painter->deviceTransform().m22())) {
-        if (touches(strip))
-            painter->drawRect(strip);
+    // Each pixel of the band is blended on its own, so the band's parts in the painted
+    // area's rectangles, which do not overlap, give the same pixels; filled without the
+    // outline, which is fully transparent and still costs a stroke.
+    const qreal pixelRatio = painter->deviceTransform().m22();
+    for (const QRect& painted : paintArea->region()) {
+        for (const QRect& strip : PaintArea::strips(painted & camera.band, pixelRatio))
+            painter->fillRect(strip, colour);
     }
 }
 

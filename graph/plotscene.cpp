@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace {
 // A smoothed two-pixel pen reaches a pixel and a half beside its line and shades one more.
@@ -148,5 +149,12 @@ QRegion changedArea(const PlotScene& before, const PlotScene& after)
         if (!(old->caption == now->caption))
             changed += now->captionArea & plot;
     }
-    return changed;
+    if (after.pixelRatio == std::floor(after.pixelRatio))
+        return changed;
+    // At a fractional scale edges fall inside device pixels, where smoothing reaches a
+    // device pixel further and the device pixels of the area are rounded.
+    std::vector<QRect> grown;
+    for (const QRect& rect : changed)
+        grown.push_back(rect.adjusted(-1, -1, 1, 1) & plot);
+    return unite(grown);
 }

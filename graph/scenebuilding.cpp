@@ -45,9 +45,11 @@ CameraScene graph::cameraScene(const PlotGeometry& plot, int camera)
                            curve.farColumn - curve.nearColumn, plot.plotHeight() - topGap);
     // A single visible camera always takes the upper slot.
     scene.captionOffset = camera == 2 && mainWindow->boxC1->isChecked() ? 42 : 5;
-    // The box and the texts, which reach a little below it.
-    scene.captionArea = QRect(QPoint(plot.width() - 412, scene.captionOffset + 10),
-                              QPoint(plot.width() - 8, scene.captionOffset + 50));
+    // The box with its outline, and a pixel more for the glyphs of its texts, which are
+    // centred in rows inside it. Clear of the other camera's box, so that a change of one
+    // caption does not repaint the other.
+    scene.captionArea = QRect(QPoint(plot.width() - 411, scene.captionOffset + 11),
+                              QPoint(plot.width() - 9, scene.captionOffset + 45));
     scene.caption = captionTexts(camera);
     return scene;
 }
