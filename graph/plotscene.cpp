@@ -7,8 +7,16 @@
 #include <cmath>
 
 namespace {
-// A smoothed two-pixel pen reaches a pixel and a half beside its line and shades one more.
-constexpr int penReach = 3;
+// The widest pen, smoothed and two pixels wide, reaches a pixel and a half beside its
+// line and shades one more.
+constexpr int widestReach = 3;
+
+// How far beside a segment's end points a camera's pen puts pixels: half its width and, at
+// the ends, as much again for the square cap, plus a pixel shaded where it is smoothed.
+int penReach(const CameraScene& camera)
+{
+    return std::min(widestReach, camera.penWidth + (camera.smoothed ? 1 : 0));
+}
 
 // The pixels a run of segments may touch; QRect's own union and normalisation are calls
 // into the library, too slow for every segment of every change.
@@ -22,12 +30,11 @@ public:
         top = std::min({top, segment.y1(), segment.y2()});
         bottom = std::max({bottom, segment.y1(), segment.y2()});
     }
-    QRect rect() const
+    QRect rect(int margin) const
     {
         if (left > right)
             return {};
-        return QRect(QPoint(left - penReach, top - penReach),
-                     QPoint(right + penReach, bottom + penReach));
+        return QRect(QPoint(left - margin, top - margin), QPoint(right + margin, bottom + margin));
     }
 
 private:
@@ -78,7 +85,8 @@ void mergeNeighbours(std::vector<QRect>& rects)
 
 // The columns whose segments differ, a chunk at a time, each with the pixels its old and
 // its new segments may touch.
-QRegion curveChange(const CurveTrace& before, const CurveTrace& after, const QRect& plot)
+QRegion curveChange(const CurveTrace& before, const CurveTrace& after, int margin,
+                    const QRect& plot)
 {
     if (&before == &after)
         return {};
@@ -94,7 +102,7 @@ QRegion curveChange(const CurveTrace& before, const CurveTrace& after, const QRe
                 reach.add(after.segments[i]);
             }
         }
-        const QRect chunk = reach.rect() & plot;
+        const QRect chunk = reach.rect(margin) & plot;
         if (!chunk.isEmpty())
             changed.push_back(chunk);
     }
@@ -123,7 +131,7 @@ void CurveTrace::boundChunks()
         Reach reach;
         for (size_t i = start; i < std::min(segments.size(), start + chunkColumns); ++i)
             reach.add(segments[i]);
-        chunkReach.push_back(reach.rect());
+        chunkReach.push_back(reach.rect(widestReach));
     }
 }
 
@@ -142,7 +150,7 @@ QRegion changedArea(const PlotScene& before, const PlotScene& after)
             continue;
         if (!sameLook(*old, *now))
             return QRegion(plot);
-        changed += curveChange(*old->curve, *now->curve, plot);
+        changed += curveChange(*old->curve, *now->curve, penReach(*now), plot);
         // The band is one colour: where both cover a pixel it stays as it was.
         if (old->band != now->band)
             changed += QRegion(old->band).xored(QRegion(now->band)) & plot;
