@@ -63,9 +63,9 @@ std::vector<QRect> PaintArea::devicePieces(const QRect& logicalBounds, const QRe
 
 std::vector<QRect> PaintArea::strips(const QRect& rect, qreal pixelRatio)
 {
-    // Well below the rows at which a fill is spread over threads, also where the clip has
-    // a few rectangles in each row.
-    constexpr int deviceRows = 16;
+    // Below the rows at which the painter spreads a fill over threads, for a rectangle
+    // inside one of the area's own, where the clip cuts each row into one span.
+    constexpr int deviceRows = 64;
     const int stripRows = std::max(1, int(deviceRows / std::max(pixelRatio, qreal(1))));
     std::vector<QRect> cut;
     for (int top = rect.top(); top <= rect.bottom(); top += stripRows)

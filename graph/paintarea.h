@@ -24,10 +24,11 @@ public:
     // same pixels in widget coordinates. At a fractional scale the parts may overlap by a
     // pixel, so they are only for opaque fills.
     std::vector<QRect> devicePieces(const QRect& logicalBounds, const QRect& pixels) const;
-    // rect cut into strips few device pixel rows high (pixelRatio device rows to one of
-    // rect's) that together cover the same pixels. Under a clip of many rectangles the
-    // painter hands a fill of many rows over to other threads and waits for them, which on
-    // a small repaint costs far more than the fill itself.
+    // rect, which lies in one of the area's rectangles, cut into strips few device pixel
+    // rows high (pixelRatio device rows to one of rect's) that together cover the same
+    // pixels. Under a clip of many rectangles the painter hands a fill of many rows over to
+    // other threads and waits for them, which on a small repaint costs far more than the
+    // fill itself.
     static std::vector<QRect> strips(const QRect& rect, qreal pixelRatio = 1);
 
 private:
