@@ -157,11 +157,15 @@ double mainWin::getMPixel(int index)
 
 namespace {
 // The CoC box rounds to its decimals; a format index outside the table leaves it alone.
+// A box that already shows the value is left untouched: setting it repaints it, and every
+// recalculation comes here for both cameras.
 void applyCoc(QDoubleSpinBox* cocBox, double& crop, CocPresets::CocAndCrop result)
 {
     if (!std::isfinite(result.coc) || !std::isfinite(result.crop))
         return;
-    cocBox->setValue(result.coc);
+    const double shown = QString::number(result.coc, 'f', cocBox->decimals()).toDouble();
+    if (shown != cocBox->value())
+        cocBox->setValue(result.coc);
     crop = result.crop;
 }
 } // namespace
