@@ -6,8 +6,9 @@
 // of a 60 Hz frame, and each event-to-pixels figure also as a multiple of the floor under
 // it: a repaint of the plot that draws nothing of its own. The figures are taken once more
 // with QT_SCALE_FACTOR=2, as on a high-density screen, in a second process.
-// "--focus-changes N [4k|hd]" runs only N focus changes, for a profiler; "--render-batch" only
-// the figures of zidov-render.
+// "--focus-changes N [4k|hd]" runs only N focus changes, for a profiler, and "--zoom-steps N
+// [4k|hd]" N zoom steps, each of which redraws the whole plot; "--redraw" takes only the
+// redraw figures and "--render-batch" only the figures of zidov-render.
 #include "camerasetup.h"
 #include "graph.h"
 #include "mainwin.h"
@@ -17,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QProcess>
 
@@ -48,10 +50,13 @@ class PaintCounter : public QObject
 {
 public:
     int paints = 0;
+    QRegion lastArea; // what the last paint covered
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint)
+        if (event->type() == QEvent::Paint) {
             ++paints;
+            lastArea = static_cast<QPaintEvent*>(event)->region();
+        }
         return false;
     }
 };
@@ -135,12 +140,14 @@ void requireExpertState(const mainWin& w, QSize size)
     }
 }
 
-double emptyRepaintMs(mainWin& w, int repetitions, DiscardStdout& out)
+double emptyRepaintMs(mainWin& w, int repetitions, DiscardStdout& out,
+                      const QRegion& area = QRegion())
 {
     PaintSwallower swallower;
     w.graphWidget->installEventFilter(&swallower);
+    const QRegion covered = area.isEmpty() ? QRegion(w.graphWidget->rect()) : area;
     const double ms = medianMs(
-        repetitions, [&](int) { w.graphWidget->repaint(); }, out);
+        repetitions, [&](int) { w.graphWidget->repaint(covered); }, out);
     w.graphWidget->removeEventFilter(&swallower);
     return ms;
 }
@@ -170,6 +177,16 @@ void focusChange(mainWin& w, QSize size, const char* label, DiscardStdout& out)
     std::printf("%-58s %10.2f plot paints per change (plot %dx%d)\n", "",
                 double(counter.paints) / repetitions, w.graphWidget->width(),
                 w.graphWidget->height());
+    // A change repaints only the part of the plot it changed; the floor of that part alone.
+    const QRegion changedArea = counter.lastArea;
+    const double areaFloorMs = emptyRepaintMs(w, repetitions, out, changedArea);
+    long long changedPixels = 0;
+    for (const QRect& rect : changedArea)
+        changedPixels += static_cast<long long>(rect.width()) * rect.height();
+    report("  empty repaint of just the area a change repaints", areaFloorMs);
+    std::printf("%-58s %10.2f times that (%d rectangles, %.1f %% of the plot)\n", "",
+                ms / areaFloorMs, int(changedArea.rectCount()),
+                100.0 * changedPixels / (w.graphWidget->width() * w.graphWidget->height()));
     // What the synchronous repaint leaves to the event loop (the changed spin box, the
     // button texts) is part of the way to the screen too.
     QCoreApplication::processEvents();
@@ -182,6 +199,21 @@ void focusChange(mainWin& w, QSize size, const char* label, DiscardStdout& out)
                },
                out));
     w.graphWidget->removeEventFilter(&counter);
+    // A zoom step moves every pixel of the plot, so no part of the last paint can stay.
+    const int zoom = w.qxscale->value();
+    const int otherZoom = zoom > w.qxscale->minimum() ? zoom - 1 : zoom + 1;
+    const double zoomMs = medianMs(
+        repetitions, [&](int i) { w.qxscale->setValue(i % 2 ? zoom : otherZoom); }, out);
+    report("  a zoom step, which redraws the whole plot", zoomMs);
+    std::printf("%-58s %10.2f times the empty repaint\n", "", zoomMs / floorMs);
+    w.qxscale->setValue(zoom);
+}
+
+void redrawFigures(DiscardStdout& out)
+{
+    mainWin w;
+    focusChange(w, QSize(1292, 725), "event to pixels: c1_fdist change, 1292 x 725", out);
+    focusChange(w, QSize(3840, 2160), "event to pixels: c1_fdist change, 3840 x 2160", out);
 }
 
 // Run as a child: time from process start to the first finished paint, then memory.
@@ -271,10 +303,11 @@ int main(int argc, char** argv)
         renderBatchFigures();
         return 0;
     }
-    // For perf or callgrind: only N focus changes, at 1292 x 725, 3840 x 2160 or 1920 x 1080. The
-    // trace lines go where standard output goes, as in the program, and the median time
-    // of a change goes to standard error.
-    if (argc > 2 && qstrcmp(argv[1], "--focus-changes") == 0) {
+    // For perf or callgrind: only N focus changes or zoom steps, at 1292 x 725, 3840 x 2160
+    // or 1920 x 1080. The trace lines go where standard output goes, as in the program, and
+    // the median time of a step goes to standard error.
+    const bool zoomSteps = argc > 2 && qstrcmp(argv[1], "--zoom-steps") == 0;
+    if (argc > 2 && (qstrcmp(argv[1], "--focus-changes") == 0 || zoomSteps)) {
         const char* sizeName = argc > 3 ? argv[3] : "";
         const QSize size = qstrcmp(sizeName, "4k") == 0   ? QSize(3840, 2160)
                            : qstrcmp(sizeName, "hd") == 0 ? QSize(1920, 1080)
@@ -286,19 +319,28 @@ int main(int argc, char** argv)
         for (int i = 0, n = std::atoi(argv[2]); i < n; ++i) {
             QElapsedTimer timer;
             timer.start();
-            w.c1_fdist->setValue(i % 2 ? 5.0 : 5.1);
+            if (zoomSteps)
+                w.qxscale->setValue(i % 2 ? 20 : 21);
+            else
+                w.c1_fdist->setValue(i % 2 ? 5.0 : 5.1);
             times.push_back(timer.nsecsElapsed() / 1e6);
         }
         std::sort(times.begin(), times.end());
         if (!times.empty())
-            std::fprintf(stderr, "median %.3f ms per change\n", times[times.size() / 2]);
+            std::fprintf(stderr, "median %.3f ms per step\n", times[times.size() / 2]);
         return 0;
     }
     DiscardStdout out;
+    // Only the redraw figures, at both scale factors: what bench/compare-redraw.sh takes
+    // from two builds in turn.
+    if (argc > 1 && qstrcmp(argv[1], "--redraw") == 0) {
+        redrawFigures(out);
+        scaledFigures(argv[0]);
+        return 0;
+    }
+    redrawFigures(out);
     {
         mainWin w;
-        focusChange(w, QSize(1292, 725), "event to pixels: c1_fdist change, 1292 x 725", out);
-        focusChange(w, QSize(3840, 2160), "event to pixels: c1_fdist change, 3840 x 2160", out);
 
         // The state of the first figure; the image is the plot's size, as in an export.
         prepareExpertWindow(w, QSize(1292, 725));
