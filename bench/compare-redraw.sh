@@ -34,7 +34,7 @@ FNR == 1 { build = (FILENAME ~ /before-[0-9]+$/) ? "before" : "after"; n = 0 }
     label[n] = substr($0, 1, RSTART - 1)
     # The ratio and paint count lines say what they are after their value.
     if (label[n] ~ /^ *$/)
-        label[n] = "    " substr($0, RSTART + RLENGTH - length(parts[2]), 40)
+        label[n] = "    " substr($0, RSTART + RLENGTH - length(parts[2]))
     unit[n] = parts[2]
     values[build, n, ++count[build, n]] = parts[1]
     if (n > lines)
