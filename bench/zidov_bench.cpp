@@ -152,6 +152,29 @@ double emptyRepaintMs(mainWin& w, int repetitions, DiscardStdout& out,
     return ms;
 }
 
+// The two actions the figures time, step i of many: a focus change, which moves one curve
+// and its caption, and a zoom step, which moves every pixel of the plot.
+void focusStep(mainWin& w, int i)
+{
+    w.c1_fdist->setValue(i % 2 ? 5.0 : 5.1);
+}
+
+void zoomStep(mainWin& w, int i)
+{
+    w.qxscale->setValue(i % 2 ? 20 : 21);
+}
+
+// No part of the last paint can stay after a zoom step.
+void zoomFigure(mainWin& w, int repetitions, double floorMs, DiscardStdout& out)
+{
+    const int zoom = w.qxscale->value();
+    const double ms = medianMs(
+        repetitions, [&](int i) { zoomStep(w, i); }, out);
+    report("  a zoom step, which redraws the whole plot", ms);
+    std::printf("%-58s %10.2f times the empty repaint\n", "", ms / floorMs);
+    w.qxscale->setValue(zoom);
+}
+
 void focusChange(mainWin& w, QSize size, const char* label, DiscardStdout& out)
 {
     prepareExpertWindow(w, size);
@@ -164,7 +187,7 @@ void focusChange(mainWin& w, QSize size, const char* label, DiscardStdout& out)
     std::vector<double> floors;
     for (int round = 0; round < 10; ++round) {
         changes.push_back(medianMs(
-            repetitions / 10, [&](int i) { w.c1_fdist->setValue(i % 2 ? 5.0 : 5.1); }, out));
+            repetitions / 10, [&](int i) { focusStep(w, i); }, out));
         floors.push_back(emptyRepaintMs(w, repetitions / 10, out));
     }
     std::sort(changes.begin(), changes.end());
@@ -194,19 +217,12 @@ void focusChange(mainWin& w, QSize size, const char* label, DiscardStdout& out)
            medianMs(
                repetitions,
                [&](int i) {
-                   w.c1_fdist->setValue(i % 2 ? 5.0 : 5.1);
+                   focusStep(w, i);
                    QCoreApplication::processEvents();
                },
                out));
     w.graphWidget->removeEventFilter(&counter);
-    // A zoom step moves every pixel of the plot, so no part of the last paint can stay.
-    const int zoom = w.qxscale->value();
-    const int otherZoom = zoom > w.qxscale->minimum() ? zoom - 1 : zoom + 1;
-    const double zoomMs = medianMs(
-        repetitions, [&](int i) { w.qxscale->setValue(i % 2 ? zoom : otherZoom); }, out);
-    report("  a zoom step, which redraws the whole plot", zoomMs);
-    std::printf("%-58s %10.2f times the empty repaint\n", "", zoomMs / floorMs);
-    w.qxscale->setValue(zoom);
+    zoomFigure(w, repetitions, floorMs, out);
 }
 
 void redrawFigures(DiscardStdout& out)
@@ -231,7 +247,7 @@ int startupChild(int argc, char** argv)
     std::fflush(stdout);
     prepareExpertWindow(w, QSize(1292, 725));
     for (int i = 0; i < 50; ++i)
-        w.c1_fdist->setValue(i % 2 ? 5.0 : 5.1);
+        focusStep(w, i);
     std::fprintf(stdout, "%ld\n", peakMemoryKiB());
     return 0;
 }
@@ -319,10 +335,7 @@ int main(int argc, char** argv)
         for (int i = 0, n = std::atoi(argv[2]); i < n; ++i) {
             QElapsedTimer timer;
             timer.start();
-            if (zoomSteps)
-                w.qxscale->setValue(i % 2 ? 20 : 21);
-            else
-                w.c1_fdist->setValue(i % 2 ? 5.0 : 5.1);
+            zoomSteps ? zoomStep(w, i) : focusStep(w, i);
             times.push_back(timer.nsecsElapsed() / 1e6);
         }
         std::sort(times.begin(), times.end());
@@ -341,7 +354,6 @@ int main(int argc, char** argv)
     redrawFigures(out);
     {
         mainWin w;
-
         // The state of the first figure; the image is the plot's size, as in an export.
         prepareExpertWindow(w, QSize(1292, 725));
         requireExpertState(w, QSize(1292, 725));
