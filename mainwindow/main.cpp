@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #include "languagechoice.h"
 #include "mainwin.h"
+#include "storedsettings.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -39,6 +40,7 @@ int main(int argc, char* argv[])
     }
 #endif
     QApplication application(argc, argv);
+    StoredSettings::enable();
     QTranslator translator;
     QTranslator qtTranslator;
     // A missing catalogue is not an error: the program then runs in English.

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 
@@ -17,6 +18,8 @@
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
         QApplication app(argc, argv);                                                              \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        /* Whatever a test stores goes to a test folder, never to the user's settings. */          \
+        QStandardPaths::setTestModeEnabled(true);                                                  \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
