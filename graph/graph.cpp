@@ -154,7 +154,7 @@ graph::graph() : leftMargin(30), rightMargin(10), topMargin(10), bottomMargin(30
     pens[Camera2Pen] = colouredPen(0, 0, 127);
     pens[TextPen] = colouredPen(0, 0, 0);
     pens[GridPen] = colouredPen(200, 200, 200);
-    setToolTip(tr("Relative blur zc over the subject distance in metres, one curve per camera "
+    setToolTip(tr("Relative blur zc over the subject distance, one curve per camera "
                   "switched on.\nzc is the diameter of a point's blur spot divided by the circle "
                   "of confusion: below 1 the point looks sharp, 5 means a spot five times the "
                   "largest one still seen as a point.\nThe shaded band is the depth of field."));
@@ -200,7 +200,7 @@ PlotGeometry graph::currentGeometry() const
     // The zoom slider grows to the right while the distance per pixel shrinks.
     return PlotGeometry(width(), height(), margins, 51 - mainWindow->qxscale->value(),
                         mainWindow->qyscale->value(), mainWindow->DSB_leftBorder->value(),
-                        mainWindow->useLog->isChecked());
+                        mainWindow->useLog->isChecked(), mainWindow->lengthUnit());
 }
 
 void graph::graphDraw(QPainter* painter)
@@ -317,9 +317,9 @@ void graph::drawDistanceTicks(QPainter* painter, const PlotGeometry& plot)
         const QRect labelBox(x - 15, plot.axisY() + 5, 36, 12);
         if (!touches(labelBox.adjusted(-4, -4, 4, 4)))
             continue;
-        if (const auto metres = plot.tickLabel(column)) {
+        if (const auto distance = plot.tickLabel(column)) {
             painter->setPen(pens[TextPen]);
-            drawText(painter, labelBox, Qt::AlignCenter, QString::number(*metres, 'g', 6));
+            drawText(painter, labelBox, Qt::AlignCenter, QString::number(*distance, 'g', 6));
         }
     }
 }

@@ -88,12 +88,13 @@ QByteArray PlotData::csv() const
     const bool fromCamera = window.distanceCam->isChecked();
     const std::vector<int> cameras = switchedOnCameras(window);
 
-    QString text = QStringLiteral("distance_m");
+    const LengthUnit unit = window.lengthUnit();
+    QString text = QStringLiteral("distance_") + LengthUnits::symbol(unit);
     for (int camera : cameras)
         text += QStringLiteral(",camera%1_zc").arg(camera);
     text += QLatin1Char('\n');
     for (int column = 1; column < plot.plotWidth(); ++column) {
-        text += exact(plot.intervalEnd(column) / 1000.0);
+        text += exact(LengthUnits::fromMetres(plot.intervalEnd(column) / 1000.0, unit));
         for (int number : cameras) {
             CameraSetup& camera = setupOf(window, number);
             const double distance = plot.sampleDistance(column, fromCamera, camera.getFdist());

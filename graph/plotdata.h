@@ -15,8 +15,9 @@ public:
     explicit PlotData(mainWin& window) : window(window) {}
 
     // A header row, then one row per plot column from 1 on: the distance on the axis in
-    // metres, then the zc of each camera switched on. Numbers are written with as many
-    // digits as it takes to read back the same double.
+    // the window's unit (metres or feet, named in the header), then the zc of each camera
+    // switched on. Numbers are written with as many digits as it takes to read back the
+    // same double.
     QByteArray csv() const;
     // Per camera switched on: inputs, hyperfocal distance (null when there is none), near
     // and far limit (far null when infinite), zc at infinity, full-frame scale, object

@@ -21,6 +21,16 @@ constexpr double wideLabelMetres = 1000;
 constexpr int axisTitleWidth = 30;
 // Smaller than this a label is no longer readable.
 constexpr int smallestLabelPointSize = 5;
+// Feet ticks lie at least a label's box (36 px) and a gap apart.
+constexpr double feetTickGap = 40;
+// A foot in tenths of a millimetre, a whole number.
+constexpr long long footInTenthMillimetres = 3048;
+
+long long floorDivision(long long a, long long b)
+{
+    const long long q = a / b;
+    return (a % b != 0 && a < 0) ? q - 1 : q;
+}
 
 QString raisedExponent(long long exponent)
 {
@@ -37,9 +47,10 @@ QString raisedExponent(long long exponent)
 } // namespace
 
 PlotGeometry::PlotGeometry(int width, int height, PlotMargins margins_, int distanceScale,
-                           int blurScale, double leftBorderMetres, bool logScale)
+                           int blurScale, double leftBorderMetres, bool logScale,
+                           LengthUnit axisUnit)
     : w(width), h(height), margins(margins_), sx(distanceScale), sy(blurScale), border(0),
-      useLog(logScale)
+      useLog(logScale), unit(axisUnit)
 {
     const double millimetres = std::trunc(leftBorderMetres * 1000);
     if (!std::isnan(millimetres))
@@ -111,8 +122,34 @@ int PlotGeometry::tickSpacing() const
     return 1000;
 }
 
+int PlotGeometry::feetTickStep() const
+{
+    int step = 1;
+    for (int decade = 1; decade <= 1000000; decade *= 10) {
+        for (int multiple : {1, 2, 5}) {
+            step = multiple * decade;
+            if (step * LengthUnits::metresPerFoot * 1000 >= feetTickGap * sx)
+                return step;
+        }
+    }
+    return step;
+}
+
+std::optional<long long> PlotGeometry::feetTick(int column) const
+{
+    // In tenths of a millimetre every multiple of a foot is whole, so the test is exact.
+    const long long step = feetTickStep() * footInTenthMillimetres;
+    const long long multiple = floorDivision(intervalEnd(column) * 10, step);
+    // An axis that starts at 0 is labelled 0 there, as in metres.
+    if (multiple * step > intervalStart(column) * 10 || (column == 1 && intervalStart(column) == 0))
+        return multiple;
+    return std::nullopt;
+}
+
 bool PlotGeometry::hasTick(int column) const
 {
+    if (unit == LengthUnit::Feet)
+        return feetTick(column).has_value();
     const long long a = intervalStart(column);
     const long long b = intervalEnd(column);
     const long long t = tickSpacing();
@@ -127,6 +164,10 @@ bool PlotGeometry::tickLabelFits(int column) const
 
 std::optional<double> PlotGeometry::tickLabel(int column) const
 {
+    if (unit == LengthUnit::Feet) {
+        const std::optional<long long> multiple = feetTick(column);
+        return multiple ? std::optional<double>(double(*multiple * feetTickStep())) : std::nullopt;
+    }
     const long long b = std::clamp<long long>(intervalEnd(column), INT_MIN, INT_MAX);
     const double metres = roundToStep(static_cast<int>(b), tickSpacing()) / 1000.0;
     if (metres >= wideLabelMetres && sx >= wideLabelScale &&
@@ -159,11 +200,11 @@ double fullFrameScale(double scale)
     return std::floor(scale + 0.5);
 }
 
-int diagonalDecimals(double metres)
+int diagonalDecimals(double length)
 {
-    if (metres < 10)
+    if (length < 10)
         return 2;
-    if (metres < 100)
+    if (length < 100)
         return 1;
     return 0;
 }

@@ -2,6 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
+#include "lengthunit.h"
+
 #include <QString>
 
 #include <functional>
@@ -35,9 +37,10 @@ class PlotGeometry
 {
 public:
     // distanceScale: mm per pixel column; blurScale: pixels per unit (or decade) of zc;
-    // leftBorderMetres: the distance at the vertical axis.
+    // leftBorderMetres: the distance at the vertical axis; axisUnit: the unit of the
+    // distance axis's ticks and labels.
     PlotGeometry(int width, int height, PlotMargins margins, int distanceScale, int blurScale,
-                 double leftBorderMetres, bool logScale);
+                 double leftBorderMetres, bool logScale, LengthUnit axisUnit = LengthUnit::Metres);
 
     int width() const { return w; }
     int height() const { return h; }
@@ -49,6 +52,7 @@ public:
     int blurScale() const { return sy; }
     long long leftBorder() const { return border; }
     bool logScale() const { return useLog; }
+    LengthUnit axisUnit() const { return unit; }
 
     long long intervalStart(int column) const { return border + (column - 1LL) * sx; }
     long long intervalEnd(int column) const { return border + column * static_cast<long long>(sx); }
@@ -73,11 +77,16 @@ public:
     static constexpr int gridLabelWidth = 22;
     static constexpr int gridLabelPointSize = 8;
 
+    // In metres: the tick spacing in mm, chosen by the distance scale.
     int tickSpacing() const;
+    // In feet: ticks sit at whole multiples of this many feet, 1, 2 or 5 times a power of
+    // ten, far enough apart that no two labels overlap.
+    int feetTickStep() const;
     bool hasTick(int column) const;
     // Labels stay clear of the axis title at the right end.
     bool tickLabelFits(int column) const;
-    // The label of a tick in metres, or nothing where every second wide label is left out.
+    // The label of a tick in the axis's unit, or nothing where every second wide label is
+    // left out.
     std::optional<double> tickLabel(int column) const;
 
     // The distance a camera's curve samples in the column: from the camera, or from the
@@ -92,12 +101,14 @@ public:
         return w == other.w && h == other.h && margins.left == other.margins.left &&
                margins.right == other.margins.right && margins.top == other.margins.top &&
                margins.bottom == other.margins.bottom && sx == other.sx && sy == other.sy &&
-               border == other.border && useLog == other.useLog;
+               border == other.border && useLog == other.useLog && unit == other.unit;
     }
     bool operator!=(const PlotGeometry& other) const { return !(*this == other); }
 
 private:
     int toRow(double y) const;
+    // The multiple of feetTickStep() whose distance lies in the column's interval.
+    std::optional<long long> feetTick(int column) const;
 
     int w;
     int h;
@@ -106,6 +117,7 @@ private:
     int sy;
     long long border;
     bool useLog;
+    LengthUnit unit;
 };
 
 // The curve's rule, shared by the plot and the exported curve data: closer than twice the
@@ -127,8 +139,8 @@ constexpr double infiniteDistance = 10000000.0;
 double blurAtInfinity(double zInf);
 // The x of the full-frame scale 1:x, to the nearest integer.
 double fullFrameScale(double scale);
-// Decimals of the object field diagonal in metres: fewer for larger fields.
-int diagonalDecimals(double metres);
+// Decimals of the object field diagonal in the unit shown: fewer for larger fields.
+int diagonalDecimals(double length);
 bool isInfinite(double farLimit);
 
 enum class DepthOfField

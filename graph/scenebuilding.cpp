@@ -20,7 +20,9 @@ constexpr int expertBandAlpha = 20;
 PlotScene graph::buildScene()
 {
     const PlotGeometry plot = currentGeometry();
-    PlotScene scene{plot, devicePixelRatioF(), mainWindow->version, tr("Distance [m]"), {}};
+    const QString title =
+        mainWindow->lengthUnit() == LengthUnit::Feet ? tr("Distance [ft]") : tr("Distance [m]");
+    PlotScene scene{plot, devicePixelRatioF(), mainWindow->version, title, {}};
     // Camera by camera, curve before caption, as the records have always been evaluated.
     if (mainWindow->boxC1->isChecked())
         scene.cameras[0] = cameraScene(plot, 1);
@@ -101,11 +103,18 @@ std::shared_ptr<const CurveTrace> graph::traceCurve(const PlotGeometry& plot, in
 CaptionTexts graph::captionTexts(int camera)
 {
     CameraSetup& setup = camera == 1 ? mainWindow->cam1 : mainWindow->cam2;
+    const LengthUnit unit = mainWindow->lengthUnit();
+    const bool feet = unit == LengthUnit::Feet;
+    // Distances of the model, in mm, in the unit shown.
+    const auto shown = [unit](double millimetres) {
+        return LengthUnits::fromMetres(millimetres / 1000, unit);
+    };
     CaptionTexts texts;
     texts.title = tr("Camera ") + QString::number(camera) + QLatin1Char(':');
     texts.settings = QString::number(setup.getFlength(), 'g', 6) + QLatin1String("mm f/") +
                      QString::number(setup.getAperture(), 'g', 6) + tr(" - Dist.: ") +
-                     QString::number(setup.getFdist() / 1000, 'g', 6) + tr("m - CoC: ") +
+                     QString::number(shown(setup.getFdist()), 'g', 6) +
+                     (feet ? tr("ft - CoC: ") : tr("m - CoC: ")) +
                      QString::number(setup.getCoc(), 'f', 4) + QLatin1String("mm");
 
     const CaptionNumbers::DepthLimits limits = CaptionNumbers::depthLimits(setup);
@@ -113,27 +122,31 @@ CaptionTexts graph::captionTexts(int camera)
     const double nearLimit = limits.nearLimit;
     const double farLimit = limits.farLimit;
     const CaptionNumbers::DepthOfField depth = limits.kind;
-    // A far limit that stands for infinity has no meaningful depth in metres either.
+    // A far limit that stands for infinity has no meaningful depth either.
     const bool endless = depth == CaptionNumbers::DepthOfField::Endless;
     const QString infinite = QStringLiteral("inf. ");
     QString range;
     if (depth == CaptionNumbers::DepthOfField::None) {
         range = tr("none");
     } else if (mainWindow->dofMode->isChecked()) {
-        range = QString::number(nearLimit / 1000, 'f', 2) + QLatin1String(" - ") +
-                (endless ? infinite : QString::number(farLimit / 1000, 'f', 2));
+        range = QString::number(shown(nearLimit), 'f', 2) + QLatin1String(" - ") +
+                (endless ? infinite : QString::number(shown(farLimit), 'f', 2));
     } else {
-        range = endless ? infinite : QString::number((farLimit - nearLimit) / 1000, 'f', 2);
+        range = endless ? infinite : QString::number(shown(farLimit - nearLimit), 'f', 2);
     }
 
     const double scale = CaptionNumbers::fullFrameScale(setup.getFFScale());
-    const double diagonal = setup.getFieldDiag() / 1000;
+    const double diagonal = shown(setup.getFieldDiag());
     const QString diagonalText =
         QString::number(diagonal, 'f', CaptionNumbers::diagonalDecimals(diagonal));
-    // "none" is no length in metres.
-    const QString scaleTemplate = depth == CaptionNumbers::DepthOfField::None
-                                      ? tr("] - FFScale: 1:%1 Diag: %2m")
-                                      : tr("m] - FFScale: 1:%1 Diag: %2m");
+    // "none" is no length, so it takes no unit.
+    QString scaleTemplate;
+    if (depth == CaptionNumbers::DepthOfField::None)
+        scaleTemplate =
+            feet ? tr("] - FFScale: 1:%1 Diag: %2ft") : tr("] - FFScale: 1:%1 Diag: %2m");
+    else
+        scaleTemplate =
+            feet ? tr("ft] - FFScale: 1:%1 Diag: %2ft") : tr("m] - FFScale: 1:%1 Diag: %2m");
     const QString scalePart = scaleTemplate.arg(scale, 0, 'g', -1, QLatin1Char(' '))
                                   .arg(diagonalText, 0, QLatin1Char(' '));
     texts.values = tr("zc(inf): ") + QString::number(CaptionNumbers::blurAtInfinity(zInf), 'g', 6) +

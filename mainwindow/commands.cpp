@@ -40,7 +40,7 @@ void mainWin::switchpromode()
     horizontalSlider_3->setVisible(!expert);
     const auto buttons = expert ? QAbstractSpinBox::UpDownArrows : QAbstractSpinBox::NoButtons;
     // In simple mode the sliders own these values; typing into the boxes would only snap back.
-    for (QDoubleSpinBox* box : {c1_fdist, c1_apature, c1_flength}) {
+    for (QDoubleSpinBox* box : {static_cast<QDoubleSpinBox*>(c1_fdist), c1_apature, c1_flength}) {
         box->setButtonSymbols(buttons);
         box->setReadOnly(!expert);
     }
@@ -148,9 +148,9 @@ void mainWin::checkDistanceCam()
     RecalcBatch batch(this);
     const double minimum = leftBorderMinimum();
     DSB_leftBorder->setMinimum(minimum);
-    SB_leftBorder->setMinimum(int(minimum));
-    // The scroll bar copies its whole metres into the spin box; the exact border comes last.
-    SB_leftBorder->setValue(int(minimum));
+    SB_leftBorder->setMinimum(leftBorderSteps(minimum));
+    // The scroll bar copies its whole units into the spin box; the exact border comes last.
+    SB_leftBorder->setValue(leftBorderSteps(minimum));
     DSB_leftBorder->setValue(minimum);
     run();
 }
@@ -170,13 +170,13 @@ void mainWin::restoreLeftBorder(double metres)
     RecalcBatch batch(this);
     const double minimum = leftBorderMinimum();
     DSB_leftBorder->setMinimum(minimum);
-    SB_leftBorder->setMinimum(int(minimum));
+    SB_leftBorder->setMinimum(leftBorderSteps(minimum));
     DSB_leftBorder->setValue(metres);
 }
 
 void mainWin::setDist()
 {
-    DSB_leftBorder->setValue(SB_leftBorder->value());
+    DSB_leftBorder->setValue(LengthUnits::toMetres(SB_leftBorder->value(), unit));
 }
 
 void mainWin::setScale()

@@ -59,6 +59,7 @@ mainWin::mainWin()
     fileName = QString(QLatin1String(""));
 
     connectControls();
+    connectUnitMenu();
     run();
 }
 

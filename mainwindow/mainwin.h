@@ -3,6 +3,7 @@
 #pragma once
 
 #include "camerasetup.h"
+#include "lengthunit.h"
 #include "sensorformattable.h"
 #include "ui_mainWin.h"
 
@@ -122,15 +123,28 @@ public:
     // when that fails. False when nothing was written; an empty name does nothing.
     bool exportImageTo(const QString& fileName);
 
+    // The unit distances are shown and typed in; it changes no value (see LengthSpinBox).
+    // A new window shows metres; the program's main() and zidov-render set what they need.
+    LengthUnit lengthUnit() const { return unit; }
+    void setLengthUnit(LengthUnit lengthUnit);
+
 private:
     void connectControls();
     void recalculateOnce();
     void applyCocMode(int camera);
     void updateHyperfocalButtons();
     void copyCamera(int from, int to);
+    void connectUnitMenu();
+    // The menu's choice, which the next start remembers.
+    void chooseLengthUnit(LengthUnit lengthUnit);
+    // The left-border scroll bar moves in whole units: its position for a border in metres.
+    int leftBorderSteps(double metres) const;
 
     int batchDepth = 0;
     bool recalculating = false;
     bool recalculationPending = false;
     int recalculations = 0;
+    LengthUnit unit = LengthUnit::Metres;
+    // The left-border scroll bar reaches this many metres, in whole units.
+    static constexpr double leftBorderScrollReach = 1000;
 };

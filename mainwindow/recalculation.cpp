@@ -86,7 +86,7 @@ void mainWin::recalculateOnce()
     applyCocMode(2);
     qxscaled->setText(QString::number(qxscale->value()));
     qyscaled->setText(QString::number(qyscale->value()));
-    SB_leftBorder->setMaximum(1000);
+    SB_leftBorder->setMaximum(leftBorderSteps(leftBorderScrollReach));
 
     const double diffFactor = settingsWin->diffractionFactor();
     cam1.init(c1_fdist->value() * 1000, c1_apature->value(), c1_flength->value(), c1_coc->value(),
@@ -134,8 +134,9 @@ void mainWin::updateHyperfocalButtons()
         // With diffraction on there may be no focus at which infinity is sharp.
         if (!CameraSetup::isHyperfocalDistance(hyperfocal))
             return tr("Set to hyperfocal (none)");
-        return tr("Set to hyperfocal (") + QString::number(hyperfocal / 1000, 'f', 1) +
-               QLatin1String("m)");
+        return tr("Set to hyperfocal (") +
+               QString::number(LengthUnits::fromMetres(hyperfocal / 1000, unit), 'f', 1) +
+               LengthUnits::symbol(unit) + QLatin1Char(')');
     };
     c1_set_Hyper->setText(label(cam1.getHyperfocal()));
     c2_set_Hyper->setText(label(cam2.getHyperfocal()));

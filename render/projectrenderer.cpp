@@ -70,6 +70,8 @@ QSize ProjectRenderer::plotSize(bool expertMode)
 RenderStatus ProjectRenderer::render(const QString& project)
 {
     mainWin window;
+    // Before loading: in feet the distance boxes hold what was typed in feet exactly.
+    window.setLengthUnit(options.unit);
     if (!project.isEmpty()) {
         const QString refusal = openProjectFile(window, project, std::cout);
         if (!refusal.isEmpty()) {

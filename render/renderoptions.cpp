@@ -103,16 +103,20 @@ bool RenderCommandLine::parse(const QStringList& arguments, RenderOptions& optio
                                    tr("F"));
     const QCommandLineOption csv(QStringLiteral("csv"),
                                  tr("Write the curve data to FILE: the distance on the axis "
-                                    "in metres and the zc of each camera switched on, one "
-                                    "row per plot column."),
+                                    "in the unit of --units and the zc of each camera "
+                                    "switched on, one row per plot column."),
                                  tr("FILE"));
+    const QCommandLineOption units(QStringLiteral("units"),
+                                   tr("Distances on the chart and in the CSV in metres (m, "
+                                      "the default) or feet (ft)."),
+                                   tr("m|ft"));
     const QCommandLineOption json(QStringLiteral("json"),
                                   tr("Write each camera's inputs, limits and caption to FILE "
                                      "as JSON, lengths in millimetres."),
                                   tr("FILE"));
     const QCommandLineOption trace(QStringLiteral("trace"),
                                    tr("Write the diagnostic trace lines to standard error."));
-    parser.addOptions({output, outputDir, format, size, scale, csv, json, trace});
+    parser.addOptions({output, outputDir, format, size, scale, csv, json, units, trace});
     parser.addPositionalArgument(tr("projects"), tr("Project files (.mvx) to render."),
                                  tr("[project.mvx ...]"));
 
@@ -141,6 +145,14 @@ bool RenderCommandLine::parse(const QStringList& arguments, RenderOptions& optio
             if (!options.formats.contains(lower))
                 options.formats.append(lower);
         }
+    }
+    if (parser.isSet(units)) {
+        const QString unit = parser.value(units);
+        if (unit != QLatin1String("m") && unit != QLatin1String("ft")) {
+            error = tr("--units wants m or ft, not %1").arg(unit);
+            return false;
+        }
+        options.unit = unit == QLatin1String("ft") ? LengthUnit::Feet : LengthUnit::Metres;
     }
     if (parser.isSet(size) && !parseSize(parser.value(size), options.size)) {
         error = tr("--size wants WIDTHxHEIGHT in pixels, each from 1 to %1, not %2")

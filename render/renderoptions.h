@@ -2,6 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
+#include "lengthunit.h"
+
 #include <QCoreApplication>
 #include <QSize>
 #include <QString>
@@ -19,6 +21,7 @@ struct RenderOptions
     QSize size;          // the plot's size; invalid for the window's default
     qreal scale = 1;     // device pixels per plot pixel of a bitmap
     bool trace = false;  // diagnostic trace lines to standard error
+    LengthUnit unit = LengthUnit::Metres; // of the chart's distances and the CSV's
 };
 
 // The command line's meaning, or why it has none.

@@ -15,6 +15,7 @@
 namespace {
 constexpr double zeroZcStandIn = 0.0001;
 constexpr int columnCount = 3;
+constexpr int distanceColumn = 0;
 
 std::optional<double> readNumber(QLocale locale, const QString& text)
 {
@@ -60,7 +61,8 @@ ReferenceTable opti::referenceTable() const
     references.reserve(std::size_t(table->rowCount()));
     for (int row = 0; row < table->rowCount(); ++row) {
         ReferencePoint reference;
-        reference.distanceMetres = cellValue(table, row, 0);
+        reference.distanceMetres =
+            LengthUnits::toMetres(cellValue(table, row, distanceColumn), unit);
         reference.zc = cellValue(table, row, 1);
         if (reference.zc == 0)
             reference.zc = zeroZcStandIn;
@@ -88,8 +90,11 @@ QString opti::tableProblem() const
         std::any_of(references.begin(), references.end(),
                     [](const ReferencePoint& r) { return r.distanceMetres > 0; });
     if (!anyDistance)
-        return tr("The fit needs a reference distance above 0 m in at least one row.\n"
-                  "Nothing was changed.");
+        return unit == LengthUnit::Feet
+                   ? tr("The fit needs a reference distance above 0 ft in at least one row.\n"
+                        "Nothing was changed.")
+                   : tr("The fit needs a reference distance above 0 m in at least one row.\n"
+                        "Nothing was changed.");
     return QString();
 }
 
@@ -120,6 +125,23 @@ void opti::run()
         focusBox->setValue(fdist / 1000);
     }
     mainWindow->run();
+}
+
+void opti::setLengthUnit(LengthUnit lengthUnit)
+{
+    if (lengthUnit == unit)
+        return;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QTableWidgetItem* item = table->item(row, distanceColumn);
+        const std::optional<double> typed = cellNumber(table, row, distanceColumn);
+        if (!item || item->text().trimmed().isEmpty() || !typed)
+            continue;
+        const double metres = LengthUnits::toMetres(*typed, unit);
+        item->setText(QString::number(LengthUnits::fromMetres(metres, lengthUnit), 'g', 6));
+    }
+    unit = lengthUnit;
+    if (QTableWidgetItem* header = table->horizontalHeaderItem(distanceColumn))
+        header->setText(unit == LengthUnit::Feet ? tr("Distance [ft]") : tr("Distance [m]"));
 }
 
 void opti::hideWin()

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
+#include "lengthunit.h"
 #include "optimizer.h"
 #include "searchrandom.h"
 #include "ui_opti.h"
@@ -25,6 +26,9 @@ public:
     // Why the table cannot be used (a cell that is not a number, no distance above 0), or
     // nothing when it can.
     QString tableProblem() const;
+    // Distances in the table are in this unit; a switch rewrites those typed as the same
+    // lengths in the new unit.
+    void setLengthUnit(LengthUnit lengthUnit);
 
 public slots:
     void run();
@@ -35,4 +39,5 @@ private:
     mainWin* mainWindow;
     // Lives as long as the dialog, so a second Apply continues the sequence.
     SearchRandom random;
+    LengthUnit unit = LengthUnit::Metres;
 };

@@ -58,6 +58,10 @@
         <translation>Entfernung [m]</translation>
     </message>
     <message>
+        <source>Distance [ft]</source>
+        <translation>Entfernung [ft]</translation>
+    </message>
+    <message>
         <source>Camera </source>
         <translation>Kamera </translation>
     </message>
@@ -70,8 +74,16 @@
         <translation>m - ZK: </translation>
     </message>
     <message>
+        <source>ft - CoC: </source>
+        <translation>ft - ZK: </translation>
+    </message>
+    <message>
         <source>m] - FFScale: 1:%1 Diag: %2m</source>
         <translation>m] - KB-Maßstab: 1:%1 Diag.: %2m</translation>
+    </message>
+    <message>
+        <source>ft] - FFScale: 1:%1 Diag: %2ft</source>
+        <translation>ft] - KB-Maßstab: 1:%1 Diag.: %2ft</translation>
     </message>
     <message>
         <source>zc(inf): </source>
@@ -82,10 +94,10 @@
         <translation> - ST: [</translation>
     </message>
     <message>
-        <source>Relative blur zc over the subject distance in metres, one curve per camera switched on.
+        <source>Relative blur zc over the subject distance, one curve per camera switched on.
 zc is the diameter of a point's blur spot divided by the circle of confusion: below 1 the point looks sharp, 5 means a spot five times the largest one still seen as a point.
 The shaded band is the depth of field.</source>
-        <translation>Relative Unschärfe zc über der Motiventfernung in Metern, eine Kurve je eingeschalteter Kamera.
+        <translation>Relative Unschärfe zc über der Motiventfernung, eine Kurve je eingeschalteter Kamera.
 zc ist der Durchmesser des Unschärfescheibchens eines Punktes geteilt durch den Zerstreuungskreis: unter 1 wirkt der Punkt scharf, 5 bedeutet ein Scheibchen, fünfmal so groß wie das größte, das noch als Punkt gesehen wird.
 Das schattierte Band ist die Schärfentiefe.</translation>
     </message>
@@ -96,6 +108,10 @@ Das schattierte Band ist die Schärfentiefe.</translation>
     <message>
         <source>] - FFScale: 1:%1 Diag: %2m</source>
         <translation>] - KB-Maßstab: 1:%1 Diag.: %2m</translation>
+    </message>
+    <message>
+        <source>] - FFScale: 1:%1 Diag: %2ft</source>
+        <translation>] - KB-Maßstab: 1:%1 Diag.: %2ft</translation>
     </message>
 </context>
 <context>
@@ -439,6 +455,22 @@ p, li { white-space: pre-wrap; }
         <translation>Hilfe</translation>
     </message>
     <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Metres</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>Fuß</translation>
+    </message>
+    <message>
         <source>Advanced</source>
         <translation>Erweitert</translation>
     </message>
@@ -679,8 +711,8 @@ Check that the folder exists and is writable and that the name ends in an image 
 Prüfen Sie, ob der Ordner existiert und beschreibbar ist und ob der Name auf ein Bildformat wie .png endet.</translation>
     </message>
     <message>
-        <source>Focus distance: how far from the camera the lens is focused, in metres. Points at this distance come out sharpest.</source>
-        <translation>Fokusentfernung: wie weit von der Kamera entfernt das Objektiv scharfgestellt ist, in Metern. Punkte in dieser Entfernung werden am schärfsten abgebildet.</translation>
+        <source>Focus distance: how far from the camera the lens is focused, in metres or feet as chosen under View &gt; Units. Points at this distance come out sharpest.</source>
+        <translation>Fokusentfernung: wie weit von der Kamera entfernt das Objektiv scharfgestellt ist, in Metern oder Fuß, wie unter Ansicht &gt; Einheiten gewählt. Punkte in dieser Entfernung werden am schärfsten abgebildet.</translation>
     </message>
     <message>
         <source>Aperture as an f-number: the focal length divided by the diameter of the lens opening. A larger number means a smaller opening, less blur and more depth of field.</source>
@@ -762,6 +794,10 @@ Open it by hand:
         <translation>Entfernung [m]</translation>
     </message>
     <message>
+        <source>Distance [ft]</source>
+        <translation>Entfernung [ft]</translation>
+    </message>
+    <message>
         <source>zc [-]</source>
         <translation>zc [-]</translation>
     </message>
@@ -807,6 +843,12 @@ Es wurde nichts geändert.</translation>
         <source>The fit needs a reference distance above 0 m in at least one row.
 Nothing was changed.</source>
         <translation>Die Anpassung braucht in mindestens einer Zeile eine Referenzentfernung über 0 m.
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The fit needs a reference distance above 0 ft in at least one row.
+Nothing was changed.</source>
+        <translation>Die Anpassung braucht in mindestens einer Zeile eine Referenzentfernung über 0 ft.
 Es wurde nichts geändert.</translation>
     </message>
 </context>
@@ -876,8 +918,16 @@ Es wurde nichts geändert.</translation>
         <translation>F</translation>
     </message>
     <message>
-        <source>Write the curve data to FILE: the distance on the axis in metres and the zc of each camera switched on, one row per plot column.</source>
-        <translation>Schreibt die Kurvendaten in DATEI: die Entfernung auf der Achse in Metern und zc jeder eingeschalteten Kamera, eine Zeile je Diagrammspalte.</translation>
+        <source>Write the curve data to FILE: the distance on the axis in the unit of --units and the zc of each camera switched on, one row per plot column.</source>
+        <translation>Schreibt die Kurvendaten in DATEI: die Entfernung auf der Achse in der Einheit von --units und zc jeder eingeschalteten Kamera, eine Zeile je Diagrammspalte.</translation>
+    </message>
+    <message>
+        <source>Distances on the chart and in the CSV in metres (m, the default) or feet (ft).</source>
+        <translation>Entfernungen im Diagramm und in der CSV-Datei in Metern (m, die Vorgabe) oder Fuß (ft).</translation>
+    </message>
+    <message>
+        <source>m|ft</source>
+        <translation>m|ft</translation>
     </message>
     <message>
         <source>Write each camera&apos;s inputs, limits and caption to FILE as JSON, lengths in millimetres.</source>
@@ -910,6 +960,10 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>--scale wants a number above 0 and up to %1, not %2</source>
         <translation>--scale erwartet eine Zahl über 0 bis höchstens %1, nicht %2</translation>
+    </message>
+    <message>
+        <source>--units wants m or ft, not %1</source>
+        <translation>--units erwartet m oder ft, nicht %1</translation>
     </message>
     <message>
         <source>Nothing to write: give --output, --csv, --json or --output-dir.</source>

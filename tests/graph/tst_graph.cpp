@@ -429,6 +429,49 @@ private slots:
         QTEST(texts.values, "values");
     }
 
+    // In feet the axis is titled and ticked in feet, and the captions give feet.
+    void feetAxisAndCaptions()
+    {
+        mainWin& w = *window;
+        w.setLengthUnit(LengthUnit::Feet);
+        w.boxC1->setChecked(false);
+        const QImage image = draw(w);
+        // 1 m at the axis: the first multiple of 5 ft, 1524 mm, lies in column 17 (1496, 1527].
+        for (int x = 31; x <= 47; ++x)
+            QCOMPARE(image.pixel(x, 200), x == 47 ? grey : white);
+        const QImage texts = paintAlone([](QPainter& p) {
+            p.setFont(QFont("Arial", 8));
+            p.drawText(QRect(32, H - 25, 36, 12), Qt::AlignCenter, "5");
+            p.drawText(W - 72, H - 12, "Distance [ft]");
+        });
+        QCOMPARE(image.copy(32, H - 25, 36, 12), texts.copy(32, H - 25, 36, 12));
+        QCOMPARE(image.copy(W - 72, H - 24, 72, 16), texts.copy(W - 72, H - 24, 72, 16));
+
+        w.dofMode->setChecked(true);
+        w.cam2.init(40000, 2.8, 50, 0.03, 1, 0, 100, 1.8);
+        const CaptionTexts caption = w.graphWidget->captionTexts(2);
+        QCOMPARE(caption.settings, QString("50mm f/2.8 - Dist.: 131.234ft - CoC: 0.0300mm"));
+        QCOMPARE(caption.values,
+                 QString("zc(inf): 0.74 - DOF: [56.03 - inf. ft] - FFScale: 1:799 Diag: 113ft"));
+    }
+
+    // A change of unit repaints all of the plot.
+    void unitSwitchRepaintsTheWholePlot()
+    {
+        mainWin& w = *window;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.run();
+        PaintRegions regions;
+        w.graphWidget->installEventFilter(&regions);
+        w.setLengthUnit(LengthUnit::Feet);
+        QCOMPARE(regions.painted.size(), size_t(1));
+        QCOMPARE(regions.painted[0], QRegion(w.graphWidget->rect()));
+        const QImage refreshed = plotInWindow(w);
+        w.graphWidget->repaint();
+        QCOMPARE(plotInWindow(w), refreshed);
+    }
+
     void extremeValues_data()
     {
         QTest::addColumn<bool>("log");

@@ -50,6 +50,50 @@ private slots:
             QCOMPARE(geometry.tickLabel(column).value_or(notANumber), label);
     }
 
+    // Every tick of a feet axis sits in the column whose interval holds its multiple of the
+    // step, ticks lie at least a label's box apart, and none is left out.
+    void feetTicks_data()
+    {
+        QTest::addColumn<int>("sx");
+        QTest::addColumn<double>("border");
+        QTest::addColumn<int>("step");
+        QTest::newRow("2 mm/px, from the camera") << 2 << 0.0 << 1;
+        QTest::newRow("8 mm/px") << 8 << 1.0 << 2;
+        QTest::newRow("default scale") << 31 << 1.0 << 5;
+        QTest::newRow("50 mm/px, far out") << 50 << 950.0 << 10;
+        QTest::newRow("across the focus plane") << 31 << -5.0 << 5;
+    }
+    void feetTicks()
+    {
+        QFETCH(int, sx);
+        QFETCH(double, border);
+        QFETCH(int, step);
+        const PlotGeometry geometry(600, 400, PlotMargins{30, 10, 10, 30}, sx, 50, border, false,
+                                    LengthUnit::Feet);
+        QCOMPARE(geometry.feetTickStep(), step);
+        // An axis starting at 0 is labelled there.
+        const double start = geometry.intervalStart(1);
+        const double first = start == 0 ? 0 : std::floor(start / (step * 304.8)) + 1;
+        const double last =
+            std::floor(geometry.intervalEnd(geometry.plotWidth() - 1) / (step * 304.8));
+        int expected = int(first) * step;
+        int previousColumn = -1000;
+        for (int column = 1; column < geometry.plotWidth(); ++column) {
+            if (!geometry.hasTick(column))
+                continue;
+            const double label = geometry.tickLabel(column).value();
+            QCOMPARE(label, double(expected));
+            const double millimetres = label * 304.8;
+            QVERIFY((geometry.intervalStart(column) < millimetres || label == 0) &&
+                    millimetres <= geometry.intervalEnd(column));
+            QVERIFY(column - previousColumn >= 40);
+            previousColumn = column;
+            expected += step;
+        }
+        QCOMPARE(expected, int(last + 1) * step);
+        QVERIFY(geometry != plot(sx, 50, border));
+    }
+
     void rows_data()
     {
         QTest::addColumn<bool>("log");

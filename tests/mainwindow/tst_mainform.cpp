@@ -228,10 +228,11 @@ void TestMainForm::comboLists()
 void TestMainForm::menus()
 {
     const QList<QAction*> bar = form.menubar->actions();
-    QCOMPARE(bar.size(), 3);
+    QCOMPARE(bar.size(), 4);
     QCOMPARE(bar[0]->text(), QString("File"));
-    QCOMPARE(bar[1]->text(), QString("Advanced"));
-    QCOMPARE(bar[2]->text(), QString("Help"));
+    QCOMPARE(bar[1]->text().remove('&'), QString("View"));
+    QCOMPARE(bar[2]->text(), QString("Advanced"));
+    QCOMPARE(bar[3]->text(), QString("Help"));
     const auto texts = [](QMenu* menu) {
         QStringList list;
         for (QAction* a : menu->actions())
@@ -243,6 +244,10 @@ void TestMainForm::menus()
     QCOMPARE(texts(form.menuOptimizer),
              QStringList({"Show auto optimizer", "Equivalency Calculator", "Settings"}));
     QCOMPARE(texts(form.menuHelp), QStringList({"Help", "Tutorial", "About"}));
+    QCOMPARE(texts(form.menuView), QStringList({"Units"}));
+    QCOMPARE(texts(form.menuUnits), QStringList({"Metres", "Feet"}));
+    QVERIFY(form.actionMetres->isCheckable() && form.actionMetres->isChecked());
+    QVERIFY(form.actionFeet->isCheckable() && !form.actionFeet->isChecked());
     QCOMPARE(form.actionNew->text(), QString("New"));
     QVERIFY(form.actionNew->associatedObjects().isEmpty() ||
             !form.actionNew->associatedObjects().contains(form.menuFile));

@@ -3,9 +3,12 @@
 #include "eqwin.h"
 #include "graph.h"
 #include "guitest.h"
+#include "languagechoice.h"
 #include "mainwin.h"
 #include "opti.h"
 #include "settings.h"
+#include "storedsettings.h"
+#include "unitchoice.h"
 
 #include <QDoubleSpinBox>
 #include <QMenu>
@@ -33,6 +36,8 @@ void setTextbookCamera1(mainWin& w)
 }
 } // namespace
 
+Q_DECLARE_METATYPE(LengthUnit)
+
 class TestMainWin : public QObject
 {
     Q_OBJECT
@@ -59,6 +64,10 @@ private slots:
     void oneRepaintPerUserAction();
     void scaleFitMovesFocus();
     void dialogsBehave();
+    void feetThroughoutTheWindow();
+    void typedLengths_data();
+    void typedLengths();
+    void startsInTheUnitLastChosen();
 
 private:
     std::unique_ptr<QuietStdout> quiet;
@@ -147,7 +156,8 @@ void TestMainWin::startsInSimpleMode()
     QVERIFY(w.distanceCam->isChecked());
     QCOMPARE(w.c1_fdist->buttonSymbols(), QAbstractSpinBox::NoButtons);
     // The sliders drive these boxes in simple mode; typed values would only snap back.
-    for (QDoubleSpinBox* box : {w.c1_fdist, w.c1_apature, w.c1_flength})
+    for (QDoubleSpinBox* box :
+         {static_cast<QDoubleSpinBox*>(w.c1_fdist), w.c1_apature, w.c1_flength})
         QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
     QCOMPARE(w.qxscaled->text(), QString("20"));
     QCOMPARE(w.qyscaled->text(), QString("50"));
@@ -579,6 +589,111 @@ void TestMainWin::dialogsBehave()
     QVERIFY(w.optiWin->table->item(0, 0));
     QVERIFY(!w.optiWin->table->item(1, 0));
     QVERIFY(!w.optiWin->table->item(2, 0));
+}
+
+void TestMainWin::feetThroughoutTheWindow()
+{
+    mainWin& w = *window;
+    w.actionFeet->trigger();
+    QVERIFY(w.actionFeet->isChecked() && !w.actionMetres->isChecked());
+    // Simple mode: the same slider positions, their distances shown in feet.
+    QCOMPARE(w.c1_fdist->value(), 5.0);
+    QCOMPARE(w.c1_fdist->text(), QString("16.40 ft"));
+    w.horizontalSlider->setValue(41);
+    QCOMPARE(w.c1_fdist->value(), 5.1);
+    QCOMPARE(w.c1_fdist->text(), QString("16.73 ft"));
+
+    w.switchpromode();
+    setTextbookCamera1(w);
+    QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (97.6ft)"));
+    QCOMPARE(w.graphWidget->captionTexts(1).settings,
+             QString("50mm f/2.8 - Dist.: 16.4042ft - CoC: 0.0300mm"));
+    QCOMPARE(w.optiWin->table->horizontalHeaderItem(0)->text(), QString("Distance [ft]"));
+    // Arrows step in feet; the scroll bar moves the border in whole feet.
+    w.c1_fdist->stepBy(1);
+    QCOMPARE(w.c1_fdist->text(), QString("16.50 ft"));
+    QVERIFY(w.c1_fdist->value() == 5.0292);
+    QCOMPARE(w.SB_leftBorder->maximum(), 3280);
+    w.SB_leftBorder->setValue(10);
+    QVERIFY(w.DSB_leftBorder->value() == 3.048);
+    QCOMPARE(w.DSB_leftBorder->text(), QString("10.00 ft"));
+
+    // Metres again: the values stay as they are, shown to the centimetre.
+    const int recalculations = w.recalculationCount();
+    w.actionMetres->trigger();
+    QCOMPARE(w.recalculationCount(), recalculations + 1);
+    QVERIFY(w.c1_fdist->value() == 5.0292 && w.DSB_leftBorder->value() == 3.048);
+    QCOMPARE(w.c1_fdist->text(), QString("5.03 m"));
+    QCOMPARE(w.SB_leftBorder->maximum(), 1000);
+    QCOMPARE(w.SB_leftBorder->value(), 3);
+    QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (29.8m)"));
+}
+
+void TestMainWin::typedLengths_data()
+{
+    QTest::addColumn<LengthUnit>("unit");
+    QTest::addColumn<bool>("german");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<double>("metres");
+    const auto feet = LengthUnit::Feet;
+    const auto metres = LengthUnit::Metres;
+    QTest::newRow("16.4 ft, exactly") << feet << false << "16.4" << true << 4.99872;
+    QTest::newRow("metres in feet") << feet << false << "5 m" << true << 5.0;
+    QTest::newRow("feet and inch signs") << feet << false << "16' 5\"" << true << 5.0038;
+    QTest::newRow("centimetres") << metres << false << "350 cm" << true << 3.5;
+    QTest::newRow("feet and inches, to the centimetre")
+        << metres << false << "16 ft 5 in" << true << 5.0;
+    QTest::newRow("inches") << metres << false << "197 in" << true << 5.0;
+    QTest::newRow("German decimal comma") << metres << true << "4,5 m" << true << 4.5;
+    QTest::newRow("not a length") << metres << false << "abc" << false << 2.0;
+    QTest::newRow("in front of the camera") << feet << false << "-5 ft" << false << 2.0;
+}
+
+void TestMainWin::typedLengths()
+{
+    QFETCH(LengthUnit, unit);
+    QFETCH(bool, german);
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    QFETCH(double, metres);
+    mainWin& w = *window;
+    w.switchpromode();
+    w.c1_fdist->setValue(2);
+    w.setLengthUnit(unit);
+    const QString shown = w.c1_fdist->text();
+    const int recalculations = w.recalculationCount();
+    if (german)
+        setProgramLocale(QLocale(QLocale::German, QLocale::Germany));
+    // As the user types: all of the box selected, the text, Enter.
+    w.c1_fdist->selectAll();
+    QTest::keyClicks(w.c1_fdist, typed);
+    if (!accepted)
+        QCOMPARE(w.recalculationCount(), recalculations);
+    QTest::keyClick(w.c1_fdist, Qt::Key_Return);
+    setProgramLocale(QLocale::c());
+    // Exactly: a length typed in feet is held as that length.
+    QVERIFY2(w.c1_fdist->value() == metres,
+             qPrintable(QString::number(w.c1_fdist->value(), 'g', 17)));
+    QCOMPARE(w.cam1.getFdist(), metres * 1000);
+    if (!accepted)
+        QCOMPARE(w.c1_fdist->text(), shown);
+}
+
+void TestMainWin::startsInTheUnitLastChosen()
+{
+    // Written to the test folder (QStandardPaths' test mode), never to the user's settings.
+    StoredSettings::enable();
+    StoredSettings::open()->clear();
+    window->actionFeet->trigger();
+    mainWin next;
+    next.setLengthUnit(UnitChoice::atStart());
+    QCOMPARE(next.lengthUnit(), LengthUnit::Feet);
+    QVERIFY(next.actionFeet->isChecked());
+    QCOMPARE(next.c1_fdist->suffix(), QString(" ft"));
+    next.actionMetres->trigger();
+    QCOMPARE(UnitChoice::atStart(), LengthUnit::Metres);
+    StoredSettings::open()->clear();
 }
 
 ZIDOV_GUITEST_MAIN(TestMainWin)

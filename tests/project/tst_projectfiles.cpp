@@ -249,6 +249,7 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void savingInSimpleModeStoresHiddenControls();
+    void unitSwitchKeepsTheProject();
     void loadClampsWhatControlsCannotHold();
     void storedCocSurvivesOnlyInManualMode();
     void distanceReferenceOnLoad_data();
@@ -440,6 +441,33 @@ void TestProjectFiles::savingInSimpleModeStoresHiddenControls()
     QCOMPARE(file.record.camera2.cocMode, 1);
     QVERIFY(!file.record.camera2.switchedOn);
     QCOMPARE(file.record.camera1.focusDistance, 5.0);
+}
+
+// The unit changes only what is shown: switched to feet and back, saved in feet, opened and
+// saved again in feet, the file stays byte for byte; a focus set in feet comes back exactly.
+void TestProjectFiles::unitSwitchKeepsTheProject()
+{
+    mainWin& w = *window;
+    enterGoldenState(w);
+    const QString name = path("switched.mvx");
+    for (LengthUnit unit : {LengthUnit::Feet, LengthUnit::Metres}) {
+        w.setLengthUnit(unit);
+        QVERIFY(!answered([&] { QVERIFY(w.saveTo(name)); }).shown);
+        QCOMPARE(contents(name), goldenFile());
+    }
+    mainWin feet;
+    feet.setLengthUnit(LengthUnit::Feet);
+    QVERIFY(!answered([&] { QVERIFY(feet.loadFrom(name)); }).shown);
+    QVERIFY(!answered([&] { QVERIFY(feet.saveTo(name)); }).shown);
+    QCOMPARE(contents(name), goldenFile());
+
+    feet.c2_fdist->setValue(16.4 * 0.3048);
+    QVERIFY(!answered([&] { QVERIFY(feet.saveTo(name)); }).shown);
+    mainWin reopened;
+    reopened.setLengthUnit(LengthUnit::Feet);
+    QVERIFY(!answered([&] { QVERIFY(reopened.loadFrom(name)); }).shown);
+    QVERIFY(reopened.c2_fdist->value() == 4.99872);
+    QCOMPARE(reopened.c2_fdist->text(), QString("16.40 ft"));
 }
 
 void TestProjectFiles::loadClampsWhatControlsCannotHold()

@@ -134,6 +134,24 @@ private slots:
         QVERIFY(pinned > 0);
     }
 
+    // --units ft: the chart the window draws in feet, and the CSV's distances in feet.
+    void feetChartAndCsv()
+    {
+        mainWin w;
+        w.graphWidget->setFixedSize(600, 400);
+        w.setLengthUnit(LengthUnit::Feet);
+        QVERIFY(w.loadFrom(project()));
+        QVERIFY(w.exportImageTo(dir.filePath("window-ft.png")));
+        const Run run = render({"--size", "600x400", "--units", "ft", "-o",
+                                dir.filePath("render-ft.png"), "--csv", "-", project()});
+        QCOMPARE(run.status, 0);
+        QVERIFY(QImage(dir.filePath("render-ft.png")) == QImage(dir.filePath("window-ft.png")));
+        const QList<QByteArray> lines = run.out.trimmed().split('\n');
+        QCOMPARE(lines.first(), QByteArray("distance_ft,camera1_zc,camera2_zc"));
+        QCOMPARE(lines[1].split(',')[0].toDouble() * 304.8,
+                 double(w.graphWidget->currentGeometry().intervalEnd(1)));
+    }
+
     void jsonLimitsMatchTheCaption()
     {
         const Run run = render({"--json", "-", project()});
@@ -173,6 +191,8 @@ private slots:
         QTest::newRow("bitmap too large")
             << QStringList{"--size", "20000x20000", "-o", out + "/a.png"} << 2 << "too large";
         QTest::newRow("no output") << QStringList{project()} << 2 << "Nothing to write";
+        QTest::newRow("unknown unit")
+            << QStringList{"--units", "yd", "--csv", out + "/a.csv", project()} << 2 << "--units";
         QTest::newRow("unwritable chart") << QStringList{"-o", out + "/missing/a.png", project()}
                                           << 1 << QDir::toNativeSeparators(out + "/missing/a.png");
         QTest::newRow("unwritable csv") << QStringList{"--csv", out + "/missing/a.csv", project()}

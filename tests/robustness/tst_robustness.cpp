@@ -51,7 +51,8 @@ QDoubleSpinBox* diffractionFactorBox(mainWin& w)
 }
 
 // Both cameras in expert mode, with the given camera's control at its values in turn.
-Case spinSweep(const char* name, QDoubleSpinBox* Ui_mainWin::*box, std::vector<double> values)
+template <typename SpinBox>
+Case spinSweep(const char* name, SpinBox* Ui_mainWin::*box, std::vector<double> values)
 {
     Case c{name, {bothCameras}};
     for (double v : values)

@@ -95,6 +95,7 @@ private slots:
     void refusedTablesChangeNothing_data();
     void refusedTablesChangeNothing();
     void germanProgramReadsBothDecimalMarks();
+    void distancesInTheChosenUnit();
     void sameTableSameResultAfterEveryStart();
     void shrinkingTheCountEmptiesRows();
     void closeWindowHides();
@@ -307,6 +308,24 @@ void TestOptiDialog::germanProgramReadsBothDecimalMarks()
     }
     setProgramLocale(QLocale::c());
     QCOMPARE(distances, (QStringList{"7.50 m", "7.50 m"}));
+}
+
+// The distance column follows the window's unit; what was typed keeps its length.
+void TestOptiDialog::distancesInTheChosenUnit()
+{
+    mainWin& w = *window;
+    opti& dialog = *w.optiWin;
+    fillTable(dialog, {{"5", "3", "1"}, {"", "2", "1"}});
+    w.setLengthUnit(LengthUnit::Feet);
+    QCOMPARE(dialog.table->horizontalHeaderItem(0)->text(), QString("Distance [ft]"));
+    QCOMPARE(dialog.table->item(0, 0)->text(), QString("16.4042"));
+    QCOMPARE(dialog.table->item(1, 0)->text(), QString());
+    dialog.table->item(0, 0)->setText("10");
+    QCOMPARE(dialog.referenceTable()[0].distanceMetres, 3.048);
+    dialog.table->item(0, 0)->setText("0");
+    QVERIFY(dialog.tableProblem().contains("above 0 ft"));
+    w.setLengthUnit(LengthUnit::Metres);
+    QCOMPARE(dialog.table->horizontalHeaderItem(0)->text(), QString("Distance [m]"));
 }
 
 void TestOptiDialog::sameTableSameResultAfterEveryStart()

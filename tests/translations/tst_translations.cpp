@@ -115,6 +115,10 @@ void TestTranslations::germanCatalogueReachesTheWindows()
         QCOMPARE(w.menuFile->title(), QString("Datei"));
         QCOMPARE(w.menuOptimizer->title(), QString("Erweitert"));
         QCOMPARE(w.menuHelp->title(), QString("Hilfe"));
+        QCOMPARE(w.menuView->title().remove('&'), QString("Ansicht"));
+        QCOMPARE(w.menuUnits->title(), QString("Einheiten"));
+        QCOMPARE(w.actionMetres->text(), QString("Meter"));
+        QCOMPARE(w.actionFeet->text(), QString("Fuß"));
         QCOMPARE(w.actionSave_as->text(), QString("Speichern unter"));
         QCOMPARE(w.label_23->text(), QString("Zerstreuungskreis"));
         QCOMPARE(w.optiWin->windowTitle(), QString("Automatische Optimierung"));

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "lengthunit.h"
+
+#include <QLocale>
+
+namespace LengthUnits {
+double fromMetres(double metres, LengthUnit unit)
+{
+    return unit == LengthUnit::Feet ? metres / metresPerFoot : metres;
+}
+
+double toMetres(double length, LengthUnit unit)
+{
+    return unit == LengthUnit::Feet ? length * metresPerFoot : length;
+}
+
+QString symbol(LengthUnit unit)
+{
+    return unit == LengthUnit::Feet ? QStringLiteral("ft") : QStringLiteral("m");
+}
+
+LengthUnit forLocale(const QLocale& locale)
+{
+    return locale.measurementSystem() == QLocale::MetricSystem ? LengthUnit::Metres
+                                                               : LengthUnit::Feet;
+}
+} // namespace LengthUnits

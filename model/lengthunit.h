@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#pragma once
+
+#include <QString>
+
+class QLocale;
+
+// The unit distances are shown and typed in. It changes only what is shown: the model works
+// in millimetres and the distance boxes and project files hold metres in either unit.
+enum class LengthUnit
+{
+    Metres,
+    Feet
+};
+
+namespace LengthUnits {
+// Exact by definition.
+constexpr double metresPerFoot = 0.3048;
+constexpr double metresPerInch = 0.0254;
+
+// A length in metres expressed in the unit, and back; metres pass unchanged.
+double fromMetres(double metres, LengthUnit unit);
+double toMetres(double length, LengthUnit unit);
+// "m" or "ft", as written straight after a number.
+QString symbol(LengthUnit unit);
+// Feet where the locale measures in imperial units, metres elsewhere (the C locale too).
+LengthUnit forLocale(const QLocale& locale);
+} // namespace LengthUnits
