@@ -431,64 +431,68 @@ p, li { white-space: pre-wrap; }
         <translation>100 Mio. Pixel</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Datei</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <source>Advanced</source>
-        <translation>Erweitert</translation>
+        <source>&amp;Advanced</source>
+        <translation>&amp;Erweitert</translation>
     </message>
     <message>
-        <source>New</source>
-        <translation>Neu</translation>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <source>Save as</source>
-        <translation>Speichern unter</translation>
+        <source>Save &amp;as</source>
+        <translation>Speichern &amp;unter</translation>
     </message>
     <message>
-        <source>Quit</source>
-        <translation>Beenden</translation>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>Über Zidov</translation>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber Zidov</translation>
+    </message>
+    <message>
+        <source>E&amp;xport to image</source>
+        <translation>Als Bild e&amp;xportieren</translation>
     </message>
     <message>
         <source>Export to image</source>
         <translation>Als Bild exportieren</translation>
     </message>
     <message>
-        <source>Tutorial</source>
-        <translation>Einführung</translation>
+        <source>&amp;Tutorial</source>
+        <translation>&amp;Einführung</translation>
     </message>
     <message>
-        <source>Show auto optimizer</source>
-        <translation>Automatische Optimierung anzeigen</translation>
+        <source>Show auto &amp;optimizer</source>
+        <translation>&amp;Automatische Optimierung anzeigen</translation>
     </message>
     <message>
-        <source>Switch Expert Mode</source>
-        <translation>Expertenmodus umschalten</translation>
+        <source>Switch &amp;Expert Mode</source>
+        <translation>&amp;Expertenmodus umschalten</translation>
     </message>
     <message>
-        <source>Equivalency Calculator</source>
-        <translation>Äquivalenzrechner</translation>
+        <source>&amp;Equivalency Calculator</source>
+        <translation>Ä&amp;quivalenzrechner</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>Set to hyperfocal (none)</source>
@@ -750,6 +754,24 @@ Open it by hand:
 Öffnen Sie sie von Hand:
 %1</translation>
     </message>
+    <message>
+        <source>&amp;Recent projects</source>
+        <translation>Zuletzt &amp;verwendete Projekte</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>The project file no longer exists:
+%1
+
+It has been removed from the recent projects.</source>
+        <translation>Die Projektdatei gibt es nicht mehr:
+%1
+
+Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
+    </message>
 </context>
 <context>
     <name>opti</name>
@@ -942,6 +964,13 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>Two projects are named %1; their files would overwrite each other.</source>
         <translation>Zwei Projekte heißen %1; ihre Dateien würden einander überschreiben.</translation>
+    </message>
+</context>
+<context>
+    <name>RecentProjects</name>
+    <message>
+        <source>&amp;Clear list</source>
+        <translation>Liste &amp;leeren</translation>
     </message>
 </context>
 </TS>

@@ -112,10 +112,10 @@ void TestTranslations::germanCatalogueReachesTheWindows()
     QuietStdout quiet;
     {
         mainWin w;
-        QCOMPARE(w.menuFile->title(), QString("Datei"));
-        QCOMPARE(w.menuOptimizer->title(), QString("Erweitert"));
-        QCOMPARE(w.menuHelp->title(), QString("Hilfe"));
-        QCOMPARE(w.actionSave_as->text(), QString("Speichern unter"));
+        QCOMPARE(w.menuFile->title(), QString("&Datei"));
+        QCOMPARE(w.menuOptimizer->title(), QString("&Erweitert"));
+        QCOMPARE(w.menuHelp->title(), QString("&Hilfe"));
+        QCOMPARE(w.actionSave_as->text(), QString("Speichern &unter"));
         QCOMPARE(w.label_23->text(), QString("Zerstreuungskreis"));
         QCOMPARE(w.optiWin->windowTitle(), QString("Automatische Optimierung"));
         QCOMPARE(w.graphWidget->captionTexts(1).title, QString("Kamera 1:"));
@@ -143,7 +143,7 @@ void TestTranslations::catalogueFallsBackToTheShortName()
     const bool foundNone = none.load(germanCatalogueName());
     QDir::setCurrent(previous);
     QVERIFY(foundShort);
-    QCOMPARE(shortName.translate("mainWin", "File"), QString("Datei"));
+    QCOMPARE(shortName.translate("mainWin", "&File"), QString("&Datei"));
     QVERIFY(!foundNone);
 }
 
@@ -182,12 +182,12 @@ void TestTranslations::germanProgramGetsQtsGermanTexts()
     QMessageBox box;
     box.setStandardButtons(QMessageBox::Cancel);
     const QString cancel = box.button(QMessageBox::Cancel)->text();
-    const QString file = QCoreApplication::translate("mainWin", "File");
+    const QString file = QCoreApplication::translate("mainWin", "&File");
     QCoreApplication::removeTranslator(&program);
     QCoreApplication::removeTranslator(&toolkit);
     setProgramLocale(QLocale::c());
     QCOMPARE(cancel, QString("Abbrechen"));
-    QCOMPARE(file, QString("Datei"));
+    QCOMPARE(file, QString("&Datei"));
 }
 
 ZIDOV_GUITEST_MAIN(TestTranslations)
