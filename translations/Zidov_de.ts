@@ -967,6 +967,37 @@ Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and end.</source>
+        <translation>Die Version des Programms zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Compares the out-of-focus blur of two camera setups over the distance of the subject.</source>
+        <translation>Vergleicht die Unschärfe zweier Kameraeinstellungen über die Entfernung des Motivs.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>datei</translation>
+    </message>
+    <message>
+        <source>A project file (.mvx) to open at start, as File &gt; Open does.</source>
+        <translation>Eine Projektdatei (.mvx), die beim Start geöffnet wird wie mit Datei &gt; Öffnen.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[datei]</translation>
+    </message>
+    <message>
+        <source>Only one project file can be opened at a time.</source>
+        <translation>Es lässt sich nur eine Projektdatei auf einmal öffnen.</translation>
+    </message>
+</context>
+<context>
     <name>RecentProjects</name>
     <message>
         <source>&amp;Clear list</source>

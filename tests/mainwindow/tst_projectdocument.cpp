@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
+#include "commandline.h"
 #include "guitest.h"
 #include "mainwin.h"
 #include "projectcontrols.h"
@@ -112,6 +113,8 @@ private slots:
     void init();
     void cleanup();
 
+    void commandLineOpensAsFileOpenDoes_data();
+    void commandLineOpensAsFileOpenDoes();
     void dropOpensOnlyAProject_data();
     void dropOpensOnlyAProject();
     void recentListNewestFirstBetweenRuns();
@@ -161,6 +164,49 @@ QString TestProjectDocument::project(const QString& name, double quality)
     writer.c1_lensQ->setValue(quality);
     const QString file = path(name);
     return writer.saveTo(file) ? file : QString();
+}
+
+void TestProjectDocument::commandLineOpensAsFileOpenDoes_data()
+{
+    QTest::addColumn<bool>("damaged");
+    QTest::newRow("a project") << false;
+    QTest::newRow("a file cut short") << true;
+}
+
+void TestProjectDocument::commandLineOpensAsFileOpenDoes()
+{
+    QFETCH(bool, damaged);
+    const QString file = project("named.mvx", 42);
+    if (damaged)
+        QVERIFY(QFile::resize(file, 100));
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir->path()));
+    CommandLine commandLine;
+    const CommandLine::Request request = commandLine.parse({"Zidov", "named.mvx"});
+    QDir::setCurrent(previous);
+    QCOMPARE(request, CommandLine::Request::Start);
+
+    mainWin w;
+    Asked asked;
+    {
+        ModalAnswerer answerer(answerWith(asked));
+        commandLine.showWindow(w);
+    }
+    QVERIFY(w.isVisible());
+    if (!damaged) {
+        QVERIFY(asked.messages.isEmpty());
+        QCOMPARE(w.fileName, file);
+        QCOMPARE(w.windowTitle(), titleOf(file));
+        QCOMPARE(w.c1_lensQ->value(), 42.0);
+    } else {
+        QCOMPARE(asked.messages.size(), 1);
+        QVERIFY2(asked.messages[0].startsWith("Damaged project file:\n" + file),
+                 qPrintable(asked.messages[0]));
+        mainWin fresh;
+        QCOMPARE(projectFromControls(w), projectFromControls(fresh));
+        QCOMPARE(w.expertMode, 0);
+        QCOMPARE(w.windowTitle(), QString("Zidov"));
+    }
 }
 
 void TestProjectDocument::dropOpensOnlyAProject_data()
