@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
 #include "graph.h"
+#include "lastfolder.h"
 #include "mainwin.h"
 #include "plotexport.h"
 
@@ -45,8 +46,8 @@ void mainWin::exportImage()
     // The bitmap stays the first and default choice.
     const QString filters = tr("Image (*.png)") + QLatin1String(";;") + tr("SVG image (*.svg)") +
                             QLatin1String(";;") + tr("PDF document (*.pdf)");
-    exportImageTo(
-        QFileDialog::getSaveFileName(this, tr("Export to image"), QDir::currentPath(), filters));
+    exportImageTo(QFileDialog::getSaveFileName(this, tr("Export to image"),
+                                               LastFolder::startDirectory(), filters));
 }
 
 bool mainWin::exportImageTo(const QString& chosenName)
@@ -58,8 +59,10 @@ bool mainWin::exportImageTo(const QString& chosenName)
     if (QFileInfo(name).suffix().isEmpty())
         name += QLatin1String(".png");
     // As sharp as the screen shows the plot; at a ratio of 1 one pixel per pixel.
-    if (graphWidget->saveImage(name, graphWidget->devicePixelRatioF()))
+    if (graphWidget->saveImage(name, graphWidget->devicePixelRatioF())) {
+        LastFolder::remember(name);
         return true;
+    }
     QMessageBox::warning(this, tr("Export to image"),
                          tr("The image could not be written to %1.\nCheck that the folder "
                             "exists and is writable and that the name ends in an image "

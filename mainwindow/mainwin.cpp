@@ -10,8 +10,6 @@
 #include <QGridLayout>
 #include <QIcon>
 
-#include <cstdlib>
-
 mainWin::mainWin()
 {
     setupUi(this);
@@ -61,6 +59,7 @@ mainWin::mainWin()
     connectControls();
     connectUnitMenu();
     run();
+    setUpDocumentCommands();
 }
 
 mainWin::~mainWin()
@@ -139,8 +138,13 @@ void mainWin::connectControls()
 
 void mainWin::quit()
 {
-    // Ends at once, without the event loop's return; nothing is asked.
-    std::exit(0);
+    // Unsaved changes are asked about on closing, which Cancel refuses. The dialogs are
+    // windows of their own and go too, so the program ends even while one of them is open.
+    if (!close())
+        return;
+    settingsWin->close();
+    optiWin->close();
+    eqWin->close();
 }
 
 void mainWin::showOpti()

@@ -11,6 +11,8 @@
 #include <QString>
 
 class EqWin;
+class ProjectDocument;
+class RecentProjects;
 class Settings;
 class graph;
 class opti;
@@ -128,7 +130,20 @@ public:
     LengthUnit lengthUnit() const { return unit; }
     void setLengthUnit(LengthUnit lengthUnit);
 
+    // Projects as desktop documents (documentcommands.cpp): the open file's title and unsaved
+    // changes, the recent list, New, drops, shortcuts. Each command that sets the open
+    // project aside asks first whether to save its changes, and does nothing on Cancel.
+    ProjectDocument* projectDocument = nullptr;
+    RecentProjects* recentProjects = nullptr;
+    bool openProject(const QString& name);
+    void openRecentProject(const QString& name);
+    void newProject();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void setUpDocumentCommands();
     void connectControls();
     void recalculateOnce();
     void applyCocMode(int camera);

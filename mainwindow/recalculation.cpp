@@ -4,6 +4,7 @@
 #include "cocpresets.h"
 #include "graph.h"
 #include "mainwin.h"
+#include "projectdocument.h"
 #include "settings.h"
 
 #include <QtMath>
@@ -76,6 +77,8 @@ void mainWin::run()
     updateHyperfocalButtons();
     ++recalculations;
     recalculating = false;
+    if (projectDocument)
+        projectDocument->inputsChanged();
 }
 
 void mainWin::recalculateOnce()

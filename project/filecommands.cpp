@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
+#include "lastfolder.h"
 #include "mainwin.h"
 #include "projectcodec.h"
 #include "projectcontrols.h"
+#include "projectdocument.h"
 #include "projectfile.h"
 #include "projectopen.h"
+#include "recentprojects.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -23,7 +25,7 @@ QString projectFilter()
 QString askSaveName(mainWin* window)
 {
     QString name = QFileDialog::getSaveFileName(window, mainWin::tr("Save File"),
-                                                QDir::currentPath(), projectFilter());
+                                                LastFolder::startDirectory(), projectFilter());
     // The Open dialog lists only *.mvx files; a project saved without the suffix would be
     // lost from view.
     if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
@@ -38,12 +40,20 @@ void warn(const QString& text)
     box.exec();
 }
 
+// The window's project is now this file, as it is on disk.
+void projectFileInUse(mainWin& window, const QString& name)
+{
+    window.projectDocument->attach(name);
+    window.recentProjects->add(name);
+    LastFolder::remember(name);
+}
+
 } // namespace
 
 void mainWin::load()
 {
-    loadFrom(
-        QFileDialog::getOpenFileName(this, tr("Open File"), QDir::currentPath(), projectFilter()));
+    openProject(QFileDialog::getOpenFileName(this, tr("Open File"), LastFolder::startDirectory(),
+                                             projectFilter()));
 }
 
 void mainWin::save()
@@ -66,8 +76,7 @@ bool mainWin::saveTo(const QString& name)
         warn(tr("Could not save the project file:\n") + name + QLatin1String("\n\n") + error);
         return false;
     }
-    fileName = name;
-    setWindowTitle(QLatin1String("Zidov ") + name);
+    projectFileInUse(*this, name);
     return true;
 }
 
@@ -80,6 +89,7 @@ bool mainWin::loadFrom(const QString& name)
         warn(refusal);
         return false;
     }
+    projectFileInUse(*this, name);
     return true;
 }
 
@@ -105,7 +115,6 @@ QString openProjectFile(mainWin& window, const QString& name, std::ostream& trac
     if (window.expertMode == 0)
         window.switchpromode();
     window.fileName = name;
-    window.setWindowTitle(QLatin1String("Zidov - ") + name);
     applyProjectToControls(window, decoded.record, trace);
     window.run();
     return QString();

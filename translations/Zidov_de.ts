@@ -1,6 +1,37 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and end.</source>
+        <translation>Die Version des Programms zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Compares the out-of-focus blur of two camera setups over the distance of the subject.</source>
+        <translation>Vergleicht die Unschärfe zweier Kameraeinstellungen über die Entfernung des Motivs.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>datei</translation>
+    </message>
+    <message>
+        <source>A project file (.mvx) to open at start, as File &gt; Open does.</source>
+        <translation>Eine Projektdatei (.mvx), die beim Start geöffnet wird wie mit Datei &gt; Öffnen.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[datei]</translation>
+    </message>
+    <message>
+        <source>Only one project file can be opened at a time.</source>
+        <translation>Es lässt sich nur eine Projektdatei auf einmal öffnen.</translation>
+    </message>
+</context>
 <context>
     <name>EqWin</name>
     <message>
@@ -38,6 +69,159 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectRenderer</name>
+    <message>
+        <source>Could not create the folder %1</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Could not write the chart to %1</source>
+        <translation>Das Diagramm konnte nicht nach %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecentProjects</name>
+    <message>
+        <source>&amp;Clear list</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+</context>
+<context>
+    <name>RenderCommandLine</name>
+    <message>
+        <source>Try &apos;zidov-render --help&apos;.</source>
+        <translation>Siehe &apos;zidov-render --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Renders the blur plot of Zidov projects, and the numbers behind it, without a window. Without a project it renders the start-up state. A file name of - writes to standard output.</source>
+        <translation>Zeichnet das Unschärfediagramm von Zidov-Projekten und die Zahlen dahinter, ohne Fenster. Ohne Projekt zeichnet es den Zustand nach dem Programmstart. Der Dateiname - schreibt auf die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>Write the chart to FILE: PNG, SVG, PDF or JPEG by its suffix.</source>
+        <translation>Schreibt das Diagramm in DATEI: PNG, SVG, PDF oder JPEG je nach Endung.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Write one file per project and format into DIR, named after the project.</source>
+        <translation>Schreibt je Projekt und Format eine Datei nach dem Projekt benannt in ORDNER.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>ORDNER</translation>
+    </message>
+    <message>
+        <source>With --output-dir: png, svg, pdf, jpg, csv or json; may be repeated or separated by commas. Also the chart&apos;s format for --output -.</source>
+        <translation>Mit --output-dir: png, svg, pdf, jpg, csv oder json; mehrfach oder durch Kommas getrennt. Auch das Format des Diagramms für --output -.</translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation>FORMAT</translation>
+    </message>
+    <message>
+        <source>The plot&apos;s size in pixels (default: its size in the window at the window&apos;s default size).</source>
+        <translation>Die Größe des Diagramms in Pixeln (Vorgabe: seine Größe im Fenster bei dessen Standardgröße).</translation>
+    </message>
+    <message>
+        <source>WIDTHxHEIGHT</source>
+        <translation>BREITExHÖHE</translation>
+    </message>
+    <message>
+        <source>Device pixels per pixel of a bitmap chart: 2 gives twice the pixels with the same layout (default 1).</source>
+        <translation>Gerätepixel je Pixel eines Rasterdiagramms: 2 ergibt doppelt so viele Pixel bei gleicher Anordnung (Vorgabe 1).</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Write the curve data to FILE: the distance on the axis in the unit of --units and the zc of each camera switched on, one row per plot column.</source>
+        <translation>Schreibt die Kurvendaten in DATEI: die Entfernung auf der Achse in der Einheit von --units und zc jeder eingeschalteten Kamera, eine Zeile je Diagrammspalte.</translation>
+    </message>
+    <message>
+        <source>Distances on the chart and in the CSV in metres (m, the default) or feet (ft).</source>
+        <translation>Entfernungen im Diagramm und in der CSV-Datei in Metern (m, die Vorgabe) oder Fuß (ft).</translation>
+    </message>
+    <message>
+        <source>m|ft</source>
+        <translation>m|ft</translation>
+    </message>
+    <message>
+        <source>Write each camera&apos;s inputs, limits and caption to FILE as JSON, lengths in millimetres.</source>
+        <translation>Schreibt Eingaben, Grenzen und Beschriftung jeder Kamera als JSON in DATEI, Längen in Millimetern.</translation>
+    </message>
+    <message>
+        <source>Write the diagnostic trace lines to standard error.</source>
+        <translation>Schreibt die Diagnosezeilen auf die Standardfehlerausgabe.</translation>
+    </message>
+    <message>
+        <source>projects</source>
+        <translation>Projekte</translation>
+    </message>
+    <message>
+        <source>Project files (.mvx) to render.</source>
+        <translation>Zu zeichnende Projektdateien (.mvx).</translation>
+    </message>
+    <message>
+        <source>[project.mvx ...]</source>
+        <translation>[projekt.mvx ...]</translation>
+    </message>
+    <message>
+        <source>Unknown format: %1</source>
+        <translation>Unbekanntes Format: %1</translation>
+    </message>
+    <message>
+        <source>--size wants WIDTHxHEIGHT in pixels, each from 1 to %1, not %2</source>
+        <translation>--size erwartet BREITExHÖHE in Pixeln, jeweils von 1 bis %1, nicht %2</translation>
+    </message>
+    <message>
+        <source>--scale wants a number above 0 and up to %1, not %2</source>
+        <translation>--scale erwartet eine Zahl über 0 bis höchstens %1, nicht %2</translation>
+    </message>
+    <message>
+        <source>--units wants m or ft, not %1</source>
+        <translation>--units erwartet m oder ft, nicht %1</translation>
+    </message>
+    <message>
+        <source>Nothing to write: give --output, --csv, --json or --output-dir.</source>
+        <translation>Nichts zu schreiben: --output, --csv, --json oder --output-dir angeben.</translation>
+    </message>
+    <message>
+        <source>--output-dir needs --format.</source>
+        <translation>--output-dir braucht --format.</translation>
+    </message>
+    <message>
+        <source>--output-dir names its files after projects; give at least one.</source>
+        <translation>--output-dir benennt seine Dateien nach den Projekten; mindestens eines angeben.</translation>
+    </message>
+    <message>
+        <source>--output, --csv and --json take one project; for several use --output-dir and --format.</source>
+        <translation>--output, --csv und --json nehmen ein Projekt; für mehrere --output-dir und --format verwenden.</translation>
+    </message>
+    <message>
+        <source>--output - writes one chart; give one chart format.</source>
+        <translation>--output - schreibt ein Diagramm; ein Diagrammformat angeben.</translation>
+    </message>
+    <message>
+        <source>Cannot tell the chart&apos;s format from %1: end it in .png, .svg, .pdf or .jpg.</source>
+        <translation>Das Format des Diagramms geht aus %1 nicht hervor: mit .png, .svg, .pdf oder .jpg enden lassen.</translation>
+    </message>
+    <message>
+        <source>A bitmap of %1 x %2 device pixels is too large; choose a smaller --size or --scale.</source>
+        <translation>Ein Rasterbild von %1 x %2 Gerätepixeln ist zu groß; eine kleinere --size oder --scale wählen.</translation>
+    </message>
+    <message>
+        <source>Two projects are named %1; their files would overwrite each other.</source>
+        <translation>Zwei Projekte heißen %1; ihre Dateien würden einander überschreiben.</translation>
     </message>
 </context>
 <context>
@@ -95,7 +279,7 @@
     </message>
     <message>
         <source>Relative blur zc over the subject distance, one curve per camera switched on.
-zc is the diameter of a point's blur spot divided by the circle of confusion: below 1 the point looks sharp, 5 means a spot five times the largest one still seen as a point.
+zc is the diameter of a point&apos;s blur spot divided by the circle of confusion: below 1 the point looks sharp, 5 means a spot five times the largest one still seen as a point.
 The shaded band is the depth of field.</source>
         <translation>Relative Unschärfe zc über der Motiventfernung, eine Kurve je eingeschalteter Kamera.
 zc ist der Durchmesser des Unschärfescheibchens eines Punktes geteilt durch den Zerstreuungskreis: unter 1 wirkt der Punkt scharf, 5 bedeutet ein Scheibchen, fünfmal so groß wie das größte, das noch als Punkt gesehen wird.
@@ -153,14 +337,14 @@ Das schattierte Band ist die Schärfentiefe.</translation>
         <translation>100</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+        <source>&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:8pt;"&gt;z&lt;/span&gt;&lt;span style=" font-size:7pt;"&gt;c&lt;/span&gt;&lt;span style=" font-size:6pt;"&gt; &lt;/span&gt;&lt;span style=" font-size:8pt;"&gt;Scale&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;z&lt;/span&gt;&lt;span style=&quot; font-size:7pt;&quot;&gt;c&lt;/span&gt;&lt;span style=&quot; font-size:6pt;&quot;&gt; &lt;/span&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;Scale&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body&gt;
-&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" font-size:8pt;"&gt;z&lt;/span&gt;&lt;span style=" font-size:7pt;"&gt;c&lt;/span&gt;&lt;span style=" font-size:6pt;"&gt; &lt;/span&gt;&lt;span style=" font-size:8pt;"&gt;Skala&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;z&lt;/span&gt;&lt;span style=&quot; font-size:7pt;&quot;&gt;c&lt;/span&gt;&lt;span style=&quot; font-size:6pt;&quot;&gt; &lt;/span&gt;&lt;span style=&quot; font-size:8pt;&quot;&gt;Skala&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>1000</source>
@@ -267,28 +451,28 @@ p, li { white-space: pre-wrap; }
         <translation>2.0 Four Thirds (4:3)</translation>
     </message>
     <message>
-        <source>2/3" (4:3)</source>
-        <translation>2/3" (4:3)</translation>
+        <source>2/3&quot; (4:3)</source>
+        <translation>2/3&quot; (4:3)</translation>
     </message>
     <message>
-        <source>1/1.8" (4:3)</source>
-        <translation>1/1.8" (4:3)</translation>
+        <source>1/1.8&quot; (4:3)</source>
+        <translation>1/1.8&quot; (4:3)</translation>
     </message>
     <message>
-        <source>1/2.5" (4:3)</source>
-        <translation>1/2.5" (4:3)</translation>
+        <source>1/2.5&quot; (4:3)</source>
+        <translation>1/2.5&quot; (4:3)</translation>
     </message>
     <message>
-        <source>1/2.7" (4:3)</source>
-        <translation>1/2.7" (4:3)</translation>
+        <source>1/2.7&quot; (4:3)</source>
+        <translation>1/2.7&quot; (4:3)</translation>
     </message>
     <message>
-        <source>1/3" (4:3) </source>
-        <translation>1/3" (4:3) </translation>
+        <source>1/3&quot; (4:3) </source>
+        <translation>1/3&quot; (4:3) </translation>
     </message>
     <message>
-        <source>1/3.2" (4:3)</source>
-        <translation>1/3.2" (4:3)</translation>
+        <source>1/3.2&quot; (4:3)</source>
+        <translation>1/3.2&quot; (4:3)</translation>
     </message>
     <message>
         <source>Set CoC by pixel size</source>
@@ -447,14 +631,6 @@ p, li { white-space: pre-wrap; }
         <translation>100 Mio. Pixel</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
@@ -471,56 +647,8 @@ p, li { white-space: pre-wrap; }
         <translation>Fuß</translation>
     </message>
     <message>
-        <source>Advanced</source>
-        <translation>Erweitert</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Neu</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Speichern unter</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über Zidov</translation>
-    </message>
-    <message>
         <source>Export to image</source>
         <translation>Als Bild exportieren</translation>
-    </message>
-    <message>
-        <source>Tutorial</source>
-        <translation>Einführung</translation>
-    </message>
-    <message>
-        <source>Show auto optimizer</source>
-        <translation>Automatische Optimierung anzeigen</translation>
-    </message>
-    <message>
-        <source>Switch Expert Mode</source>
-        <translation>Expertenmodus umschalten</translation>
-    </message>
-    <message>
-        <source>Equivalency Calculator</source>
-        <translation>Äquivalenzrechner</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Set to hyperfocal (none)</source>
@@ -723,7 +851,7 @@ Prüfen Sie, ob der Ordner existiert und beschreibbar ist und ob der Name auf ei
         <translation>Brennweite des Objektivs in Millimetern, die tatsächliche, die auf dem Objektiv steht, nicht die Kleinbild-Entsprechung.</translation>
     </message>
     <message>
-        <source>Lens quality in percent. 100 is a perfect lens; lower values add the lens's own blur, which shrinks as you stop down.</source>
+        <source>Lens quality in percent. 100 is a perfect lens; lower values add the lens&apos;s own blur, which shrinks as you stop down.</source>
         <translation>Objektivqualität in Prozent. 100 ist ein perfektes Objektiv; kleinere Werte fügen die Unschärfe des Objektivs selbst hinzu, die beim Abblenden abnimmt.</translation>
     </message>
     <message>
@@ -782,6 +910,84 @@ Open it by hand:
 Öffnen Sie sie von Hand:
 %1</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced</source>
+        <translation>&amp;Erweitert</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;as</source>
+        <translation>Speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber Zidov</translation>
+    </message>
+    <message>
+        <source>E&amp;xport to image</source>
+        <translation>Als Bild e&amp;xportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial</source>
+        <translation>&amp;Einführung</translation>
+    </message>
+    <message>
+        <source>Show auto &amp;optimizer</source>
+        <translation>&amp;Automatische Optimierung anzeigen</translation>
+    </message>
+    <message>
+        <source>Switch &amp;Expert Mode</source>
+        <translation>&amp;Expertenmodus umschalten</translation>
+    </message>
+    <message>
+        <source>&amp;Equivalency Calculator</source>
+        <translation>Ä&amp;quivalenzrechner</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Recent projects</source>
+        <translation>Zuletzt &amp;verwendete Projekte</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>The project file no longer exists:
+%1
+
+It has been removed from the recent projects.</source>
+        <translation>Die Projektdatei gibt es nicht mehr:
+%1
+
+Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
+    </message>
 </context>
 <context>
     <name>opti</name>
@@ -834,7 +1040,7 @@ Open it by hand:
         <translation>Anwenden</translation>
     </message>
     <message>
-        <source>Row %1, column "%2": "%3" is not a number.
+        <source>Row %1, column &quot;%2&quot;: &quot;%3&quot; is not a number.
 Nothing was changed.</source>
         <translation>Zeile %1, Spalte „%2“: „%3“ ist keine Zahl.
 Es wurde nichts geändert.</translation>
@@ -850,152 +1056,6 @@ Es wurde nichts geändert.</translation>
 Nothing was changed.</source>
         <translation>Die Anpassung braucht in mindestens einer Zeile eine Referenzentfernung über 0 ft.
 Es wurde nichts geändert.</translation>
-    </message>
-</context>
-<context>
-    <name>ProjectRenderer</name>
-    <message>
-        <source>Could not create the folder %1</source>
-        <translation>Der Ordner %1 konnte nicht angelegt werden</translation>
-    </message>
-    <message>
-        <source>Could not write the chart to %1</source>
-        <translation>Das Diagramm konnte nicht nach %1 geschrieben werden</translation>
-    </message>
-    <message>
-        <source>Could not write %1: %2</source>
-        <translation>%1 konnte nicht geschrieben werden: %2</translation>
-    </message>
-</context>
-<context>
-    <name>RenderCommandLine</name>
-    <message>
-        <source>Try &apos;zidov-render --help&apos;.</source>
-        <translation>Siehe &apos;zidov-render --help&apos;.</translation>
-    </message>
-    <message>
-        <source>Renders the blur plot of Zidov projects, and the numbers behind it, without a window. Without a project it renders the start-up state. A file name of - writes to standard output.</source>
-        <translation>Zeichnet das Unschärfediagramm von Zidov-Projekten und die Zahlen dahinter, ohne Fenster. Ohne Projekt zeichnet es den Zustand nach dem Programmstart. Der Dateiname - schreibt auf die Standardausgabe.</translation>
-    </message>
-    <message>
-        <source>Write the chart to FILE: PNG, SVG, PDF or JPEG by its suffix.</source>
-        <translation>Schreibt das Diagramm in DATEI: PNG, SVG, PDF oder JPEG je nach Endung.</translation>
-    </message>
-    <message>
-        <source>FILE</source>
-        <translation>DATEI</translation>
-    </message>
-    <message>
-        <source>Write one file per project and format into DIR, named after the project.</source>
-        <translation>Schreibt je Projekt und Format eine Datei nach dem Projekt benannt in ORDNER.</translation>
-    </message>
-    <message>
-        <source>DIR</source>
-        <translation>ORDNER</translation>
-    </message>
-    <message>
-        <source>With --output-dir: png, svg, pdf, jpg, csv or json; may be repeated or separated by commas. Also the chart&apos;s format for --output -.</source>
-        <translation>Mit --output-dir: png, svg, pdf, jpg, csv oder json; mehrfach oder durch Kommas getrennt. Auch das Format des Diagramms für --output -.</translation>
-    </message>
-    <message>
-        <source>FORMAT</source>
-        <translation>FORMAT</translation>
-    </message>
-    <message>
-        <source>The plot&apos;s size in pixels (default: its size in the window at the window&apos;s default size).</source>
-        <translation>Die Größe des Diagramms in Pixeln (Vorgabe: seine Größe im Fenster bei dessen Standardgröße).</translation>
-    </message>
-    <message>
-        <source>WIDTHxHEIGHT</source>
-        <translation>BREITExHÖHE</translation>
-    </message>
-    <message>
-        <source>Device pixels per pixel of a bitmap chart: 2 gives twice the pixels with the same layout (default 1).</source>
-        <translation>Gerätepixel je Pixel eines Rasterdiagramms: 2 ergibt doppelt so viele Pixel bei gleicher Anordnung (Vorgabe 1).</translation>
-    </message>
-    <message>
-        <source>F</source>
-        <translation>F</translation>
-    </message>
-    <message>
-        <source>Write the curve data to FILE: the distance on the axis in the unit of --units and the zc of each camera switched on, one row per plot column.</source>
-        <translation>Schreibt die Kurvendaten in DATEI: die Entfernung auf der Achse in der Einheit von --units und zc jeder eingeschalteten Kamera, eine Zeile je Diagrammspalte.</translation>
-    </message>
-    <message>
-        <source>Distances on the chart and in the CSV in metres (m, the default) or feet (ft).</source>
-        <translation>Entfernungen im Diagramm und in der CSV-Datei in Metern (m, die Vorgabe) oder Fuß (ft).</translation>
-    </message>
-    <message>
-        <source>m|ft</source>
-        <translation>m|ft</translation>
-    </message>
-    <message>
-        <source>Write each camera&apos;s inputs, limits and caption to FILE as JSON, lengths in millimetres.</source>
-        <translation>Schreibt Eingaben, Grenzen und Beschriftung jeder Kamera als JSON in DATEI, Längen in Millimetern.</translation>
-    </message>
-    <message>
-        <source>Write the diagnostic trace lines to standard error.</source>
-        <translation>Schreibt die Diagnosezeilen auf die Standardfehlerausgabe.</translation>
-    </message>
-    <message>
-        <source>projects</source>
-        <translation>Projekte</translation>
-    </message>
-    <message>
-        <source>Project files (.mvx) to render.</source>
-        <translation>Zu zeichnende Projektdateien (.mvx).</translation>
-    </message>
-    <message>
-        <source>[project.mvx ...]</source>
-        <translation>[projekt.mvx ...]</translation>
-    </message>
-    <message>
-        <source>Unknown format: %1</source>
-        <translation>Unbekanntes Format: %1</translation>
-    </message>
-    <message>
-        <source>--size wants WIDTHxHEIGHT in pixels, each from 1 to %1, not %2</source>
-        <translation>--size erwartet BREITExHÖHE in Pixeln, jeweils von 1 bis %1, nicht %2</translation>
-    </message>
-    <message>
-        <source>--scale wants a number above 0 and up to %1, not %2</source>
-        <translation>--scale erwartet eine Zahl über 0 bis höchstens %1, nicht %2</translation>
-    </message>
-    <message>
-        <source>--units wants m or ft, not %1</source>
-        <translation>--units erwartet m oder ft, nicht %1</translation>
-    </message>
-    <message>
-        <source>Nothing to write: give --output, --csv, --json or --output-dir.</source>
-        <translation>Nichts zu schreiben: --output, --csv, --json oder --output-dir angeben.</translation>
-    </message>
-    <message>
-        <source>--output-dir needs --format.</source>
-        <translation>--output-dir braucht --format.</translation>
-    </message>
-    <message>
-        <source>--output-dir names its files after projects; give at least one.</source>
-        <translation>--output-dir benennt seine Dateien nach den Projekten; mindestens eines angeben.</translation>
-    </message>
-    <message>
-        <source>--output, --csv and --json take one project; for several use --output-dir and --format.</source>
-        <translation>--output, --csv und --json nehmen ein Projekt; für mehrere --output-dir und --format verwenden.</translation>
-    </message>
-    <message>
-        <source>--output - writes one chart; give one chart format.</source>
-        <translation>--output - schreibt ein Diagramm; ein Diagrammformat angeben.</translation>
-    </message>
-    <message>
-        <source>Cannot tell the chart&apos;s format from %1: end it in .png, .svg, .pdf or .jpg.</source>
-        <translation>Das Format des Diagramms geht aus %1 nicht hervor: mit .png, .svg, .pdf oder .jpg enden lassen.</translation>
-    </message>
-    <message>
-        <source>A bitmap of %1 x %2 device pixels is too large; choose a smaller --size or --scale.</source>
-        <translation>Ein Rasterbild von %1 x %2 Gerätepixeln ist zu groß; eine kleinere --size oder --scale wählen.</translation>
-    </message>
-    <message>
-        <source>Two projects are named %1; their files would overwrite each other.</source>
-        <translation>Zwei Projekte heißen %1; ihre Dateien würden einander überschreiben.</translation>
     </message>
 </context>
 </TS>

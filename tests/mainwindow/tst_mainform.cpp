@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QMenu>
+#include <QSet>
 
 #include <memory>
 
@@ -227,20 +228,23 @@ void TestMainForm::comboLists()
 
 void TestMainForm::menus()
 {
+    // Texts as shown, without the mnemonics' '&'.
+    const auto shown = [](QAction* action) { return action->text().remove('&'); };
     const QList<QAction*> bar = form.menubar->actions();
     QCOMPARE(bar.size(), 4);
-    QCOMPARE(bar[0]->text(), QString("File"));
-    QCOMPARE(bar[1]->text().remove('&'), QString("View"));
-    QCOMPARE(bar[2]->text(), QString("Advanced"));
-    QCOMPARE(bar[3]->text(), QString("Help"));
-    const auto texts = [](QMenu* menu) {
+    QCOMPARE(shown(bar[0]), QString("File"));
+    QCOMPARE(shown(bar[1]), QString("View"));
+    QCOMPARE(shown(bar[2]), QString("Advanced"));
+    QCOMPARE(shown(bar[3]), QString("Help"));
+    const auto texts = [&](QMenu* menu) {
         QStringList list;
         for (QAction* a : menu->actions())
-            list << (a->isSeparator() ? QString("|") : a->text());
+            list << (a->isSeparator() ? QString("|") : shown(a));
         return list;
     };
-    QCOMPARE(texts(form.menuFile), QStringList({"Open", "Save", "Save as", "Switch Expert Mode",
-                                                "Export to image", "Quit"}));
+    QCOMPARE(texts(form.menuFile), QStringList({"New", "Open", "Recent projects", "Save", "Save as",
+                                                "Switch Expert Mode", "Export to image", "Quit"}));
+    QCOMPARE(form.menuRecent->objectName(), QString("menuRecent"));
     QCOMPARE(texts(form.menuOptimizer),
              QStringList({"Show auto optimizer", "Equivalency Calculator", "Settings"}));
     QCOMPARE(texts(form.menuHelp), QStringList({"Help", "Tutorial", "About"}));
@@ -248,9 +252,20 @@ void TestMainForm::menus()
     QCOMPARE(texts(form.menuUnits), QStringList({"Metres", "Feet"}));
     QVERIFY(form.actionMetres->isCheckable() && form.actionMetres->isChecked());
     QVERIFY(form.actionFeet->isCheckable() && !form.actionFeet->isChecked());
-    QCOMPARE(form.actionNew->text(), QString("New"));
-    QVERIFY(form.actionNew->associatedObjects().isEmpty() ||
-            !form.actionNew->associatedObjects().contains(form.menuFile));
+    // The menus on the bar, and the entries of each menu, open by distinct letters.
+    const auto distinctMnemonics = [](const QList<QAction*>& entries) {
+        QSet<QChar> letters;
+        for (QAction* a : entries) {
+            const int at = a->text().indexOf('&');
+            if (at < 0 || at + 1 >= a->text().size())
+                return false;
+            letters.insert(a->text().at(at + 1).toLower());
+        }
+        return letters.size() == entries.size();
+    };
+    QVERIFY(distinctMnemonics(bar));
+    for (QMenu* menu : {form.menuFile, form.menuOptimizer, form.menuHelp})
+        QVERIFY2(distinctMnemonics(menu->actions()), qPrintable(menu->objectName()));
 }
 
 void TestMainForm::tabOrder()

@@ -13,7 +13,10 @@ set(expected
     share/metainfo/org.zidov.Zidov.metainfo.xml
     share/icons/hicolor/48x48/apps/org.zidov.Zidov.png
     share/icons/hicolor/256x256/apps/org.zidov.Zidov.png
-    share/icons/hicolor/scalable/apps/org.zidov.Zidov.svg)
+    share/icons/hicolor/scalable/apps/org.zidov.Zidov.svg
+    share/mime/packages/org.zidov.Zidov.xml
+    share/icons/hicolor/48x48/mimetypes/application-x-zidov-project.png
+    share/icons/hicolor/scalable/mimetypes/application-x-zidov-project.svg)
 foreach(path ${expected})
     if(NOT EXISTS ${PREFIX}/${path})
         message(FATAL_ERROR "missing after install: ${path}")

@@ -18,6 +18,8 @@ set(expected
     "usr/share/metainfo/org.zidov.Zidov.metainfo.xml\n"
     "usr/share/icons/hicolor/48x48/apps/org.zidov.Zidov.png\n"
     "usr/share/icons/hicolor/scalable/apps/org.zidov.Zidov.svg\n"
+    "usr/share/mime/packages/org.zidov.Zidov.xml\n"
+    "usr/share/icons/hicolor/48x48/mimetypes/application-x-zidov-project.png\n"
     "usr/share/man/man1/Zidov.1.gz\n"
     "usr/share/man/man1/Zidov_de.exe.1.gz -> Zidov.1.gz\n"
     "usr/share/zidov/translations/Zidov_de.qm\n"

@@ -112,14 +112,14 @@ void TestTranslations::germanCatalogueReachesTheWindows()
     QuietStdout quiet;
     {
         mainWin w;
-        QCOMPARE(w.menuFile->title(), QString("Datei"));
-        QCOMPARE(w.menuOptimizer->title(), QString("Erweitert"));
-        QCOMPARE(w.menuHelp->title(), QString("Hilfe"));
+        QCOMPARE(w.menuFile->title(), QString("&Datei"));
+        QCOMPARE(w.menuOptimizer->title(), QString("&Erweitert"));
+        QCOMPARE(w.menuHelp->title(), QString("&Hilfe"));
+        QCOMPARE(w.actionSave_as->text(), QString("Speichern &unter"));
         QCOMPARE(w.menuView->title().remove('&'), QString("Ansicht"));
         QCOMPARE(w.menuUnits->title(), QString("Einheiten"));
         QCOMPARE(w.actionMetres->text(), QString("Meter"));
         QCOMPARE(w.actionFeet->text(), QString("Fuß"));
-        QCOMPARE(w.actionSave_as->text(), QString("Speichern unter"));
         QCOMPARE(w.label_23->text(), QString("Zerstreuungskreis"));
         QCOMPARE(w.optiWin->windowTitle(), QString("Automatische Optimierung"));
         QCOMPARE(w.graphWidget->captionTexts(1).title, QString("Kamera 1:"));
@@ -147,7 +147,7 @@ void TestTranslations::catalogueFallsBackToTheShortName()
     const bool foundNone = none.load(germanCatalogueName());
     QDir::setCurrent(previous);
     QVERIFY(foundShort);
-    QCOMPARE(shortName.translate("mainWin", "File"), QString("Datei"));
+    QCOMPARE(shortName.translate("mainWin", "&File"), QString("&Datei"));
     QVERIFY(!foundNone);
 }
 
@@ -186,12 +186,12 @@ void TestTranslations::germanProgramGetsQtsGermanTexts()
     QMessageBox box;
     box.setStandardButtons(QMessageBox::Cancel);
     const QString cancel = box.button(QMessageBox::Cancel)->text();
-    const QString file = QCoreApplication::translate("mainWin", "File");
+    const QString file = QCoreApplication::translate("mainWin", "&File");
     QCoreApplication::removeTranslator(&program);
     QCoreApplication::removeTranslator(&toolkit);
     setProgramLocale(QLocale::c());
     QCOMPARE(cancel, QString("Abbrechen"));
-    QCOMPARE(file, QString("Datei"));
+    QCOMPARE(file, QString("&Datei"));
 }
 
 ZIDOV_GUITEST_MAIN(TestTranslations)
