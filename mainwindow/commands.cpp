@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 void mainWin::setSliderDefaults()
 {
     horizontalSlider->setValue(40);
@@ -54,10 +56,20 @@ namespace {
 // to 0 m.
 void focusAtHyperfocal(CameraSetup& camera, QDoubleSpinBox* focus)
 {
-    const double hyperfocal = camera.getHyperfocal();
+    const double hyperfocal = camera.getHyperfocalFocus();
     if (!CameraSetup::isHyperfocalDistance(hyperfocal))
         return;
-    focus->setValue(hyperfocal / 1000);
+    // The box keeps whole centimetres. Rounded down, the focus would fall short of the
+    // hyperfocal one and leave infinity outside the depth of field, so it is rounded up.
+    const double perMetre = std::pow(10.0, focus->decimals());
+    double metres = std::ceil(hyperfocal / 1000 * perMetre) / perMetre;
+    // The diffraction search knows its focus to half a millimetre only; where that falls
+    // just short, the next centimetre is sharp at infinity.
+    CameraSetup atRounded = camera;
+    atRounded.setFdist(metres * 1000);
+    if (camera.getDiffraction() == 1 && atRounded.getZc(CameraSetup::infinity) > 1)
+        metres += 1 / perMetre;
+    focus->setValue(metres);
 }
 } // namespace
 

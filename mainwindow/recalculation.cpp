@@ -137,8 +137,8 @@ void mainWin::updateHyperfocalButtons()
         return tr("Set to hyperfocal (") + QString::number(hyperfocal / 1000, 'f', 1) +
                QLatin1String("m)");
     };
-    c1_set_Hyper->setText(label(cam1.getHyperfocal()));
-    c2_set_Hyper->setText(label(cam2.getHyperfocal()));
+    c1_set_Hyper->setText(label(cam1.getHyperfocalFocus()));
+    c2_set_Hyper->setText(label(cam2.getHyperfocalFocus()));
 }
 
 double mainWin::getDiag(int index)

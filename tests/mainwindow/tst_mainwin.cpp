@@ -21,7 +21,8 @@ QStringList menuTexts(QMenu* menu)
     return texts;
 }
 
-// Camera 1 at 50 mm f/2.8 with a manual CoC of 0.03 mm and no diffraction: hyperfocal 29761.9 mm.
+// Camera 1 at 50 mm f/2.8 with a manual CoC of 0.03 mm and no diffraction: hyperfocal 29761.9 mm,
+// infinity sharp from a focus of 29811.9 mm on.
 void setTextbookCamera1(mainWin& w)
 {
     w.c1_cocSet->setCurrentIndex(3);
@@ -50,6 +51,8 @@ private slots:
     void cocModesShowTheirBoxes();
     void hyperfocalButton();
     void hyperfocalButtonWithoutHyperfocal();
+    void hyperfocalButtonMakesInfinitySharp_data();
+    void hyperfocalButtonMakesInfinitySharp();
     void modeSwitchBothWays();
     void showOptiSwitchesToExpertMode();
     void focusPlaneDistances();
@@ -279,8 +282,8 @@ void TestMainWin::hyperfocalButton()
     QVERIFY(std::fabs(w.cam1.getHyperfocal() - 29761.9) < 0.05);
     QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (29.8m)"));
     QTest::mouseClick(w.c1_set_Hyper, Qt::LeftButton);
-    QCOMPARE(w.c1_fdist->value(), 29.76);
-    QCOMPARE(w.cam1.getFdist(), 29760.0);
+    QCOMPARE(w.c1_fdist->value(), 29.82);
+    QCOMPARE(w.cam1.getFdist(), 29820.0);
 
     // Camera 2's button works on its own record and box.
     w.boxC2->setChecked(true);
@@ -289,7 +292,7 @@ void TestMainWin::hyperfocalButton()
     w.c2_coc->setValue(0.03);
     w.c2_apature->setValue(2.8);
     QTest::mouseClick(w.c2_set_Hyper, Qt::LeftButton);
-    QCOMPARE(w.c2_fdist->value(), 29.76);
+    QCOMPARE(w.c2_fdist->value(), 29.82);
 }
 
 void TestMainWin::hyperfocalButtonWithoutHyperfocal()
@@ -315,6 +318,42 @@ void TestMainWin::hyperfocalButtonWithoutHyperfocal()
     factor->setValue(10.0);
     w.c1_apature->setValue(16);
     QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (none)"));
+}
+
+void TestMainWin::hyperfocalButtonMakesInfinitySharp_data()
+{
+    QTest::addColumn<double>("focalLength");
+    QTest::addColumn<double>("aperture");
+    QTest::addColumn<bool>("diffraction");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<double>("focus");
+    // Full frame, CoC 0.0288 mm by pixel size. The focus box rounds up to whole centimetres.
+    QTest::newRow("50 mm f/22") << 50.0 << 22.0 << false << "Set to hyperfocal (4.0m)" << 4.0;
+    QTest::newRow("24 mm f/11") << 24.0 << 11.0 << false << "Set to hyperfocal (1.8m)" << 1.85;
+    QTest::newRow("35 mm f/8 with diffraction")
+        << 35.0 << 8.0 << true << "Set to hyperfocal (5.7m)" << 5.69;
+}
+
+void TestMainWin::hyperfocalButtonMakesInfinitySharp()
+{
+    QFETCH(double, focalLength);
+    QFETCH(double, aperture);
+    QFETCH(bool, diffraction);
+    QFETCH(QString, button);
+    QFETCH(double, focus);
+    mainWin& w = *window;
+    w.switchpromode();
+    w.dofMode->setChecked(true);
+    w.c1_calcDef->setChecked(diffraction);
+    w.c1_flength->setValue(focalLength);
+    w.c1_apature->setValue(aperture);
+    QCOMPARE(w.c1_set_Hyper->text(), button);
+
+    QTest::mouseClick(w.c1_set_Hyper, Qt::LeftButton);
+    QCOMPARE(w.c1_fdist->value(), focus);
+    QVERIFY(w.cam1.getZc(CameraSetup::infinity) <= 1);
+    const QString caption = w.graphWidget->captionTexts(1).values;
+    QVERIFY2(caption.contains(" - inf. m]"), qPrintable(caption));
 }
 
 void TestMainWin::modeSwitchBothWays()
