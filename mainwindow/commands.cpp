@@ -135,15 +135,23 @@ void mainWin::swapLR()
     RecalcBatch batch(this);
     const CameraControls one = cameraControls(*this, 1);
     const CameraControls two = cameraControls(*this, 2);
+    // Exchanging the modes carries each camera's sensor into its other format box; the
+    // boxes are exchanged as they were before.
+    const int cropFactorFormats[] = {one.cropFactorFormat->currentIndex(),
+                                     two.cropFactorFormat->currentIndex()};
+    const int pixelSizeFormats[] = {one.pixelSizeFormat->currentIndex(),
+                                    two.pixelSizeFormat->currentIndex()};
     swapIndices(one.cocMode, two.cocMode);
     swapValues(one.fdist, two.fdist);
     swapValues(one.aperture, two.aperture);
     swapValues(one.coc, two.coc);
     swapValues(one.flength, two.flength);
     swapValues(one.lensQuality, two.lensQuality);
-    swapIndices(one.cropFactorFormat, two.cropFactorFormat);
+    one.cropFactorFormat->setCurrentIndex(cropFactorFormats[1]);
+    two.cropFactorFormat->setCurrentIndex(cropFactorFormats[0]);
     swapIndices(one.pixelCount, two.pixelCount);
-    swapIndices(one.pixelSizeFormat, two.pixelSizeFormat);
+    one.pixelSizeFormat->setCurrentIndex(pixelSizeFormats[1]);
+    two.pixelSizeFormat->setCurrentIndex(pixelSizeFormats[0]);
     swapIndices(one.formFactor, two.formFactor);
     swapValues(one.viewDistance, two.viewDistance);
     swapValues(one.imageWidth, two.imageWidth);

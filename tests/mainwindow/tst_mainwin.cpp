@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
+#include "cameracontrols.h"
 #include "eqwin.h"
 #include "graph.h"
 #include "guitest.h"
@@ -53,6 +54,7 @@ private slots:
     void hyperfocalButtonWithoutHyperfocal();
     void hyperfocalButtonMakesInfinitySharp_data();
     void hyperfocalButtonMakesInfinitySharp();
+    void cropFactorModeKeepsTheSensor();
     void modeSwitchBothWays();
     void showOptiSwitchesToExpertMode();
     void focusPlaneDistances();
@@ -186,8 +188,8 @@ void TestMainWin::sensorCombosHoldTheFormatTable()
     }
     QCOMPARE(w.c1_crop->currentIndex(), 3);
     QCOMPARE(w.c2_crop->currentIndex(), 3);
-    QCOMPARE(w.c1_cropC->currentIndex(), 0);
-    QCOMPARE(w.c2_cropC->currentIndex(), 0);
+    QCOMPARE(w.c1_cropC->currentIndex(), 3);
+    QCOMPARE(w.c2_cropC->currentIndex(), 3);
     QCOMPARE(w.getDiag(3), SensorFormatTable().diagonal(3));
     QuietStdout capture;
     QCOMPARE(w.getMPixel(15), 4170000.0);
@@ -354,6 +356,43 @@ void TestMainWin::hyperfocalButtonMakesInfinitySharp()
     QVERIFY(w.cam1.getZc(CameraSetup::infinity) <= 1);
     const QString caption = w.graphWidget->captionTexts(1).values;
     QVERIFY2(caption.contains(" - inf. m]"), qPrintable(caption));
+}
+
+void TestMainWin::cropFactorModeKeepsTheSensor()
+{
+    mainWin& w = *window;
+    w.switchpromode();
+    // Camera 1 by pixel size on full frame; by crop factor it is full frame too.
+    w.c1_cocSet->setCurrentIndex(CocByCropFactor);
+    QCOMPARE(w.c1_cropC->currentIndex(), 3);
+    QCOMPARE(w.c1_coc->value(), 0.0288);
+
+    // The sensor goes with the camera from one mode's box to the other's, both ways.
+    w.c1_cropC->setCurrentIndex(5);
+    w.c1_cocSet->setCurrentIndex(CocByPixelSize);
+    QCOMPARE(w.c1_crop->currentIndex(), 5);
+    QCOMPARE(w.c1_coc->value(), 0.0189);
+    w.c1_crop->setCurrentIndex(8);
+    w.c1_cocSet->setCurrentIndex(CocByCropFactor);
+    QCOMPARE(w.c1_cropC->currentIndex(), 8);
+    QCOMPARE(w.c1_coc->value(), 0.0144);
+    // Also when a command changes the mode: the mode switch sets camera 1 to pixel size.
+    w.c1_cropC->setCurrentIndex(9);
+    w.switchpromode();
+    QCOMPARE(w.c1_crop->currentIndex(), 9);
+    w.switchpromode();
+
+    // Swap exchanges the hidden boxes as they were, too.
+    w.c1_cocSet->setCurrentIndex(CocByCropFactor);
+    w.c1_cropC->setCurrentIndex(8);
+    w.c1_crop->setCurrentIndex(2);
+    w.c2_crop->setCurrentIndex(7);
+    w.c2_cropC->setCurrentIndex(10);
+    w.swapLR();
+    QCOMPARE(w.c1_cropC->currentIndex(), 10);
+    QCOMPARE(w.c1_crop->currentIndex(), 7);
+    QCOMPARE(w.c2_cropC->currentIndex(), 8);
+    QCOMPARE(w.c2_crop->currentIndex(), 2);
 }
 
 void TestMainWin::modeSwitchBothWays()
