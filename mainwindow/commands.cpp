@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 
 void mainWin::setSliderDefaults()
@@ -188,7 +189,11 @@ double mainWin::leftBorderMinimum() const
 void mainWin::restoreLeftBorder(double metres)
 {
     RecalcBatch batch(this);
-    const double minimum = leftBorderMinimum();
+    // The minimum follows the focus distances only when the reference is chosen, so a
+    // border saved from the focus plane may lie further out than the saved focus distances
+    // reach; the project opens where it was saved.
+    const double minimum =
+        distanceFP->isChecked() ? std::min(leftBorderMinimum(), metres) : leftBorderMinimum();
     DSB_leftBorder->setMinimum(minimum);
     SB_leftBorder->setMinimum(int(minimum));
     DSB_leftBorder->setValue(metres);
