@@ -60,7 +60,8 @@ QJsonObject cameraObject(mainWin& window, int number)
         {QStringLiteral("lens_quality_percent"), camera.getLensQuality()},
         {QStringLiteral("diffraction_factor"), camera.getDiffFactor()},
     };
-    const double hyperfocal = camera.getHyperfocal();
+    // The focus the hyperfocal button shows, not the H of the limit formulas.
+    const double hyperfocal = camera.getHyperfocalFocus();
     // The same limits as the caption, so that the two cannot disagree on infinity or on a
     // camera with no depth of field at all.
     const CaptionNumbers::DepthLimits limits = CaptionNumbers::depthLimits(camera);

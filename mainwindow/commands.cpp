@@ -5,6 +5,9 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <cmath>
+
 void mainWin::setSliderDefaults()
 {
     horizontalSlider->setValue(40);
@@ -54,10 +57,20 @@ namespace {
 // to 0 m.
 void focusAtHyperfocal(CameraSetup& camera, QDoubleSpinBox* focus)
 {
-    const double hyperfocal = camera.getHyperfocal();
+    const double hyperfocal = camera.getHyperfocalFocus();
     if (!CameraSetup::isHyperfocalDistance(hyperfocal))
         return;
-    focus->setValue(hyperfocal / 1000);
+    // The box keeps whole centimetres. Rounded down, the focus would fall short of the
+    // hyperfocal one and leave infinity outside the depth of field, so it is rounded up.
+    const double perMetre = std::pow(10.0, focus->decimals());
+    double metres = std::ceil(hyperfocal / 1000 * perMetre) / perMetre;
+    // The diffraction search knows its focus to half a millimetre only; where that falls
+    // just short, the next centimetre is sharp at infinity.
+    CameraSetup atRounded = camera;
+    atRounded.setFdist(metres * 1000);
+    if (camera.getDiffraction() == 1 && atRounded.getZc(CameraSetup::infinity) > 1)
+        metres += 1 / perMetre;
+    focus->setValue(metres);
 }
 } // namespace
 
@@ -123,15 +136,23 @@ void mainWin::swapLR()
     RecalcBatch batch(this);
     const CameraControls one = cameraControls(*this, 1);
     const CameraControls two = cameraControls(*this, 2);
+    // Exchanging the modes carries each camera's sensor into its other format box; the
+    // boxes are exchanged as they were before.
+    const int cropFactorFormats[] = {one.cropFactorFormat->currentIndex(),
+                                     two.cropFactorFormat->currentIndex()};
+    const int pixelSizeFormats[] = {one.pixelSizeFormat->currentIndex(),
+                                    two.pixelSizeFormat->currentIndex()};
     swapIndices(one.cocMode, two.cocMode);
     swapValues(one.fdist, two.fdist);
     swapValues(one.aperture, two.aperture);
     swapValues(one.coc, two.coc);
     swapValues(one.flength, two.flength);
     swapValues(one.lensQuality, two.lensQuality);
-    swapIndices(one.cropFactorFormat, two.cropFactorFormat);
+    one.cropFactorFormat->setCurrentIndex(cropFactorFormats[1]);
+    two.cropFactorFormat->setCurrentIndex(cropFactorFormats[0]);
     swapIndices(one.pixelCount, two.pixelCount);
-    swapIndices(one.pixelSizeFormat, two.pixelSizeFormat);
+    one.pixelSizeFormat->setCurrentIndex(pixelSizeFormats[1]);
+    two.pixelSizeFormat->setCurrentIndex(pixelSizeFormats[0]);
     swapIndices(one.formFactor, two.formFactor);
     swapValues(one.viewDistance, two.viewDistance);
     swapValues(one.imageWidth, two.imageWidth);
@@ -168,7 +189,11 @@ double mainWin::leftBorderMinimum() const
 void mainWin::restoreLeftBorder(double metres)
 {
     RecalcBatch batch(this);
-    const double minimum = leftBorderMinimum();
+    // The minimum follows the focus distances only when the reference is chosen, so a
+    // border saved from the focus plane may lie further out than the saved focus distances
+    // reach; the project opens where it was saved.
+    const double minimum =
+        distanceFP->isChecked() ? std::min(leftBorderMinimum(), metres) : leftBorderMinimum();
     DSB_leftBorder->setMinimum(minimum);
     SB_leftBorder->setMinimum(leftBorderSteps(minimum));
     DSB_leftBorder->setValue(metres);

@@ -2,9 +2,11 @@
 // Copyright (c) 2026 The Zidov developers
 #include "mainwin.h"
 
+#include "cameracontrols.h"
 #include "eqwin.h"
 #include "graph.h"
 #include "opti.h"
+#include "sensorformatcarry.h"
 #include "settings.h"
 
 #include <QGridLayout>
@@ -36,8 +38,11 @@ mainWin::mainWin()
         for (QComboBox* box : formatBoxes)
             box->addItem(sensorTable.name(i));
     }
-    c1_crop->setCurrentIndex(3);
-    c2_crop->setCurrentIndex(3);
+    // All four start at "Full-Frame Crop 1", whichever CoC mode a camera is switched to.
+    for (QComboBox* box : formatBoxes)
+        box->setCurrentIndex(3);
+    for (int camera : {1, 2})
+        SensorFormatCarry::attach(cameraControls(*this, camera));
 
     for (QWidget* hidden : {static_cast<QWidget*>(gbC1_1), static_cast<QWidget*>(gbC1_2),
                             static_cast<QWidget*>(gbC1_3), static_cast<QWidget*>(gbC2_1),

@@ -114,7 +114,8 @@ public:
     // The smallest left border the distance reference allows: 0 from the camera, minus the
     // larger focus distance from the focus plane.
     double leftBorderMinimum() const;
-    // Sets the left border within that range, as a loaded project asks for.
+    // Sets the left border as a loaded project asks for: within that range, or from the
+    // focus plane further out where the project was saved so.
     void restoreLeftBorder(double metres);
 
     void applySliders();

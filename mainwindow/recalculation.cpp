@@ -141,8 +141,8 @@ void mainWin::updateHyperfocalButtons()
                QString::number(LengthUnits::fromMetres(hyperfocal / 1000, unit), 'f', 1) +
                LengthUnits::symbol(unit) + QLatin1Char(')');
     };
-    c1_set_Hyper->setText(label(cam1.getHyperfocal()));
-    c2_set_Hyper->setText(label(cam2.getHyperfocal()));
+    c1_set_Hyper->setText(label(cam1.getHyperfocalFocus()));
+    c2_set_Hyper->setText(label(cam2.getHyperfocalFocus()));
 }
 
 double mainWin::getDiag(int index)

@@ -118,6 +118,12 @@ double CameraSetup::getHyperfocal()
     return lo + width / 2;
 }
 
+double CameraSetup::getHyperfocalFocus()
+{
+    const double hyperfocal = getHyperfocal();
+    return diffraction == 1 ? hyperfocal : hyperfocal + flength;
+}
+
 double CameraSetup::getFarLimit()
 {
     if (diffraction != 1) {

@@ -26,7 +26,13 @@ public:
               int diffraction, double lensQuality, double diffFactor);
 
     double getZc(double dist);
+    // The hyperfocal distance H of the depth-of-field formulas: F²/(Nc) without diffraction,
+    // the focus found by a search with it; noHyperfocal when there is none.
     double getHyperfocal();
+    // The nearest focus distance at which the far limit is infinite, which the hyperfocal
+    // button shows and sets: H + F without diffraction, since the thin-lens far limit is
+    // infinite only from S - F >= H on; with diffraction the search already finds that focus.
+    double getHyperfocalFocus();
     double getNearLimit();
     double getFarLimit();
     double getScale() const;

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QIODevice>
+#include <QLocale>
 
 #include <cmath>
 
@@ -46,6 +47,13 @@ QString capitalised(QString text)
     if (!text.isEmpty())
         text[0] = text[0].toUpper();
     return text;
+}
+
+// As many digits as it takes to tell the value apart, so that a value just past a limit
+// does not read as the limit itself.
+QString shortest(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
 // Reads fields in file order and stops at the first one that is missing or unusable,
@@ -108,6 +116,32 @@ public:
                         .arg(count - 1));
     }
 
+    bool readInRange(double& value, const ValueRange& range, Field field)
+    {
+        return readFinite(value, field) && checkRange(value, range, field, start);
+    }
+
+    bool readInRange(qint32& value, const ValueRange& range, Field field)
+    {
+        return read(value, field) && checkRange(value, range, field, start);
+    }
+
+    // For a field whose range depends on fields stored after it.
+    bool checkRange(double value, const ValueRange& range, Field field, int offset)
+    {
+        if (!result.ok())
+            return false;
+        if (range.holds(value))
+            return true;
+        start = offset;
+        return fail(DecodeError::OutOfRange,
+                    QCoreApplication::translate(
+                        "mainWin", "%1 (byte %2) holds %3, but only %4 to %5 are allowed.")
+                        .arg(capitalised(describe(field)))
+                        .arg(start)
+                        .arg(shortest(value), shortest(range.minimum), shortest(range.maximum)));
+    }
+
     bool fail(DecodeError error, const QString& message)
     {
         result.error = error;
@@ -127,13 +161,16 @@ void readCamera(FieldReader& in, CameraRecord& c, int camera, bool withLensQuali
 {
     in.readIndex(c.cocMode, cocModeCount, {camera, QT_TRANSLATE_NOOP("mainWin", "CoC mode")});
     in.read(c.switchedOn, {camera, QT_TRANSLATE_NOOP("mainWin", "switched on")});
-    in.readFinite(c.focusDistance, {camera, QT_TRANSLATE_NOOP("mainWin", "focus distance")});
-    in.readFinite(c.aperture, {camera, QT_TRANSLATE_NOOP("mainWin", "aperture")});
-    in.readFinite(c.focalLength, {camera, QT_TRANSLATE_NOOP("mainWin", "focal length")});
-    in.readFinite(c.circleOfConfusion,
-                  {camera, QT_TRANSLATE_NOOP("mainWin", "circle of confusion")});
+    in.readInRange(c.focusDistance, focusDistanceRange,
+                   {camera, QT_TRANSLATE_NOOP("mainWin", "focus distance")});
+    in.readInRange(c.aperture, apertureRange, {camera, QT_TRANSLATE_NOOP("mainWin", "aperture")});
+    in.readInRange(c.focalLength, focalLengthRange,
+                   {camera, QT_TRANSLATE_NOOP("mainWin", "focal length")});
+    in.readInRange(c.circleOfConfusion, cocRange,
+                   {camera, QT_TRANSLATE_NOOP("mainWin", "circle of confusion")});
     if (withLensQuality)
-        in.readFinite(c.lensQuality, {camera, QT_TRANSLATE_NOOP("mainWin", "lens quality")});
+        in.readInRange(c.lensQuality, lensQualityRange,
+                       {camera, QT_TRANSLATE_NOOP("mainWin", "lens quality")});
     else
         c.lensQuality = perfectLensQuality;
     in.read(c.withDiffraction, {camera, QT_TRANSLATE_NOOP("mainWin", "diffraction switch")});
@@ -145,10 +182,12 @@ void readCamera(FieldReader& in, CameraRecord& c, int camera, bool withLensQuali
                  {camera, QT_TRANSLATE_NOOP("mainWin", "sensor format for the pixel size")});
     in.readIndex(c.pixelCountPreset, pixelCountPresetCount,
                  {camera, QT_TRANSLATE_NOOP("mainWin", "pixel count")});
-    in.readFinite(c.viewDistance, {camera, QT_TRANSLATE_NOOP("mainWin", "view distance")});
+    in.readInRange(c.viewDistance, viewDistanceRange,
+                   {camera, QT_TRANSLATE_NOOP("mainWin", "view distance")});
     in.readIndex(c.formFactor, formFactorCount,
                  {camera, QT_TRANSLATE_NOOP("mainWin", "form factor")});
-    in.readFinite(c.imageWidth, {camera, QT_TRANSLATE_NOOP("mainWin", "image width")});
+    in.readInRange(c.imageWidth, imageWidthRange,
+                   {camera, QT_TRANSLATE_NOOP("mainWin", "image width")});
 }
 
 void writeCamera(QDataStream& out, const CameraRecord& c)
@@ -162,6 +201,13 @@ void writeCamera(QDataStream& out, const CameraRecord& c)
 }
 
 } // namespace
+
+bool ValueRange::holds(double value) const
+{
+    // Rounded through the decimal text, as the spin boxes round.
+    const double rounded = QString::number(value, 'f', decimals).toDouble();
+    return rounded >= minimum && rounded <= maximum;
+}
 
 DecodeResult decode(const QByteArray& bytes)
 {
@@ -182,12 +228,22 @@ DecodeResult decode(const QByteArray& bytes)
         return result;
     }
 
-    in.readFinite(r.leftBorder, {0, QT_TRANSLATE_NOOP("mainWin", "left border")});
+    const Field leftBorder{0, QT_TRANSLATE_NOOP("mainWin", "left border")};
+    const int leftBorderOffset = 8;
+    in.readFinite(r.leftBorder, leftBorder);
     in.read(r.distanceFromCamera, {0, QT_TRANSLATE_NOOP("mainWin", "distance from camera")});
     in.read(r.distanceFromFocusPlane,
             {0, QT_TRANSLATE_NOOP("mainWin", "distance from focus plane")});
-    in.read(r.distanceScale, {0, QT_TRANSLATE_NOOP("mainWin", "distance scale")});
-    in.read(r.zcScale, {0, QT_TRANSLATE_NOOP("mainWin", "zc scale")});
+    // The focus plane wins when a file claims both references, as the radio buttons
+    // receive them in this order; one that claims neither keeps the window's reference,
+    // and the narrower range, the camera's, is the one that holds for both.
+    in.checkRange(r.leftBorder,
+                  r.distanceFromFocusPlane ? leftBorderFromFocusPlaneRange
+                                           : leftBorderFromCameraRange,
+                  leftBorder, leftBorderOffset);
+    in.readInRange(r.distanceScale, distanceScaleRange,
+                   {0, QT_TRANSLATE_NOOP("mainWin", "distance scale")});
+    in.readInRange(r.zcScale, zcScaleRange, {0, QT_TRANSLATE_NOOP("mainWin", "zc scale")});
     readCamera(in, r.camera1, 1, current);
     readCamera(in, r.camera2, 2, current);
     return result;

@@ -28,13 +28,44 @@ constexpr int sensorFormatCount = 15;
 constexpr int pixelCountPresetCount = 15;
 constexpr int formFactorCount = 2;
 
+// A stored number as its control takes it: the control rounds the value to its decimals
+// and then holds it within minimum and maximum. A value that rounds to outside would load
+// as a different one, so such a file is refused; more decimals than the control shows are
+// in range and load rounded.
+struct ValueRange
+{
+    double minimum;
+    double maximum;
+    int decimals;
+
+    bool holds(double value) const;
+};
+
+// The ranges of the main window's controls, in the units the file stores (a test checks
+// that they agree with the controls).
+constexpr ValueRange focusDistanceRange{0, 99999, 2};
+constexpr ValueRange apertureRange{0.7, 64, 1};
+constexpr ValueRange focalLengthRange{1, 5000, 0};
+constexpr ValueRange cocRange{0.0001, 10, 4};
+constexpr ValueRange lensQualityRange{0, 100, 2};
+constexpr ValueRange viewDistanceRange{0.1, 99999, 2};
+constexpr ValueRange imageWidthRange{0.1, 99999, 2};
+constexpr ValueRange distanceScaleRange{1, 49, 0};
+constexpr ValueRange zcScaleRange{1, 100, 0};
+// From the camera the plot starts at 0 at the earliest. From the focus plane the window
+// lets it start up to the larger focus distance in front of that plane, as that distance
+// was when the reference was chosen, so a saved border may lie as far out as any focus.
+constexpr ValueRange leftBorderFromCameraRange{0, 99999, 2};
+constexpr ValueRange leftBorderFromFocusPlaneRange{-focusDistanceRange.maximum, 99999, 2};
+
 enum class DecodeError
 {
     None,
     EndsEarly,
     WrongVersion,
     IndexOutOfRange,
-    NotFinite
+    NotFinite,
+    OutOfRange
 };
 
 struct DecodeResult

@@ -733,6 +733,10 @@ Qt-Version %2</translation>
         <translation>%1 (Byte %2) enthält den Listenindex %3, es gibt aber nur 0 bis %4.</translation>
     </message>
     <message>
+        <source>%1 (byte %2) holds %3, but only %4 to %5 are allowed.</source>
+        <translation>%1 (Byte %2) enthält %3, erlaubt sind aber nur %4 bis %5.</translation>
+    </message>
+    <message>
         <source>CoC mode</source>
         <translation>Art des Zerstreuungskreises</translation>
     </message>

@@ -8,8 +8,8 @@
 #include <cstdlib>
 
 // Feeds arbitrary bytes to the project file decoder. Besides the sanitizers' checks it
-// aborts when the decoder hands on a value the controls or tables cannot take, or when
-// encoding what it accepted does not give back the same file.
+// aborts when the decoder hands on a value the controls or tables would not take as it is,
+// or when encoding what it accepted does not give back the same file.
 
 namespace {
 
@@ -21,14 +21,16 @@ void require(bool condition)
 
 bool usable(const CameraRecord& c)
 {
-    return c.cocMode >= 0 && c.cocMode < ProjectCodec::cocModeCount && c.cropFactorFormat >= 0 &&
-           c.cropFactorFormat < ProjectCodec::sensorFormatCount && c.pixelSizeFormat >= 0 &&
-           c.pixelSizeFormat < ProjectCodec::sensorFormatCount && c.pixelCountPreset >= 0 &&
-           c.pixelCountPreset < ProjectCodec::pixelCountPresetCount && c.formFactor >= 0 &&
-           c.formFactor < ProjectCodec::formFactorCount && std::isfinite(c.focusDistance) &&
-           std::isfinite(c.aperture) && std::isfinite(c.focalLength) &&
-           std::isfinite(c.circleOfConfusion) && std::isfinite(c.lensQuality) &&
-           std::isfinite(c.viewDistance) && std::isfinite(c.imageWidth);
+    using namespace ProjectCodec;
+    return c.cocMode >= 0 && c.cocMode < cocModeCount && c.cropFactorFormat >= 0 &&
+           c.cropFactorFormat < sensorFormatCount && c.pixelSizeFormat >= 0 &&
+           c.pixelSizeFormat < sensorFormatCount && c.pixelCountPreset >= 0 &&
+           c.pixelCountPreset < pixelCountPresetCount && c.formFactor >= 0 &&
+           c.formFactor < formFactorCount && std::isfinite(c.focusDistance) &&
+           focusDistanceRange.holds(c.focusDistance) && apertureRange.holds(c.aperture) &&
+           focalLengthRange.holds(c.focalLength) && cocRange.holds(c.circleOfConfusion) &&
+           lensQualityRange.holds(c.lensQuality) && viewDistanceRange.holds(c.viewDistance) &&
+           imageWidthRange.holds(c.imageWidth);
 }
 
 // A current-version file re-encodes to its own first bytes, once every bool byte is
@@ -57,7 +59,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ProjectRecord& r = result.record;
     require(r.version == ProjectCodec::currentVersion ||
             r.version == ProjectCodec::previousVersion);
-    require(std::isfinite(r.leftBorder) && usable(r.camera1) && usable(r.camera2));
+    const ProjectCodec::ValueRange& border = r.distanceFromFocusPlane
+                                                 ? ProjectCodec::leftBorderFromFocusPlaneRange
+                                                 : ProjectCodec::leftBorderFromCameraRange;
+    require(std::isfinite(r.leftBorder) && border.holds(r.leftBorder) &&
+            ProjectCodec::distanceScaleRange.holds(r.distanceScale) &&
+            ProjectCodec::zcScaleRange.holds(r.zcScale) && usable(r.camera1) && usable(r.camera2));
 
     const QByteArray encoded = ProjectCodec::encode(r);
     require(encoded.size() == ProjectCodec::currentFileSize);

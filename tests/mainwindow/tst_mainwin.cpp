@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
+#include "cameracontrols.h"
 #include "eqwin.h"
 #include "graph.h"
 #include "guitest.h"
@@ -24,7 +25,8 @@ QStringList menuTexts(QMenu* menu)
     return texts;
 }
 
-// Camera 1 at 50 mm f/2.8 with a manual CoC of 0.03 mm and no diffraction: hyperfocal 29761.9 mm.
+// Camera 1 at 50 mm f/2.8 with a manual CoC of 0.03 mm and no diffraction: hyperfocal 29761.9 mm,
+// infinity sharp from a focus of 29811.9 mm on.
 void setTextbookCamera1(mainWin& w)
 {
     w.c1_cocSet->setCurrentIndex(3);
@@ -55,6 +57,9 @@ private slots:
     void cocModesShowTheirBoxes();
     void hyperfocalButton();
     void hyperfocalButtonWithoutHyperfocal();
+    void hyperfocalButtonMakesInfinitySharp_data();
+    void hyperfocalButtonMakesInfinitySharp();
+    void cropFactorModeKeepsTheSensor();
     void modeSwitchBothWays();
     void showOptiSwitchesToExpertMode();
     void focusPlaneDistances();
@@ -193,8 +198,8 @@ void TestMainWin::sensorCombosHoldTheFormatTable()
     }
     QCOMPARE(w.c1_crop->currentIndex(), 3);
     QCOMPARE(w.c2_crop->currentIndex(), 3);
-    QCOMPARE(w.c1_cropC->currentIndex(), 0);
-    QCOMPARE(w.c2_cropC->currentIndex(), 0);
+    QCOMPARE(w.c1_cropC->currentIndex(), 3);
+    QCOMPARE(w.c2_cropC->currentIndex(), 3);
     QCOMPARE(w.getDiag(3), SensorFormatTable().diagonal(3));
     QuietStdout capture;
     QCOMPARE(w.getMPixel(15), 4170000.0);
@@ -289,8 +294,8 @@ void TestMainWin::hyperfocalButton()
     QVERIFY(std::fabs(w.cam1.getHyperfocal() - 29761.9) < 0.05);
     QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (29.8m)"));
     QTest::mouseClick(w.c1_set_Hyper, Qt::LeftButton);
-    QCOMPARE(w.c1_fdist->value(), 29.76);
-    QCOMPARE(w.cam1.getFdist(), 29760.0);
+    QCOMPARE(w.c1_fdist->value(), 29.82);
+    QCOMPARE(w.cam1.getFdist(), 29820.0);
 
     // Camera 2's button works on its own record and box.
     w.boxC2->setChecked(true);
@@ -299,7 +304,7 @@ void TestMainWin::hyperfocalButton()
     w.c2_coc->setValue(0.03);
     w.c2_apature->setValue(2.8);
     QTest::mouseClick(w.c2_set_Hyper, Qt::LeftButton);
-    QCOMPARE(w.c2_fdist->value(), 29.76);
+    QCOMPARE(w.c2_fdist->value(), 29.82);
 }
 
 void TestMainWin::hyperfocalButtonWithoutHyperfocal()
@@ -325,6 +330,79 @@ void TestMainWin::hyperfocalButtonWithoutHyperfocal()
     factor->setValue(10.0);
     w.c1_apature->setValue(16);
     QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (none)"));
+}
+
+void TestMainWin::hyperfocalButtonMakesInfinitySharp_data()
+{
+    QTest::addColumn<double>("focalLength");
+    QTest::addColumn<double>("aperture");
+    QTest::addColumn<bool>("diffraction");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<double>("focus");
+    // Full frame, CoC 0.0288 mm by pixel size. The focus box rounds up to whole centimetres.
+    QTest::newRow("50 mm f/22") << 50.0 << 22.0 << false << "Set to hyperfocal (4.0m)" << 4.0;
+    QTest::newRow("24 mm f/11") << 24.0 << 11.0 << false << "Set to hyperfocal (1.8m)" << 1.85;
+    QTest::newRow("35 mm f/8 with diffraction")
+        << 35.0 << 8.0 << true << "Set to hyperfocal (5.7m)" << 5.69;
+}
+
+void TestMainWin::hyperfocalButtonMakesInfinitySharp()
+{
+    QFETCH(double, focalLength);
+    QFETCH(double, aperture);
+    QFETCH(bool, diffraction);
+    QFETCH(QString, button);
+    QFETCH(double, focus);
+    mainWin& w = *window;
+    w.switchpromode();
+    w.dofMode->setChecked(true);
+    w.c1_calcDef->setChecked(diffraction);
+    w.c1_flength->setValue(focalLength);
+    w.c1_apature->setValue(aperture);
+    QCOMPARE(w.c1_set_Hyper->text(), button);
+
+    QTest::mouseClick(w.c1_set_Hyper, Qt::LeftButton);
+    QCOMPARE(w.c1_fdist->value(), focus);
+    QVERIFY(w.cam1.getZc(CameraSetup::infinity) <= 1);
+    const QString caption = w.graphWidget->captionTexts(1).values;
+    QVERIFY2(caption.contains(" - inf. m]"), qPrintable(caption));
+}
+
+void TestMainWin::cropFactorModeKeepsTheSensor()
+{
+    mainWin& w = *window;
+    w.switchpromode();
+    // Camera 1 by pixel size on full frame; by crop factor it is full frame too.
+    w.c1_cocSet->setCurrentIndex(CocByCropFactor);
+    QCOMPARE(w.c1_cropC->currentIndex(), 3);
+    QCOMPARE(w.c1_coc->value(), 0.0288);
+
+    // The sensor goes with the camera from one mode's box to the other's, both ways.
+    w.c1_cropC->setCurrentIndex(5);
+    w.c1_cocSet->setCurrentIndex(CocByPixelSize);
+    QCOMPARE(w.c1_crop->currentIndex(), 5);
+    QCOMPARE(w.c1_coc->value(), 0.0189);
+    w.c1_crop->setCurrentIndex(8);
+    w.c1_cocSet->setCurrentIndex(CocByCropFactor);
+    QCOMPARE(w.c1_cropC->currentIndex(), 8);
+    QCOMPARE(w.c1_coc->value(), 0.0144);
+    // Also when a command changes the mode: the mode switch sets camera 1 to pixel size.
+    w.c1_cropC->setCurrentIndex(9);
+    w.switchpromode();
+    QCOMPARE(w.c1_crop->currentIndex(), 9);
+    w.switchpromode();
+
+    // Swap exchanges the hidden boxes as they were, too.
+    w.c1_cocSet->setCurrentIndex(CocByCropFactor);
+    w.c1_cropC->setCurrentIndex(8);
+    w.c1_crop->setCurrentIndex(2);
+    w.c2_crop->setCurrentIndex(7);
+    w.c2_cropC->setCurrentIndex(10);
+    w.swapLR();
+    QCOMPARE(w.c1_cropC->currentIndex(), 10);
+    QCOMPARE(w.c1_crop->currentIndex(), 7);
+    QCOMPARE(w.c2_cropC->currentIndex(), 8);
+    QCOMPARE(w.c2_crop->currentIndex(), 2);
 }
 
 void TestMainWin::modeSwitchBothWays()
@@ -605,7 +683,7 @@ void TestMainWin::feetThroughoutTheWindow()
 
     w.switchpromode();
     setTextbookCamera1(w);
-    QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (97.6ft)"));
+    QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (97.8ft)"));
     QCOMPARE(w.graphWidget->captionTexts(1).settings,
              QString("50mm f/2.8 - Dist.: 16.4042ft - CoC: 0.0300mm"));
     QCOMPARE(w.optiWin->table->horizontalHeaderItem(0)->text(), QString("Distance [ft]"));

@@ -80,19 +80,28 @@ QByteArray intBytes(qint32 value)
     return FileBytes().i32(value).bytes;
 }
 
-// What a decoder may hand on: only values every control and table can take.
+// Whether value, rounded to the decimals, lies within the limits.
+bool within(double value, double minimum, double maximum, int decimals)
+{
+    const double rounded = QString::number(value, 'f', decimals).toDouble();
+    return rounded >= minimum && rounded <= maximum;
+}
+
+// What a decoder may hand on: only values every control and table takes as they are.
 bool usable(const ProjectRecord& r)
 {
     const auto cameraUsable = [](const CameraRecord& c) {
         return c.cocMode >= 0 && c.cocMode < 4 && c.cropFactorFormat >= 0 &&
                c.cropFactorFormat < 15 && c.pixelSizeFormat >= 0 && c.pixelSizeFormat < 15 &&
                c.pixelCountPreset >= 0 && c.pixelCountPreset < 15 && c.formFactor >= 0 &&
-               c.formFactor < 2 && std::isfinite(c.focusDistance) && std::isfinite(c.aperture) &&
-               std::isfinite(c.focalLength) && std::isfinite(c.circleOfConfusion) &&
-               std::isfinite(c.lensQuality) && std::isfinite(c.viewDistance) &&
-               std::isfinite(c.imageWidth);
+               c.formFactor < 2 && within(c.focusDistance, 0, 99999, 2) &&
+               within(c.aperture, 0.7, 64, 1) && within(c.focalLength, 1, 5000, 0) &&
+               within(c.circleOfConfusion, 0.0001, 10, 4) && within(c.lensQuality, 0, 100, 2) &&
+               within(c.viewDistance, 0.1, 99999, 2) && within(c.imageWidth, 0.1, 99999, 2);
     };
-    return (r.version == 1.2 || r.version == 1.3) && std::isfinite(r.leftBorder) &&
+    return (r.version == 1.2 || r.version == 1.3) &&
+           within(r.leftBorder, r.distanceFromFocusPlane ? -99999 : 0, 99999, 2) &&
+           within(r.distanceScale, 1, 49, 0) && within(r.zcScale, 1, 100, 0) &&
            cameraUsable(r.camera1) && cameraUsable(r.camera2);
 }
 
@@ -244,6 +253,23 @@ void TestProjectCodec::unusableValues_data()
     QTest::newRow("version 1.2 with a NaN view distance")
         << patched(previousVersionFile(), 26 + 51, doubleBytes(nan)) << 26 + 51
         << DecodeError::NotFinite << "Camera 1, view distance";
+    // A control would hold these at its limits, so the project would load as another.
+    const DecodeError outside = DecodeError::OutOfRange;
+    row("focus distance -5 m", 26 + 5, doubleBytes(-5), outside, "Camera 1, focus distance");
+    row("f-number 200", 105 + 13, doubleBytes(200), outside, "Camera 2, aperture");
+    row("focal length 0.4 mm, shown as 0", 26 + 21, doubleBytes(0.4), outside,
+        "Camera 1, focal length");
+    row("CoC 0.00004 mm, shown as 0", 105 + 29, doubleBytes(0.00004), outside,
+        "Camera 2, circle of confusion");
+    row("lens quality 100.01", 26 + 37, doubleBytes(100.01), outside, "Camera 1, lens quality");
+    row("view distance 0", 105 + 59, doubleBytes(0), outside, "Camera 2, view distance");
+    row("image width 100000", 26 + 71, doubleBytes(100000), outside, "Camera 1, image width");
+    row("distance scale 50", 18, intBytes(50), outside, "Distance scale");
+    row("zc scale 0", 22, intBytes(0), outside, "Zc scale");
+    row("left border in front of the camera", 8, doubleBytes(-0.01), outside, "Left border");
+    QTest::newRow("left border from the focus plane beyond any focus")
+        << patched(patched(golden, 8, doubleBytes(-100000)), 16, QByteArray("\0\1", 2)) << 8
+        << outside << "Left border";
 }
 
 void TestProjectCodec::unusableValues()
@@ -275,22 +301,25 @@ void TestProjectCodec::toleratedBytes_data()
         << patched(patched(golden, 17, QByteArray(1, '\x02')), 26 + 45, QByteArray(1, '\xff'))
         << flags;
 
-    // The controls clamp these; nothing outside a table is looked up.
-    ProjectRecord clamped = r;
-    clamped.camera1.aperture = 100;
-    clamped.camera2.focusDistance = -3;
-    clamped.camera2.circleOfConfusion = 0;
-    clamped.distanceScale = -7;
-    clamped.zcScale = 100000;
-    clamped.camera1.lensQuality = 1e300;
-    QTest::newRow("values the controls clamp")
-        << patched(patched(patched(patched(patched(patched(golden, 26 + 13, doubleBytes(100)),
-                                                   105 + 5, doubleBytes(-3)),
-                                           105 + 29, doubleBytes(0)),
-                                   18, intBytes(-7)),
-                           22, intBytes(100000)),
-                   26 + 37, doubleBytes(1e300))
-        << clamped;
+    // The controls round these into their ranges.
+    ProjectRecord rounded = r;
+    rounded.camera1.aperture = 64.04;
+    rounded.camera2.focusDistance = -0.004;
+    rounded.camera2.circleOfConfusion = 0.000051;
+    QTest::newRow("more decimals than the controls show")
+        << patched(
+               patched(patched(golden, 26 + 13, doubleBytes(64.04)), 105 + 5, doubleBytes(-0.004)),
+               105 + 29, doubleBytes(0.000051))
+        << rounded;
+
+    // From the focus plane the border may lie as far out as any focus, whatever the two
+    // focus distances are now.
+    ProjectRecord farBorder = r;
+    farBorder.distanceFromCamera = false;
+    farBorder.distanceFromFocusPlane = true;
+    farBorder.leftBorder = -99999;
+    QTest::newRow("left border from the focus plane beyond both focus distances")
+        << patched(patched(golden, 8, doubleBytes(-99999)), 16, QByteArray("\0\1", 2)) << farBorder;
 }
 
 void TestProjectCodec::toleratedBytes()

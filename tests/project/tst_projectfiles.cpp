@@ -249,7 +249,7 @@ private slots:
     void init();
     void cleanup();
 
-    void combosMatchTheFormat();
+    void storedRangesMatchTheControls();
     void saveWritesTheGoldenBytes();
     void loadFillsEveryControl();
     void previousVersionLoadsAPerfectLens();
@@ -257,7 +257,7 @@ private slots:
     void roundTrip();
     void savingInSimpleModeStoresHiddenControls();
     void unitSwitchKeepsTheProject();
-    void loadClampsWhatControlsCannotHold();
+    void loadRoundsToTheControlsDecimals();
     void storedCocSurvivesOnlyInManualMode();
     void distanceReferenceOnLoad_data();
     void distanceReferenceOnLoad();
@@ -295,12 +295,33 @@ void TestProjectFiles::cleanup()
     quiet.reset();
 }
 
-void TestProjectFiles::combosMatchTheFormat()
+void TestProjectFiles::storedRangesMatchTheControls()
 {
-    // The decoder refuses indices past these lists; the lists and the format must agree.
+    // The decoder refuses values the controls would not hold as they are; its ranges and
+    // the controls must agree.
+    mainWin& w = *window;
+    const auto range = [&](const QString& name) {
+        if (auto* box = w.findChild<QDoubleSpinBox*>(name))
+            return ProjectCodec::ValueRange{box->minimum(), box->maximum(), box->decimals()};
+        auto* slider = w.findChild<QSlider*>(name);
+        return ProjectCodec::ValueRange{double(slider->minimum()), double(slider->maximum()), 0};
+    };
+    const auto same = [](ProjectCodec::ValueRange a, ProjectCodec::ValueRange b) {
+        return a.minimum == b.minimum && a.maximum == b.maximum && a.decimals == b.decimals;
+    };
     for (int camera : {1, 2}) {
-        const auto combo = [&](const char* name) {
-            return window->findChild<QComboBox*>(QString("c%1_%2").arg(camera).arg(name))->count();
+        const auto name = [&](const char* control) {
+            return QString("c%1_%2").arg(camera).arg(control);
+        };
+        QVERIFY(same(range(name("fdist")), ProjectCodec::focusDistanceRange));
+        QVERIFY(same(range(name("apature")), ProjectCodec::apertureRange));
+        QVERIFY(same(range(name("flength")), ProjectCodec::focalLengthRange));
+        QVERIFY(same(range(name("coc")), ProjectCodec::cocRange));
+        QVERIFY(same(range(name("lensQ")), ProjectCodec::lensQualityRange));
+        QVERIFY(same(range(name("distD")), ProjectCodec::viewDistanceRange));
+        QVERIFY(same(range(name("widthD")), ProjectCodec::imageWidthRange));
+        const auto combo = [&](const char* control) {
+            return w.findChild<QComboBox*>(name(control))->count();
         };
         QCOMPARE(combo("cocSet"), ProjectCodec::cocModeCount);
         QCOMPARE(combo("cropC"), ProjectCodec::sensorFormatCount);
@@ -308,6 +329,14 @@ void TestProjectFiles::combosMatchTheFormat()
         QCOMPARE(combo("quality"), ProjectCodec::pixelCountPresetCount);
         QCOMPARE(combo("formD"), ProjectCodec::formFactorCount);
     }
+    QVERIFY(same(range("qxscale"), ProjectCodec::distanceScaleRange));
+    QVERIFY(same(range("qyscale"), ProjectCodec::zcScaleRange));
+    QVERIFY(same(range("DSB_leftBorder"), ProjectCodec::leftBorderFromCameraRange));
+    // From the focus plane the border may start as far out as the larger focus allows.
+    w.switchpromode();
+    w.c1_fdist->setValue(w.c1_fdist->maximum());
+    w.distanceFP->setChecked(true);
+    QVERIFY(same(range("DSB_leftBorder"), ProjectCodec::leftBorderFromFocusPlaneRange));
 }
 
 void TestProjectFiles::saveWritesTheGoldenBytes()
@@ -382,20 +411,29 @@ void TestProjectFiles::previousVersionLoadsAPerfectLens()
 void TestProjectFiles::roundTrip_data()
 {
     QTest::addColumn<bool>("fromFocusPlane");
-    QTest::newRow("distances from the camera") << false;
-    QTest::newRow("distances from the focus plane") << true;
+    QTest::addColumn<double>("border");
+    QTest::addColumn<double>("laterFocus");
+    QTest::newRow("distances from the camera") << false << 12.75 << 7.25;
+    QTest::newRow("distances from the focus plane") << true << -2.5 << 7.25;
+    // The border's minimum follows the focus only when the reference is chosen.
+    QTest::newRow("focus plane, border beyond a focus shortened afterwards")
+        << true << -7.25 << 2.0;
 }
 
 void TestProjectFiles::roundTrip()
 {
     QFETCH(bool, fromFocusPlane);
+    QFETCH(double, border);
+    QFETCH(double, laterFocus);
     mainWin& w = *window;
     w.switchpromode();
     w.c1_fdist->setValue(7.25);
     w.c2_fdist->setValue(3.5);
     if (fromFocusPlane)
         w.distanceFP->setChecked(true);
-    w.DSB_leftBorder->setValue(fromFocusPlane ? -2.5 : 12.75);
+    w.DSB_leftBorder->setValue(border);
+    QCOMPARE(w.DSB_leftBorder->value(), border);
+    w.c1_fdist->setValue(laterFocus);
     w.qxscale->setValue(33);
     w.qyscale->setValue(77);
     w.c1_cocSet->setCurrentIndex(2);
@@ -477,17 +515,14 @@ void TestProjectFiles::unitSwitchKeepsTheProject()
     QCOMPARE(reopened.c2_fdist->text(), QString("16.40 ft"));
 }
 
-void TestProjectFiles::loadClampsWhatControlsCannotHold()
+void TestProjectFiles::loadRoundsToTheControlsDecimals()
 {
     mainWin& w = *window;
     QByteArray file = goldenFile();
-    file = patched(file, 26 + 13, FileBytes().f64(100).bytes);       // aperture
+    file = patched(file, 26 + 13, FileBytes().f64(64.04).bytes);     // aperture
     file = patched(file, 26 + 5, FileBytes().f64(12.3456789).bytes); // focus
-    file = patched(file, 105 + 29, FileBytes().f64(0).bytes);        // CoC
-    file = patched(file, 105 + 37, FileBytes().f64(1e300).bytes);    // lens quality
-    file = patched(file, 18, FileBytes().i32(1000).bytes);           // distance scale
-    file = patched(file, 22, FileBytes().i32(-5).bytes);             // zc scale
-    const QString name = path("extreme.mvx");
+    file = patched(file, 105 + 29, FileBytes().f64(0.000051).bytes); // CoC
+    const QString name = path("decimals.mvx");
     writeFile(name, file);
     QuietStdout trace;
     QVERIFY(!answered([&] { QVERIFY(w.loadFrom(name)); }).shown);
@@ -495,12 +530,8 @@ void TestProjectFiles::loadClampsWhatControlsCannotHold()
     QCOMPARE(w.c1_apature->value(), 64.0);
     QCOMPARE(w.c1_fdist->value(), 12.35);
     QCOMPARE(w.c2_coc->value(), 0.0001);
-    QCOMPARE(w.c2_lensQ->value(), 100.0);
-    QCOMPARE(w.qxscale->value(), 49);
-    QCOMPARE(w.qyscale->value(), 1);
     // The trace shows what the file holds, in six significant digits.
     QVERIFY(QString::fromStdString(trace.text()).contains("calc c1: 1\nfdist: 12.3457\n"));
-    QVERIFY(QString::fromStdString(trace.text()).contains("lensQ: 1e+300\n"));
 }
 
 void TestProjectFiles::storedCocSurvivesOnlyInManualMode()
@@ -533,8 +564,9 @@ void TestProjectFiles::distanceReferenceOnLoad_data()
         << true << false << 7.0 << 7.0;
     QTest::newRow("camera in both: stored border stays") << false << false << 7.0 << 7.0;
     QTest::newRow("focus plane in both: stored border stays") << true << true << -3.0 << -3.0;
-    QTest::newRow("focus plane, border past the larger loaded focus: held at it")
-        << false << true << -25.0 << -20.0;
+    // The border was chosen while a focus was farther; the project opens where it was saved.
+    QTest::newRow("focus plane, border past the larger loaded focus: stored border")
+        << false << true << -25.0 << -25.0;
 }
 
 void TestProjectFiles::distanceReferenceOnLoad()
@@ -627,6 +659,10 @@ void TestProjectFiles::refusedFilesChangeNothing_data()
             "Camera 1, focus distance (byte 31) holds NaN, which is not a finite number.");
     damaged("infinite left border", "inf.mvx", patched(golden, 8, FileBytes().f64(-inf).bytes),
             "Left border (byte 8) holds -infinity, which is not a finite number.");
+    damaged("focus distance -5 m", "focus.mvx", patched(golden, 26 + 5, FileBytes().f64(-5).bytes),
+            "Camera 1, focus distance (byte 31) holds -5, but only 0 to 99999 are allowed.");
+    damaged("f-number 200", "aperture.mvx", patched(golden, 105 + 13, FileBytes().f64(200).bytes),
+            "Camera 2, aperture (byte 118) holds 200, but only 0.7 to 64 are allowed.");
     QTest::newRow("missing file") << "missing.mvx" << QByteArray()
                                   << "Could not open the project file:\n%1\n\nNo such file or "
                                      "directory";

@@ -65,6 +65,13 @@ private slots:
         QVERIFY(w.saveTo(project()));
         QFile damaged(dir.filePath("damaged.mvx"));
         QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\x3f\xf4\xcc", 3) == 3);
+        // Camera 1 focused at -5 m.
+        QFile saved(project());
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QFile outOfRange(dir.filePath("out-of-range.mvx"));
+        QVERIFY(outOfRange.open(QIODevice::WriteOnly));
+        QVERIFY(outOfRange.write(
+                    saved.readAll().replace(31, 8, QByteArray("\xc0\x14\0\0\0\0\0\0", 8))) == 184);
     }
 
     // The window and the renderer load and draw through the same code, so the files
@@ -186,6 +193,9 @@ private slots:
         QTest::newRow("damaged project")
             << QStringList{"--output-dir", out, "--format", "png,csv", damaged} << 2
             << "Damaged project file:\n" + damaged;
+        QTest::newRow("project value out of range")
+            << QStringList{"-o", out + "/a.png", dir.filePath("out-of-range.mvx")} << 2
+            << "Camera 1, focus distance (byte 31) holds -5, but only 0 to 99999 are allowed.";
         QTest::newRow("bad size") << QStringList{"--size", "0x10", "-o", out + "/a.png"} << 2
                                   << "--size";
         QTest::newRow("bitmap too large")

@@ -5,6 +5,7 @@
 #include "languagechoice.h"
 #include "mainwin.h"
 #include "opti.h"
+#include "projectcodec.h"
 
 #include <QDir>
 #include <QMenu>
@@ -125,6 +126,15 @@ void TestTranslations::germanCatalogueReachesTheWindows()
         QCOMPARE(w.graphWidget->captionTexts(1).title, QString("Kamera 1:"));
         QVERIFY(w.graphWidget->captionTexts(1).values.startsWith("zc(unendl.): "));
         QVERIFY(w.c1_set_Hyper->text().startsWith("Auf hyperfokale Distanz ("));
+        // A project refused for camera 1's focus at -5 m says why in German.
+        QByteArray outOfRange(184, '\0');
+        outOfRange.replace(0, 26,
+                           QByteArray::fromHex("3ff4cccccccccccd 0000000000000000 0100 00000014"
+                                               "00000032"));
+        outOfRange.replace(31, 8, QByteArray::fromHex("c014000000000000"));
+        QCOMPARE(ProjectCodec::decode(outOfRange).message,
+                 QString("Kamera 1, Fokusentfernung (Byte 31) enthält -5, erlaubt sind aber nur 0 "
+                         "bis 99999."));
         // The window title is the program's name in every language.
         QCOMPARE(w.windowTitle(), QString("Zidov"));
     }
