@@ -16,8 +16,6 @@ mainWin::mainWin()
 {
     setupUi(this);
     version = programVersion();
-    // The equivalency calculator computes nothing yet, so no menu offers it.
-    menuOptimizer->removeAction(actionEquivalency_Calculator);
     groupBox->hide();
 
     settingsWin = new Settings(nullptr);

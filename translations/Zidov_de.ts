@@ -4,7 +4,7 @@
 <context>
     <name>EqWin</name>
     <message>
-        <source>Dialog</source>
+        <source>Equivalency calculator</source>
         <translation>Äquivalenzrechner</translation>
     </message>
     <message>
@@ -38,6 +38,14 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The crop factor of the camera the lenses are for; the right-hand columns give their full-frame equivalents.</source>
+        <translation>Der Cropfaktor der Kamera, für die die Objektive sind; die rechten Spalten geben ihre Kleinbild-Äquivalente.</translation>
+    </message>
+    <message>
+        <source>Not a positive number, so it has no equivalent.</source>
+        <translation>Keine positive Zahl, daher ohne Äquivalent.</translation>
     </message>
 </context>
 <context>

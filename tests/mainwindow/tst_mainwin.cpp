@@ -44,7 +44,7 @@ private slots:
     void slotsKeepTheirOrder();
     void startsInSimpleMode();
     void sensorCombosHoldTheFormatTable();
-    void advancedMenuOffersTwoEntries();
+    void advancedMenuOffersTheCalculator();
     void slidersDriveCamera1_data();
     void slidersDriveCamera1();
     void cocModesShowTheirBoxes();
@@ -191,9 +191,10 @@ void TestMainWin::sensorCombosHoldTheFormatTable()
     QCOMPARE(capture.text(), std::string("4.17e+06\n"));
 }
 
-void TestMainWin::advancedMenuOffersTwoEntries()
+void TestMainWin::advancedMenuOffersTheCalculator()
 {
-    QCOMPARE(menuTexts(window->menuOptimizer), QStringList({"Show auto optimizer", "Settings"}));
+    QCOMPARE(menuTexts(window->menuOptimizer),
+             QStringList({"Show auto optimizer", "Equivalency Calculator", "Settings"}));
     QCOMPARE(
         menuTexts(window->menuFile),
         QStringList({"Open", "Save", "Save as", "Switch Expert Mode", "Export to image", "Quit"}));
