@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #include "mainwin.h"
 
+#include "comparecommands.h"
 #include "eqwin.h"
 #include "graph.h"
 #include "opti.h"
@@ -9,6 +10,7 @@
 
 #include <QGridLayout>
 #include <QIcon>
+#include <QLabel>
 
 #include <cstdlib>
 
@@ -17,6 +19,11 @@ mainWin::mainWin()
     setupUi(this);
     version = programVersion();
     groupBox->hide();
+    compareCommands = new CompareCommands(this);
+    comparisonReadout = new QLabel(statusbar);
+    comparisonReadout->setObjectName(QStringLiteral("comparisonReadout"));
+    // Permanent, so that a passing message does not hide it.
+    statusbar->addPermanentWidget(comparisonReadout);
 
     settingsWin = new Settings(nullptr);
     settingsWin->setMainWindow(this);
@@ -132,6 +139,8 @@ void mainWin::connectControls()
     connect(horizontalSlider, &QSlider::valueChanged, this, &mainWin::run);
     connect(horizontalSlider_2, &QSlider::valueChanged, this, &mainWin::run);
     connect(horizontalSlider_3, &QSlider::valueChanged, this, &mainWin::run);
+    connect(c1_lockMag, &QCheckBox::toggled, this, [this] { locks[0].restart(); });
+    connect(c2_lockMag, &QCheckBox::toggled, this, [this] { locks[1].restart(); });
 }
 
 void mainWin::quit()

@@ -3,13 +3,16 @@
 #pragma once
 
 #include "camerasetup.h"
+#include "magnificationlock.h"
 #include "sensorformattable.h"
 #include "ui_mainWin.h"
 
 #include <QMainWindow>
 #include <QString>
 
+class CompareCommands;
 class EqWin;
+class QLabel;
 class Settings;
 class graph;
 class opti;
@@ -46,6 +49,9 @@ public:
     opti* optiWin = nullptr;
     int expertMode = 0;
     EqWin* eqWin = nullptr;
+    // The Compare menu, and its read-out of Camera 2 against Camera 1 in the status bar.
+    CompareCommands* compareCommands = nullptr;
+    QLabel* comparisonReadout = nullptr;
 
     // Number of completed recalculations; lets tests and the benchmark see folding work.
     int recalculationCount() const { return recalculations; }
@@ -128,8 +134,15 @@ private:
     void applyCocMode(int camera);
     void updateHyperfocalButtons();
     void copyCamera(int from, int to);
+    void followMagnificationLocks();
+    void updateComparison();
 
     int batchDepth = 0;
+    // The recalculation that ends a command: it sets the focus it wants, locked or not.
+    bool batchEnding = false;
+    // Set for the first pass of a recalculation that follows the user's own change.
+    bool followLocks = false;
+    MagnificationLock locks[2];
     bool recalculating = false;
     bool recalculationPending = false;
     int recalculations = 0;

@@ -115,6 +115,7 @@ void TestTranslations::germanCatalogueReachesTheWindows()
         QCOMPARE(w.menuFile->title(), QString("Datei"));
         QCOMPARE(w.menuOptimizer->title(), QString("Erweitert"));
         QCOMPARE(w.menuHelp->title(), QString("Hilfe"));
+        QCOMPARE(w.findChild<QMenu*>("menuCompare")->title().remove('&'), QString("Vergleichen"));
         QCOMPARE(w.actionSave_as->text(), QString("Speichern unter"));
         QCOMPARE(w.label_23->text(), QString("Zerstreuungskreis"));
         QCOMPARE(w.optiWin->windowTitle(), QString("Automatische Optimierung"));
