@@ -208,32 +208,4 @@ int diagonalDecimals(double length)
         return 1;
     return 0;
 }
-
-bool isInfinite(double farLimit)
-{
-    return farLimit > infiniteDistance;
-}
-
-DepthOfField depthOfField(double zcAtFocus, double zcAtInfinity, double farLimit)
-{
-    // Written so that NaN blur (a focus at the focal length, a CoC of 0) counts as blurred.
-    if (!(zcAtFocus < 1))
-        return DepthOfField::None;
-    if (zcAtInfinity < 1 || isInfinite(farLimit))
-        return DepthOfField::Endless;
-    return DepthOfField::Finite;
-}
-
-DepthLimits depthLimits(CameraSetup& camera)
-{
-    DepthLimits limits;
-    limits.zcAtInfinity = camera.getZc(infiniteDistance);
-    const double zcAtFocus = camera.getZc(camera.getFdist());
-    if (zcAtFocus < 1) {
-        limits.nearLimit = camera.getNearLimit();
-        limits.farLimit = camera.getFarLimit();
-    }
-    limits.kind = depthOfField(zcAtFocus, limits.zcAtInfinity, limits.farLimit);
-    return limits;
-}
 } // namespace CaptionNumbers

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "lengthunit.h"
+#include "depthoffield.h"
 
 #include <QString>
 
@@ -132,36 +133,15 @@ constexpr double closestEvaluated(double focalLength)
 
 // Rules for the numbers of a camera's caption.
 namespace CaptionNumbers {
-// Far limits beyond this many mm stand for infinity.
-constexpr double infiniteDistance = 10000000.0;
-
 // Whole numbers above 10, otherwise truncated to two decimals.
 double blurAtInfinity(double zInf);
 // The x of the full-frame scale 1:x, to the nearest integer.
 double fullFrameScale(double scale);
 // Decimals of the object field diagonal in the unit shown: fewer for larger fields.
 int diagonalDecimals(double length);
-bool isInfinite(double farLimit);
 
-enum class DepthOfField
-{
-    None,   // even the focused distance is blurred: diffraction and lens alone exceed the CoC
-    Finite, // from the near to the far limit
-    Endless // sharp out to infinity
-};
-// A camera sharp at the model's infinity is sharp to infinity, also where the diffraction
-// search, which stops there, returns a finite far limit.
-DepthOfField depthOfField(double zcAtFocus, double zcAtInfinity, double farLimit);
-
-// What the caption and the exported numbers say of a camera's depth of field; the limits
-// mean something only where the kind allows (no far limit when Endless, none when None).
-struct DepthLimits
-{
-    DepthOfField kind = DepthOfField::None;
-    double nearLimit = 0;
-    double farLimit = 0;
-    double zcAtInfinity = 0;
-};
-// Runs the camera's limit searches, which are skipped where there is nothing to search for.
-DepthLimits depthLimits(CameraSetup& camera);
+// Endless, finite or no depth of field: the model's rules, shared with the comparisons.
+using DepthRules::DepthLimits;
+using DepthRules::depthLimits;
+using DepthRules::DepthOfField;
 } // namespace CaptionNumbers

@@ -3,6 +3,7 @@
 #include "mainwin.h"
 
 #include "cameracontrols.h"
+#include "comparecommands.h"
 #include "eqwin.h"
 #include "graph.h"
 #include "opti.h"
@@ -11,14 +12,18 @@
 
 #include <QGridLayout>
 #include <QIcon>
+#include <QLabel>
 
 mainWin::mainWin()
 {
     setupUi(this);
     version = programVersion();
-    // The equivalency calculator computes nothing yet, so no menu offers it.
-    menuOptimizer->removeAction(actionEquivalency_Calculator);
     groupBox->hide();
+    compareCommands = new CompareCommands(this);
+    comparisonReadout = new QLabel(statusbar);
+    comparisonReadout->setObjectName(QStringLiteral("comparisonReadout"));
+    // Permanent, so that a passing message does not hide it.
+    statusbar->addPermanentWidget(comparisonReadout);
 
     settingsWin = new Settings(nullptr);
     settingsWin->setMainWindow(this);
@@ -139,6 +144,8 @@ void mainWin::connectControls()
     connect(horizontalSlider, &QSlider::valueChanged, this, &mainWin::run);
     connect(horizontalSlider_2, &QSlider::valueChanged, this, &mainWin::run);
     connect(horizontalSlider_3, &QSlider::valueChanged, this, &mainWin::run);
+    connect(c1_lockMag, &QCheckBox::toggled, this, [this] { locks[0].restart(); });
+    connect(c2_lockMag, &QCheckBox::toggled, this, [this] { locks[1].restart(); });
 }
 
 void mainWin::quit()

@@ -4,13 +4,16 @@
 
 #include "camerasetup.h"
 #include "lengthunit.h"
+#include "magnificationlock.h"
 #include "sensorformattable.h"
 #include "ui_mainWin.h"
 
 #include <QMainWindow>
 #include <QString>
 
+class CompareCommands;
 class EqWin;
+class QLabel;
 class ProjectDocument;
 class RecentProjects;
 class Settings;
@@ -49,6 +52,9 @@ public:
     opti* optiWin = nullptr;
     int expertMode = 0;
     EqWin* eqWin = nullptr;
+    // The Compare menu, and its read-out of Camera 2 against Camera 1 in the status bar.
+    CompareCommands* compareCommands = nullptr;
+    QLabel* comparisonReadout = nullptr;
 
     // Number of completed recalculations; lets tests and the benchmark see folding work.
     int recalculationCount() const { return recalculations; }
@@ -155,8 +161,15 @@ private:
     void chooseLengthUnit(LengthUnit lengthUnit);
     // The left-border scroll bar moves in whole units: its position for a border in metres.
     int leftBorderSteps(double metres) const;
+    void followMagnificationLocks();
+    void updateComparison();
 
     int batchDepth = 0;
+    // The recalculation that ends a command: it sets the focus it wants, locked or not.
+    bool batchEnding = false;
+    // Set for the first pass of a recalculation that follows the user's own change.
+    bool followLocks = false;
+    MagnificationLock locks[2];
     bool recalculating = false;
     bool recalculationPending = false;
     int recalculations = 0;

@@ -2,11 +2,15 @@
 // Copyright (c) 2026 The Zidov developers
 #include "cameracontrols.h"
 #include "cocpresets.h"
+#include "comparecommands.h"
+#include "comparisonreadout.h"
 #include "graph.h"
 #include "mainwin.h"
+#include "plotgeometry.h"
 #include "projectdocument.h"
 #include "settings.h"
 
+#include <QLabel>
 #include <QtMath>
 
 #include <cmath>
@@ -17,6 +21,8 @@ namespace {
 // writes the same values again and settles. The cap only guards against a control that
 // never settles.
 constexpr int maxPassesPerRecalculation = 8;
+// Long enough to read a sentence.
+constexpr int messageMilliseconds = 10000;
 
 double focusFromSlider(int s1)
 {
@@ -54,7 +60,9 @@ mainWin::RecalcBatch::~RecalcBatch()
 {
     if (--window->batchDepth == 0 && window->recalculationPending) {
         window->recalculationPending = false;
+        window->batchEnding = true;
         window->run();
+        window->batchEnding = false;
     }
 }
 
@@ -65,6 +73,7 @@ void mainWin::run()
         return;
     }
     recalculating = true;
+    followLocks = !batchEnding;
     int passes = 0;
     do {
         recalculationPending = false;
@@ -75,6 +84,9 @@ void mainWin::run()
     // their own deferred paint; painting the whole window here would draw them twice.
     graphWidget->refresh();
     updateHyperfocalButtons();
+    locks[0].remember(cam1);
+    locks[1].remember(cam2);
+    updateComparison();
     ++recalculations;
     recalculating = false;
     if (projectDocument)
@@ -87,6 +99,11 @@ void mainWin::recalculateOnce()
         applySliders();
     applyCocMode(1);
     applyCocMode(2);
+    // Once the crop values are known, and only for the change that started the recalculation.
+    if (followLocks) {
+        followLocks = false;
+        followMagnificationLocks();
+    }
     qxscaled->setText(QString::number(qxscale->value()));
     qyscaled->setText(QString::number(qyscale->value()));
     SB_leftBorder->setMaximum(leftBorderSteps(leftBorderScrollReach));
@@ -143,6 +160,40 @@ void mainWin::updateHyperfocalButtons()
     };
     c1_set_Hyper->setText(label(cam1.getHyperfocalFocus()));
     c2_set_Hyper->setText(label(cam2.getHyperfocalFocus()));
+}
+
+void mainWin::followMagnificationLocks()
+{
+    // In simple mode the sliders own Camera 1's focus and the lock is hidden.
+    if (expertMode == 0)
+        return;
+    for (int camera : {1, 2}) {
+        const CameraControls c = cameraControls(*this, camera);
+        if (!c.lockMagnification->isChecked())
+            continue;
+        MagnificationLock& lock = locks[camera - 1];
+        const auto focus = lock.focusFor(c.flength->value(), camera == 1 ? c1Crop : c2Crop);
+        if (!focus)
+            continue;
+        const double metres = *focus / 1000;
+        if (metres > c.fdist->maximum())
+            statusbar->showMessage(
+                tr("Camera %1 would need a focus of %2 m to keep its framing of 1:%3; the "
+                   "farthest is %4 m.")
+                    .arg(camera)
+                    .arg(QString::number(metres, 'f', 2),
+                         QString::number(CaptionNumbers::fullFrameScale(lock.keptScale())),
+                         QString::number(c.fdist->maximum())),
+                messageMilliseconds);
+        c.fdist->setValue(metres);
+    }
+}
+
+void mainWin::updateComparison()
+{
+    const bool bothCameras = expertMode == 1 && boxC1->isChecked() && boxC2->isChecked();
+    compareCommands->setAvailable(bothCameras);
+    comparisonReadout->setText(bothCameras ? ComparisonReadout::text(cam1, cam2) : QString());
 }
 
 double mainWin::getDiag(int index)

@@ -6,11 +6,14 @@
 
 #include <memory>
 
+class QTableWidgetItem;
+
 namespace Ui {
 class EqWin;
 }
 
-// A lens table for a source crop factor. It computes nothing yet and no menu offers it.
+// A table of lenses for a source crop factor and, beside each, its full-frame equivalent:
+// focal lengths and f-numbers times the crop factor.
 class EqWin : public QDialog
 {
     Q_OBJECT
@@ -24,5 +27,9 @@ private slots:
     void on_spinBox_valueChanged(int count);
 
 private:
+    void computeAll();
+    void computeRow(int row);
+    void lensCellChanged(const QTableWidgetItem* item);
+
     std::unique_ptr<Ui::EqWin> ui;
 };

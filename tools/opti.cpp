@@ -2,10 +2,9 @@
 // Copyright (c) 2026 The Zidov developers
 #include "opti.h"
 
-#include "languagechoice.h"
 #include "mainwin.h"
+#include "typednumber.h"
 
-#include <QLocale>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -17,17 +16,6 @@ constexpr double zeroZcStandIn = 0.0001;
 constexpr int columnCount = 3;
 constexpr int distanceColumn = 0;
 
-std::optional<double> readNumber(QLocale locale, const QString& text)
-{
-    // "1.000" is not a thousand in the German program but 1 in the C locale, as typed.
-    locale.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double value = locale.toDouble(text, &ok);
-    if (!ok || std::isnan(value))
-        return std::nullopt;
-    return value;
-}
-
 // A blank cell counts as 0; "7,5" and "7.5" are both 7.5 in the German program.
 std::optional<double> cellNumber(const QTableWidget* table, int row, int column)
 {
@@ -35,9 +23,7 @@ std::optional<double> cellNumber(const QTableWidget* table, int row, int column)
     const QString text = item ? item->text().trimmed() : QString();
     if (text.isEmpty())
         return 0.0;
-    if (const auto value = readNumber(programLocale(), text))
-        return value;
-    return readNumber(QLocale::c(), text);
+    return typedNumber(text);
 }
 
 double cellValue(const QTableWidget* table, int row, int column)

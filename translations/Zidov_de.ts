@@ -33,11 +33,93 @@
     </message>
 </context>
 <context>
-    <name>EqWin</name>
+    <name>CompareCommands</name>
     <message>
-        <source>Dialog</source>
-        <translation>Äquivalenzrechner</translation>
+        <source>&amp;Compare</source>
+        <translation>&amp;Vergleichen</translation>
     </message>
+    <message>
+        <source>Camera 2: equivalent settings</source>
+        <translation>Kamera 2: äquivalente Einstellungen</translation>
+    </message>
+    <message>
+        <source>Camera 2: same framing</source>
+        <translation>Kamera 2: gleicher Bildausschnitt</translation>
+    </message>
+    <message>
+        <source>Camera 2: same background blur</source>
+        <translation>Kamera 2: gleiche Hintergrundunschärfe</translation>
+    </message>
+    <message>
+        <source>Camera 2: same depth of field</source>
+        <translation>Kamera 2: gleiche Schärfentiefe</translation>
+    </message>
+    <message>
+        <source>Camera 2 would need f/%1; the smallest f-number is f/%2.</source>
+        <translation>Kamera 2 bräuchte f/%1; die kleinste Blendenzahl ist f/%2.</translation>
+    </message>
+    <message>
+        <source>Camera 2 would need f/%1; the largest f-number is f/%2.</source>
+        <translation>Kamera 2 bräuchte f/%1; die größte Blendenzahl ist f/%2.</translation>
+    </message>
+    <message>
+        <source>Camera 2 would need %1 mm; the shortest focal length is %2 mm.</source>
+        <translation>Kamera 2 bräuchte %1 mm; die kürzeste Brennweite ist %2 mm.</translation>
+    </message>
+    <message>
+        <source>Camera 2 would need %1 mm; the longest focal length is %2 mm.</source>
+        <translation>Kamera 2 bräuchte %1 mm; die längste Brennweite ist %2 mm.</translation>
+    </message>
+    <message>
+        <source>Camera 2 would need a focus of %1 m; the nearest is %2 m.</source>
+        <translation>Kamera 2 müsste auf %1 m fokussieren; die kürzeste Entfernung ist %2 m.</translation>
+    </message>
+    <message>
+        <source>Camera 2 would need a focus of %1 m; the farthest is %2 m.</source>
+        <translation>Kamera 2 müsste auf %1 m fokussieren; die größte Entfernung ist %2 m.</translation>
+    </message>
+    <message>
+        <source>No f-number lets Camera 2 match Camera 1 in this.</source>
+        <translation>Mit keiner Blendenzahl kommt Kamera 2 hierin Kamera 1 gleich.</translation>
+    </message>
+    <message>
+        <source>No f-number gives Camera 2 the blur at infinity of Camera 1 (zc %1); the nearest it comes is zc %2.</source>
+        <translation>Keine Blendenzahl gibt Kamera 2 die Unschärfe im Unendlichen von Kamera 1 (zc %1); am nächsten kommt sie mit zc %2.</translation>
+    </message>
+    <message>
+        <source>No f-number gives Camera 2 a depth of field as long as Camera 1&apos;s (%1 m); the nearest it comes is %2 m.</source>
+        <translation>Keine Blendenzahl gibt Kamera 2 eine so lange Schärfentiefe wie Kamera 1 (%1 m); am nächsten kommt sie mit %2 m.</translation>
+    </message>
+    <message>
+        <source>No f-number gives Camera 2 the near limit of Camera 1 (%1 m); the nearest it comes is %2 m.</source>
+        <translation>Keine Blendenzahl gibt Kamera 2 die Nahgrenze von Kamera 1 (%1 m); am nächsten kommt sie mit %2 m.</translation>
+    </message>
+    <message>
+        <source>Camera 1 has no finite blur at infinity to match.</source>
+        <translation>Kamera 1 hat keine endliche Unschärfe im Unendlichen, der Kamera 2 gleichkommen könnte.</translation>
+    </message>
+    <message>
+        <source>Camera 1 has no depth of field to match: even at its focus distance the blur exceeds the circle of confusion.</source>
+        <translation>Kamera 1 hat keine Schärfentiefe, der Kamera 2 gleichkommen könnte: selbst in der Fokusentfernung ist die Unschärfe größer als der Zerstreuungskreis.</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonReadout</name>
+    <message>
+        <source>both endless</source>
+        <translation>beide endlos</translation>
+    </message>
+    <message>
+        <source>both none</source>
+        <translation>beide keine</translation>
+    </message>
+    <message>
+        <source>Camera 2 vs 1: background blur %1 · depth of field %2 · framing %3 / %4</source>
+        <translation>Kamera 2 gegen 1: Hintergrundunschärfe %1 · Schärfentiefe %2 · Bildausschnitt %3 / %4</translation>
+    </message>
+</context>
+<context>
+    <name>EqWin</name>
     <message>
         <source>Source Crop Factor</source>
         <translation>Ausgangs-Cropfaktor</translation>
@@ -69,6 +151,18 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Equivalency calculator</source>
+        <translation>Äquivalenzrechner</translation>
+    </message>
+    <message>
+        <source>The crop factor of the camera the lenses are for; the right-hand columns give their full-frame equivalents.</source>
+        <translation>Der Cropfaktor der Kamera, für die die Objektive sind; die rechten Spalten geben ihre Kleinbild-Äquivalente.</translation>
+    </message>
+    <message>
+        <source>Not a positive number, so it has no equivalent.</source>
+        <translation>Keine positive Zahl, daher ohne Äquivalent.</translation>
     </message>
 </context>
 <context>
@@ -991,6 +1085,14 @@ It has been removed from the recent projects.</source>
 %1
 
 Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
+    </message>
+    <message>
+        <source>Keep the framing: a new focal length or sensor format moves the focus so that the full-frame scale stays as it is. A focus you type is the new framing to keep.</source>
+        <translation>Den Bildausschnitt halten: eine neue Brennweite oder ein neues Sensorformat verschiebt den Fokus so, dass der KB-Maßstab bleibt. Ein eingegebener Fokus ist der neue Bildausschnitt, der gehalten wird.</translation>
+    </message>
+    <message>
+        <source>Camera %1 would need a focus of %2 m to keep its framing of 1:%3; the farthest is %4 m.</source>
+        <translation>Kamera %1 müsste auf %2 m fokussieren, um ihren Bildausschnitt von 1:%3 zu halten; die größte Entfernung ist %4 m.</translation>
     </message>
 </context>
 <context>

@@ -51,7 +51,7 @@ private slots:
     void slotsKeepTheirOrder();
     void startsInSimpleMode();
     void sensorCombosHoldTheFormatTable();
-    void advancedMenuOffersTwoEntries();
+    void advancedMenuOffersTheCalculator();
     void slidersDriveCamera1_data();
     void slidersDriveCamera1();
     void cocModesShowTheirBoxes();
@@ -206,9 +206,10 @@ void TestMainWin::sensorCombosHoldTheFormatTable()
     QCOMPARE(capture.text(), std::string("4.17e+06\n"));
 }
 
-void TestMainWin::advancedMenuOffersTwoEntries()
+void TestMainWin::advancedMenuOffersTheCalculator()
 {
-    QCOMPARE(menuTexts(window->menuOptimizer), QStringList({"Show auto optimizer", "Settings"}));
+    QCOMPARE(menuTexts(window->menuOptimizer),
+             QStringList({"Show auto optimizer", "Equivalency Calculator", "Settings"}));
     QCOMPARE(menuTexts(window->menuFile),
              QStringList({"New", "Open", "Recent projects", "Save", "Save as", "Switch Expert Mode",
                           "Export to image", "Quit"}));

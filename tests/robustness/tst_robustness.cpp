@@ -156,6 +156,22 @@ std::vector<Case> cameraCases(int camera)
         c.steps.push_back([distD](mainWin& w) { (w.*distD)->setValue(0.1); });
         cases.push_back(c);
     }
+    {
+        // The lock moves the focus to wherever the framing takes it, as far as the box allows.
+        const auto lockMag = one ? &Ui_mainWin::c1_lockMag : &Ui_mainWin::c2_lockMag;
+        Case c{named("Camera 1 locked: focus, focal length and CoC at their limits",
+                     "Camera 2 locked: focus, focal length and CoC at their limits"),
+               {bothCameras, [lockMag](mainWin& w) { (w.*lockMag)->setChecked(true); }}};
+        for (double metres : {99999.0, 0.0}) {
+            c.steps.push_back([fdist, metres](mainWin& w) { (w.*fdist)->setValue(metres); });
+            for (double mm : {1.0, 5000.0, 50.0})
+                c.steps.push_back([flength, mm](mainWin& w) { (w.*flength)->setValue(mm); });
+        }
+        c.steps.push_back(manual);
+        for (double mm : {0.0001, 10.0})
+            c.steps.push_back([coc, mm](mainWin& w) { (w.*coc)->setValue(mm); });
+        cases.push_back(c);
+    }
     return cases;
 }
 

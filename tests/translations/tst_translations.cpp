@@ -121,6 +121,7 @@ void TestTranslations::germanCatalogueReachesTheWindows()
         QCOMPARE(w.menuUnits->title(), QString("Einheiten"));
         QCOMPARE(w.actionMetres->text(), QString("Meter"));
         QCOMPARE(w.actionFeet->text(), QString("Fuß"));
+        QCOMPARE(w.findChild<QMenu*>("menuCompare")->title().remove('&'), QString("Vergleichen"));
         QCOMPARE(w.label_23->text(), QString("Zerstreuungskreis"));
         QCOMPARE(w.optiWin->windowTitle(), QString("Automatische Optimierung"));
         QCOMPARE(w.graphWidget->captionTexts(1).title, QString("Kamera 1:"));

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "comparecommands.h"
+
+#include "mainwin.h"
+
+#include <QMenu>
+#include <QMessageBox>
+
+#include <cmath>
+
+using namespace CameraMatch;
+
+namespace {
+BoxRange rangeOf(const QDoubleSpinBox* box, double unit)
+{
+    return {box->minimum() * unit, box->maximum() * unit, std::pow(10.0, -box->decimals()) * unit};
+}
+
+// As the box would show it; a value that the box's decimals would turn into 0 keeps two
+// significant digits.
+QString boxNumber(double value, const QDoubleSpinBox* box, double unit)
+{
+    const double shown = QString::number(value / unit, 'f', box->decimals()).toDouble();
+    if (shown == 0 && value != 0)
+        return QString::number(value / unit, 'g', 2);
+    return QString::number(shown, 'g', 12);
+}
+
+QString metres(double millimetres)
+{
+    return QString::number(millimetres / 1000, 'f', 2);
+}
+} // namespace
+
+CompareCommands::CompareCommands(mainWin* window_) : QObject(window_), window(window_)
+{
+    auto* menu = new QMenu(tr("&Compare"), window->menubar);
+    menu->setObjectName(QStringLiteral("menuCompare"));
+    window->menubar->insertMenu(window->menuOptimizer->menuAction(), menu);
+
+    addCommand("actionMatchEquivalent", tr("Camera 2: equivalent settings"), &equivalentSettings);
+    addCommand("actionMatchFraming", tr("Camera 2: same framing"), &sameFraming);
+    addCommand("actionMatchBlur", tr("Camera 2: same background blur"), &sameBackgroundBlur);
+    addCommand("actionMatchDof", tr("Camera 2: same depth of field"), &sameDepthOfField);
+    for (QAction* command : commands)
+        menu->addAction(command);
+}
+
+void CompareCommands::addCommand(const char* objectName, const QString& text, Solver solve)
+{
+    auto* command = new QAction(text, window);
+    command->setObjectName(QLatin1String(objectName));
+    connect(command, &QAction::triggered, this, [this, command, solve] { match(command, solve); });
+    commands.push_back(command);
+}
+
+void CompareCommands::setAvailable(bool available)
+{
+    for (QAction* command : commands)
+        command->setEnabled(available);
+}
+
+void CompareCommands::match(const QAction* command, Solver solve)
+{
+    // The records are those of the last recalculation, so they show what the boxes show.
+    const Result result = solve(window->cam1, window->cam2, cameraTwoBoxes());
+    if (result.outcome != Outcome::Matched) {
+        QMessageBox::information(window, command->text(), refusal(result));
+        return;
+    }
+    mainWin::RecalcBatch batch(window);
+    window->c2_flength->setValue(result.focalLength);
+    window->c2_apature->setValue(result.aperture);
+    window->c2_fdist->setValue(result.focus / 1000);
+}
+
+InputBoxes CompareCommands::cameraTwoBoxes() const
+{
+    return {rangeOf(window->c2_fdist, 1000), rangeOf(window->c2_apature, 1),
+            rangeOf(window->c2_flength, 1)};
+}
+
+QString CompareCommands::refusal(const Result& result) const
+{
+    switch (result.outcome) {
+    case Outcome::OutOfRange: {
+        const bool tooSmall = result.needed < result.limit;
+        switch (result.setting) {
+        case Setting::Aperture: {
+            const QDoubleSpinBox* box = window->c2_apature;
+            return (tooSmall ? tr("Camera 2 would need f/%1; the smallest f-number is f/%2.")
+                             : tr("Camera 2 would need f/%1; the largest f-number is f/%2."))
+                .arg(boxNumber(result.needed, box, 1), boxNumber(result.limit, box, 1));
+        }
+        case Setting::FocalLength: {
+            const QDoubleSpinBox* box = window->c2_flength;
+            return (tooSmall ? tr("Camera 2 would need %1 mm; the shortest focal length is %2 mm.")
+                             : tr("Camera 2 would need %1 mm; the longest focal length is %2 mm."))
+                .arg(boxNumber(result.needed, box, 1), boxNumber(result.limit, box, 1));
+        }
+        case Setting::Focus: {
+            const QDoubleSpinBox* box = window->c2_fdist;
+            return (tooSmall ? tr("Camera 2 would need a focus of %1 m; the nearest is %2 m.")
+                             : tr("Camera 2 would need a focus of %1 m; the farthest is %2 m."))
+                .arg(boxNumber(result.needed, box, 1000), boxNumber(result.limit, box, 1000));
+        }
+        }
+        break;
+    }
+    case Outcome::Unreachable:
+        if (std::isnan(result.closest))
+            return tr("No f-number lets Camera 2 match Camera 1 in this.");
+        switch (result.quantity) {
+        case Quantity::BlurAtInfinity:
+            return tr("No f-number gives Camera 2 the blur at infinity of Camera 1 (zc %1); the "
+                      "nearest it comes is zc %2.")
+                .arg(QString::number(result.target, 'g', 3),
+                     QString::number(result.closest, 'g', 3));
+        case Quantity::DepthOfField:
+            return tr("No f-number gives Camera 2 a depth of field as long as Camera 1's (%1 m); "
+                      "the nearest it comes is %2 m.")
+                .arg(metres(result.target), metres(result.closest));
+        case Quantity::NearLimit:
+            return tr("No f-number gives Camera 2 the near limit of Camera 1 (%1 m); the nearest "
+                      "it comes is %2 m.")
+                .arg(metres(result.target), metres(result.closest));
+        }
+        break;
+    case Outcome::NothingToMatch:
+        if (result.quantity == Quantity::BlurAtInfinity)
+            return tr("Camera 1 has no finite blur at infinity to match.");
+        return tr("Camera 1 has no depth of field to match: even at its focus distance the blur "
+                  "exceeds the circle of confusion.");
+    case Outcome::Matched:
+        break;
+    }
+    return QString();
+}

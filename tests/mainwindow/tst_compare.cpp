@@ -1,0 +1,304 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "cameracontrols.h"
+#include "guitest.h"
+#include "mainwin.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+enum Format
+{
+    FullFrame = 3,
+    Dx = 5,
+    ApsC = 6,
+    FourThirds = 8
+};
+
+struct Lens
+{
+    Format format;
+    double focalLength;
+    double aperture;
+    double focusMetres;
+};
+
+const char* const compareCommands[] = {"actionMatchEquivalent", "actionMatchFraming",
+                                       "actionMatchBlur", "actionMatchDof"};
+
+// A camera switched on with its CoC set by crop factor, and diffraction as the box has it.
+void setCamera(mainWin& w, int camera, const Lens& lens)
+{
+    const CameraControls c = cameraControls(w, camera);
+    c.box->setChecked(true);
+    c.cocMode->setCurrentIndex(CocByCropFactor);
+    c.cropFactorFormat->setCurrentIndex(lens.format);
+    c.flength->setValue(lens.focalLength);
+    c.aperture->setValue(lens.aperture);
+    c.fdist->setValue(lens.focusMetres);
+}
+
+QAction* command(mainWin& w, const char* name)
+{
+    return w.findChild<QAction*>(QLatin1String(name));
+}
+
+QString readout(mainWin& w)
+{
+    return w.comparisonReadout->text();
+}
+
+QString withoutMnemonic(QString title)
+{
+    return title.remove(QLatin1Char('&'));
+}
+
+// Triggers a command and returns the text of the message it shows, answering it.
+QString messageOf(QAction* action)
+{
+    QString text;
+    ModalAnswerer answerer([&text](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            text = box->text();
+        modal->close();
+    });
+    action->trigger();
+    return text;
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Lens)
+
+class TestCompare : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void compareMenuStandsBeforeAdvanced();
+    void commandsSetCameraTwo_data();
+    void commandsSetCameraTwo();
+    void impossibleTargetChangesNothing();
+    void readoutComparesTheCameras();
+    void lockKeepsTheFraming();
+    void loadedLockKeepsTheFraming();
+
+private:
+    std::unique_ptr<QuietStdout> quiet;
+    std::unique_ptr<mainWin> window;
+};
+
+void TestCompare::init()
+{
+    quiet = std::make_unique<QuietStdout>();
+    window = std::make_unique<mainWin>();
+}
+
+void TestCompare::cleanup()
+{
+    window.reset();
+    quiet.reset();
+}
+
+void TestCompare::compareMenuStandsBeforeAdvanced()
+{
+    mainWin& w = *window;
+    const QList<QAction*> bar = w.menubar->actions();
+    const qsizetype advanced = bar.indexOf(w.menuOptimizer->menuAction());
+    QVERIFY(advanced > 0);
+    QCOMPARE(bar[advanced - 1]->menu()->objectName(), QString("menuCompare"));
+    QCOMPARE(withoutMnemonic(bar[advanced - 1]->text()), QString("Compare"));
+    QStringList texts;
+    for (QAction* action : bar[advanced - 1]->menu()->actions())
+        texts << action->objectName() + ": " + action->text();
+    QCOMPARE(texts, QStringList({"actionMatchEquivalent: Camera 2: equivalent settings",
+                                 "actionMatchFraming: Camera 2: same framing",
+                                 "actionMatchBlur: Camera 2: same background blur",
+                                 "actionMatchDof: Camera 2: same depth of field"}));
+
+    // All four or none.
+    const auto enabled = [&w] {
+        int count = 0;
+        for (const char* name : compareCommands)
+            count += command(w, name)->isEnabled() ? 1 : 0;
+        return count;
+    };
+    QCOMPARE(enabled(), 0); // simple mode
+    w.switchpromode();
+    QCOMPARE(enabled(), 0); // Camera 2 off
+    w.boxC2->setChecked(true);
+    QCOMPARE(enabled(), 4);
+    w.boxC1->setChecked(false);
+    QCOMPARE(enabled(), 0);
+    w.boxC1->setChecked(true);
+    QCOMPARE(enabled(), 4);
+    w.switchpromode();
+    QCOMPARE(enabled(), 0);
+}
+
+void TestCompare::commandsSetCameraTwo_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<Lens>("one");
+    QTest::addColumn<Lens>("two");
+    QTest::addColumn<double>("focusMetres");
+    QTest::addColumn<double>("aperture");
+    QTest::addColumn<double>("focalLength");
+
+    const Lens fullFrame50{FullFrame, 50, 2.8, 3};
+    const Lens fourThirds25{FourThirds, 25, 4, 3};
+    const Lens apsC35{ApsC, 35, 2, 2};
+    const Lens fullFrame85{FullFrame, 85, 4, 2};
+    QTest::newRow("full frame 50 mm f/2.8 at 3 m to Four-Thirds: equivalent settings")
+        << "actionMatchEquivalent" << fullFrame50 << Lens{FourThirds, 50, 4, 5} << 3.0 << 1.4
+        << 25.0;
+    QTest::newRow("APS-C 35 mm f/2 at 2 m to full frame: equivalent settings")
+        << "actionMatchEquivalent" << apsC35 << fullFrame85 << 2.0 << 3.3 << 57.0;
+    QTest::newRow("full frame 50 mm at 3 m to Four-Thirds 25 mm: same framing")
+        << "actionMatchFraming" << fullFrame50 << Lens{FourThirds, 25, 4, 5} << 2.97 << 4.0 << 25.0;
+    QTest::newRow("APS-C 35 mm at 2 m to full frame 85 mm: same framing")
+        << "actionMatchFraming" << apsC35 << fullFrame85 << 3.02 << 4.0 << 85.0;
+    QTest::newRow("full frame 50 mm f/2.8 at 3 m to Four-Thirds 25 mm: same background blur")
+        << "actionMatchBlur" << fullFrame50 << fourThirds25 << 3.0 << 1.4 << 25.0;
+    QTest::newRow("APS-C 35 mm f/2 at 2 m to full frame 85 mm: same background blur")
+        << "actionMatchBlur" << apsC35 << fullFrame85 << 2.0 << 7.4 << 85.0;
+    QTest::newRow("full frame 50 mm f/2.8 at 3 m to Four-Thirds 25 mm: same depth of field")
+        << "actionMatchDof" << fullFrame50 << fourThirds25 << 3.0 << 1.4 << 25.0;
+    QTest::newRow("APS-C 35 mm f/2 at 2 m to DX 35 mm at 2 m: same depth of field")
+        << "actionMatchDof" << apsC35 << Lens{Dx, 35, 8, 2} << 2.0 << 1.9 << 35.0;
+}
+
+void TestCompare::commandsSetCameraTwo()
+{
+    QFETCH(QString, action);
+    QFETCH(Lens, one);
+    QFETCH(Lens, two);
+    QFETCH(double, focusMetres);
+    QFETCH(double, aperture);
+    QFETCH(double, focalLength);
+
+    mainWin& w = *window;
+    w.switchpromode();
+    setCamera(w, 1, one);
+    setCamera(w, 2, two);
+    const int before = w.recalculationCount();
+    command(w, qPrintable(action))->trigger();
+    QCOMPARE(w.recalculationCount(), before + 1);
+    QCOMPARE(w.c2_fdist->value(), focusMetres);
+    QCOMPARE(w.c2_apature->value(), aperture);
+    QCOMPARE(w.c2_flength->value(), focalLength);
+    QCOMPARE(w.cam2.getAperture(), aperture);
+    if (action == "actionMatchEquivalent" && one.format == FullFrame) {
+        // The same picture: the two curves coincide.
+        for (double metres : {1.0, 2.0, 3.0, 10.0, 100.0}) {
+            const double zc1 = w.cam1.getZc(metres * 1000);
+            const double zc2 = w.cam2.getZc(metres * 1000);
+            QVERIFY2(std::fabs(zc2 - zc1) <= 0.02 * zc1 + 0.01,
+                     qPrintable(QString("%1 m: %2 against %3").arg(metres).arg(zc2).arg(zc1)));
+        }
+    }
+}
+
+void TestCompare::impossibleTargetChangesNothing()
+{
+    mainWin& w = *window;
+    w.switchpromode();
+    setCamera(w, 1, Lens{FullFrame, 50, 1.0, 3});
+    setCamera(w, 2, Lens{FourThirds, 25, 4, 3});
+    const int before = w.recalculationCount();
+    QCOMPARE(messageOf(command(w, "actionMatchBlur")),
+             QString("Camera 2 would need f/0.5; the smallest f-number is f/0.7."));
+    QCOMPARE(w.recalculationCount(), before);
+    QCOMPARE(w.c2_apature->value(), 4.0);
+    QCOMPARE(w.cam2.getAperture(), 4.0);
+}
+
+void TestCompare::readoutComparesTheCameras()
+{
+    mainWin& w = *window;
+    QCOMPARE(readout(w), QString());
+    w.switchpromode();
+    setCamera(w, 1, Lens{FullFrame, 50, 2.8, 5});
+    setCamera(w, 2, Lens{FourThirds, 25, 2.8, 5});
+    QCOMPARE(readout(w), QString("Camera 2 vs 1: background blur ×0.50 · depth of field ×2.12 · "
+                                 "framing 1:100 / 1:99"));
+    w.c1_fdist->setValue(9999);
+    w.c2_fdist->setValue(9999);
+    QVERIFY2(readout(w).contains(QString("depth of field both endless")), qPrintable(readout(w)));
+    w.boxC2->setChecked(false);
+    QCOMPARE(readout(w), QString());
+}
+
+void TestCompare::lockKeepsTheFraming()
+{
+    mainWin& w = *window;
+    // In simple mode the sliders own Camera 1's focus.
+    w.c1_lockMag->setChecked(true);
+    w.horizontalSlider_3->setValue(46); // 55 mm
+    QCOMPARE(w.c1_flength->value(), 55.0);
+    QCOMPARE(w.c1_fdist->value(), 5.0);
+    w.c1_lockMag->setChecked(false);
+
+    w.switchpromode();
+    setCamera(w, 1, Lens{FullFrame, 50, 2.8, 3});
+    QVERIFY(w.c1_lockMag->isEnabled());
+    w.c1_lockMag->setChecked(true);
+    // 1:59 on full frame.
+    w.c1_flength->setValue(100);
+    QCOMPARE(w.c1_fdist->value(), 6.0);
+    w.c1_flength->setValue(25);
+    QCOMPARE(w.c1_fdist->value(), 1.5);
+    // A typed focus is the new framing, 1:79.
+    w.c1_fdist->setValue(2);
+    w.c1_flength->setValue(50);
+    QCOMPARE(w.c1_fdist->value(), 4.0);
+    // A new format recalculates its CoC on the way; the framing kept is still the one shown.
+    w.c1_cropC->setCurrentIndex(FourThirds);
+    QCOMPARE(w.c1_fdist->value(), 7.95);
+    QCOMPARE(w.c1_coc->value(), 0.0144);
+    // 1:100020 at 800 mm is beyond the focus box: it goes as far as it can, and says so.
+    w.c1_fdist->setValue(9999);
+    w.c1_flength->setValue(800);
+    QCOMPARE(w.c1_fdist->value(), 99999.0);
+    QVERIFY2(w.statusbar->currentMessage().startsWith(
+                 "Camera 1 would need a focus of 159984.00 m to keep its framing of 1:100020"),
+             qPrintable(w.statusbar->currentMessage()));
+
+    w.c1_lockMag->setChecked(false);
+    w.c1_flength->setValue(50);
+    QCOMPARE(w.c1_fdist->value(), 99999.0);
+}
+
+void TestCompare::loadedLockKeepsTheFraming()
+{
+    QTemporaryDir folder;
+    const QString name = folder.filePath("locked.mvx");
+    {
+        mainWin& w = *window;
+        w.switchpromode();
+        setCamera(w, 1, Lens{FullFrame, 50, 2.8, 3});
+        w.boxC2->setChecked(true);
+        w.c2_lockMag->setChecked(true);
+        w.c2_cocSet->setCurrentIndex(CocByCropFactor);
+        w.c2_cropC->setCurrentIndex(FullFrame);
+        w.c2_flength->setValue(50);
+        w.c2_fdist->setValue(3);
+        QVERIFY(w.saveTo(name));
+    }
+    mainWin loaded;
+    QVERIFY(loaded.loadFrom(name));
+    QCOMPARE(loaded.c2_fdist->value(), 3.0);
+    loaded.c2_flength->setValue(100);
+    QCOMPARE(loaded.c2_fdist->value(), 6.0);
+}
+
+ZIDOV_GUITEST_MAIN(TestCompare)
+#include "tst_compare.moc"
