@@ -3,6 +3,7 @@
 #include "languagechoice.h"
 #include "mainwin.h"
 #include "storedsettings.h"
+#include "windowshape.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -47,6 +48,6 @@ int main(int argc, char* argv[])
     if (wantsGerman(argc > 0 ? argv[0] : nullptr))
         installGermanCatalogues(translator, qtTranslator, installedCatalogueDir());
     mainWin window;
-    window.setVisible(true);
+    WindowShape::showFirstWindow(window);
     return application.exec();
 }

@@ -6,6 +6,7 @@
 #include "graph.h"
 #include "opti.h"
 #include "settings.h"
+#include "windowshape.h"
 
 #include <QGridLayout>
 #include <QIcon>
@@ -53,6 +54,7 @@ mainWin::mainWin()
     graphWidget->setMainWindow(this);
     plotLayout->addWidget(graphWidget);
     frame->setLayout(plotLayout);
+    WindowShape::holdSteady(*this);
 
     expertMode = 1;
     switchpromode();

@@ -128,17 +128,19 @@ void mainWin::applyCocMode(int camera)
     }
 }
 
+QString mainWin::hyperfocalText(double hyperfocal)
+{
+    // With diffraction on there may be no focus at which infinity is sharp.
+    if (!CameraSetup::isHyperfocalDistance(hyperfocal))
+        return tr("Set to hyperfocal (none)");
+    return tr("Set to hyperfocal (") + QString::number(hyperfocal / 1000, 'f', 1) +
+           QLatin1String("m)");
+}
+
 void mainWin::updateHyperfocalButtons()
 {
-    const auto label = [this](double hyperfocal) {
-        // With diffraction on there may be no focus at which infinity is sharp.
-        if (!CameraSetup::isHyperfocalDistance(hyperfocal))
-            return tr("Set to hyperfocal (none)");
-        return tr("Set to hyperfocal (") + QString::number(hyperfocal / 1000, 'f', 1) +
-               QLatin1String("m)");
-    };
-    c1_set_Hyper->setText(label(cam1.getHyperfocal()));
-    c2_set_Hyper->setText(label(cam2.getHyperfocal()));
+    c1_set_Hyper->setText(hyperfocalText(cam1.getHyperfocal()));
+    c2_set_Hyper->setText(hyperfocalText(cam2.getHyperfocal()));
 }
 
 double mainWin::getDiag(int index)
