@@ -19,6 +19,9 @@ struct RenderOptions
     QSize size;          // the plot's size; invalid for the window's default
     qreal scale = 1;     // device pixels per plot pixel of a bitmap
     bool trace = false;  // diagnostic trace lines to standard error
+    // Views a project file does not store: "DOF Mode" and "log Scale" ticked.
+    bool dofLimits = false;
+    bool logScale = false;
 };
 
 // The command line's meaning, or why it has none.

@@ -888,6 +888,14 @@ Es wurde nichts geändert.</translation>
         <translation>Schreibt die Diagnosezeilen auf die Standardfehlerausgabe.</translation>
     </message>
     <message>
+        <source>Show the near and far limits of the depth of field in the captions, as "DOF Mode" does.</source>
+        <translation>Zeigt in den Beschriftungen Nah- und Fernpunkt der Schärfentiefe, wie der „Schärfentiefe-Modus“.</translation>
+    </message>
+    <message>
+        <source>Draw the zc axis logarithmically, as "log Scale" does.</source>
+        <translation>Zeichnet die zc-Achse logarithmisch, wie „log. Skala“.</translation>
+    </message>
+    <message>
         <source>projects</source>
         <translation>Projekte</translation>
     </message>
