@@ -550,11 +550,11 @@ Qt-Version %2</translation>
     </message>
     <message>
         <source>%1/links/ZidovTutorial.html</source>
-        <translation>%1/links/ZidovTutorial.html</translation>
+        <translation>%1/links/ZidovTutorial_de.html</translation>
     </message>
     <message>
-        <source>%1/links/Zidov</source>
-        <translation>%1/links/Zidov</translation>
+        <source>%1/links/Zidov%2.html</source>
+        <translation>%1/links/Zidov%2_de.html</translation>
     </message>
     <message>
         <source>Camera %1, %2</source>
