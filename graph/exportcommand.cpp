@@ -20,7 +20,7 @@ QImage graph::renderImage(qreal pixelRatio)
     if (image.isNull())
         return image;
     image.setDevicePixelRatio(pixelRatio);
-    image.fill(QColor(220, 220, 220).rgba());
+    image.fill(exportBackground().rgba());
     QPainter painter(&image);
     graphDraw(&painter);
     return image;

@@ -6,8 +6,10 @@
 #include "curvepixels.h"
 #include "mainwin.h"
 #include "paintarea.h"
+#include "plotclip.h"
 #include "plotgeometry.h"
 #include "segmentshapes.h"
+#include "smoothcurve.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -20,8 +22,6 @@
 #include <vector>
 
 namespace {
-constexpr int captionAlpha = 20;
-
 QPen colouredPen(int red, int green, int blue)
 {
     QPen pen;
@@ -136,6 +136,58 @@ bool fillsScaledCurvePixels(const QPainter* painter, const QPen& pen)
            !painter->hasClipping();
 }
 
+// The parts of pixel rectangles inside an area.
+std::vector<QRect> cutTo(const std::vector<QRect>& rects, const QRect& area)
+{
+    std::vector<QRect> inside;
+    inside.reserve(rects.size());
+    for (const QRect& rect : rects) {
+        const QRect part = rect & area;
+        if (!part.isEmpty())
+            inside.push_back(part);
+    }
+    return inside;
+}
+
+// Lines cut to an area by a clip of the painter, set only where a line may reach outside it
+// (ink reaching reach pixels beyond its end points) and only around these lines: under a clip
+// the plot's fast fills would not be used.
+void drawLinesWithin(QPainter* painter, const std::vector<QLine>& lines, const QRect& area,
+                     int reach)
+{
+    if (lines.empty())
+        return;
+    const bool inside = std::all_of(lines.begin(), lines.end(), [&](const QLine& line) {
+        return area.contains(
+            QRect(line.p1(), line.p2()).normalized().adjusted(-reach, -reach, reach, reach));
+    });
+    if (inside) {
+        painter->drawLines(lines.data(), int(lines.size()));
+        return;
+    }
+    painter->save();
+    painter->setClipRect(area, Qt::IntersectClip);
+    painter->drawLines(lines.data(), int(lines.size()));
+    painter->restore();
+}
+
+// Samples per plot pixel of a smooth curve for a painter whose output shows finer than whole
+// pixels: vector files, and bitmaps of two or more device pixels per pixel; 0 for others.
+int samplesPerPixel(const QPainter* painter)
+{
+    // A vector file shows what a reader zooms into.
+    constexpr int vectorSamples = 2;
+    const QPaintEngine* engine = painter->paintEngine();
+    if (!engine)
+        return 0;
+    if (engine->type() == QPaintEngine::SVG || engine->type() == QPaintEngine::Pdf)
+        return vectorSamples;
+    const QTransform& device = painter->deviceTransform();
+    const qreal ratio =
+        std::min(std::hypot(device.m11(), device.m12()), std::hypot(device.m21(), device.m22()));
+    return ratio >= 2 ? int(std::ceil(ratio)) : 0;
+}
+
 // The painter clips strokes to the area it was asked to paint (the whole device when it
 // was not told), in painter coordinates.
 QRect unclippedArea(QPainter* painter)
@@ -164,7 +216,7 @@ void graph::refresh()
 {
     if (!mainWindow)
         return;
-    PlotScene scene = buildScene();
+    PlotScene scene = buildScene(palette().color(backgroundRole()));
     const QRegion changed = shown ? changedArea(*shown, scene) : QRegion(rect());
     pending = std::move(scene);
     repaint(changed);
@@ -176,7 +228,8 @@ void graph::paintEvent(QPaintEvent* event)
     if (!mainWindow)
         return;
     const bool refreshing = pending.has_value();
-    PlotScene scene = refreshing ? std::move(*pending) : buildScene();
+    PlotScene scene =
+        refreshing ? std::move(*pending) : buildScene(palette().color(backgroundRole()));
     pending.reset();
     {
         QPainter painter(this);
@@ -207,7 +260,7 @@ void graph::graphDraw(QPainter* painter)
 {
     if (!mainWindow)
         return;
-    drawScene(painter, buildScene());
+    drawScene(painter, buildScene(exportBackground()));
 }
 
 void graph::drawScene(QPainter* painter, const PlotScene& scene)
@@ -218,7 +271,12 @@ void graph::drawScene(QPainter* painter, const PlotScene& scene)
     drawAxes(painter, scene.plot);
     for (size_t camera = 0; camera < scene.cameras.size(); ++camera) {
         if (scene.cameras[camera])
-            drawCamera(painter, scene.plot, *scene.cameras[camera], int(camera) + 1);
+            drawCamera(painter, scene, *scene.cameras[camera], int(camera) + 1);
+    }
+    // Over every curve and band, so that nothing shows through a caption's texts.
+    for (const std::optional<CameraScene>& camera : scene.cameras) {
+        if (camera)
+            drawCaption(painter, scene.plot, *camera);
     }
 }
 
@@ -256,7 +314,7 @@ void graph::drawTitles(QPainter* painter, const PlotScene& scene)
     // "zc" with a lowered c.
     drawText(painter, 2, 12, QStringLiteral("z  [-]"));
     drawText(painter, 8, 14, QStringLiteral("c"));
-    drawText(painter, w - 72, h - 12, scene.distanceTitle);
+    drawText(painter, scene.plot.distanceTitleX(), h - 12, scene.distanceTitle);
 
     painter->setFont(arial(7));
     painter->setPen(pens[Camera2Pen]);
@@ -285,6 +343,7 @@ void graph::drawGrid(QPainter* painter, const PlotGeometry& plot)
     };
     const double step = plot.gridStep();
     const double limit = plot.gridLimit();
+    const bool raised = plot.raisedExponents(inkWidth);
     for (int n = 0; n * step < limit; ++n) {
         const double value = n * step;
         const int row = plot.rowOfAxisValue(value);
@@ -294,7 +353,7 @@ void graph::drawGrid(QPainter* painter, const PlotGeometry& plot)
         if (!touches(labelBox.adjusted(-4, -4, 4, 4)))
             continue;
         painter->setPen(pens[TextPen]);
-        const GridLabel label = plot.gridLabelText(value, inkWidth);
+        const GridLabel label = plot.gridLabelText(value, inkWidth, raised);
         if (label.pointSize != PlotGeometry::gridLabelPointSize)
             painter->setFont(arial(label.pointSize));
         drawText(painter, labelBox, Qt::AlignRight | Qt::AlignVCenter, label.text);
@@ -307,20 +366,27 @@ void graph::drawDistanceTicks(QPainter* painter, const PlotGeometry& plot)
 {
     const int tickBottom = plot.axisY() + 3;
     const int tickTop = topMargin + topGap;
+    // Measured on the painter's device, as the grid labels are.
+    const QFontMetricsF labelMetrics(arial(PlotGeometry::gridLabelPointSize), painter->device());
     for (int column = 1; column < plot.plotWidth(); ++column) {
         if (!plot.hasTick(column))
             continue;
         const int x = plot.axisX() + column;
         drawLine(painter, pens[GridPen], QPoint(x, tickBottom), QPoint(x, tickTop));
-        if (!plot.tickLabelFits(column))
-            continue;
-        const QRect labelBox(x - 15, plot.axisY() + 5, 36, 12);
+        const QRect labelBox(plot.tickLabelLeft(column), plot.axisY() + 5,
+                             PlotGeometry::tickLabelWidth, 12);
         if (!touches(labelBox.adjusted(-4, -4, 4, 4)))
             continue;
-        if (const auto distance = plot.tickLabel(column)) {
-            painter->setPen(pens[TextPen]);
-            drawText(painter, labelBox, Qt::AlignCenter, QString::number(*distance, 'g', 6));
-        }
+        const auto distance = plot.tickLabel(column);
+        if (!distance)
+            continue;
+        const QString text = QString::number(*distance, 'g', 6);
+        // Only labels near the title are measured.
+        if (!plot.tickLabelFits(column, PlotGeometry::tickLabelWidth) &&
+            !plot.tickLabelFits(column, labelMetrics.horizontalAdvance(text)))
+            continue;
+        painter->setPen(pens[TextPen]);
+        drawText(painter, labelBox, Qt::AlignCenter, text);
     }
 }
 
@@ -349,7 +415,7 @@ void graph::drawAxes(QPainter* painter, const PlotGeometry& plot)
     }
 }
 
-void graph::drawCamera(QPainter* painter, const PlotGeometry& plot, const CameraScene& camera,
+void graph::drawCamera(QPainter* painter, const PlotScene& scene, const CameraScene& camera,
                        int number)
 {
     QPen& pen = pens[number == 1 ? Camera1Pen : Camera2Pen];
@@ -358,20 +424,26 @@ void graph::drawCamera(QPainter* painter, const PlotGeometry& plot, const Camera
         painter->setRenderHint(QPainter::Antialiasing, true);
     pen.setWidth(camera.penWidth);
     painter->setPen(pen);
-    drawCurve(painter, *camera.curve, pen);
+    // The window keeps its pixel curve at every scale; an export that shows finer than whole
+    // pixels gets a smooth one.
+    const int samples = paintArea ? 0 : samplesPerPixel(painter);
+    if (samples > 0)
+        drawSmoothCurve(painter, *camera.curve, pen, samples);
+    else
+        drawCurve(painter, *camera.curve, pen, scene.curveArea);
     if (camera.curve->nearColumn != -1)
         drawBand(painter, camera);
-    drawCaption(painter, plot, camera);
 }
 
-void graph::drawCurve(QPainter* painter, const CurveTrace& curve, const QPen& pen)
+void graph::drawCurve(QPainter* painter, const CurveTrace& curve, const QPen& pen,
+                      const QRect& area)
 {
     // A paint of part of the plot takes the chunks that reach into it.
     std::vector<QLine> partOfCurve;
     if (paintArea) {
         partOfCurve.reserve(curve.segments.size());
         for (size_t chunk = 0; chunk < curve.chunkReach.size(); ++chunk) {
-            if (!touches(curve.chunkReach[chunk]))
+            if (!touches(curve.chunkReach[chunk] & area))
                 continue;
             const auto first = curve.segments.begin() + chunk * CurveTrace::chunkColumns;
             const auto last =
@@ -386,6 +458,7 @@ void graph::drawCurve(QPainter* painter, const CurveTrace& curve, const QPen& pe
     // one or in one call, also where a scaling painter fills each as a shape: the pixels of
     // their union are theirs. Smoothed segments in one call would be filled as one shape
     // and no longer blend where they meet, as the curve has always looked.
+    // Everything is cut to the area: the pixels filled directly, the strokes by the painter.
     const bool solid =
         !painter->testRenderHint(QPainter::Antialiasing) && pen.color().alpha() == 255;
     if (solid && fillsCurvePixels(painter, pen)) {
@@ -393,12 +466,13 @@ void graph::drawCurve(QPainter* painter, const CurveTrace& curve, const QPen& pe
         // so that every part gets the pixels of a paint of the whole.
         const QRect unclipped = paintArea ? rect() : unclippedArea(painter);
         const CurvePixels pixels(segments, unclipped);
-        painter->drawLines(pixels.strokes.data(), int(pixels.strokes.size()));
         // Without an outline, drawRects fills exactly the rectangles' pixels, in one call.
+        const std::vector<QRect> runs = cutTo(pixels.runs, area);
         painter->setPen(Qt::NoPen);
         painter->setBrush(pen.color());
-        painter->drawRects(pixels.runs.data(), int(pixels.runs.size()));
+        painter->drawRects(runs.data(), int(runs.size()));
         painter->setPen(pen);
+        drawLinesWithin(painter, pixels.strokes, area, 0);
     } else if (solid && fillsScaledCurvePixels(painter, pen)) {
         const int scale = wholeScale(painter);
         if (!segmentShapes || !segmentShapes->drawnWith(pen, scale))
@@ -406,23 +480,44 @@ void graph::drawCurve(QPainter* painter, const CurveTrace& curve, const QPen& pe
         const QRect unclipped = paintArea ? rect() : unclippedArea(painter);
         const CurvePixels pixels(
             segments, QRect(unclipped.topLeft() * scale, unclipped.size() * scale), *segmentShapes);
-        painter->drawLines(pixels.strokes.data(), int(pixels.strokes.size()));
+        const std::vector<QRect> runs =
+            cutTo(pixels.runs, QRect(area.topLeft() * scale, area.size() * scale));
         // In device pixels, where drawRects fills exactly the rectangles' pixels.
         painter->save();
         painter->scale(1.0 / scale, 1.0 / scale);
         painter->setPen(Qt::NoPen);
         painter->setBrush(pen.color());
-        painter->drawRects(pixels.runs.data(), int(pixels.runs.size()));
+        painter->drawRects(runs.data(), int(runs.size()));
         painter->restore();
+        drawLinesWithin(painter, pixels.strokes, area, pen.width());
     } else if (solid) {
         joinLevelRuns(segments);
-        painter->drawLines(segments.data(), int(segments.size()));
+        drawLinesWithin(painter, segments, area, pen.width());
     } else {
         // Separate lines rather than one polyline, so that the smoothed segments blend
         // where they meet, as the curve has always looked.
+        painter->save();
+        painter->setClipRect(area, Qt::IntersectClip);
         for (const QLine& segment : segments)
             painter->drawLine(segment);
+        painter->restore();
     }
+}
+
+void graph::drawSmoothCurve(QPainter* painter, const CurveTrace& curve, const QPen& pen,
+                            int samplesPerPixel)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    QPen smooth = pen;
+    // A cut end stops at the plot's edge instead of reaching past it.
+    smooth.setCapStyle(Qt::FlatCap);
+    smooth.setJoinStyle(Qt::RoundJoin);
+    painter->setPen(smooth);
+    painter->setBrush(Qt::NoBrush);
+    const PlotClip clip(curve.plot, topMargin + topGap);
+    painter->drawPath(SmoothCurve::path(curve, clip, smooth.widthF(), samplesPerPixel));
+    painter->restore();
 }
 
 void graph::drawBand(QPainter* painter, const CameraScene& camera)
@@ -454,10 +549,8 @@ void graph::drawCaption(QPainter* painter, const PlotGeometry& plot, const Camer
     const int w = plot.width();
     QPen frame(QColor(0, 0, 0, 255));
     frame.setWidth(0);
-    QColor colour = camera.colour;
-    colour.setAlpha(captionAlpha);
     painter->setPen(frame);
-    painter->setBrush(QBrush(colour));
+    painter->setBrush(QBrush(camera.captionFill));
     painter->drawRect(w - 410, offset + 12, 400, 32);
 
     const CaptionTexts& texts = camera.caption;

@@ -18,6 +18,7 @@
 class CameraSetup;
 class PlotGeometry;
 class PaintArea;
+class PlotClip;
 class QPainter;
 class mainWin;
 
@@ -39,6 +40,8 @@ public:
     // The plot at the widget's size on the opaque grey background of exported images, with
     // pixelRatio device pixels per pixel (the image's devicePixelRatio).
     QImage renderImage(qreal pixelRatio = 1);
+    // The background of exported images; graphDraw fills the caption boxes as over it.
+    static QColor exportBackground() { return QColor(220, 220, 220); }
     // The caption of camera 1 or 2 as graphDraw writes it; evaluates the camera's limits.
     CaptionTexts captionTexts(int camera);
     // Scales, margins and size of the plot as graphDraw lays it out now.
@@ -59,8 +62,10 @@ private:
         GridPen,
         PenCount
     };
-    PlotScene buildScene();
-    CameraScene cameraScene(const PlotGeometry& plot, int camera);
+    // background: what the plot is drawn over, the window's or an export's.
+    PlotScene buildScene(const QColor& background);
+    CameraScene cameraScene(const PlotGeometry& plot, const PlotClip& clip, int camera,
+                            const QColor& background);
     std::shared_ptr<const CurveTrace> traceCurve(const PlotGeometry& plot, int camera);
     void drawScene(QPainter* painter, const PlotScene& scene);
 
@@ -68,9 +73,11 @@ private:
     void drawGrid(QPainter* painter, const PlotGeometry& plot);
     void drawDistanceTicks(QPainter* painter, const PlotGeometry& plot);
     void drawAxes(QPainter* painter, const PlotGeometry& plot);
-    void drawCamera(QPainter* painter, const PlotGeometry& plot, const CameraScene& camera,
+    void drawCamera(QPainter* painter, const PlotScene& scene, const CameraScene& camera,
                     int number);
-    void drawCurve(QPainter* painter, const CurveTrace& curve, const QPen& pen);
+    void drawCurve(QPainter* painter, const CurveTrace& curve, const QPen& pen, const QRect& area);
+    void drawSmoothCurve(QPainter* painter, const CurveTrace& curve, const QPen& pen,
+                         int samplesPerPixel);
     void drawBand(QPainter* painter, const CameraScene& camera);
     void drawCaption(QPainter* painter, const PlotGeometry& plot, const CameraScene& camera);
 

@@ -25,7 +25,7 @@ bool drawPage(graph& plot, QPaintDevice& page)
     QPainter painter;
     if (!painter.begin(&page))
         return false;
-    painter.fillRect(QRect(QPoint(0, 0), plot.size()), QColor(220, 220, 220));
+    painter.fillRect(QRect(QPoint(0, 0), plot.size()), graph::exportBackground());
     plot.graphDraw(&painter);
     return painter.end();
 }

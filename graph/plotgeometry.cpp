@@ -17,8 +17,8 @@ constexpr double borderLimit = 1e12;
 // Labels that ask for skipping every second one are this wide.
 constexpr int wideLabelScale = 30;
 constexpr double wideLabelMetres = 1000;
-// The right end of the distance axis is kept free for its title.
-constexpr int axisTitleWidth = 30;
+// Space kept between a distance label and the axis title.
+constexpr int titleGap = 4;
 // Smaller than this a label is no longer readable.
 constexpr int smallestLabelPointSize = 5;
 // Feet ticks lie at least a label's box (36 px) and a gap apart.
@@ -57,16 +57,26 @@ PlotGeometry::PlotGeometry(int width, int height, PlotMargins margins_, int dist
         border = static_cast<long long>(std::clamp(millimetres, -borderLimit, borderLimit));
 }
 
-int PlotGeometry::toRow(double y) const
+double PlotGeometry::held(double y) const
 {
     if (std::isnan(y))
-        return static_cast<int>(-rowOverhang);
-    return static_cast<int>(std::clamp(y, -rowOverhang, h + rowOverhang));
+        return -rowOverhang;
+    return std::clamp(y, -rowOverhang, h + rowOverhang);
+}
+
+int PlotGeometry::toRow(double y) const
+{
+    return static_cast<int>(held(y));
 }
 
 int PlotGeometry::rowOfBlur(double zc) const
 {
-    return rowOfAxisValue(useLog ? std::log10(zc) : zc);
+    return static_cast<int>(exactRowOfBlur(zc));
+}
+
+double PlotGeometry::exactRowOfBlur(double zc) const
+{
+    return held(axisY() - (useLog ? std::log10(zc) : zc) * sy);
 }
 
 int PlotGeometry::rowOfAxisValue(double value) const
@@ -97,15 +107,25 @@ double PlotGeometry::gridLabel(double value) const
     return useLog ? std::pow(10.0, value) : value;
 }
 
-GridLabel PlotGeometry::gridLabelText(double value, const TextWidth& width) const
+bool PlotGeometry::raisedExponents(const TextWidth& width) const
 {
-    const double number = gridLabel(value);
-    GridLabel label{QString::number(number, 'g', 6), gridLabelPointSize};
-    // "inf" would fit, but says nothing of the decade.
-    if (std::isfinite(number) && width(label.text, label.pointSize) <= gridLabelWidth)
-        return label;
+    if (!useLog)
+        return false;
+    for (double value = 1; value < gridLimit(); ++value) {
+        const double number = gridLabel(value);
+        // "inf" would fit, but says nothing of the decade.
+        if (!std::isfinite(number) ||
+            width(QString::number(number, 'g', 6), gridLabelPointSize) > gridLabelWidth)
+            return true;
+    }
+    return false;
+}
+
+GridLabel PlotGeometry::gridLabelText(double value, const TextWidth& width, bool raised) const
+{
+    GridLabel label{QString::number(gridLabel(value), 'g', 6), gridLabelPointSize};
     // The decade itself, so that labels past the double range (10^309) stay exact too.
-    if (useLog)
+    if (raised && useLog && value >= 1)
         label.text = raisedExponent(static_cast<long long>(std::llround(value)));
     while (label.pointSize > smallestLabelPointSize &&
            width(label.text, label.pointSize) > gridLabelWidth)
@@ -157,9 +177,11 @@ bool PlotGeometry::hasTick(int column) const
     return a / t != b / t || (a <= 0 && 0 <= b);
 }
 
-bool PlotGeometry::tickLabelFits(int column) const
+bool PlotGeometry::tickLabelFits(int column, double textWidth) const
 {
-    return axisX() + column < plotWidth() - axisTitleWidth;
+    const double right =
+        tickLabelLeft(column) + (tickLabelWidth + std::min<double>(textWidth, tickLabelWidth)) / 2;
+    return right + titleGap <= distanceTitleX();
 }
 
 std::optional<double> PlotGeometry::tickLabel(int column) const

@@ -63,6 +63,8 @@ public:
     // reaches the visible part unchanged and the conversion to int defined: NaN above the
     // top, 0 on the log scale below the bottom.
     int rowOfBlur(double zc) const;
+    // The same place before it is cut to a whole row, for lines at floating-point positions.
+    double exactRowOfBlur(double zc) const;
     // Pixel row of a grid value already on the axis's own scale (a decade on the log scale).
     int rowOfAxisValue(double value) const;
 
@@ -71,10 +73,14 @@ public:
     double gridLimit() const;
     // The label of a grid value: itself, or the power of ten it stands for.
     double gridLabel(double value) const;
-    // How that label is written into its box left of the axis: as 'g' 6 while that fits;
-    // otherwise on the log scale as 10 with a raised exponent ("10⁴"), and where even that
-    // (or a linear number) is too wide, in a smaller font, so that it is readable in full.
-    GridLabel gridLabelText(double value, const TextWidth& width) const;
+    // Whether the log scale's labels are written as 10 with a raised exponent ("10⁴"): when
+    // any decade on the axis is too wide for its box as 'g' 6, every decade from 10 up is
+    // written so, one style for the whole axis.
+    bool raisedExponents(const TextWidth& width) const;
+    // How a grid value's label is written into its box left of the axis: as 'g' 6, or raised
+    // as above; where even that (or a linear number) is too wide, in a smaller font, so that
+    // it is readable in full.
+    GridLabel gridLabelText(double value, const TextWidth& width, bool raised) const;
     static constexpr int gridLabelWidth = 22;
     static constexpr int gridLabelPointSize = 8;
 
@@ -84,10 +90,15 @@ public:
     // ten, far enough apart that no two labels overlap.
     int feetTickStep() const;
     bool hasTick(int column) const;
-    // Labels stay clear of the axis title at the right end.
-    bool tickLabelFits(int column) const;
-    // The label of a tick in the axis's unit, or nothing where every second wide label is
-    // left out.
+    // A tick's label is centred in a box this wide below the axis, starting at
+    // tickLabelLeft(column).
+    static constexpr int tickLabelWidth = 36;
+    int tickLabelLeft(int column) const { return axisX() + column - 15; }
+    // Where the distance axis's title starts, on its baseline below the axis.
+    int distanceTitleX() const { return w - 72; }
+    // Whether a label textWidth pixels wide stays clear of the axis title at the right end.
+    bool tickLabelFits(int column, double textWidth) const;
+    // The label of a tick in the axis's unit, or nothing where every second wide label is left out.
     std::optional<double> tickLabel(int column) const;
 
     // The distance a camera's curve samples in the column: from the camera, or from the
@@ -107,6 +118,7 @@ public:
     bool operator!=(const PlotGeometry& other) const { return !(*this == other); }
 
 private:
+    double held(double y) const;
     int toRow(double y) const;
     // The multiple of feetTickStep() whose distance lies in the column's interval.
     std::optional<long long> feetTick(int column) const;

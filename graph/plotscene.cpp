@@ -112,7 +112,8 @@ QRegion curveChange(const CurveTrace& before, const CurveTrace& after, int margi
 
 bool sameFrame(const PlotScene& a, const PlotScene& b)
 {
-    return a.plot == b.plot && a.pixelRatio == b.pixelRatio && a.version == b.version &&
+    return a.plot == b.plot && a.curveArea == b.curveArea && a.pixelRatio == b.pixelRatio &&
+           a.background == b.background && a.version == b.version &&
            a.distanceTitle == b.distanceTitle;
 }
 
@@ -120,7 +121,7 @@ bool sameLook(const CameraScene& a, const CameraScene& b)
 {
     return a.colour == b.colour && a.penWidth == b.penWidth && a.smoothed == b.smoothed &&
            a.bandAlpha == b.bandAlpha && a.captionOffset == b.captionOffset &&
-           a.captionArea == b.captionArea;
+           a.captionFill == b.captionFill && a.captionArea == b.captionArea;
 }
 } // namespace
 
@@ -150,7 +151,8 @@ QRegion changedArea(const PlotScene& before, const PlotScene& after)
             continue;
         if (!sameLook(*old, *now))
             return QRegion(plot);
-        changed += curveChange(*old->curve, *now->curve, penReach(*now), plot);
+        // Curves are drawn only inside their area.
+        changed += curveChange(*old->curve, *now->curve, penReach(*now), plot) & after.curveArea;
         // The band is one colour: where both cover a pixel it stays as it was.
         if (old->band != now->band)
             changed += QRegion(old->band).xored(QRegion(now->band)) & plot;

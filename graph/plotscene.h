@@ -31,15 +31,16 @@ struct CaptionTexts
 
 // A camera's curve as the plot draws it, one segment per pixel column, with what it was
 // traced from: a camera whose blur did not change keeps its curve without a single new
-// evaluation.
+// evaluation. The segments are not cut to the plot's area; the drawing does that.
 struct CurveTrace
 {
     // Segments are grouped this many to a chunk, the unit in which a paint that covers
     // only part of the plot picks the ones it needs.
     static constexpr int chunkColumns = 32;
 
-    CurveTrace(const ZcCurve& zc, double focus, const PlotGeometry& plot, bool fromCamera)
-        : zc(zc), focus(focus), plot(plot), fromCamera(fromCamera)
+    CurveTrace(const ZcCurve& zc, double focus, double closest, const PlotGeometry& plot,
+               bool fromCamera)
+        : zc(zc), focus(focus), closest(closest), plot(plot), fromCamera(fromCamera)
     {
     }
     bool tracedFrom(const ZcCurve& otherZc, double otherFocus, const PlotGeometry& otherPlot,
@@ -53,6 +54,7 @@ struct CurveTrace
 
     ZcCurve zc;
     double focus;
+    double closest; // nearer than this the curve is pinned high
     PlotGeometry plot;
     bool fromCamera;
 
@@ -73,7 +75,8 @@ struct CameraScene
     int bandAlpha = 0;
     QRect band; // empty where the curve never gets sharp
     int captionOffset = 0;
-    QRect captionArea; // the box with its texts
+    QColor captionFill; // the box's tint over the plot's background
+    QRect captionArea;  // the box with its texts
     CaptionTexts caption;
 };
 
@@ -82,7 +85,10 @@ struct CameraScene
 struct PlotScene
 {
     PlotGeometry plot;
+    QRect curveArea; // what curves and bands may cover
     qreal pixelRatio = 1;
+    // What lies behind the plot: the caption boxes are filled with their tint over it.
+    QColor background;
     QString version;
     QString distanceTitle;
     std::array<std::optional<CameraScene>, 2> cameras;
@@ -90,5 +96,6 @@ struct PlotScene
 
 // Where the pixels of after can differ from those of before, in widget coordinates: the
 // whole plot when its frame changed, otherwise the columns of a curve that moved, the
-// strips a depth-of-field band gained or lost and a caption whose texts changed.
+// strips a depth-of-field band gained or lost and a caption whose texts changed. A caption
+// lies over the curves and bands, so a paint of any part of it paints that part of the box.
 QRegion changedArea(const PlotScene& before, const PlotScene& after);

@@ -3,7 +3,11 @@
 #include "camerasetup.h"
 #include "graph.h"
 #include "mainwin.h"
+#include "plotclip.h"
 #include "plotgeometry.h"
+
+#include <QImage>
+#include <QPainter>
 
 #include <algorithm>
 #include <vector>
@@ -15,23 +19,39 @@ constexpr int simpleCurveWidth = 2;
 constexpr int expertCurveWidth = 1;
 constexpr int simpleBandAlpha = 40;
 constexpr int expertBandAlpha = 20;
+constexpr int captionAlpha = 20;
+
+// A tint composed over an opaque background by the painter itself, so that a box filled with
+// the result looks, where nothing lies behind it, exactly as the tint laid over it.
+QColor composedOver(const QColor& tint, const QColor& background)
+{
+    QImage pixel(1, 1, QImage::Format_ARGB32_Premultiplied);
+    pixel.fill(background);
+    {
+        QPainter painter(&pixel);
+        painter.fillRect(QRect(0, 0, 1, 1), tint);
+    }
+    return pixel.pixelColor(0, 0);
+}
 } // namespace
 
-PlotScene graph::buildScene()
+PlotScene graph::buildScene(const QColor& background)
 {
     const PlotGeometry plot = currentGeometry();
     const QString title =
         mainWindow->lengthUnit() == LengthUnit::Feet ? tr("Distance [ft]") : tr("Distance [m]");
-    PlotScene scene{plot, devicePixelRatioF(), mainWindow->version, title, {}};
+    const PlotClip clip(plot, topMargin + topGap);
+    PlotScene scene{plot, clip.area(), devicePixelRatioF(), background, mainWindow->version, title, {}};
     // Camera by camera, curve before caption, as the records have always been evaluated.
     if (mainWindow->boxC1->isChecked())
-        scene.cameras[0] = cameraScene(plot, 1);
+        scene.cameras[0] = cameraScene(plot, clip, 1, background);
     if (mainWindow->boxC2->isChecked())
-        scene.cameras[1] = cameraScene(plot, 2);
+        scene.cameras[1] = cameraScene(plot, clip, 2, background);
     return scene;
 }
 
-CameraScene graph::cameraScene(const PlotGeometry& plot, int camera)
+CameraScene graph::cameraScene(const PlotGeometry& plot, const PlotClip& clip, int camera,
+                               const QColor& background)
 {
     // Only in simple mode are curves smoothed, drawn thicker and shaded stronger.
     const bool simple = mainWindow->expertMode == 0;
@@ -43,10 +63,14 @@ CameraScene graph::cameraScene(const PlotGeometry& plot, int camera)
     scene.bandAlpha = simple ? simpleBandAlpha : expertBandAlpha;
     const CurveTrace& curve = *scene.curve;
     if (curve.nearColumn != -1)
-        scene.band = QRect(plot.axisX() + curve.nearColumn, topMargin + topGap,
-                           curve.farColumn - curve.nearColumn, plot.plotHeight() - topGap);
+        scene.band =
+            clip.band(QRect(plot.axisX() + curve.nearColumn, topMargin + topGap,
+                            curve.farColumn - curve.nearColumn, plot.plotHeight() - topGap));
     // A single visible camera always takes the upper slot.
     scene.captionOffset = camera == 2 && mainWindow->boxC1->isChecked() ? 42 : 5;
+    QColor tint = scene.colour;
+    tint.setAlpha(captionAlpha);
+    scene.captionFill = composedOver(tint, background);
     // The box with its outline, and a pixel more for the glyphs of its texts, which are
     // centred in rows inside it. Clear of the other camera's box, so that a change of one
     // caption does not repaint the other.
@@ -66,8 +90,8 @@ std::shared_ptr<const CurveTrace> graph::traceCurve(const PlotGeometry& plot, in
     if (kept && kept->tracedFrom(zc, focus, plot, fromCamera))
         return kept;
 
-    auto curve = std::make_shared<CurveTrace>(zc, focus, plot, fromCamera);
     const double closest = CurveRule::closestEvaluated(setup.getFlength());
+    auto curve = std::make_shared<CurveTrace>(zc, focus, closest, plot, fromCamera);
     const auto blurAt = [&zc, closest](double distance) {
         return distance > closest ? zc.at(distance) : pinnedBlur;
     };

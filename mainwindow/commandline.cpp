@@ -3,6 +3,7 @@
 #include "commandline.h"
 
 #include "mainwin.h"
+#include "windowshape.h"
 
 #include <QFileInfo>
 
@@ -80,7 +81,7 @@ QString CommandLine::projectFile() const
 
 void CommandLine::showWindow(mainWin& window) const
 {
-    window.setVisible(true);
+    WindowShape::showFirstWindow(window);
     const QString file = projectFile();
     if (!file.isEmpty())
         window.openProject(file);

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #include "cameracontrols.h"
 #include "mainwin.h"
+#include "windowshape.h"
 
 #include <QCoreApplication>
 
@@ -50,6 +51,7 @@ void mainWin::switchpromode()
     if (!expert)
         setSliderDefaults();
     groupBox->hide();
+    WindowShape::fixCameraBoxWidths(*this);
 }
 
 namespace {

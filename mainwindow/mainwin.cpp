@@ -9,6 +9,7 @@
 #include "opti.h"
 #include "sensorformatcarry.h"
 #include "settings.h"
+#include "windowshape.h"
 
 #include <QGridLayout>
 #include <QIcon>
@@ -61,6 +62,7 @@ mainWin::mainWin()
     graphWidget->setMainWindow(this);
     plotLayout->addWidget(graphWidget);
     frame->setLayout(plotLayout);
+    WindowShape::holdSteady(*this);
 
     expertMode = 1;
     switchpromode();

@@ -38,6 +38,8 @@ public:
     ~mainWin() override;
     // The version the plot shows; the command-line renderer reports it too.
     static QString programVersion() { return QStringLiteral("0.14ruri"); }
+    // The text of a "Set to hyperfocal" button for a hyperfocal distance in mm.
+    static QString hyperfocalText(double hyperfocal, LengthUnit unit);
 
     // Read by the plot and the optimizer, refilled by every recalculation.
     Settings* settingsWin = nullptr;

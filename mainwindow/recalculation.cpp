@@ -148,18 +148,20 @@ void mainWin::applyCocMode(int camera)
     }
 }
 
+QString mainWin::hyperfocalText(double hyperfocal, LengthUnit unit)
+{
+    // With diffraction on there may be no focus at which infinity is sharp.
+    if (!CameraSetup::isHyperfocalDistance(hyperfocal))
+        return tr("Set to hyperfocal (none)");
+    return tr("Set to hyperfocal (") +
+           QString::number(LengthUnits::fromMetres(hyperfocal / 1000, unit), 'f', 1) +
+           LengthUnits::symbol(unit) + QLatin1Char(')');
+}
+
 void mainWin::updateHyperfocalButtons()
 {
-    const auto label = [this](double hyperfocal) {
-        // With diffraction on there may be no focus at which infinity is sharp.
-        if (!CameraSetup::isHyperfocalDistance(hyperfocal))
-            return tr("Set to hyperfocal (none)");
-        return tr("Set to hyperfocal (") +
-               QString::number(LengthUnits::fromMetres(hyperfocal / 1000, unit), 'f', 1) +
-               LengthUnits::symbol(unit) + QLatin1Char(')');
-    };
-    c1_set_Hyper->setText(label(cam1.getHyperfocalFocus()));
-    c2_set_Hyper->setText(label(cam2.getHyperfocalFocus()));
+    c1_set_Hyper->setText(hyperfocalText(cam1.getHyperfocalFocus(), unit));
+    c2_set_Hyper->setText(hyperfocalText(cam2.getHyperfocalFocus(), unit));
 }
 
 void mainWin::followMagnificationLocks()

@@ -80,6 +80,12 @@ RenderStatus ProjectRenderer::render(const QString& project)
         }
     }
     window.graphWidget->setFixedSize(plotSize(window.expertMode != 0));
+    // The project file stores neither view.
+    if (options.dofLimits || options.logScale) {
+        window.dofMode->setChecked(options.dofLimits);
+        window.useLog->setChecked(options.logScale);
+        window.run();
+    }
     return writeOutputs(window, project) ? RenderDone : RenderWriteFailed;
 }
 

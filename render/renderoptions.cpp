@@ -116,7 +116,14 @@ bool RenderCommandLine::parse(const QStringList& arguments, RenderOptions& optio
                                   tr("FILE"));
     const QCommandLineOption trace(QStringLiteral("trace"),
                                    tr("Write the diagnostic trace lines to standard error."));
-    parser.addOptions({output, outputDir, format, size, scale, csv, json, units, trace});
+    const QCommandLineOption dofLimits(QStringLiteral("dof-limits"),
+                                       tr("Show the near and far limits of the depth of field "
+                                          "in the captions, as \"DOF Mode\" does."));
+    const QCommandLineOption logScale(QStringLiteral("log-scale"),
+                                      tr("Draw the zc axis logarithmically, as \"log Scale\" "
+                                         "does."));
+    parser.addOptions(
+        {output, outputDir, format, size, scale, csv, json, units, trace, dofLimits, logScale});
     parser.addPositionalArgument(tr("projects"), tr("Project files (.mvx) to render."),
                                  tr("[project.mvx ...]"));
 
@@ -135,6 +142,8 @@ bool RenderCommandLine::parse(const QStringList& arguments, RenderOptions& optio
     options.csv = parser.value(csv);
     options.json = parser.value(json);
     options.trace = parser.isSet(trace);
+    options.dofLimits = parser.isSet(dofLimits);
+    options.logScale = parser.isSet(logScale);
     for (const QString& value : parser.values(format)) {
         for (const QString& one : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const QString lower = one.trimmed().toLower();

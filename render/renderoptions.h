@@ -22,6 +22,9 @@ struct RenderOptions
     qreal scale = 1;     // device pixels per plot pixel of a bitmap
     bool trace = false;  // diagnostic trace lines to standard error
     LengthUnit unit = LengthUnit::Metres; // of the chart's distances and the CSV's
+    // Views a project file does not store: "DOF Mode" and "log Scale" ticked.
+    bool dofLimits = false;
+    bool logScale = false;
 };
 
 // The command line's meaning, or why it has none.

@@ -57,6 +57,8 @@ void mainWin::tutorial()
 
 void mainWin::help()
 {
-    const QString base = HelpPages::address(tr("%1/links/Zidov"), docsFolder());
-    openPage(this, QUrl(base + version + QLatin1String(".html")));
+    // %1 stands for the folder of the pages and %2 for the version; a translation names its
+    // own page.
+    const QString pattern = tr("%1/links/Zidov%2.html").replace(QLatin1String("%2"), version);
+    openPage(this, QUrl(HelpPages::address(pattern, docsFolder())));
 }

@@ -317,6 +317,14 @@
         <source>Two projects are named %1; their files would overwrite each other.</source>
         <translation>Zwei Projekte heißen %1; ihre Dateien würden einander überschreiben.</translation>
     </message>
+    <message>
+        <source>Show the near and far limits of the depth of field in the captions, as &quot;DOF Mode&quot; does.</source>
+        <translation>Zeigt in den Beschriftungen Nah- und Fernpunkt der Schärfentiefe, wie der „Schärfentiefe-Modus“.</translation>
+    </message>
+    <message>
+        <source>Draw the zc axis logarithmically, as &quot;log Scale&quot; does.</source>
+        <translation>Zeichnet die zc-Achse logarithmisch, wie „log. Skala“.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -804,11 +812,7 @@ Qt-Version %2</translation>
     </message>
     <message>
         <source>%1/links/ZidovTutorial.html</source>
-        <translation>%1/links/ZidovTutorial.html</translation>
-    </message>
-    <message>
-        <source>%1/links/Zidov</source>
-        <translation>%1/links/Zidov</translation>
+        <translation>%1/links/ZidovTutorial_de.html</translation>
     </message>
     <message>
         <source>Camera %1, %2</source>
@@ -1093,6 +1097,10 @@ Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
     <message>
         <source>Camera %1 would need a focus of %2 m to keep its framing of 1:%3; the farthest is %4 m.</source>
         <translation>Kamera %1 müsste auf %2 m fokussieren, um ihren Bildausschnitt von 1:%3 zu halten; die größte Entfernung ist %4 m.</translation>
+    </message>
+    <message>
+        <source>%1/links/Zidov%2.html</source>
+        <translation>%1/links/Zidov%2_de.html</translation>
     </message>
 </context>
 <context>

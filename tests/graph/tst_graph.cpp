@@ -192,6 +192,34 @@ private slots:
             }
             QVERIFY2(ink > 5, qPrintable(QString::number(decade)));
         }
+        // 10000 needs the raised exponent, so 100 is written that way too.
+        const int hundred = H - 30 - 40;
+        const QImage plain = paintAlone([hundred](QPainter& p) {
+            p.setFont(QFont("Arial", 8));
+            p.drawText(QRect(0, hundred - 8, 22, 10), Qt::AlignRight | Qt::AlignVCenter,
+                       QString::fromUtf8("10²"));
+        });
+        QCOMPARE(image.copy(0, hundred - 8, 22, 10), plain.copy(0, hundred - 8, 22, 10));
+    }
+
+    // A label that would run into "Distance [m]" is left out; its tick stays.
+    void distanceLabelsLeaveRoomForTheTitle()
+    {
+        // From 0.66 m at 31 mm a column: 15 m is ticked in column 463, 16 m in column 495,
+        // whose label would be centred on the title's first letter at x = 528.
+        window->boxC1->setChecked(false);
+        window->DSB_leftBorder->setValue(0.66);
+        const QImage image = draw(*window);
+        QCOMPARE(image.pixel(30 + 495, 200), grey);
+        const auto inked = [&image](int left, int right) {
+            int dark = 0;
+            for (int y = H - 25; y < H - 13; ++y)
+                for (int x = left; x <= right; ++x)
+                    dark += qGray(image.pixel(x, y)) < 128;
+            return dark;
+        };
+        QVERIFY(inked(30 + 463 - 6, 30 + 463 + 12) > 5);
+        QCOMPARE(inked(505, 526), 0);
     }
 
     void curves_data()
@@ -250,6 +278,55 @@ private slots:
         for (int x : {135, 136, 191, 192})
             QCOMPARE(tinted(image.pixel(x, 100)), x == 136 || x == 191);
         QVERIFY(tinted(image.pixel(150, 20)) && !tinted(image.pixel(150, 19)));
+    }
+
+    // Nothing of a curve above the grid's top or below the axis (zc < 1 on the log scale),
+    // nothing of a band right of the plot's last column.
+    void curvesAndBandsStayInThePlot_data()
+    {
+        QTest::addColumn<bool>("expert");
+        QTest::addColumn<bool>("log");
+        QTest::addColumn<double>("focus");
+        QTest::newRow("sharp to infinity, smoothed") << false << false << 40000.0;
+        QTest::newRow("sharp to infinity") << true << false << 40000.0;
+        QTest::newRow("log scale, sharp at 5 m") << true << true << 5000.0;
+    }
+    void curvesAndBandsStayInThePlot()
+    {
+        QFETCH(bool, expert);
+        QFETCH(bool, log);
+        QFETCH(double, focus);
+        if (expert)
+            window->switchpromode();
+        window->useLog->setChecked(log);
+        textbook(window->cam1, focus);
+        const QImage image = draw(*window);
+        QVERIFY(cameraPixels(image, 1, QRect(31, 20, W - 41, H - 50)) > 20);
+        // Left of the captions, which are tinted themselves.
+        for (int y = 0; y < 20; ++y)
+            for (int x = 31; x < W - 411; ++x)
+                QVERIFY2(!tinted(image.pixel(x, y)), qPrintable(QString("%1,%2").arg(x).arg(y)));
+        QCOMPARE(cameraPixels(image, 1, QRect(31, H - 29, W - 41, 29)), 0);
+        QCOMPARE(tinted(image.pixel(W - 11, 100)), !log);
+        for (int x = W - 10; x < W; ++x)
+            QVERIFY(!tinted(image.pixel(x, 100)));
+    }
+
+    // Ticks and bands run up behind the caption boxes; none shows through.
+    void captionsHideWhatLiesBehind()
+    {
+        window->switchpromode();
+        window->boxC2->setChecked(true);
+        textbook(window->cam1, 40000);
+        textbook(window->cam2, 40000);
+        const QImage image = window->graphWidget->renderImage();
+        for (int offset : {5, 42}) {
+            // The row above the grid's top holds the plain box, the next one covers the grid.
+            const QRgb box = image.pixel(W - 300, offset + 14);
+            QVERIFY(box != qRgb(220, 220, 220));
+            for (int x = W - 409; x < W - 11; ++x)
+                QCOMPARE(image.pixel(x, offset + 15), box);
+        }
     }
 
     // After a change the plot repaints only part of itself, and the window then holds the
@@ -498,9 +575,9 @@ private slots:
         textbook(window->cam1, focus, coc, flength);
         const QImage image = draw(*window);
         QCOMPARE(image.pixel(W - 300, 17), qRgb(0, 0, 0)); // the caption is still written
-        if (log) { // the sharp sample drops through the bottom edge
-            QVERIFY(cameraPixels(image, 1, QRect(128, H - 1, 5, 1)) > 0);
-            QCOMPARE(cameraPixels(image, 1, QRect(31, H - 1, 90, 1)), 0);
+        if (log) { // the sharp sample, log10(0), lies below the axis, where nothing is drawn
+            QVERIFY(cameraPixels(image, 1, QRect(31, 20, W - 41, H - 50)) > 0);
+            QCOMPARE(cameraPixels(image, 1, QRect(31, H - 29, W - 41, 29)), 0);
         } else { // the curve runs above the widget; no band
             QCOMPARE(cameraPixels(image, 1, QRect(31, 60, W - 50, H - 92)), 0);
             QVERIFY(!tinted(image.pixel(200, 100)));

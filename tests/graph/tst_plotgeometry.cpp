@@ -113,28 +113,35 @@ private slots:
         QTEST(plot(31, 50, 1, log).rowOfBlur(zc), "row");
     }
 
+    // One style on an axis: once a decade needs the raised exponent, all from 10 up have it.
     void gridLabelsThatDoNotFit_data()
     {
         QTest::addColumn<bool>("log");
+        QTest::addColumn<int>("sy");
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("pointSize");
-        QTest::newRow("1000 fits") << true << 3.0 << "1000" << 8;
-        QTest::newRow("10000 raised") << true << 4.0 << "10⁴" << 8;
-        QTest::newRow("1e+10 raised") << true << 10.0 << "10¹⁰" << 8;
-        QTest::newRow("past the double range, smaller") << true << 400.0 << "10⁴⁰⁰" << 7;
-        QTest::newRow("linear 1010 fits") << false << 1010.0 << "1010" << 8;
-        QTest::newRow("linear 10000 smaller") << false << 10000.0 << "10000" << 7;
+        QTest::newRow("1000 fits on an axis up to 1000") << true << 100 << 3.0 << "1000" << 8;
+        QTest::newRow("1 stays as it is") << true << 50 << 0.0 << "1" << 8;
+        QTest::newRow("10 raised on an axis up to 10⁶") << true << 50 << 1.0 << "10¹" << 8;
+        QTest::newRow("1000 raised on an axis up to 10⁶") << true << 50 << 3.0 << "10³" << 8;
+        QTest::newRow("1e+10 raised") << true << 50 << 10.0 << "10¹⁰" << 8;
+        QTest::newRow("past the double range, smaller") << true << 50 << 400.0 << "10⁴⁰⁰" << 7;
+        QTest::newRow("linear 1010 fits") << false << 50 << 1010.0 << "1010" << 8;
+        QTest::newRow("linear 10000 smaller") << false << 50 << 10000.0 << "10000" << 7;
     }
     void gridLabelsThatDoNotFit()
     {
         QFETCH(bool, log);
+        QFETCH(int, sy);
         QFETCH(double, value);
         // Five pixels a character at 8 points, proportionally less in smaller fonts.
         const TextWidth width = [](const QString& text, int pointSize) {
             return text.size() * 5.0 * pointSize / 8;
         };
-        const GridLabel label = plot(31, 50, 1, log).gridLabelText(value, width);
+        const PlotGeometry geometry = plot(31, sy, 1, log);
+        const GridLabel label =
+            geometry.gridLabelText(value, width, geometry.raisedExponents(width));
         QTEST(label.text, "text");
         QTEST(label.pointSize, "pointSize");
     }
@@ -147,7 +154,9 @@ private slots:
         QCOMPARE(geometry.sampleDistance(3, true, 5000.9), -1407.0);
         QCOMPARE(geometry.sampleDistance(3, false, 5000.9), 3593.0);
         QCOMPARE(geometry.startDistance(5000.9), 3500.0);
-        QVERIFY(geometry.tickLabelFits(499) && !geometry.tickLabelFits(500));
+        // The axis title starts at x = 528; a label keeps 4 px from it.
+        QVERIFY(geometry.tickLabelFits(488, 6) && !geometry.tickLabelFits(489, 6));
+        QVERIFY(!geometry.tickLabelFits(474, 36));
         QCOMPARE(plot(31, 50, notANumber).leftBorder(), 0LL);
         QCOMPARE(plot(31, 50, -1e300).intervalStart(1), -1000000000000LL);
         QCOMPARE(CaptionNumbers::blurAtInfinity(10), 10.0);

@@ -10,6 +10,7 @@
 #include "settings.h"
 #include "storedsettings.h"
 #include "unitchoice.h"
+#include "windowshape.h"
 
 #include <QDoubleSpinBox>
 #include <QMenu>
@@ -35,6 +36,16 @@ void setTextbookCamera1(mainWin& w)
     w.c1_apature->setValue(2.8);
     w.c1_coc->setValue(0.03);
     w.c1_fdist->setValue(5);
+}
+
+// The window on screen in simple mode, or in expert mode with both cameras.
+void showIn(mainWin& w, bool expert)
+{
+    if (expert) {
+        w.switchpromode();
+        w.boxC2->setChecked(true);
+    }
+    w.show();
 }
 } // namespace
 
@@ -73,6 +84,13 @@ private slots:
     void typedLengths_data();
     void typedLengths();
     void startsInTheUnitLastChosen();
+    void windowKeepsItsShape_data();
+    void windowKeepsItsShape();
+    void cameraBoxesHoldStill();
+    void firstWindowFitsTheScreen_data();
+    void firstWindowFitsTheScreen();
+    void tabFollowsTheLayout_data();
+    void tabFollowsTheLayout();
 
 private:
     std::unique_ptr<QuietStdout> quiet;
@@ -773,6 +791,124 @@ void TestMainWin::startsInTheUnitLastChosen()
     next.actionMetres->trigger();
     QCOMPARE(UnitChoice::atStart(), LengthUnit::Metres);
     StoredSettings::open()->clear();
+}
+
+void TestMainWin::windowKeepsItsShape_data()
+{
+    QTest::addColumn<bool>("expert");
+    QTest::newRow("simple mode") << false;
+    QTest::newRow("expert mode, both cameras") << true;
+}
+
+// Made as small as it goes, the window keeps a usable plot and squeezes no control below its
+// own minimum.
+void TestMainWin::windowKeepsItsShape()
+{
+    QFETCH(bool, expert);
+    mainWin& w = *window;
+    showIn(w, expert);
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.resize(1, 1);
+    QTRY_COMPARE(w.size(), w.minimumSize());
+    QCOMPARE(w.graphWidget->height(), 200);
+    for (QWidget* control : w.centralWidget()->findChildren<QWidget*>()) {
+        // The toolkit's own parts of a control are laid out by the control.
+        if (!control->isVisible() || control->objectName().isEmpty() ||
+            control->objectName().startsWith("qt_"))
+            continue;
+        const QSize least = control->minimumSizeHint().expandedTo(control->minimumSize());
+        QVERIFY2(control->width() >= least.width() && control->height() >= least.height(),
+                 qPrintable(control->objectName()));
+    }
+}
+
+// Another CoC mode, a longer hyperfocal distance or none at all: nothing moves sideways.
+void TestMainWin::cameraBoxesHoldStill()
+{
+    mainWin& w = *window;
+    showIn(w, true);
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const auto places = [&w]() {
+        QCoreApplication::sendPostedEvents();
+        QList<int> columns;
+        for (QWidget* control :
+             {static_cast<QWidget*>(w.boxC1), static_cast<QWidget*>(w.boxC2),
+              static_cast<QWidget*>(w.c1_calcDef), static_cast<QWidget*>(w.c2_calcDef)})
+            columns << control->mapTo(&w, QPoint()).x() << control->width();
+        return columns;
+    };
+    const QList<int> start = places();
+    for (int mode = 0; mode < 4; ++mode) {
+        w.c1_cocSet->setCurrentIndex(mode);
+        w.c2_cocSet->setCurrentIndex(3 - mode);
+        QCOMPARE(places(), start);
+    }
+    w.c1_apature->setValue(64); // with diffraction, no hyperfocal distance
+    w.c2_flength->setValue(1000);
+    QVERIFY(w.c1_set_Hyper->text().contains("none"));
+    QCOMPARE(places(), start);
+}
+
+void TestMainWin::firstWindowFitsTheScreen_data()
+{
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("1920 x 1080 with a panel") << QSize(1920, 1040) << true;
+    QTest::newRow("1440 x 900") << QSize(1440, 900) << true;
+    QTest::newRow("1366 x 768 laptop with a panel") << QSize(1366, 728) << false;
+    QTest::newRow("1920 x 1080 at scale factor 1.5") << QSize(1280, 690) << false;
+}
+
+// The offscreen screen is smaller than the window, which zidov-render and the tests keep at
+// its own size; the program's first window is maximised there.
+void TestMainWin::firstWindowFitsTheScreen()
+{
+    QFETCH(QSize, available);
+    QTEST(WindowShape::fits(window->size(), available), "fits");
+    QCOMPARE(window->size(), QSize(1292, 725));
+    WindowShape::showFirstWindow(*window);
+    QVERIFY(window->isMaximized());
+}
+
+void TestMainWin::tabFollowsTheLayout_data()
+{
+    QTest::addColumn<bool>("expert");
+    QTest::addColumn<QStringList>("chain");
+    QTest::newRow("simple mode") << false << QStringList{"DSB_leftBorder", "dofMode",
+                                                         "qxscale",        "qyscale",
+                                                         "boxC1",          "horizontalSlider",
+                                                         "c1_fdist",       "horizontalSlider_2",
+                                                         "c1_apature",     "horizontalSlider_3",
+                                                         "c1_flength",     "c1_lensQ",
+                                                         "c1_crop",        "c1_quality",
+                                                         "expertmode"};
+    QTest::newRow("expert mode, both cameras")
+        << true
+        << QStringList{"DSB_leftBorder", "distanceCam", "dofMode",      "useLog",     "qxscale",
+                       "qyscale",        "boxC1",       "c1_fdist",     "c1_set_Hyper", "c1_apature",
+                       "c1_calcDef",     "c1_flength",  "c1_lockMag",   "c1_lensQ",   "c1_cocSet",
+                       "c1_crop",        "c1_quality",  "cpR",          "cpL",        "swpLR",
+                       "boxC2",          "c2_fdist",    "c2_set_Hyper", "c2_apature", "c2_calcDef",
+                       "c2_flength",     "c2_lockMag",  "c2_lensQ",     "c2_cocSet",  "c2_crop",
+                       "c2_quality"};
+}
+
+// Tab runs top to bottom and left to right, skipping what is hidden or disabled.
+void TestMainWin::tabFollowsTheLayout()
+{
+    QFETCH(bool, expert);
+    QFETCH(QStringList, chain);
+    mainWin& w = *window;
+    showIn(w, expert);
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.DSB_leftBorder->setFocus();
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int step = 0; step < chain.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, chain + QStringList{"DSB_leftBorder"});
 }
 
 ZIDOV_GUITEST_MAIN(TestMainWin)

@@ -25,6 +25,8 @@ set(expected
     "usr/share/zidov/translations/Zidov_de.qm\n"
     "usr/share/zidov/docs/links/Zidov0.14ruri.html\n"
     "usr/share/zidov/docs/links/ZidovTutorial.html\n"
+    "usr/share/zidov/docs/links/Zidov0.14ruri_de.html\n"
+    "usr/share/zidov/docs/links/ZidovTutorial_de.html\n"
     "usr/share/doc/zidov/copyright\n"
     "usr/share/doc/zidov/changelog.gz\n")
 if(RENDER)

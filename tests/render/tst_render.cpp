@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -75,22 +76,36 @@ private slots:
     }
 
     // The window and the renderer load and draw through the same code, so the files
-    // agree pixel for pixel, for a project and for the start-up state.
+    // agree pixel for pixel, for a project and for the start-up state, also with the views
+    // the file does not store.
     void pngEqualsTheWindowsExport_data()
     {
         QTest::addColumn<QString>("project");
-        QTest::newRow("project") << project();
-        QTest::newRow("start-up state") << QString();
+        QTest::addColumn<bool>("views");
+        QTest::newRow("project") << project() << false;
+        QTest::newRow("start-up state") << QString() << false;
+        QTest::newRow("project, DOF limits on a log scale") << project() << true;
     }
     void pngEqualsTheWindowsExport()
     {
         QFETCH(QString, project);
+        QFETCH(bool, views);
         mainWin w;
         w.graphWidget->setFixedSize(600, 400);
         if (!project.isEmpty())
             QVERIFY(w.loadFrom(project));
-        QVERIFY(w.exportImageTo(dir.filePath("window.png")));
         QStringList arguments{"--size", "600x400", "-o", dir.filePath("render.png")};
+        if (views) {
+            w.dofMode->setChecked(true);
+            w.useLog->setChecked(true);
+            w.run();
+            // The near and far limit, which the project alone would not show.
+            QVERIFY(w.graphWidget->captionTexts(1).values.contains(
+                QRegularExpression("DOF: \\[[0-9.]+ - [0-9.]+m\\]")));
+            arguments << "--dof-limits"
+                      << "--log-scale";
+        }
+        QVERIFY(w.exportImageTo(dir.filePath("window.png")));
         if (!project.isEmpty())
             arguments << project;
         const Run run = render(arguments);

@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: MIT
-# Installs the help component into a scratch prefix and checks that both pages arrive in
+# Installs the help component into a scratch prefix and checks that the pages arrive in
 # <prefix>/share/zidov/docs/links, the folder the program searches from <prefix>/bin.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --component help --prefix ${PREFIX}
@@ -7,7 +7,7 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --component help
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "installing the help pages failed: ${result}")
 endif()
-foreach(page Zidov0.14ruri.html ZidovTutorial.html)
+foreach(page Zidov0.14ruri.html ZidovTutorial.html Zidov0.14ruri_de.html ZidovTutorial_de.html)
     if(NOT EXISTS ${PREFIX}/share/zidov/docs/links/${page})
         message(FATAL_ERROR "${page} is not installed in ${PREFIX}/share/zidov/docs/links")
     endif()

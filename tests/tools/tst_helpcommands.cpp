@@ -35,8 +35,8 @@ class WebHelpTranslator : public QTranslator
 public:
     QString translate(const char* context, const char* sourceText, const char*, int) const override
     {
-        if (QByteArray(context) == "mainWin" && QByteArray(sourceText) == "%1/links/Zidov")
-            return QStringLiteral("https://example.org/de/links/Zidov");
+        if (QByteArray(context) == "mainWin" && QByteArray(sourceText) == "%1/links/Zidov%2.html")
+            return QStringLiteral("https://example.org/de/links/Zidov%2.html");
         return QString();
     }
     bool isEmpty() const override { return false; }
@@ -70,6 +70,7 @@ private slots:
     void pagesAreSelfContained_data();
     void pagesAreSelfContained();
     void translationCanSendHelpElsewhere();
+    void germanProgramOpensGermanPages();
     void withoutBrowserAMessageNamesThePage();
     void docsFolderLayouts_data();
     void docsFolderLayouts();
@@ -192,6 +193,8 @@ void TestHelpCommands::pagesAreSelfContained_data()
     QTest::addColumn<QString>("page");
     QTest::newRow("help page") << "Zidov0.14ruri.html";
     QTest::newRow("tutorial") << "ZidovTutorial.html";
+    QTest::newRow("German help page") << "Zidov0.14ruri_de.html";
+    QTest::newRow("German tutorial") << "ZidovTutorial_de.html";
 }
 
 void TestHelpCommands::pagesAreSelfContained()
@@ -233,6 +236,25 @@ void TestHelpCommands::translationCanSendHelpElsewhere()
     QCOMPARE(catcher.urls.size(), 2);
     QCOMPARE(catcher.urls[0], QUrl("https://example.org/de/links/Zidov0.14ruri.html"));
     QVERIFY(catcher.urls[1].toLocalFile().endsWith("/docs/links/ZidovTutorial.html"));
+}
+
+void TestHelpCommands::germanProgramOpensGermanPages()
+{
+    // The catalogue is built beside the program, where this test sits too.
+    QTranslator german;
+    QVERIFY(german.load("Zidov_de", QCoreApplication::applicationDirPath()));
+    QCoreApplication::installTranslator(&german);
+    window->help();
+    window->tutorial();
+    QCoreApplication::removeTranslator(&german);
+
+    QCOMPARE(catcher.urls.size(), 2);
+    const QStringList pages{"Zidov0.14ruri_de.html", "ZidovTutorial_de.html"};
+    for (int i = 0; i < pages.size(); ++i) {
+        const QString file = catcher.urls[i].toLocalFile();
+        QCOMPARE(QFileInfo(file).fileName(), pages[i]);
+        QVERIFY2(readFile(file).contains("<html lang=\"de\">"), qPrintable(file));
+    }
 }
 
 void TestHelpCommands::docsFolderLayouts_data()
