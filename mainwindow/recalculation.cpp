@@ -5,6 +5,7 @@
 #include "graph.h"
 #include "mainwin.h"
 #include "settings.h"
+#include "simplesliders.h"
 
 #include <QtMath>
 
@@ -16,6 +17,7 @@ namespace {
 // writes the same values again and settles. The cap only guards against a control that
 // never settles.
 constexpr int maxPassesPerRecalculation = 8;
+} // namespace
 
 double focusFromSlider(int s1)
 {
@@ -32,6 +34,7 @@ double focusFromSlider(int s1)
     return s1;
 }
 
+namespace {
 double apertureFromSlider(int s2)
 {
     return std::pow(std::sqrt(2.0), s2 / 3.0);

@@ -96,10 +96,12 @@
     <message>
         <source>Relative blur zc over the subject distance, one curve per camera switched on.
 zc is the diameter of a point's blur spot divided by the circle of confusion: below 1 the point looks sharp, 5 means a spot five times the largest one still seen as a point.
-The shaded band is the depth of field.</source>
+The shaded band is the depth of field.
+Point between the axes to read the blur at a distance; click there to focus, turn the wheel to zoom.</source>
         <translation>Relative Unschärfe zc über der Motiventfernung, eine Kurve je eingeschalteter Kamera.
 zc ist der Durchmesser des Unschärfescheibchens eines Punktes geteilt durch den Zerstreuungskreis: unter 1 wirkt der Punkt scharf, 5 bedeutet ein Scheibchen, fünfmal so groß wie das größte, das noch als Punkt gesehen wird.
-Das schattierte Band ist die Schärfentiefe.</translation>
+Das schattierte Band ist die Schärfentiefe.
+Zwischen den Achsen zeigen, um die Unschärfe in einer Entfernung abzulesen; dort klicken, um darauf scharfzustellen, am Mausrad drehen, um zu zoomen.</translation>
     </message>
     <message>
         <source>none</source>
@@ -996,6 +998,32 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>Two projects are named %1; their files would overwrite each other.</source>
         <translation>Zwei Projekte heißen %1; ihre Dateien würden einander überschreiben.</translation>
+    </message>
+</context>
+<context>
+    <name>PlotPointer</name>
+    <message>
+        <source>Blur plot</source>
+        <translation>Unschärfediagramm</translation>
+    </message>
+</context>
+<context>
+    <name>PlotReadout</name>
+    <message>
+        <source>Camera %1: zc %2 (sharp)</source>
+        <translation>Kamera %1: zc %2 (scharf)</translation>
+    </message>
+    <message>
+        <source>Camera %1: zc %2</source>
+        <translation>Kamera %1: zc %2</translation>
+    </message>
+    <message>
+        <source>Distance: %1 %2</source>
+        <translation>Entfernung: %1 %2</translation>
+    </message>
+    <message>
+        <source>From focus plane: %1 %2</source>
+        <translation>Abstand zur Schärfeebene: %1 %2</translation>
     </message>
 </context>
 </TS>
