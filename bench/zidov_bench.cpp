@@ -18,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QProcess>
@@ -164,6 +165,16 @@ void zoomStep(mainWin& w, int i)
     w.qxscale->setValue(i % 2 ? 20 : 21);
 }
 
+// The pointer to one of two places a few columns apart in the plot's left third.
+void pointerStep(mainWin& w, int i)
+{
+    graph* const plot = w.graphWidget;
+    const QPoint point(plot->width() / 3 + (i % 2 ? 7 : 0), plot->height() / 2);
+    QMouseEvent event(QEvent::MouseMove, point, plot->mapToGlobal(point), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(plot, &event);
+}
+
 // No part of the last paint can stay after a zoom step.
 void zoomFigure(mainWin& w, int repetitions, double floorMs, DiscardStdout& out)
 {
@@ -225,11 +236,57 @@ void focusChange(mainWin& w, QSize size, const char* label, DiscardStdout& out)
     zoomFigure(w, repetitions, floorMs, out);
 }
 
+// The read-out following the pointer across the plot, a few columns at a time: a move
+// repaints the cursor and box it leaves and the ones it draws, over the scene on screen.
+void pointerMove(mainWin& w, QSize size, const char* label, DiscardStdout& out)
+{
+    prepareExpertWindow(w, size);
+    requireExpertState(w, size);
+    graph* const plot = w.graphWidget;
+    int moves = 0;
+    const auto move = [&w, &moves](int) { pointerStep(w, ++moves); };
+    move(0);
+    PaintCounter counter;
+    plot->installEventFilter(&counter);
+    move(0);
+    const QRegion area = counter.lastArea;
+    counter.paints = 0;
+    const int repetitions = 300;
+    std::vector<double> times;
+    std::vector<double> floors;
+    for (int round = 0; round < 10; ++round) {
+        times.push_back(medianMs(repetitions / 10, move, out));
+        if (!area.isEmpty())
+            floors.push_back(emptyRepaintMs(w, repetitions / 10, out, area));
+    }
+    const int paints = counter.paints;
+    QCoreApplication::processEvents();
+    const int restingPaints = counter.paints - paints;
+    plot->removeEventFilter(&counter);
+    std::sort(times.begin(), times.end());
+    const double ms = times[times.size() / 2];
+    report(label, ms);
+    std::printf("%-58s %10.2f plot paints per move, %d while the pointer rests\n", "",
+                double(paints) / repetitions, restingPaints);
+    // A build without the read-out paints nothing; its figures stay in line, as zeros.
+    std::sort(floors.begin(), floors.end());
+    const double floorMs = floors.empty() ? 0 : floors[floors.size() / 2];
+    long long pixels = 0;
+    for (const QRect& rect : area)
+        pixels += static_cast<long long>(rect.width()) * rect.height();
+    report("  empty repaint of just the area a move repaints", floorMs);
+    std::printf("%-58s %10.2f times that (%.1f %% of the plot)\n", "",
+                floorMs > 0 ? ms / floorMs : 0, 100.0 * pixels / (plot->width() * plot->height()));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(plot, &leave);
+}
+
 void redrawFigures(DiscardStdout& out)
 {
     mainWin w;
     focusChange(w, QSize(1292, 725), "event to pixels: c1_fdist change, 1292 x 725", out);
     focusChange(w, QSize(3840, 2160), "event to pixels: c1_fdist change, 3840 x 2160", out);
+    pointerMove(w, QSize(3840, 2160), "event to pixels: pointer move, 3840 x 2160", out);
 }
 
 // Run as a child: time from process start to the first finished paint, then memory.
@@ -262,6 +319,7 @@ int scaledChild(int argc, char** argv)
     focusChange(w, QSize(1292, 725), "scale 2: event to pixels: c1_fdist change, 1292 x 725", out);
     focusChange(w, QSize(1920, 1080), "scale 2: event to pixels: c1_fdist change, 1920 x 1080",
                 out);
+    pointerMove(w, QSize(1920, 1080), "scale 2: event to pixels: pointer move, 1920 x 1080", out);
     std::fflush(stdout);
     return 0;
 }
@@ -323,7 +381,8 @@ int main(int argc, char** argv)
     // or 1920 x 1080. The trace lines go where standard output goes, as in the program, and
     // the median time of a step goes to standard error.
     const bool zoomSteps = argc > 2 && qstrcmp(argv[1], "--zoom-steps") == 0;
-    if (argc > 2 && (qstrcmp(argv[1], "--focus-changes") == 0 || zoomSteps)) {
+    const bool pointerMoves = argc > 2 && qstrcmp(argv[1], "--pointer-moves") == 0;
+    if (argc > 2 && (qstrcmp(argv[1], "--focus-changes") == 0 || zoomSteps || pointerMoves)) {
         const char* sizeName = argc > 3 ? argv[3] : "";
         const QSize size = qstrcmp(sizeName, "4k") == 0   ? QSize(3840, 2160)
                            : qstrcmp(sizeName, "hd") == 0 ? QSize(1920, 1080)
@@ -335,7 +394,10 @@ int main(int argc, char** argv)
         for (int i = 0, n = std::atoi(argv[2]); i < n; ++i) {
             QElapsedTimer timer;
             timer.start();
-            zoomSteps ? zoomStep(w, i) : focusStep(w, i);
+            if (pointerMoves)
+                pointerStep(w, i);
+            else
+                zoomSteps ? zoomStep(w, i) : focusStep(w, i);
             times.push_back(timer.nsecsElapsed() / 1e6);
         }
         std::sort(times.begin(), times.end());

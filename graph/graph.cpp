@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -209,7 +210,9 @@ graph::graph() : leftMargin(30), rightMargin(10), topMargin(10), bottomMargin(30
     setToolTip(tr("Relative blur zc over the subject distance, one curve per camera "
                   "switched on.\nzc is the diameter of a point's blur spot divided by the circle "
                   "of confusion: below 1 the point looks sharp, 5 means a spot five times the "
-                  "largest one still seen as a point.\nThe shaded band is the depth of field."));
+                  "largest one still seen as a point.\nThe shaded band is the depth of field."
+                  "\nPoint between the axes to read the blur at a distance; click there to "
+                  "focus, turn the wheel to zoom."));
 }
 
 void graph::refresh()
@@ -217,7 +220,8 @@ void graph::refresh()
     if (!mainWindow)
         return;
     PlotScene scene = buildScene(palette().color(backgroundRole()));
-    const QRegion changed = shown ? changedArea(*shown, scene) : QRegion(rect());
+    QRegion changed = shown ? changedArea(*shown, scene) : QRegion(rect());
+    changed += pointer.followScene(scene);
     pending = std::move(scene);
     repaint(changed);
     pending.reset();
@@ -228,8 +232,11 @@ void graph::paintEvent(QPaintEvent* event)
     if (!mainWindow)
         return;
     const bool refreshing = pending.has_value();
-    PlotScene scene =
-        refreshing ? std::move(*pending) : buildScene(palette().color(backgroundRole()));
+    // The read-out moving draws the scene on screen again where it was, without a rebuild.
+    const bool readoutOnly = !refreshing && readoutPaint && shown;
+    PlotScene scene = refreshing    ? std::move(*pending)
+                      : readoutOnly ? *shown
+                                    : buildScene(palette().color(backgroundRole()));
     pending.reset();
     {
         QPainter painter(this);
@@ -237,14 +244,27 @@ void graph::paintEvent(QPaintEvent* event)
         paintArea = &area;
         drawScene(&painter, scene);
         paintArea = nullptr;
+        pointer.draw(&painter);
     }
     // Only a refresh knows that it painted the screen. Any other paint of another scene (a
     // grab, an expose after a change that has not been refreshed yet) leaves the screen
     // unknown, and the next refresh paints all of it.
     if (refreshing)
         shown = std::move(scene);
-    else if (shown && !changedArea(*shown, scene).isEmpty())
+    else if (!readoutOnly && shown && !changedArea(*shown, scene).isEmpty())
         shown.reset();
+}
+
+bool graph::event(QEvent* event)
+{
+    return (mainWindow && pointer.handle(event)) || QWidget::event(event);
+}
+
+void graph::repaintReadout(const QRegion& area)
+{
+    readoutPaint = true;
+    repaint(area);
+    readoutPaint = false;
 }
 
 PlotGeometry graph::currentGeometry() const
@@ -364,11 +384,19 @@ void graph::drawGrid(QPainter* painter, const PlotGeometry& plot)
 
 void graph::drawDistanceTicks(QPainter* painter, const PlotGeometry& plot)
 {
+    // A paint of a few columns passes the others at once: their lines and labels, ink
+    // included (19 px left of the tick to 24 px right of it), lie outside it.
+    const QRect bounds = paintArea ? paintArea->region().boundingRect() : QRect();
+    const std::pair<int, int> painted =
+        paintArea ? std::pair(bounds.left() - plot.axisX() - 24, bounds.right() - plot.axisX() + 19)
+                  : std::pair(1, plot.plotWidth());
     const int tickBottom = plot.axisY() + 3;
     const int tickTop = topMargin + topGap;
     // Measured on the painter's device, as the grid labels are.
     const QFontMetricsF labelMetrics(arial(PlotGeometry::gridLabelPointSize), painter->device());
     for (int column = 1; column < plot.plotWidth(); ++column) {
+        if (column < painted.first || column > painted.second)
+            continue;
         if (!plot.hasTick(column))
             continue;
         const int x = plot.axisX() + column;

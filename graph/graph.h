@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
+#include "plotpointer.h"
 #include "plotscene.h"
 #include "segmentshapes.h"
 #include "textlayoutcache.h"
@@ -48,12 +49,20 @@ public:
     PlotGeometry currentGeometry() const;
     // After the records changed: repaints at once, and only where the picture changes.
     void refresh();
+    // What the read-out under the pointer says, line by line; empty while it is hidden.
+    QStringList readoutTexts() const { return pointer.texts(); }
 
 public slots:
     void paintEvent(QPaintEvent* event) override;
     void graphDraw(QPainter* painter);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    friend class PlotPointer;
+    // Repaints where the read-out was or goes, over the scene on screen.
+    void repaintReadout(const QRegion& area);
     enum PenRole
     {
         Camera1Pen,
@@ -101,8 +110,11 @@ private:
     // During a paint of the widget, the area it covers; null while drawing elsewhere (an
     // export draws everything).
     const PaintArea* paintArea = nullptr;
+    // While the read-out alone asks for a paint: nothing but it changed.
+    bool readoutPaint = false;
     int leftMargin;
     int rightMargin;
     int topMargin;
     int bottomMargin;
+    PlotPointer pointer{*this};
 };

@@ -59,6 +59,8 @@ struct CurveTrace
     bool fromCamera;
 
     std::vector<QLine> segments;
+    // The zc each column's segment ends at, column 1 first: what the curve shows there.
+    std::vector<double> blur;
     std::vector<QRect> chunkReach;
     // Columns where the curve enters and leaves the acceptable blur.
     int nearColumn = -1;

@@ -105,12 +105,14 @@ std::shared_ptr<const CurveTrace> graph::traceCurve(const PlotGeometry& plot, in
     }
     std::vector<QLine>& segments = curve->segments;
     segments.reserve(std::max(plot.plotWidth(), 0));
+    curve->blur.reserve(segments.capacity());
     int previousRow = plot.rowOfBlur(previous);
     for (int column = 1; column < plot.plotWidth(); ++column) {
         const double blur = blurAt(plot.sampleDistance(column, fromCamera, focus));
         const int row = plot.rowOfBlur(blur);
         const int x = plot.axisX() + column;
         segments.emplace_back(x - 1, previousRow, x, row);
+        curve->blur.push_back(blur);
         // On the raw values, also on the log scale.
         if (previous > 1 && blur <= 1)
             curve->nearColumn = column - 1;

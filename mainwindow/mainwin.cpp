@@ -59,6 +59,7 @@ mainWin::mainWin()
     auto* plotLayout = new QGridLayout;
     plotLayout->setSpacing(0);
     graphWidget = new graph;
+    graphWidget->setObjectName(QStringLiteral("plot"));
     graphWidget->setMainWindow(this);
     plotLayout->addWidget(graphWidget);
     frame->setLayout(plotLayout);

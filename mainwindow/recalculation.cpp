@@ -9,6 +9,7 @@
 #include "plotgeometry.h"
 #include "projectdocument.h"
 #include "settings.h"
+#include "simplesliders.h"
 
 #include <QLabel>
 #include <QtMath>
@@ -23,6 +24,7 @@ namespace {
 constexpr int maxPassesPerRecalculation = 8;
 // Long enough to read a sentence.
 constexpr int messageMilliseconds = 10000;
+} // namespace
 
 double focusFromSlider(int s1)
 {
@@ -39,6 +41,7 @@ double focusFromSlider(int s1)
     return s1;
 }
 
+namespace {
 double apertureFromSlider(int s2)
 {
     return std::pow(std::sqrt(2.0), s2 / 3.0);

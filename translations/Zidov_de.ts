@@ -166,6 +166,32 @@
     </message>
 </context>
 <context>
+    <name>PlotPointer</name>
+    <message>
+        <source>Blur plot</source>
+        <translation>Unschärfediagramm</translation>
+    </message>
+</context>
+<context>
+    <name>PlotReadout</name>
+    <message>
+        <source>Camera %1: zc %2 (sharp)</source>
+        <translation>Kamera %1: zc %2 (scharf)</translation>
+    </message>
+    <message>
+        <source>Camera %1: zc %2</source>
+        <translation>Kamera %1: zc %2</translation>
+    </message>
+    <message>
+        <source>Distance: %1 %2</source>
+        <translation>Entfernung: %1 %2</translation>
+    </message>
+    <message>
+        <source>From focus plane: %1 %2</source>
+        <translation>Abstand zur Schärfeebene: %1 %2</translation>
+    </message>
+</context>
+<context>
     <name>ProjectRenderer</name>
     <message>
         <source>Could not create the folder %1</source>
@@ -380,14 +406,6 @@
         <translation> - ST: [</translation>
     </message>
     <message>
-        <source>Relative blur zc over the subject distance, one curve per camera switched on.
-zc is the diameter of a point&apos;s blur spot divided by the circle of confusion: below 1 the point looks sharp, 5 means a spot five times the largest one still seen as a point.
-The shaded band is the depth of field.</source>
-        <translation>Relative Unschärfe zc über der Motiventfernung, eine Kurve je eingeschalteter Kamera.
-zc ist der Durchmesser des Unschärfescheibchens eines Punktes geteilt durch den Zerstreuungskreis: unter 1 wirkt der Punkt scharf, 5 bedeutet ein Scheibchen, fünfmal so groß wie das größte, das noch als Punkt gesehen wird.
-Das schattierte Band ist die Schärfentiefe.</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>keine</translation>
     </message>
@@ -398,6 +416,16 @@ Das schattierte Band ist die Schärfentiefe.</translation>
     <message>
         <source>] - FFScale: 1:%1 Diag: %2ft</source>
         <translation>] - KB-Maßstab: 1:%1 Diag.: %2ft</translation>
+    </message>
+    <message>
+        <source>Relative blur zc over the subject distance, one curve per camera switched on.
+zc is the diameter of a point&apos;s blur spot divided by the circle of confusion: below 1 the point looks sharp, 5 means a spot five times the largest one still seen as a point.
+The shaded band is the depth of field.
+Point between the axes to read the blur at a distance; click there to focus, turn the wheel to zoom.</source>
+        <translation>Relative Unschärfe zc über der Motiventfernung, eine Kurve je eingeschalteter Kamera.
+zc ist der Durchmesser des Unschärfescheibchens eines Punktes geteilt durch den Zerstreuungskreis: unter 1 wirkt der Punkt scharf, 5 bedeutet ein Scheibchen, fünfmal so groß wie das größte, das noch als Punkt gesehen wird.
+Das schattierte Band ist die Schärfentiefe.
+Zwischen den Achsen zeigen, um die Unschärfe in einer Entfernung abzulesen; dort klicken, um darauf scharfzustellen, am Mausrad drehen, um zu zoomen.</translation>
     </message>
 </context>
 <context>

@@ -881,19 +881,20 @@ void TestMainWin::tabFollowsTheLayout_data()
                                                          "c1_apature",     "horizontalSlider_3",
                                                          "c1_flength",     "c1_lensQ",
                                                          "c1_crop",        "c1_quality",
-                                                         "expertmode"};
+                                                         "expertmode",     "plot"};
     QTest::newRow("expert mode, both cameras")
-        << true
-        << QStringList{"DSB_leftBorder", "distanceCam", "dofMode",      "useLog",     "qxscale",
-                       "qyscale",        "boxC1",       "c1_fdist",     "c1_set_Hyper", "c1_apature",
-                       "c1_calcDef",     "c1_flength",  "c1_lockMag",   "c1_lensQ",   "c1_cocSet",
-                       "c1_crop",        "c1_quality",  "cpR",          "cpL",        "swpLR",
-                       "boxC2",          "c2_fdist",    "c2_set_Hyper", "c2_apature", "c2_calcDef",
-                       "c2_flength",     "c2_lockMag",  "c2_lensQ",     "c2_cocSet",  "c2_crop",
-                       "c2_quality"};
+        << true << QStringList{"DSB_leftBorder", "distanceCam", "dofMode",      "useLog",
+                               "qxscale",        "qyscale",     "boxC1",        "c1_fdist",
+                               "c1_set_Hyper",   "c1_apature",  "c1_calcDef",   "c1_flength",
+                               "c1_lockMag",     "c1_lensQ",    "c1_cocSet",    "c1_crop",
+                               "c1_quality",     "cpR",         "cpL",          "swpLR",
+                               "boxC2",          "c2_fdist",    "c2_set_Hyper", "c2_apature",
+                               "c2_calcDef",     "c2_flength",  "c2_lockMag",   "c2_lensQ",
+                               "c2_cocSet",      "c2_crop",     "c2_quality",   "plot"};
 }
 
-// Tab runs top to bottom and left to right, skipping what is hidden or disabled.
+// Tab runs top to bottom and left to right, skipping what is hidden or disabled; the plot, at
+// the top, begins the cycle.
 void TestMainWin::tabFollowsTheLayout()
 {
     QFETCH(bool, expert);

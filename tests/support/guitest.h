@@ -6,9 +6,12 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPaintEvent>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
+
+#include <vector>
 
 // Runs GUI tests headless unless the caller chose a platform.
 #define ZIDOV_GUITEST_MAIN(TestClass)                                                              \
@@ -26,17 +29,20 @@
 
 using QuietStdout = StdoutCapture;
 
-// Counts paint events of a widget, i.e. what the user sees being redrawn.
+// Counts paint events of a widget, i.e. what the user sees being redrawn, and where.
 class PaintCounter : public QObject
 {
 public:
     int paints = 0;
+    std::vector<QRegion> regions;
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint)
+        if (event->type() == QEvent::Paint) {
             ++paints;
+            regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        }
         return false;
     }
 };

@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "plotreadout.h"
+
+#include "lengthunit.h"
+#include "paintarea.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr int pointSize = 8;
+// The box keeps clear of the cursor line, and of the pointer's arrow below the pointer.
+constexpr int besideCursor = 8;
+constexpr int belowPointer = 18;
+constexpr int abovePointer = 8;
+constexpr int horizontalPadding = 5;
+constexpr int verticalPadding = 3;
+// Cursors or boxes this close are repainted together.
+constexpr int nearby = 16;
+// See-through, so that the curves stay visible where the cursor crosses them.
+const QColor cursorColour(0, 0, 0, 90);
+const QColor frameColour(96, 96, 96);
+const QColor fillColour(255, 255, 255);
+const QColor textColour(0, 0, 0);
+
+QFont readoutFont()
+{
+    return QFont(QStringLiteral("Arial"), pointSize);
+}
+
+// Two decimals; a value too large for them (a curve pinned high, a vanishing CoC) in short.
+QString zcText(double zc)
+{
+    return std::abs(zc) < 1e6 ? QString::number(zc, 'f', 2) : QString::number(zc, 'g', 3);
+}
+} // namespace
+
+std::optional<int> PlotReadout::columnAt(const PlotGeometry& plot, QPoint point)
+{
+    const int column = point.x() - plot.axisX();
+    const int top = plot.axisY() - plot.plotHeight();
+    if (column < 1 || column >= plot.plotWidth() || point.y() < top || point.y() >= plot.axisY())
+        return std::nullopt;
+    return column;
+}
+
+PlotReadout::PlotReadout(const PlotScene& scene, int column, int pointerRow, bool fromCamera,
+                         const QPaintDevice* metrics)
+    : cursorColumn(column), margin(scene.pixelRatio == std::floor(scene.pixelRatio) ? 0 : 1)
+{
+    const PlotGeometry& plot = scene.plot;
+    const int x = plot.axisX() + column;
+    const int top = plot.axisY() - plot.plotHeight();
+    cursor = QRect(x, top, 1, plot.axisY() - top);
+    texts.push_back({distanceText(plot, column, fromCamera), textColour, nullptr});
+    for (size_t index = 0; index < scene.cameras.size(); ++index) {
+        const std::optional<CameraScene>& camera = scene.cameras[index];
+        if (!camera || column > int(camera->curve->blur.size()))
+            continue;
+        const QString number = zcText(camera->curve->blur[column - 1]);
+        // Sharp where the shaded band says so, so that box and plot never disagree.
+        const QRect& band = camera->band;
+        const bool sharp = !band.isEmpty() && x >= band.left() && x <= band.right();
+        const QString text =
+            sharp ? tr("Camera %1: zc %2 (sharp)").arg(QString::number(index + 1), number)
+                  : tr("Camera %1: zc %2").arg(QString::number(index + 1), number);
+        texts.push_back({text, camera->colour, nullptr});
+    }
+    placeBox(plot, pointerRow, metrics);
+}
+
+QString PlotReadout::distanceText(const PlotGeometry& plot, int column, bool fromCamera)
+{
+    const LengthUnit unit = plot.axisUnit();
+    const double shown = LengthUnits::fromMetres(plot.intervalEnd(column) / 1000.0, unit);
+    QString number = QString::number(shown, 'f', 2);
+    if (fromCamera)
+        return tr("Distance: %1 %2").arg(number, LengthUnits::symbol(unit));
+    // Signed, so that in front of the focus plane and behind it read apart at a glance.
+    if (number == QLatin1String("-0.00"))
+        number = QStringLiteral("0.00");
+    else if (shown > 0 && number != QLatin1String("0.00"))
+        number.prepend(QLatin1Char('+'));
+    return tr("From focus plane: %1 %2").arg(number, LengthUnits::symbol(unit));
+}
+
+void PlotReadout::placeBox(const PlotGeometry& plot, int pointerRow, const QPaintDevice* metrics)
+{
+    qreal textWidth = 0;
+    qreal textHeight = 0;
+    for (Line& line : texts) {
+        auto layout = std::make_shared<QTextLayout>(line.text, readoutFont(), metrics);
+        layout->setCacheEnabled(true);
+        layout->beginLayout();
+        QTextLine laidOut = layout->createLine();
+        laidOut.setPosition(QPointF(0, 0));
+        layout->endLayout();
+        textWidth = std::max(textWidth, laidOut.naturalTextWidth());
+        textHeight = std::max(textHeight, laidOut.height());
+        line.layout = std::move(layout);
+    }
+    lineHeight = int(std::ceil(textHeight));
+    // A pixel to spare for a device that rounds the advances up.
+    const int width = int(std::ceil(textWidth)) + 2 * horizontalPadding + 1;
+    const int height = int(texts.size()) * lineHeight + 2 * verticalPadding;
+
+    // Right of the cursor, or left of it where the plot ends; inside the axes either way.
+    const int right = plot.axisX() + plot.plotWidth() - 1;
+    int left = cursor.left() + besideCursor;
+    if (left + width - 1 > right)
+        left = cursor.left() - besideCursor - width + 1;
+    left = std::max(left, plot.axisX() + 1);
+    const int bottom = plot.axisY() - 1;
+    int top = pointerRow + belowPointer;
+    if (top + height - 1 > bottom)
+        top = pointerRow - abovePointer - height + 1;
+    top = std::max(std::min(top, bottom - height + 1), cursor.top() + 1);
+    box = QRect(left, top, width, height);
+}
+
+QRect PlotReadout::grown(const QRect& rect) const
+{
+    return rect.adjusted(-margin, -margin, margin, margin);
+}
+
+QRegion PlotReadout::area() const
+{
+    return QRegion(grown(cursor)) + QRegion(grown(box));
+}
+
+QRegion PlotReadout::areaOfMoveFrom(const PlotReadout& before) const
+{
+    // Close together, the two cursors and the two boxes are repainted as one rectangle each:
+    // every rectangle of a repaint costs each shape that crosses it a fill of its own, far
+    // more than the few pixels between them.
+    const auto joined = [this](const QRect& a, const QRect& b) {
+        const QRect both = a | b;
+        const bool close = both.width() <= a.width() + b.width() + nearby &&
+                           both.height() <= a.height() + b.height() + nearby;
+        return close ? QRegion(grown(both)) : QRegion(grown(a)) + QRegion(grown(b));
+    };
+    return joined(cursor, before.cursor) + joined(box, before.box);
+}
+
+void PlotReadout::draw(QPainter* painter) const
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    // In strips, which the painter fills at once where it would hand a tall fill over to
+    // other threads and wait for them, far longer than the fill takes.
+    const qreal pixelRatio = painter->deviceTransform().m22();
+    for (const QRect& strip : PaintArea::strips(cursor, pixelRatio))
+        painter->fillRect(strip, cursorColour);
+    // The frame as four fills, one pixel wide: stroked, its outline cost more than the rest.
+    for (const QRect& strip : PaintArea::strips(box.adjusted(1, 1, -1, -1), pixelRatio))
+        painter->fillRect(strip, fillColour);
+    for (const QRect& side : {QRect(box.topLeft(), QSize(box.width(), 1)),
+                              QRect(box.bottomLeft(), QSize(box.width(), 1)),
+                              QRect(box.left(), box.top() + 1, 1, box.height() - 2),
+                              QRect(box.right(), box.top() + 1, 1, box.height() - 2)}) {
+        for (const QRect& strip : PaintArea::strips(side, pixelRatio))
+            painter->fillRect(strip, frameColour);
+    }
+    int top = box.top() + verticalPadding;
+    for (const Line& line : texts) {
+        painter->setPen(line.colour);
+        line.layout->draw(painter, QPointF(box.left() + horizontalPadding, top));
+        top += lineHeight;
+    }
+    painter->restore();
+}

@@ -1,0 +1,345 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "graph.h"
+#include "guitest.h"
+#include "mainwin.h"
+#include "plotgeometry.h"
+
+#include <QScreen>
+#include <QToolTip>
+#include <QWheelEvent>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+// In device pixels, so that the test also holds when run at other scale factors.
+QImage plotInWindow(mainWin& w)
+{
+    const qreal ratio = w.devicePixelRatioF();
+    const QImage window =
+        QGuiApplication::primaryScreen()
+            ->grabWindow(w.winId(), 0, 0, qRound(w.width() * ratio), qRound(w.height() * ratio))
+            .toImage();
+    return window.copy(
+        QRect(w.graphWidget->mapTo(&w, QPoint(0, 0)) * ratio, w.graphWidget->size() * ratio));
+}
+
+// The pixel of the plot whose column stands for about the distance, halfway up the plot.
+QPoint pointAt(const PlotGeometry& plot, double metres)
+{
+    const int column = int(std::lround((metres * 1000 - plot.leftBorder()) / plot.distanceScale()));
+    return QPoint(plot.axisX() + column, plot.axisY() - plot.plotHeight() / 2);
+}
+
+int columnOf(const PlotGeometry& plot, QPoint point)
+{
+    return point.x() - plot.axisX();
+}
+
+// Sent straight rather than through the window system, which may fold a move into the last.
+void moveTo(QWidget* plot, QPoint point, Qt::MouseButtons buttons = Qt::NoButton)
+{
+    QMouseEvent move(QEvent::MouseMove, point, plot->mapToGlobal(point), Qt::NoButton, buttons,
+                     Qt::NoModifier);
+    QApplication::sendEvent(plot, &move);
+}
+
+void turnWheel(QWidget* plot, QPoint point, int delta, Qt::KeyboardModifiers modifiers = {})
+{
+    QWheelEvent wheel(point, plot->mapToGlobal(point), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(plot, &wheel);
+}
+
+long long areaOf(const QRegion& region)
+{
+    long long area = 0;
+    for (const QRect& rect : region)
+        area += static_cast<long long>(rect.width()) * rect.height();
+    return area;
+}
+} // namespace
+
+Q_DECLARE_METATYPE(LengthUnit)
+
+class TestPlotPointer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        quiet = std::make_unique<QuietStdout>();
+        window = std::make_unique<mainWin>();
+        window->switchpromode();
+        window->boxC2->setChecked(true);
+        window->c2_fdist->setValue(3);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->run();
+        plot = window->graphWidget;
+    }
+    void cleanup()
+    {
+        window.reset();
+        quiet.reset();
+    }
+
+    // The box gives the distance on the axis and each curve's zc there, as the model has it.
+    void readoutShowsTheCurvesAtThePointer_data()
+    {
+        QTest::addColumn<bool>("fromCamera");
+        QTest::addColumn<LengthUnit>("unit");
+        QTest::addColumn<double>("metres");
+        QTest::newRow("at Camera 1's focus, metres") << true << LengthUnit::Metres << 5.0;
+        QTest::newRow("far behind both, feet") << true << LengthUnit::Feet << 12.0;
+        QTest::newRow("behind the focus planes") << false << LengthUnit::Metres << 1.5;
+        QTest::newRow("in front of the focus planes") << false << LengthUnit::Metres << -2.0;
+    }
+    void readoutShowsTheCurvesAtThePointer()
+    {
+        QFETCH(bool, fromCamera);
+        QFETCH(LengthUnit, unit);
+        QFETCH(double, metres);
+        mainWin& w = *window;
+        w.setLengthUnit(unit);
+        w.distanceFP->setChecked(!fromCamera);
+        const PlotGeometry geometry = plot->currentGeometry();
+        const QPoint point = pointAt(geometry, metres);
+        moveTo(plot, point);
+
+        const int column = columnOf(geometry, point);
+        const double onAxis = geometry.intervalEnd(column);
+        const QString distance =
+            QString::number(LengthUnits::fromMetres(onAxis / 1000, unit), 'f', 2) + ' ' +
+            LengthUnits::symbol(unit);
+        QStringList expected{fromCamera ? "Distance: " + distance
+                                        : "From focus plane: " + QString(onAxis > 0 ? "+" : "") +
+                                              distance};
+        for (int camera : {1, 2}) {
+            CameraSetup& setup = camera == 1 ? w.cam1 : w.cam2;
+            const double at = geometry.sampleDistance(column, fromCamera, setup.getFdist());
+            const double zc = setup.getZc(at);
+            expected << QString("Camera %1: zc %2%3")
+                            .arg(camera)
+                            .arg(zc, 0, 'f', 2)
+                            .arg(zc <= 1 ? " (sharp)" : "");
+        }
+        QCOMPARE(plot->readoutTexts(), expected);
+    }
+
+    // A move repaints the cursor and box it leaves and the ones it draws, once, and over the
+    // scene on screen: after leaving, and across a refresh, the plot is as a whole repaint.
+    void readoutRepaintsOnlyWhereItMoves()
+    {
+        mainWin& w = *window;
+        const QImage without = plotInWindow(w);
+        PaintCounter paints;
+        plot->installEventFilter(&paints);
+        const PlotGeometry geometry = plot->currentGeometry();
+        QuietStdout trace;
+        moveTo(plot, pointAt(geometry, 4));
+        moveTo(plot, pointAt(geometry, 4) + QPoint(1, 0));
+        QCOMPARE(paints.regions.size(), size_t(2));
+        // No caption was written anew, so no limit was searched for.
+        QVERIFY(!QString::fromStdString(trace.text()).contains("scale: "));
+        const long long plotArea = static_cast<long long>(plot->width()) * plot->height();
+        QVERIFY(areaOf(paints.regions[1]) < plotArea / 20);
+        QCoreApplication::processEvents();
+        QTest::qWait(50);
+        QCOMPARE(paints.regions.size(), size_t(2));
+        const QImage with = plotInWindow(w);
+        QVERIFY(with != without);
+
+        w.c1_fdist->setValue(4.2);
+        const double zc =
+            w.cam1.getZc(geometry.intervalEnd(columnOf(geometry, pointAt(geometry, 4)) + 1));
+        QCOMPARE(plot->readoutTexts()[1],
+                 QString("Camera 1: zc %1%2").arg(zc, 0, 'f', 2).arg(zc <= 1 ? " (sharp)" : ""));
+        const QImage refreshed = plotInWindow(w);
+        plot->repaint();
+        QCOMPARE(plotInWindow(w), refreshed);
+
+        moveTo(plot, QPoint(5, 5)); // over the axis title: no read-out
+        QVERIFY(plot->readoutTexts().isEmpty());
+        const QImage left = plotInWindow(w);
+        plot->repaint();
+        QCOMPARE(plotInWindow(w), left);
+    }
+
+    // Exports draw the plot alone, whatever the window shows over it.
+    void exportsLeaveTheReadoutOut()
+    {
+        const QImage before = plot->renderImage();
+        const QImage sharper = plot->renderImage(2);
+        moveTo(plot, pointAt(plot->currentGeometry(), 6));
+        QVERIFY(!plot->readoutTexts().isEmpty());
+        QCOMPARE(plot->renderImage(), before);
+        QCOMPARE(plot->renderImage(2), sharper);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(plot, &leave);
+        QVERIFY(plot->readoutTexts().isEmpty());
+    }
+
+    // The explanation of the plot shows over the axes but never covers the read-out.
+    void tooltipOnlyBesideThePlotArea()
+    {
+        const QPoint inside = pointAt(plot->currentGeometry(), 6);
+        for (const QPoint& point : {inside, QPoint(5, plot->height() - 5)}) {
+            QHelpEvent help(QEvent::ToolTip, point, plot->mapToGlobal(point));
+            QApplication::sendEvent(plot, &help);
+            QCOMPARE(QToolTip::isVisible(), point != inside);
+        }
+        QToolTip::hideText();
+    }
+
+    void clickFocuses_data()
+    {
+        QTest::addColumn<bool>("expert");
+        QTest::addColumn<bool>("fromCamera");
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<bool>("camera2On");
+        QTest::addColumn<LengthUnit>("unit");
+        QTest::addColumn<int>("focused"); // the camera whose focus moves, or 0
+        QTest::newRow("click: Camera 1")
+            << true << true << false << true << LengthUnit::Metres << 1;
+        QTest::newRow("click in feet: to 0.01 ft")
+            << true << true << false << true << LengthUnit::Feet << 1;
+        QTest::newRow("Shift-click: Camera 2")
+            << true << true << true << true << LengthUnit::Metres << 2;
+        QTest::newRow("Shift-click with Camera 2 off")
+            << true << true << true << false << LengthUnit::Metres << 0;
+        QTest::newRow("from the focus plane: read-out only")
+            << true << false << false << true << LengthUnit::Metres << 0;
+        QTest::newRow("simple mode: the focus slider")
+            << false << true << false << false << LengthUnit::Metres << 1;
+    }
+    void clickFocuses()
+    {
+        QFETCH(bool, expert);
+        QFETCH(bool, fromCamera);
+        QFETCH(bool, shift);
+        QFETCH(bool, camera2On);
+        QFETCH(LengthUnit, unit);
+        QFETCH(int, focused);
+        mainWin& w = *window;
+        if (!expert)
+            w.switchpromode();
+        w.boxC2->setChecked(camera2On);
+        w.setLengthUnit(unit);
+        w.distanceFP->setChecked(!fromCamera);
+        const double before[] = {w.c1_fdist->value(), w.c2_fdist->value()};
+        const PlotGeometry geometry = plot->currentGeometry();
+        const QPoint point = pointAt(geometry, 8.123);
+        QTest::mouseClick(plot, Qt::LeftButton, shift ? Qt::ShiftModifier : Qt::NoModifier, point);
+        QCOMPARE(plot->readoutTexts().size(), 2 + int(camera2On));
+
+        const double metres = geometry.intervalEnd(columnOf(geometry, point)) / 1000.0;
+        double expected = std::round(metres * 100) / 100; // the box's two decimals
+        if (unit == LengthUnit::Feet)
+            expected = std::round(metres / 0.3048 * 100) / 100 * 0.3048;
+        if (!expert)
+            expected = 8.0; // the slider moves in 0.1 m steps up to 6 m, then 0.5 m
+        for (int camera : {1, 2}) {
+            const double now = (camera == 1 ? w.c1_fdist : w.c2_fdist)->value();
+            QCOMPARE(now, camera == focused ? expected : before[camera - 1]);
+        }
+        if (focused == 1)
+            QCOMPARE(w.cam1.getFdist(), expected * 1000);
+    }
+
+    void dragFocuses()
+    {
+        const PlotGeometry geometry = plot->currentGeometry();
+        QTest::mousePress(plot, Qt::LeftButton, {}, pointAt(geometry, 3));
+        moveTo(plot, pointAt(geometry, 7), Qt::LeftButton);
+        const int column = columnOf(geometry, pointAt(geometry, 7));
+        QCOMPARE(window->c1_fdist->value(), std::round(geometry.intervalEnd(column) / 10.0) / 100);
+        QTest::mouseRelease(plot, Qt::LeftButton, {}, pointAt(geometry, 7));
+    }
+
+    void wheelZooms_data()
+    {
+        QTest::addColumn<QList<int>>("turns");
+        QTest::addColumn<bool>("control");
+        QTest::addColumn<int>("xSteps");
+        QTest::addColumn<int>("ySteps");
+        QTest::newRow("a notch away: more detail") << QList<int>{120} << false << 1 << 0;
+        QTest::newRow("two notches towards: less") << QList<int>{-240} << false << -2 << 0;
+        QTest::newRow("touchpad: small turns add up")
+            << QList<int>{40, 40, 30, 10} << false << 1 << 0;
+        QTest::newRow("touchpad: turning back starts afresh")
+            << QList<int>{100, -100} << false << 0 << 0;
+        QTest::newRow("Ctrl: the zc scale") << QList<int>{120} << true << 0 << 1;
+    }
+    void wheelZooms()
+    {
+        QFETCH(QList<int>, turns);
+        QFETCH(bool, control);
+        QFETCH(int, xSteps);
+        QFETCH(int, ySteps);
+        mainWin& w = *window;
+        w.DSB_leftBorder->setValue(2);
+        const int x = w.qxscale->value();
+        const int y = w.qyscale->value();
+        const PlotGeometry before = plot->currentGeometry();
+        const QPoint point = pointAt(before, 9);
+        const double distance = before.intervalEnd(columnOf(before, point));
+        for (int turn : turns)
+            turnWheel(plot, point, turn, control ? Qt::ControlModifier : Qt::NoModifier);
+        QCOMPARE(w.qxscale->value(), x + xSteps);
+        QCOMPARE(w.qyscale->value(), y + ySteps);
+        // The distance stays under the pointer, to a pixel.
+        const PlotGeometry after = plot->currentGeometry();
+        const double column = (distance - after.leftBorder()) / after.distanceScale();
+        QVERIFY2(std::abs(column - columnOf(after, point)) <= 1,
+                 qPrintable(QString::number(column)));
+        QCOMPARE(plot->readoutTexts()[0],
+                 QString("Distance: %1 m")
+                     .arg(after.intervalEnd(columnOf(after, point)) / 1000.0, 0, 'f', 2));
+    }
+
+    void keyboard()
+    {
+        mainWin& w = *window;
+        QCOMPARE(plot->accessibleName(), QString("Blur plot"));
+        const CaptionTexts caption = plot->captionTexts(2);
+        QVERIFY(plot->accessibleDescription().contains(caption.settings));
+        QVERIFY(plot->accessibleDescription().contains(caption.values));
+
+        // Reached with Tab, right before the controls below it.
+        QVERIFY(plot->focusPolicy() & Qt::TabFocus);
+        w.DSB_leftBorder->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), plot);
+        QCOMPARE(plot->readoutTexts().size(), 3);
+
+        const PlotGeometry geometry = plot->currentGeometry();
+        const int start = geometry.plotWidth() / 2;
+        QTest::keyClick(plot, Qt::Key_Right);
+        QTest::keyClick(plot, Qt::Key_Left, Qt::ShiftModifier);
+        const double metres = geometry.intervalEnd(start - 9) / 1000.0;
+        QCOMPARE(plot->readoutTexts()[0], QString("Distance: %1 m").arg(metres, 0, 'f', 2));
+        QTest::keyClick(plot, Qt::Key_Return);
+        QCOMPARE(w.c1_fdist->value(), std::round(metres * 100) / 100);
+        QTest::keyClick(plot, Qt::Key_Escape);
+        QVERIFY(plot->readoutTexts().isEmpty());
+
+        // Esc also while the keyboard works elsewhere and the pointer rests on the plot.
+        w.c2_fdist->setFocus();
+        moveTo(plot, pointAt(geometry, 6));
+        QCOMPARE(plot->readoutTexts().size(), 3);
+        QTest::keyClick(w.c2_fdist, Qt::Key_Escape);
+        QVERIFY(plot->readoutTexts().isEmpty());
+        QCOMPARE(w.c2_fdist->value(), 3.0);
+    }
+
+private:
+    std::unique_ptr<QuietStdout> quiet;
+    std::unique_ptr<mainWin> window;
+    graph* plot = nullptr;
+};
+
+ZIDOV_GUITEST_MAIN(TestPlotPointer)
+#include "tst_plotpointer.moc"
