@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
 #include "cameracontrols.h"
+#include "lengthspinbox.h"
 #include "mainwin.h"
 #include "windowshape.h"
 
@@ -57,21 +58,21 @@ void mainWin::switchpromode()
 namespace {
 // No hyperfocal distance exists with strong diffraction: keep the focus rather than jumping
 // to 0 m.
-void focusAtHyperfocal(CameraSetup& camera, QDoubleSpinBox* focus)
+void focusAtHyperfocal(CameraSetup& camera, LengthSpinBox* focus)
 {
     const double hyperfocal = camera.getHyperfocalFocus();
     if (!CameraSetup::isHyperfocalDistance(hyperfocal))
         return;
-    // The box keeps whole centimetres. Rounded down, the focus would fall short of the
-    // hyperfocal one and leave infinity outside the depth of field, so it is rounded up.
-    const double perMetre = std::pow(10.0, focus->decimals());
-    double metres = std::ceil(hyperfocal / 1000 * perMetre) / perMetre;
+    // The box shows whole centimetres or hundredths of a foot. Rounded down, the focus would
+    // fall short of the hyperfocal one and leave infinity outside the depth of field, so it
+    // is rounded up.
+    double metres = focus->shownAtLeast(hyperfocal / 1000);
     // The diffraction search knows its focus to half a millimetre only; where that falls
-    // just short, the next centimetre is sharp at infinity.
+    // just short, the next step shown is sharp at infinity.
     CameraSetup atRounded = camera;
     atRounded.setFdist(metres * 1000);
     if (camera.getDiffraction() == 1 && atRounded.getZc(CameraSetup::infinity) > 1)
-        metres += 1 / perMetre;
+        metres = focus->shownAtLeast(metres + focus->shownStep() / 2);
     focus->setValue(metres);
 }
 } // namespace

@@ -105,3 +105,15 @@ void LengthSpinBox::stepBy(int steps)
     if (style()->styleHint(QStyle::SH_SpinBox_SelectOnStep, nullptr, this))
         selectAll();
 }
+
+double LengthSpinBox::shownStep() const
+{
+    return LengthUnits::toMetres(std::pow(10.0, -shownDecimalsNow()), shownUnit);
+}
+
+double LengthSpinBox::shownAtLeast(double metres) const
+{
+    const double perUnit = std::pow(10.0, shownDecimalsNow());
+    const double shown = std::ceil(LengthUnits::fromMetres(metres, shownUnit) * perUnit) / perUnit;
+    return rounded(LengthUnits::toMetres(shown, shownUnit), decimals());
+}

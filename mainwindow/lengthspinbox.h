@@ -36,6 +36,11 @@ public:
     void fixup(QString&) const override {}
     void stepBy(int steps) override;
 
+    // One unit of the last decimal shown, in metres: 0.01 m, or 0.01 ft in feet.
+    double shownStep() const;
+    // The smallest length, in metres, at or above the given one that the box shows exactly.
+    double shownAtLeast(double metres) const;
+
 private:
     LengthReading read(const QString& text) const;
     int shownDecimalsNow() const;

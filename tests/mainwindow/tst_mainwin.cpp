@@ -356,13 +356,19 @@ void TestMainWin::hyperfocalButtonMakesInfinitySharp_data()
     QTest::addColumn<double>("focalLength");
     QTest::addColumn<double>("aperture");
     QTest::addColumn<bool>("diffraction");
+    QTest::addColumn<LengthUnit>("unit");
     QTest::addColumn<QString>("button");
     QTest::addColumn<double>("focus");
-    // Full frame, CoC 0.0288 mm by pixel size. The focus box rounds up to whole centimetres.
-    QTest::newRow("50 mm f/22") << 50.0 << 22.0 << false << "Set to hyperfocal (4.0m)" << 4.0;
-    QTest::newRow("24 mm f/11") << 24.0 << 11.0 << false << "Set to hyperfocal (1.8m)" << 1.85;
+    // Full frame, CoC 0.0288 mm by pixel size. The focus box rounds up to what it shows.
+    QTest::newRow("50 mm f/22") << 50.0 << 22.0 << false << LengthUnit::Metres
+                                << "Set to hyperfocal (4.0m)" << 4.0;
+    QTest::newRow("24 mm f/11") << 24.0 << 11.0 << false << LengthUnit::Metres
+                                << "Set to hyperfocal (1.8m)" << 1.85;
     QTest::newRow("35 mm f/8 with diffraction")
-        << 35.0 << 8.0 << true << "Set to hyperfocal (5.7m)" << 5.69;
+        << 35.0 << 8.0 << true << LengthUnit::Metres << "Set to hyperfocal (5.7m)" << 5.69;
+    // 3995.7 mm is 13.109 ft: the next hundredth of a foot, not the next micrometre.
+    QTest::newRow("50 mm f/22 in feet") << 50.0 << 22.0 << false << LengthUnit::Feet
+                                        << "Set to hyperfocal (13.1ft)" << 13.11 * 0.3048;
 }
 
 void TestMainWin::hyperfocalButtonMakesInfinitySharp()
@@ -370,10 +376,12 @@ void TestMainWin::hyperfocalButtonMakesInfinitySharp()
     QFETCH(double, focalLength);
     QFETCH(double, aperture);
     QFETCH(bool, diffraction);
+    QFETCH(LengthUnit, unit);
     QFETCH(QString, button);
     QFETCH(double, focus);
     mainWin& w = *window;
     w.switchpromode();
+    w.setLengthUnit(unit);
     w.dofMode->setChecked(true);
     w.c1_calcDef->setChecked(diffraction);
     w.c1_flength->setValue(focalLength);
@@ -384,7 +392,7 @@ void TestMainWin::hyperfocalButtonMakesInfinitySharp()
     QCOMPARE(w.c1_fdist->value(), focus);
     QVERIFY(w.cam1.getZc(CameraSetup::infinity) <= 1);
     const QString caption = w.graphWidget->captionTexts(1).values;
-    QVERIFY2(caption.contains(" - inf. m]"), qPrintable(caption));
+    QVERIFY2(caption.contains(" - inf. "), qPrintable(caption));
 }
 
 void TestMainWin::cropFactorModeKeepsTheSensor()
