@@ -27,10 +27,6 @@ QString boxNumber(double value, const QDoubleSpinBox* box, double unit)
     return QString::number(shown, 'g', 12);
 }
 
-QString metres(double millimetres)
-{
-    return QString::number(millimetres / 1000, 'f', 2);
-}
 } // namespace
 
 CompareCommands::CompareCommands(mainWin* window_) : QObject(window_), window(window_)
@@ -39,10 +35,10 @@ CompareCommands::CompareCommands(mainWin* window_) : QObject(window_), window(wi
     menu->setObjectName(QStringLiteral("menuCompare"));
     window->menubar->insertMenu(window->menuOptimizer->menuAction(), menu);
 
-    addCommand("actionMatchEquivalent", tr("Camera 2: equivalent settings"), &equivalentSettings);
-    addCommand("actionMatchFraming", tr("Camera 2: same framing"), &sameFraming);
-    addCommand("actionMatchBlur", tr("Camera 2: same background blur"), &sameBackgroundBlur);
-    addCommand("actionMatchDof", tr("Camera 2: same depth of field"), &sameDepthOfField);
+    addCommand("actionMatchEquivalent", tr("Camera 2: &equivalent settings"), &equivalentSettings);
+    addCommand("actionMatchFraming", tr("Camera 2: same &framing"), &sameFraming);
+    addCommand("actionMatchBlur", tr("Camera 2: same &background blur"), &sameBackgroundBlur);
+    addCommand("actionMatchDof", tr("Camera 2: same &depth of field"), &sameDepthOfField);
     for (QAction* command : commands)
         menu->addAction(command);
 }
@@ -77,8 +73,16 @@ void CompareCommands::match(const QAction* command, Solver solve)
 
 InputBoxes CompareCommands::cameraTwoBoxes() const
 {
-    return {rangeOf(window->c2_fdist, 1000), rangeOf(window->c2_apature, 1),
-            rangeOf(window->c2_flength, 1)};
+    // The focus is rounded to what its box shows: 0.01 m, or 0.01 ft in feet.
+    const LengthSpinBox* focus = window->c2_fdist;
+    const BoxRange focusRange{focus->minimum() * 1000, focus->maximum() * 1000,
+                              focus->shownStep() * 1000};
+    return {focusRange, rangeOf(window->c2_apature, 1), rangeOf(window->c2_flength, 1)};
+}
+
+QString CompareCommands::distance(double millimetres) const
+{
+    return LengthUnits::text(millimetres / 1000, window->lengthUnit());
 }
 
 QString CompareCommands::refusal(const Result& result) const
@@ -99,12 +103,10 @@ QString CompareCommands::refusal(const Result& result) const
                              : tr("Camera 2 would need %1 mm; the longest focal length is %2 mm."))
                 .arg(boxNumber(result.needed, box, 1), boxNumber(result.limit, box, 1));
         }
-        case Setting::Focus: {
-            const QDoubleSpinBox* box = window->c2_fdist;
-            return (tooSmall ? tr("Camera 2 would need a focus of %1 m; the nearest is %2 m.")
-                             : tr("Camera 2 would need a focus of %1 m; the farthest is %2 m."))
-                .arg(boxNumber(result.needed, box, 1000), boxNumber(result.limit, box, 1000));
-        }
+        case Setting::Focus:
+            return (tooSmall ? tr("Camera 2 would need a focus of %1; the nearest is %2.")
+                             : tr("Camera 2 would need a focus of %1; the farthest is %2."))
+                .arg(distance(result.needed), distance(result.limit));
         }
         break;
     }
@@ -118,13 +120,13 @@ QString CompareCommands::refusal(const Result& result) const
                 .arg(QString::number(result.target, 'g', 3),
                      QString::number(result.closest, 'g', 3));
         case Quantity::DepthOfField:
-            return tr("No f-number gives Camera 2 a depth of field as long as Camera 1's (%1 m); "
-                      "the nearest it comes is %2 m.")
-                .arg(metres(result.target), metres(result.closest));
+            return tr("No f-number gives Camera 2 a depth of field as long as Camera 1's (%1); "
+                      "the nearest it comes is %2.")
+                .arg(distance(result.target), distance(result.closest));
         case Quantity::NearLimit:
-            return tr("No f-number gives Camera 2 the near limit of Camera 1 (%1 m); the nearest "
-                      "it comes is %2 m.")
-                .arg(metres(result.target), metres(result.closest));
+            return tr("No f-number gives Camera 2 the near limit of Camera 1 (%1); the nearest "
+                      "it comes is %2.")
+                .arg(distance(result.target), distance(result.closest));
         }
         break;
     case Outcome::NothingToMatch:

@@ -30,6 +30,8 @@ private:
     void match(const QAction* command, Solver solve);
     CameraMatch::InputBoxes cameraTwoBoxes() const;
     QString refusal(const CameraMatch::Result& result) const;
+    // A distance in the unit on show, for a message.
+    QString distance(double millimetres) const;
 
     mainWin* window;
     std::vector<QAction*> commands;

@@ -183,12 +183,12 @@ void mainWin::followMagnificationLocks()
         const double metres = *focus / 1000;
         if (metres > c.fdist->maximum())
             statusbar->showMessage(
-                tr("Camera %1 would need a focus of %2 m to keep its framing of 1:%3; the "
-                   "farthest is %4 m.")
+                tr("Camera %1 would need a focus of %2 to keep its framing of 1:%3; the "
+                   "farthest is %4.")
                     .arg(camera)
-                    .arg(QString::number(metres, 'f', 2),
+                    .arg(LengthUnits::text(metres, unit),
                          QString::number(CaptionNumbers::fullFrameScale(lock.keptScale())),
-                         QString::number(c.fdist->maximum())),
+                         LengthUnits::text(c.fdist->maximum(), unit)),
                 messageMilliseconds);
         c.fdist->setValue(metres);
     }

@@ -20,6 +20,15 @@ QString symbol(LengthUnit unit)
     return unit == LengthUnit::Feet ? QStringLiteral("ft") : QStringLiteral("m");
 }
 
+QString text(double metres, LengthUnit unit, int decimals)
+{
+    const double length = fromMetres(metres, unit);
+    QString number = QString::number(length, 'f', decimals);
+    if (number.toDouble() == 0 && length != 0)
+        number = QString::number(length, 'g', 2);
+    return number + QLatin1Char(' ') + symbol(unit);
+}
+
 LengthUnit forLocale(const QLocale& locale)
 {
     return locale.measurementSystem() == QLocale::MetricSystem ? LengthUnit::Metres

@@ -24,6 +24,9 @@ double fromMetres(double metres, LengthUnit unit);
 double toMetres(double length, LengthUnit unit);
 // "m" or "ft", as written straight after a number.
 QString symbol(LengthUnit unit);
+// "2.97 m" or "9.74 ft", for messages. A length that the decimals would turn into 0 keeps two
+// significant digits.
+QString text(double metres, LengthUnit unit, int decimals = 2);
 // Feet where the locale measures in imperial units, metres elsewhere (the C locale too).
 LengthUnit forLocale(const QLocale& locale);
 } // namespace LengthUnits

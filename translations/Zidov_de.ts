@@ -39,22 +39,6 @@
         <translation>&amp;Vergleichen</translation>
     </message>
     <message>
-        <source>Camera 2: equivalent settings</source>
-        <translation>Kamera 2: äquivalente Einstellungen</translation>
-    </message>
-    <message>
-        <source>Camera 2: same framing</source>
-        <translation>Kamera 2: gleicher Bildausschnitt</translation>
-    </message>
-    <message>
-        <source>Camera 2: same background blur</source>
-        <translation>Kamera 2: gleiche Hintergrundunschärfe</translation>
-    </message>
-    <message>
-        <source>Camera 2: same depth of field</source>
-        <translation>Kamera 2: gleiche Schärfentiefe</translation>
-    </message>
-    <message>
         <source>Camera 2 would need f/%1; the smallest f-number is f/%2.</source>
         <translation>Kamera 2 bräuchte f/%1; die kleinste Blendenzahl ist f/%2.</translation>
     </message>
@@ -71,14 +55,6 @@
         <translation>Kamera 2 bräuchte %1 mm; die längste Brennweite ist %2 mm.</translation>
     </message>
     <message>
-        <source>Camera 2 would need a focus of %1 m; the nearest is %2 m.</source>
-        <translation>Kamera 2 müsste auf %1 m fokussieren; die kürzeste Entfernung ist %2 m.</translation>
-    </message>
-    <message>
-        <source>Camera 2 would need a focus of %1 m; the farthest is %2 m.</source>
-        <translation>Kamera 2 müsste auf %1 m fokussieren; die größte Entfernung ist %2 m.</translation>
-    </message>
-    <message>
         <source>No f-number lets Camera 2 match Camera 1 in this.</source>
         <translation>Mit keiner Blendenzahl kommt Kamera 2 hierin Kamera 1 gleich.</translation>
     </message>
@@ -87,20 +63,44 @@
         <translation>Keine Blendenzahl gibt Kamera 2 die Unschärfe im Unendlichen von Kamera 1 (zc %1); am nächsten kommt sie mit zc %2.</translation>
     </message>
     <message>
-        <source>No f-number gives Camera 2 a depth of field as long as Camera 1&apos;s (%1 m); the nearest it comes is %2 m.</source>
-        <translation>Keine Blendenzahl gibt Kamera 2 eine so lange Schärfentiefe wie Kamera 1 (%1 m); am nächsten kommt sie mit %2 m.</translation>
-    </message>
-    <message>
-        <source>No f-number gives Camera 2 the near limit of Camera 1 (%1 m); the nearest it comes is %2 m.</source>
-        <translation>Keine Blendenzahl gibt Kamera 2 die Nahgrenze von Kamera 1 (%1 m); am nächsten kommt sie mit %2 m.</translation>
-    </message>
-    <message>
         <source>Camera 1 has no finite blur at infinity to match.</source>
         <translation>Kamera 1 hat keine endliche Unschärfe im Unendlichen, der Kamera 2 gleichkommen könnte.</translation>
     </message>
     <message>
         <source>Camera 1 has no depth of field to match: even at its focus distance the blur exceeds the circle of confusion.</source>
         <translation>Kamera 1 hat keine Schärfentiefe, der Kamera 2 gleichkommen könnte: selbst in der Fokusentfernung ist die Unschärfe größer als der Zerstreuungskreis.</translation>
+    </message>
+    <message>
+        <source>Camera 2 would need a focus of %1; the nearest is %2.</source>
+        <translation>Kamera 2 müsste auf %1 fokussieren; die kürzeste Entfernung ist %2.</translation>
+    </message>
+    <message>
+        <source>Camera 2 would need a focus of %1; the farthest is %2.</source>
+        <translation>Kamera 2 müsste auf %1 fokussieren; die größte Entfernung ist %2.</translation>
+    </message>
+    <message>
+        <source>No f-number gives Camera 2 a depth of field as long as Camera 1&apos;s (%1); the nearest it comes is %2.</source>
+        <translation>Keine Blendenzahl gibt Kamera 2 eine so lange Schärfentiefe wie Kamera 1 (%1); am nächsten kommt sie mit %2.</translation>
+    </message>
+    <message>
+        <source>No f-number gives Camera 2 the near limit of Camera 1 (%1); the nearest it comes is %2.</source>
+        <translation>Keine Blendenzahl gibt Kamera 2 die Nahgrenze von Kamera 1 (%1); am nächsten kommt sie mit %2.</translation>
+    </message>
+    <message>
+        <source>Camera 2: &amp;equivalent settings</source>
+        <translation>Kamera 2: äquivalente &amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>Camera 2: same &amp;framing</source>
+        <translation>Kamera 2: gleicher &amp;Bildausschnitt</translation>
+    </message>
+    <message>
+        <source>Camera 2: same &amp;background blur</source>
+        <translation>Kamera 2: gleiche &amp;Hintergrundunschärfe</translation>
+    </message>
+    <message>
+        <source>Camera 2: same &amp;depth of field</source>
+        <translation>Kamera 2: gleiche &amp;Schärfentiefe</translation>
     </message>
 </context>
 <context>
@@ -765,18 +765,6 @@ p, li { white-space: pre-wrap; }
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <source>Units</source>
-        <translation>Einheiten</translation>
-    </message>
-    <message>
-        <source>Metres</source>
-        <translation>Meter</translation>
-    </message>
-    <message>
-        <source>Feet</source>
-        <translation>Fuß</translation>
-    </message>
-    <message>
         <source>Export to image</source>
         <translation>Als Bild exportieren</translation>
     </message>
@@ -1123,12 +1111,24 @@ Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
         <translation>Den Bildausschnitt halten: eine neue Brennweite oder ein neues Sensorformat verschiebt den Fokus so, dass der KB-Maßstab bleibt. Ein eingegebener Fokus ist der neue Bildausschnitt, der gehalten wird.</translation>
     </message>
     <message>
-        <source>Camera %1 would need a focus of %2 m to keep its framing of 1:%3; the farthest is %4 m.</source>
-        <translation>Kamera %1 müsste auf %2 m fokussieren, um ihren Bildausschnitt von 1:%3 zu halten; die größte Entfernung ist %4 m.</translation>
-    </message>
-    <message>
         <source>%1/links/Zidov%2.html</source>
         <translation>%1/links/Zidov%2_de.html</translation>
+    </message>
+    <message>
+        <source>Camera %1 would need a focus of %2 to keep its framing of 1:%3; the farthest is %4.</source>
+        <translation>Kamera %1 müsste auf %2 fokussieren, um ihren Bildausschnitt von 1:%3 zu halten; die größte Entfernung ist %4.</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <translation>&amp;Einheiten</translation>
+    </message>
+    <message>
+        <source>&amp;Metres</source>
+        <translation>&amp;Meter</translation>
+    </message>
+    <message>
+        <source>&amp;Feet</source>
+        <translation>&amp;Fuß</translation>
     </message>
 </context>
 <context>

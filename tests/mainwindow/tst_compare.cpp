@@ -90,6 +90,7 @@ private slots:
     void readoutComparesTheCameras();
     void lockKeepsTheFraming();
     void loadedLockKeepsTheFraming();
+    void feetInMatchesAndMessages();
 
 private:
     std::unique_ptr<QuietStdout> quiet;
@@ -118,7 +119,8 @@ void TestCompare::compareMenuStandsBeforeAdvanced()
     QCOMPARE(withoutMnemonic(bar[advanced - 1]->text()), QString("Compare"));
     QStringList texts;
     for (QAction* action : bar[advanced - 1]->menu()->actions())
-        texts << action->objectName() + ": " + action->text();
+        texts << action->objectName() + ": " + withoutMnemonic(action->text());
+    QVERIFY(hasDistinctMnemonics(bar[advanced - 1]->menu()->actions()));
     QCOMPARE(texts, QStringList({"actionMatchEquivalent: Camera 2: equivalent settings",
                                  "actionMatchFraming: Camera 2: same framing",
                                  "actionMatchBlur: Camera 2: same background blur",
@@ -298,6 +300,28 @@ void TestCompare::loadedLockKeepsTheFraming()
     QCOMPARE(loaded.c2_fdist->value(), 3.0);
     loaded.c2_flength->setValue(100);
     QCOMPARE(loaded.c2_fdist->value(), 6.0);
+}
+
+// In feet a match lands on a hundredth of a foot, as the box shows it, and a message names
+// feet.
+void TestCompare::feetInMatchesAndMessages()
+{
+    mainWin& w = *window;
+    w.switchpromode();
+    w.setLengthUnit(LengthUnit::Feet);
+    setCamera(w, 1, Lens{FullFrame, 50, 2.8, 3});
+    setCamera(w, 2, Lens{FourThirds, 25, 2.8, 3});
+    command(w, "actionMatchFraming")->trigger();
+    QCOMPARE(w.c2_fdist->text(), QString("9.76 ft"));
+    QCOMPARE(w.c2_fdist->value(), 9.76 * 0.3048);
+
+    w.c1_lockMag->setChecked(true);
+    w.c1_fdist->setValue(9999);
+    w.c1_flength->setValue(800);
+    const QString message = w.statusbar->currentMessage();
+    QVERIFY2(message.startsWith("Camera 1 would need a focus of 524881.89 ft") &&
+                 message.endsWith("the farthest is 328080.71 ft."),
+             qPrintable(message));
 }
 
 ZIDOV_GUITEST_MAIN(TestCompare)

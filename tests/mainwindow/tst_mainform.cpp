@@ -254,19 +254,10 @@ void TestMainForm::menus()
     QVERIFY(form.actionMetres->isCheckable() && form.actionMetres->isChecked());
     QVERIFY(form.actionFeet->isCheckable() && !form.actionFeet->isChecked());
     // The menus on the bar, and the entries of each menu, open by distinct letters.
-    const auto distinctMnemonics = [](const QList<QAction*>& entries) {
-        QSet<QChar> letters;
-        for (QAction* a : entries) {
-            const int at = a->text().indexOf('&');
-            if (at < 0 || at + 1 >= a->text().size())
-                return false;
-            letters.insert(a->text().at(at + 1).toLower());
-        }
-        return letters.size() == entries.size();
-    };
-    QVERIFY(distinctMnemonics(bar));
-    for (QMenu* menu : {form.menuFile, form.menuOptimizer, form.menuHelp})
-        QVERIFY2(distinctMnemonics(menu->actions()), qPrintable(menu->objectName()));
+    QVERIFY(hasDistinctMnemonics(bar));
+    for (QMenu* menu :
+         {form.menuFile, form.menuView, form.menuUnits, form.menuOptimizer, form.menuHelp})
+        QVERIFY2(hasDistinctMnemonics(menu->actions()), qPrintable(menu->objectName()));
 }
 
 void TestMainForm::tabOrder()

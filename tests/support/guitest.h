@@ -4,9 +4,11 @@
 
 #include "stdoutcapture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QPaintEvent>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
@@ -28,6 +30,19 @@
     }
 
 using QuietStdout = StdoutCapture;
+
+// Whether each entry has a mnemonic and no two share one.
+inline bool hasDistinctMnemonics(const QList<QAction*>& entries)
+{
+    QSet<QChar> letters;
+    for (const QAction* entry : entries) {
+        const qsizetype at = entry->text().indexOf(QLatin1Char('&'));
+        if (at < 0 || at + 1 >= entry->text().size())
+            return false;
+        letters.insert(entry->text().at(at + 1).toLower());
+    }
+    return letters.size() == entries.size();
+}
 
 // Counts paint events of a widget, i.e. what the user sees being redrawn, and where.
 class PaintCounter : public QObject
