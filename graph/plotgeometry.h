@@ -2,8 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
-#include "lengthunit.h"
 #include "depthoffield.h"
+#include "lengthunit.h"
 
 #include <QString>
 

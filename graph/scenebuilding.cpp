@@ -41,7 +41,8 @@ PlotScene graph::buildScene(const QColor& background)
     const QString title =
         mainWindow->lengthUnit() == LengthUnit::Feet ? tr("Distance [ft]") : tr("Distance [m]");
     const PlotClip clip(plot, topMargin + topGap);
-    PlotScene scene{plot, clip.area(), devicePixelRatioF(), background, mainWindow->version, title, {}};
+    const QString version = mainWindow->version;
+    PlotScene scene{plot, clip.area(), devicePixelRatioF(), background, version, title, {}};
     // Camera by camera, curve before caption, as the records have always been evaluated.
     if (mainWindow->boxC1->isChecked())
         scene.cameras[0] = cameraScene(plot, clip, 1, background);
