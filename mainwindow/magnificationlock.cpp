@@ -17,7 +17,7 @@ void MagnificationLock::remember(const CameraSetup& shown)
 {
     shownFocalLength = shown.getFlength();
     shownCrop = shown.getCrop();
-    shownScale = shown.getScale() / shown.getCrop();
+    shownScale = shown.getFullFrameScale();
     if (!moved)
         kept = shownScale;
     moved = false;

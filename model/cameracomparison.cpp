@@ -13,12 +13,6 @@ double ratio(double two, double one)
         return 1;
     return two / one;
 }
-
-// getFFScale without its trace line: the read-out comes with every recalculation.
-double fullFrameScale(const CameraSetup& camera)
-{
-    return camera.getScale() / camera.getCrop();
-}
 } // namespace
 
 CameraComparison compareCameras(CameraSetup& one, CameraSetup& two)
@@ -32,7 +26,7 @@ CameraComparison compareCameras(CameraSetup& one, CameraSetup& two)
     comparison.bothEndless =
         first.kind == DepthOfField::Endless && second.kind == DepthOfField::Endless;
     comparison.bothNone = first.kind == DepthOfField::None && second.kind == DepthOfField::None;
-    comparison.scaleOne = fullFrameScale(one);
-    comparison.scaleTwo = fullFrameScale(two);
+    comparison.scaleOne = one.getFullFrameScale();
+    comparison.scaleTwo = two.getFullFrameScale();
     return comparison;
 }

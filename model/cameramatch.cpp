@@ -129,9 +129,9 @@ Result equivalentSettings(const CameraSetup& one, const CameraSetup& two, const 
 
 Result sameFraming(const CameraSetup& one, const CameraSetup& two, const InputBoxes& boxes)
 {
-    const double scale = one.getScale() / one.getCrop();
     Result result = unchanged(two);
-    setRounded(result.focus, focusForFullFrameScale(two.getFlength(), two.getCrop(), scale),
+    setRounded(result.focus,
+               focusForFullFrameScale(two.getFlength(), two.getCrop(), one.getFullFrameScale()),
                boxes.focus, Setting::Focus, result);
     return result;
 }

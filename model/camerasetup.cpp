@@ -175,6 +175,11 @@ double CameraSetup::getScale() const
 double CameraSetup::getFFScale() const
 {
     std::cout << "scale: " << getScale() << " crop: " << crop << "\n";
+    return getFullFrameScale();
+}
+
+double CameraSetup::getFullFrameScale() const
+{
     return getScale() / crop;
 }
 

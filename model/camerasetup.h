@@ -36,7 +36,10 @@ public:
     double getNearLimit();
     double getFarLimit();
     double getScale() const;
+    // The full-frame scale, after a trace line of its parts.
     double getFFScale() const;
+    // The same without the trace, for what is asked at every recalculation.
+    double getFullFrameScale() const;
     double getFieldDiag() const;
     void fitFdistToScale(double target);
     void fitFlengthToScale(double target);
