@@ -12,21 +12,20 @@
 using namespace CameraMatch;
 
 namespace {
-BoxRange rangeOf(const QDoubleSpinBox* box, double unit)
+BoxRange rangeOf(const QDoubleSpinBox* box)
 {
-    return {box->minimum() * unit, box->maximum() * unit, std::pow(10.0, -box->decimals()) * unit};
+    return {box->minimum(), box->maximum(), std::pow(10.0, -box->decimals())};
 }
 
 // As the box would show it; a value that the box's decimals would turn into 0 keeps two
 // significant digits.
-QString boxNumber(double value, const QDoubleSpinBox* box, double unit)
+QString boxNumber(double value, const QDoubleSpinBox* box)
 {
-    const double shown = QString::number(value / unit, 'f', box->decimals()).toDouble();
+    const double shown = QString::number(value, 'f', box->decimals()).toDouble();
     if (shown == 0 && value != 0)
-        return QString::number(value / unit, 'g', 2);
+        return QString::number(value, 'g', 2);
     return QString::number(shown, 'g', 12);
 }
-
 } // namespace
 
 CompareCommands::CompareCommands(mainWin* window_) : QObject(window_), window(window_)
@@ -77,7 +76,7 @@ InputBoxes CompareCommands::cameraTwoBoxes() const
     const LengthSpinBox* focus = window->c2_fdist;
     const BoxRange focusRange{focus->minimum() * 1000, focus->maximum() * 1000,
                               focus->shownStep() * 1000};
-    return {focusRange, rangeOf(window->c2_apature, 1), rangeOf(window->c2_flength, 1)};
+    return {focusRange, rangeOf(window->c2_apature), rangeOf(window->c2_flength)};
 }
 
 QString CompareCommands::distance(double millimetres) const
@@ -95,13 +94,13 @@ QString CompareCommands::refusal(const Result& result) const
             const QDoubleSpinBox* box = window->c2_apature;
             return (tooSmall ? tr("Camera 2 would need f/%1; the smallest f-number is f/%2.")
                              : tr("Camera 2 would need f/%1; the largest f-number is f/%2."))
-                .arg(boxNumber(result.needed, box, 1), boxNumber(result.limit, box, 1));
+                .arg(boxNumber(result.needed, box), boxNumber(result.limit, box));
         }
         case Setting::FocalLength: {
             const QDoubleSpinBox* box = window->c2_flength;
             return (tooSmall ? tr("Camera 2 would need %1 mm; the shortest focal length is %2 mm.")
                              : tr("Camera 2 would need %1 mm; the longest focal length is %2 mm."))
-                .arg(boxNumber(result.needed, box, 1), boxNumber(result.limit, box, 1));
+                .arg(boxNumber(result.needed, box), boxNumber(result.limit, box));
         }
         case Setting::Focus:
             return (tooSmall ? tr("Camera 2 would need a focus of %1; the nearest is %2.")
