@@ -51,6 +51,11 @@ struct CurveTrace
     }
     // After the segments are in: every pixel each chunk may touch with the widest pen.
     void boundChunks();
+    // The zc the curve shows at a distance (mm): the camera's, pinned high nearer than closest.
+    double blurAt(double distance) const
+    {
+        return distance > closest ? zc.at(distance) : CurveRule::pinnedBlur;
+    }
 
     ZcCurve zc;
     double focus;

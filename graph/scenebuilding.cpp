@@ -93,23 +93,17 @@ std::shared_ptr<const CurveTrace> graph::traceCurve(const PlotGeometry& plot, in
 
     const double closest = CurveRule::closestEvaluated(setup.getFlength());
     auto curve = std::make_shared<CurveTrace>(zc, focus, closest, plot, fromCamera);
-    const auto blurAt = [&zc, closest](double distance) {
-        return distance > closest ? zc.at(distance) : pinnedBlur;
-    };
     double previous = pinnedBlur;
     if (!fromCamera) {
-        const double start = plot.startDistance(focus);
-        if (start > closest) {
-            previous = zc.at(start);
-            curve->nearColumn = previous <= 1 ? 0 : -1;
-        }
+        previous = curve->blurAt(plot.startDistance(focus));
+        curve->nearColumn = previous <= 1 ? 0 : -1;
     }
     std::vector<QLine>& segments = curve->segments;
     segments.reserve(std::max(plot.plotWidth(), 0));
     curve->blur.reserve(segments.capacity());
     int previousRow = plot.rowOfBlur(previous);
     for (int column = 1; column < plot.plotWidth(); ++column) {
-        const double blur = blurAt(plot.sampleDistance(column, fromCamera, focus));
+        const double blur = curve->blurAt(plot.sampleDistance(column, fromCamera, focus));
         const int row = plot.rowOfBlur(blur);
         const int x = plot.axisX() + column;
         segments.emplace_back(x - 1, previousRow, x, row);

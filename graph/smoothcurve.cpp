@@ -27,10 +27,9 @@ QPainterPath path(const CurveTrace& curve, const PlotClip& clip, qreal penWidth,
         // would show as steps here.
         const double onAxis = border + column * scale;
         const double distance = curve.fromCamera ? onAxis : curve.focus + onAxis;
-        const double blur =
-            distance > curve.closest ? curve.zc.at(distance) : CurveRule::pinnedBlur;
         // An unsmoothed pixel covers the square right of and below its coordinates.
-        points.emplace_back(plot.axisX() + column + 0.5, plot.exactRowOfBlur(blur));
+        points.emplace_back(plot.axisX() + column + 0.5,
+                            plot.exactRowOfBlur(curve.blurAt(distance)));
     }
     return clip.path(points, penWidth);
 }
