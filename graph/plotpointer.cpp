@@ -99,18 +99,26 @@ bool PlotPointer::handle(QEvent* event)
     }
 }
 
+std::optional<int> PlotPointer::showUnder(QPointF position)
+{
+    const QPoint point = pixelOf(position);
+    const std::optional<int> at = PlotReadout::columnAt(geometry(), point);
+    if (at)
+        showAt(*at, point.y());
+    return at;
+}
+
 bool PlotPointer::mouseMoved(QMouseEvent* event)
 {
-    const QPoint point = pixelOf(event->position());
-    const std::optional<int> at = PlotReadout::columnAt(geometry(), point);
+    const int before = column;
+    const std::optional<int> at = showUnder(event->position());
     if (!at) {
         hide();
         return false;
     }
     if (QToolTip::isVisible())
         QToolTip::hideText();
-    const bool moved = *at != column;
-    showAt(*at, point.y());
+    const bool moved = *at != before;
     if (dragging && moved && (event->buttons() & Qt::LeftButton))
         focusHere(event->modifiers() & Qt::ShiftModifier);
     return true;
@@ -118,13 +126,8 @@ bool PlotPointer::mouseMoved(QMouseEvent* event)
 
 bool PlotPointer::pressed(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton)
+    if (event->button() != Qt::LeftButton || !showUnder(event->position()))
         return false;
-    const QPoint point = pixelOf(event->position());
-    const std::optional<int> at = PlotReadout::columnAt(geometry(), point);
-    if (!at)
-        return false;
-    showAt(*at, point.y());
     dragging = true;
     focusHere(event->modifiers() & Qt::ShiftModifier);
     return true;
@@ -132,11 +135,9 @@ bool PlotPointer::pressed(QMouseEvent* event)
 
 bool PlotPointer::wheelTurned(QWheelEvent* event)
 {
-    const QPoint point = pixelOf(event->position());
-    const std::optional<int> at = PlotReadout::columnAt(geometry(), point);
+    const std::optional<int> at = showUnder(event->position());
     if (!at)
         return false;
-    showAt(*at, point.y());
     mainWin& window = *plot.mainWindow;
     if (event->modifiers() & Qt::ControlModifier) {
         if (const int notches = blurWheel.take(event->angleDelta().y()))

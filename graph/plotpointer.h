@@ -57,6 +57,8 @@ private:
     bool wheelTurned(QWheelEvent* event);
     bool keyPressed(QKeyEvent* event);
     void showAt(int column, int row);
+    // Shows the read-out where the pointer is, when it is over the plot area: its column.
+    std::optional<int> showUnder(QPointF position);
     void moveBy(int columns);
     void hide();
     void focusHere(bool secondCamera);
