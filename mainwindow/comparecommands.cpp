@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #include "comparecommands.h"
 
+#include "boxrounding.h"
 #include "mainwin.h"
 
 #include <QMenu>
@@ -21,7 +22,7 @@ BoxRange rangeOf(const QDoubleSpinBox* box)
 // significant digits.
 QString boxNumber(double value, const QDoubleSpinBox* box)
 {
-    const double shown = QString::number(value, 'f', box->decimals()).toDouble();
+    const double shown = roundedAsBox(value, box->decimals());
     if (shown == 0 && value != 0)
         return QString::number(value, 'g', 2);
     return QString::number(shown, 'g', 12);

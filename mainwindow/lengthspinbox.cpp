@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #include "lengthspinbox.h"
 
+#include "boxrounding.h"
 #include "languagechoice.h"
 
 #include <QLocale>
@@ -10,14 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-// As QDoubleSpinBox rounds a value to its decimals.
-double rounded(double value, int decimals)
-{
-    return QString::number(value, 'f', decimals).toDouble();
-}
-} // namespace
 
 LengthSpinBox::LengthSpinBox(QWidget* parent) : QDoubleSpinBox(parent) {}
 
@@ -68,7 +61,7 @@ QValidator::State LengthSpinBox::validate(QString& input, int&) const
     // No more decimals than the box shows, as a plain spin box takes them.
     if (reading.plainNumber && reading.decimals > shownDecimalsNow())
         return QValidator::Invalid;
-    const double metres = rounded(reading.metres, decimals());
+    const double metres = roundedAsBox(reading.metres, decimals());
     if (metres < minimum() || metres > maximum())
         return QValidator::Intermediate;
     return QValidator::Acceptable;
@@ -78,7 +71,7 @@ double LengthSpinBox::valueFromText(const QString& text) const
 {
     if (keeping)
         return *keeping;
-    return rounded(read(text).metres, decimals());
+    return roundedAsBox(read(text).metres, decimals());
 }
 
 QString LengthSpinBox::textFromValue(double metres) const
@@ -99,8 +92,8 @@ void LengthSpinBox::stepBy(int steps)
         return;
     }
     // From the value shown, in steps of the unit shown.
-    const double shown = rounded(LengthUnits::fromMetres(value(), shownUnit), shownDecimals);
-    const double target = rounded(shown + steps * singleStep(), shownDecimals);
+    const double shown = roundedAsBox(LengthUnits::fromMetres(value(), shownUnit), shownDecimals);
+    const double target = roundedAsBox(shown + steps * singleStep(), shownDecimals);
     setValue(std::clamp(LengthUnits::toMetres(target, shownUnit), minimum(), maximum()));
     if (style()->styleHint(QStyle::SH_SpinBox_SelectOnStep, nullptr, this))
         selectAll();
@@ -115,5 +108,5 @@ double LengthSpinBox::shownAtLeast(double metres) const
 {
     const double perUnit = std::pow(10.0, shownDecimalsNow());
     const double shown = std::ceil(LengthUnits::fromMetres(metres, shownUnit) * perUnit) / perUnit;
-    return rounded(LengthUnits::toMetres(shown, shownUnit), decimals());
+    return roundedAsBox(LengthUnits::toMetres(shown, shownUnit), decimals());
 }

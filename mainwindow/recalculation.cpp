@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
+#include "boxrounding.h"
 #include "cameracontrols.h"
 #include "cocpresets.h"
 #include "comparecommands.h"
@@ -223,8 +224,7 @@ void applyCoc(QDoubleSpinBox* cocBox, double& crop, CocPresets::CocAndCrop resul
 {
     if (!std::isfinite(result.coc) || !std::isfinite(result.crop))
         return;
-    const double shown = QString::number(result.coc, 'f', cocBox->decimals()).toDouble();
-    if (shown != cocBox->value())
+    if (roundedAsBox(result.coc, cocBox->decimals()) != cocBox->value())
         cocBox->setValue(result.coc);
     crop = result.crop;
 }

@@ -2,6 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #include "projectcodec.h"
 
+#include "boxrounding.h"
+
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QIODevice>
@@ -204,8 +206,7 @@ void writeCamera(QDataStream& out, const CameraRecord& c)
 
 bool ValueRange::holds(double value) const
 {
-    // Rounded through the decimal text, as the spin boxes round.
-    const double rounded = QString::number(value, 'f', decimals).toDouble();
+    const double rounded = roundedAsBox(value, decimals);
     return rounded >= minimum && rounded <= maximum;
 }
 
