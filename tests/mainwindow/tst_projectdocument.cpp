@@ -91,6 +91,13 @@ QAction* recentEntry(mainWin& w, const QString& name)
     return nullptr;
 }
 
+// The list's last entry, "Clear list"; null when the list has no entries at all.
+QAction* clearEntry(mainWin& w)
+{
+    const QList<QAction*> entries = w.menuRecent->actions();
+    return entries.isEmpty() ? nullptr : entries.last();
+}
+
 double lensQualityIn(const QString& name)
 {
     mainWin reader;
@@ -138,7 +145,7 @@ private:
 
 void TestProjectDocument::initTestCase()
 {
-    // Test mode is on (ZIDOV_GUITEST_MAIN): these are a test folder's settings, not the user's.
+    // ZIDOV_GUITEST_MAIN gave this process a settings folder of its own, not the user's.
     StoredSettings::enable();
 }
 
@@ -249,7 +256,7 @@ void TestProjectDocument::recentListNewestFirstBetweenRuns()
     {
         mainWin w;
         QCOMPARE(recentEntries(w), QStringList("&Clear list"));
-        QVERIFY(!w.menuRecent->actions().last()->isEnabled());
+        QVERIFY(!clearEntry(w)->isEnabled());
         for (int i = 1; i <= 9; ++i)
             names.prepend(project(QString("p%1.mvx").arg(i), 50 + i));
         // Opening one already listed moves it to the top.
@@ -263,7 +270,8 @@ void TestProjectDocument::recentListNewestFirstBetweenRuns()
     expected << "&Clear list";
     QCOMPARE(recentEntries(nextRun), expected);
 
-    nextRun.menuRecent->actions().last()->trigger();
+    QVERIFY(clearEntry(nextRun));
+    clearEntry(nextRun)->trigger();
     QCOMPARE(recentEntries(nextRun), QStringList("&Clear list"));
     mainWin third;
     QCOMPARE(recentEntries(third), QStringList("&Clear list"));
@@ -278,12 +286,14 @@ void TestProjectDocument::recentEntryOpensOrSaysItVanished()
     Asked asked;
     ModalAnswerer answerer(answerWith(asked));
 
+    QVERIFY(recentEntry(w, gone));
     recentEntry(w, gone)->trigger();
     QCOMPARE(asked.messages, QStringList("The project file no longer exists:\n" + gone +
                                          "\n\nIt has been removed from the recent projects."));
     QVERIFY(!recentEntry(w, gone));
     QCOMPARE(w.windowTitle(), QString("Zidov"));
 
+    QVERIFY(recentEntry(w, kept));
     recentEntry(w, kept)->trigger();
     QCOMPARE(w.fileName, kept);
     QCOMPARE(w.c1_lensQ->value(), 33.0);
@@ -428,6 +438,7 @@ void TestProjectDocument::questionBeforeAProjectIsSetAside()
             w.actionOpen->trigger();
             break;
         case Trigger::RecentEntry:
+            QVERIFY(recentEntry(w, other));
             recentEntry(w, other)->trigger();
             break;
         case Trigger::Drop:

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Installs the build into a scratch prefix and checks that a desktop finds everything.
-file(REMOVE_RECURSE ${PREFIX})
+include(${CMAKE_CURRENT_LIST_DIR}/../support/scratchfolder.cmake)
+make_scratch_folder(PREFIX)
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
 if(NOT result EQUAL 0)
@@ -22,3 +23,4 @@ foreach(path ${expected})
         message(FATAL_ERROR "missing after install: ${path}")
     endif()
 endforeach()
+file(REMOVE_RECURSE ${PREFIX})

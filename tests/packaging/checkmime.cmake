@@ -2,7 +2,8 @@
 # The project file type compiles into a MIME database without complaint, and the database
 # knows .mvx files by name and by their first eight bytes (the version 1.3 or 1.2).
 # A data folder of its own, named as a desktop's search path so the tool has no remark on it.
-file(REMOVE_RECURSE ${DATA})
+include(${CMAKE_CURRENT_LIST_DIR}/../support/scratchfolder.cmake)
+make_scratch_folder(DATA)
 set(OUT ${DATA}/mime)
 file(MAKE_DIRECTORY ${OUT}/packages)
 configure_file(${MIME_FILE} ${OUT}/packages/org.zidov.Zidov.xml COPYONLY)
@@ -31,3 +32,4 @@ foreach(part "<comment>Zidov project</comment>" "<icon name=\"application-x-zido
         message(FATAL_ERROR "the type lacks ${part}:\n${type}")
     endif()
 endforeach()
+file(REMOVE_RECURSE ${DATA})

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # Builds the Debian package from the build tree, checks what it holds and, where lintian is
 # installed, that Debian's checker has nothing to complain about.
-file(REMOVE_RECURSE ${OUT})
+include(${CMAKE_CURRENT_LIST_DIR}/../support/scratchfolder.cmake)
+make_scratch_folder(OUT)
 execute_process(COMMAND ${CPACK} -G DEB --config ${BUILD_DIR}/CPackConfig.cmake -B ${OUT}
                 RESULT_VARIABLE result OUTPUT_VARIABLE log ERROR_VARIABLE log)
 file(GLOB debs ${OUT}/zidov_*.deb)
@@ -54,3 +55,4 @@ if(LINTIAN)
         message(FATAL_ERROR "lintian (status ${result}):\n${findings}")
     endif()
 endif()
+file(REMOVE_RECURSE ${OUT})

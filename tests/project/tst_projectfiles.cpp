@@ -98,19 +98,29 @@ const char* const storedSliders[] = {"qxscale", "qyscale"};
 // Every control a project file stores, found by object name, as "name=value" lines.
 QStringList storedControls(mainWin& w)
 {
+    // A control that is not found is listed as missing, which no expected state holds.
+    const auto shown = [&w](const char* name) -> QString {
+        if (auto* box = w.findChild<QDoubleSpinBox*>(name))
+            return QString::number(box->value(), 'g', 17);
+        if (auto* button = w.findChild<QAbstractButton*>(name))
+            return QString::number(button->isChecked());
+        if (auto* group = w.findChild<QGroupBox*>(name))
+            return QString::number(group->isChecked());
+        if (auto* list = w.findChild<QComboBox*>(name))
+            return QString::number(list->currentIndex());
+        if (auto* slider = w.findChild<QSlider*>(name))
+            return QString::number(slider->value());
+        return QStringLiteral("missing");
+    };
     QStringList state;
     for (const char* name : storedValues)
-        state << QString("%1=%2").arg(name).arg(w.findChild<QDoubleSpinBox*>(name)->value(), 0, 'g',
-                                                17);
-    for (const char* name : storedChecks) {
-        auto* button = w.findChild<QAbstractButton*>(name);
-        auto* box = w.findChild<QGroupBox*>(name);
-        state << QString("%1=%2").arg(name).arg(button ? button->isChecked() : box->isChecked());
-    }
+        state << QString("%1=%2").arg(name, shown(name));
+    for (const char* name : storedChecks)
+        state << QString("%1=%2").arg(name, shown(name));
     for (const char* name : storedIndices)
-        state << QString("%1=%2").arg(name).arg(w.findChild<QComboBox*>(name)->currentIndex());
+        state << QString("%1=%2").arg(name, shown(name));
     for (const char* name : storedSliders)
-        state << QString("%1=%2").arg(name).arg(w.findChild<QSlider*>(name)->value());
+        state << QString("%1=%2").arg(name, shown(name));
     return state;
 }
 

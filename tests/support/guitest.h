@@ -9,11 +9,25 @@
 #include <QDialog>
 #include <QPaintEvent>
 #include <QSet>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include <vector>
+
+// Gives this test process settings and data folders of its own, removed when it ends.
+// Test mode alone puts every test process's settings in one shared folder, where one test's
+// clear() empties what another running beside it has just stored.
+inline void isolateSettings(const QTemporaryDir& home)
+{
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, home.filePath(QStringLiteral("config")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(home.filePath(QStringLiteral("cache"))));
+}
 
 // Runs GUI tests headless unless the caller chose a platform.
 #define ZIDOV_GUITEST_MAIN(TestClass)                                                              \
@@ -21,9 +35,13 @@
     {                                                                                              \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        /* Whatever a test stores goes to a folder of its own, never to the user's settings. */    \
+        QTemporaryDir settingsHome;                                                                \
+        if (!settingsHome.isValid())                                                               \
+            return 1;                                                                              \
+        isolateSettings(settingsHome);                                                             \
         QApplication app(argc, argv);                                                              \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
-        /* Whatever a test stores goes to a test folder, never to the user's settings. */          \
         QStandardPaths::setTestModeEnabled(true);                                                  \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # Installs the help component into a scratch prefix and checks that the pages arrive in
 # <prefix>/share/zidov/docs/links, the folder the program searches from <prefix>/bin.
-file(REMOVE_RECURSE ${PREFIX})
+include(${CMAKE_CURRENT_LIST_DIR}/../support/scratchfolder.cmake)
+make_scratch_folder(PREFIX)
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --component help --prefix ${PREFIX}
                 RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
