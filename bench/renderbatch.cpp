@@ -20,7 +20,7 @@
 #include <sys/resource.h>
 
 namespace {
-constexpr int batchSize = 1000;
+constexpr int batchSize = 200;
 
 double childCpuSeconds()
 {
@@ -48,18 +48,17 @@ QStringList writeProjects(const QDir& dir)
 }
 
 // Milliseconds of wall and processor time per project.
-std::pair<double, double> timeBatch(const QStringList& projects, const QString& format,
-                                    const QString& outputDir)
+std::pair<double, double> timeBatch(const QString& renderer, const QStringList& projects,
+                                    const QString& format, const QString& outputDir)
 {
     QProcess render;
     render.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     const double cpuBefore = childCpuSeconds();
     QElapsedTimer timer;
     timer.start();
-    render.start(
-        QStringLiteral(ZIDOV_RENDER),
-        QStringList{QStringLiteral("--output-dir"), outputDir, QStringLiteral("--format"), format} +
-            projects);
+    render.start(renderer, QStringList{QStringLiteral("--output-dir"), outputDir,
+                                       QStringLiteral("--format"), format} +
+                               projects);
     if (!render.waitForFinished(-1) || render.exitCode() != 0 ||
         QDir(outputDir).entryList(QDir::Files).size() != projects.size()) {
         std::fprintf(stderr, "zidov-render failed on the %s batch\n", qPrintable(format));
@@ -91,21 +90,29 @@ double pngEncodingMs(const QString& project, QSize plot)
 }
 } // namespace
 
-void renderBatchFigures()
+void renderBatchFigures(const QString& otherRenderer)
 {
     QTemporaryDir dir;
     const QStringList projects = writeProjects(QDir(dir.path()));
     double pngMs = 0;
     for (const char* format : {"png", "svg", "csv"}) {
         const QString out = dir.filePath(QLatin1String(format));
-        const auto [wallMs, cpuMs] = timeBatch(projects, QLatin1String(format), out);
-        std::printf("%-58s %10.2f ms  (%.2f ms processor time)\n",
-                    qPrintable(QStringLiteral("zidov-render, batch of %1 projects, per %2 project")
-                                   .arg(batchSize)
-                                   .arg(QString::fromLatin1(format).toUpper())),
-                    wallMs, cpuMs);
+        const auto [wallMs, cpuMs] =
+            timeBatch(QStringLiteral(ZIDOV_RENDER), projects, QLatin1String(format), out);
+        const QString label = QStringLiteral("zidov-render, batch of %1 projects, per %2 project")
+                                  .arg(batchSize)
+                                  .arg(QString::fromLatin1(format).toUpper());
+        std::printf("%-58s %10.2f ms  (%.2f ms processor time)\n", qPrintable(label), wallMs,
+                    cpuMs);
         if (QLatin1String(format) == QLatin1String("png"))
             pngMs = cpuMs;
+        if (otherRenderer.isEmpty())
+            continue;
+        const QString otherOut = out + QStringLiteral("-other");
+        const auto [otherWallMs, otherCpuMs] =
+            timeBatch(otherRenderer, projects, QLatin1String(format), otherOut);
+        std::printf("%-58s %10.2f ms  (%.2f ms processor time), this build %.2f x its time\n",
+                    "  the other build", otherWallMs, otherCpuMs, wallMs / otherWallMs);
     }
     const QString firstPng = QDir(dir.filePath(QStringLiteral("png"))).filePath("p0000.png");
     const QSize plot = QImage(firstPng).size();

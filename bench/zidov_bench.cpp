@@ -8,7 +8,8 @@
 // with QT_SCALE_FACTOR=2, as on a high-density screen, in a second process.
 // "--focus-changes N [4k|hd]" runs only N focus changes, for a profiler, and "--zoom-steps N
 // [4k|hd]" N zoom steps, each of which redraws the whole plot; "--redraw" takes only the
-// redraw figures and "--render-batch" only the figures of zidov-render.
+// redraw figures and "--render-batch [OTHER_ZIDOV_RENDER]" only the figures of zidov-render,
+// beside those of another build's when named.
 #include "camerasetup.h"
 #include "graph.h"
 #include "mainwin.h"
@@ -374,7 +375,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (argc > 1 && qstrcmp(argv[1], "--render-batch") == 0) {
         DiscardStdout out;
-        renderBatchFigures();
+        renderBatchFigures(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
         return 0;
     }
     // For perf or callgrind: only N focus changes or zoom steps, at 1292 x 725, 3840 x 2160

@@ -10,12 +10,16 @@
 // factors 1, 2 and 1.5.
 #include "graph.h"
 #include "mainwin.h"
+#include "projectcodec.h"
+#include "projectcontrols.h"
+#include "projectfile.h"
 #include "settings.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
@@ -47,7 +51,7 @@ std::vector<std::pair<const char*, Step>> expertStates()
              w.c1_calcDef->setChecked(true);
              w.c2_calcDef->setChecked(true);
          }},
-        {"dof-range", [](mainWin& w) { w.dofMode->setChecked(true); }},
+        {"dof-range", [](mainWin& w) { w.dofMode->click(); }},
         {"focus-5.1", [](mainWin& w) { w.c1_fdist->setValue(5.1); }},
         {"focus-0", [](mainWin& w) { w.c1_fdist->setValue(0); }},
         {"focus-99999", [](mainWin& w) { w.c2_fdist->setValue(99999); }},
@@ -102,7 +106,7 @@ std::vector<std::pair<const char*, Step>> expertStates()
              w.DSB_leftBorder->setValue(2);
              w.distanceCam->setChecked(true);
          }},
-        {"depth-only", [](mainWin& w) { w.dofMode->setChecked(false); }},
+        {"depth-only", [](mainWin& w) { w.dofMode->click(); }},
         {"swapped", [](mainWin& w) { w.swapLR(); }},
         {"copied", [](mainWin& w) { w.copyR(); }},
         {"hyperfocal-1", [](mainWin& w) { w.setC1Hyper(); }},
@@ -136,7 +140,7 @@ std::vector<std::pair<const char*, Step>> simpleStates()
              w.horizontalSlider_2->setValue(9);
              w.horizontalSlider_3->setValue(45);
          }},
-        {"dof-range", [](mainWin& w) { w.dofMode->setChecked(true); }},
+        {"dof-range", [](mainWin& w) { w.dofMode->click(); }},
         {"xscale-1", [](mainWin& w) { w.qxscale->setValue(1); }},
         {"xscale-49", [](mainWin& w) { w.qxscale->setValue(49); }},
         {"yscale-1", [](mainWin& w) { w.qyscale->setValue(1); }},
@@ -179,6 +183,17 @@ QImage windowPicture(mainWin& w, bool repaintFirst)
     return window.copy(plot.intersected(window.rect()));
 }
 
+// Where each state is also written as a project, for bench/compare-render.sh; empty for none.
+QString projectFolder;
+
+bool writeProject(mainWin& w, const QString& name)
+{
+    QString error;
+    return projectFolder.isEmpty() ||
+           ProjectFile::write(QDir(projectFolder).filePath(name + QStringLiteral(".mvx")),
+                              ProjectCodec::encode(projectFromControls(w)), error);
+}
+
 bool writeStates(const QString& folder, const char* mode, bool expert)
 {
     mainWin w;
@@ -201,6 +216,7 @@ bool writeStates(const QString& folder, const char* mode, bool expert)
              ok;
         ok = savePicture(w.graphWidget->renderImage(), base + QStringLiteral("-export.png")) && ok;
         ok = savePicture(windowPicture(w, true), base + QStringLiteral("-window.png")) && ok;
+        ok = writeProject(w, QFileInfo(base).fileName()) && ok;
     }
     return ok;
 }
@@ -209,7 +225,7 @@ bool writeStates(const QString& folder, const char* mode, bool expert)
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        std::fprintf(stderr, "usage: %s FOLDER [PROJECT_FOLDER]\n", argv[0]);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -217,7 +233,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     std::cout.setstate(std::ios::badbit);
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    if (!QDir().mkpath(folder)) {
+    if (argc > 2)
+        projectFolder = QString::fromLocal8Bit(argv[2]);
+    if (!QDir().mkpath(folder) || (!projectFolder.isEmpty() && !QDir().mkpath(projectFolder))) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }

@@ -4,7 +4,6 @@
 
 #include "camerasetup.h"
 #include "curvepixels.h"
-#include "mainwin.h"
 #include "paintarea.h"
 #include "plotclip.h"
 #include "plotgeometry.h"
@@ -215,9 +214,15 @@ graph::graph() : leftMargin(30), rightMargin(10), topMargin(10), bottomMargin(30
                   "focus, turn the wheel to zoom."));
 }
 
+void graph::setInput(const PlotInput& input)
+{
+    given = input;
+    refresh();
+}
+
 void graph::refresh()
 {
-    if (!mainWindow)
+    if (!given)
         return;
     PlotScene scene = buildScene(palette().color(backgroundRole()));
     QRegion changed = shown ? changedArea(*shown, scene) : QRegion(rect());
@@ -229,7 +234,7 @@ void graph::refresh()
 
 void graph::paintEvent(QPaintEvent* event)
 {
-    if (!mainWindow)
+    if (!given)
         return;
     const bool refreshing = pending.has_value();
     // The read-out moving draws the scene on screen again where it was, without a rebuild.
@@ -257,7 +262,7 @@ void graph::paintEvent(QPaintEvent* event)
 
 bool graph::event(QEvent* event)
 {
-    return (mainWindow && pointer.handle(event)) || QWidget::event(event);
+    return (given && pointer.handle(event)) || QWidget::event(event);
 }
 
 void graph::repaintReadout(const QRegion& area)
@@ -270,15 +275,15 @@ void graph::repaintReadout(const QRegion& area)
 PlotGeometry graph::currentGeometry() const
 {
     const PlotMargins margins{leftMargin, rightMargin, topMargin, bottomMargin};
-    // The zoom slider grows to the right while the distance per pixel shrinks.
-    return PlotGeometry(width(), height(), margins, 51 - mainWindow->qxscale->value(),
-                        mainWindow->qyscale->value(), mainWindow->DSB_leftBorder->value(),
-                        mainWindow->useLog->isChecked(), mainWindow->lengthUnit());
+    const PlotInput shownInput = given.value_or(PlotInput());
+    return PlotGeometry(
+        width(), height(), margins, PlotInput::millimetresPerPixel(shownInput.distanceScale),
+        shownInput.zcScale, shownInput.leftBorder, shownInput.logScale, shownInput.unit);
 }
 
 void graph::graphDraw(QPainter* painter)
 {
-    if (!mainWindow)
+    if (!given)
         return;
     drawScene(painter, buildScene(exportBackground()));
 }

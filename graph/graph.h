@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
+#include "plotinput.h"
 #include "plotpointer.h"
 #include "plotscene.h"
 #include "segmentshapes.h"
@@ -21,19 +22,23 @@ class PlotGeometry;
 class PaintArea;
 class PlotClip;
 class QPainter;
-class mainWin;
 
-// The blur plot. Every paint reads the display controls and camera records of the main
-// window into a PlotScene and draws that, on screen and in exports. Between paints it keeps
-// the layouts of its texts, each camera's curve while the camera's blur stays the same, and
-// the scene on screen, so that a refresh repaints only the area that changed.
+// The blur plot. It is given what it draws (setInput), turns that into a PlotScene at each
+// paint and draws the scene, on screen and in exports. Between paints it keeps the layouts
+// of its texts, each camera's curve while the camera's blur stays the same, and the scene
+// on screen, so that a refresh repaints only the area that changed. What the pointer, the
+// wheel and the keys ask for on the plot leaves it as signals; the plot changes no input
+// itself.
 class graph : public QWidget
 {
     Q_OBJECT
 
 public:
     graph();
-    void setMainWindow(mainWin* window) { mainWindow = window; }
+    // What to draw from now on; repaints at once, and only where the picture changes.
+    void setInput(const PlotInput& input);
+    // Nothing is drawn before the first input.
+    const PlotInput* input() const { return given ? &*given : nullptr; }
     // Writes the plot, as exported, in the format the file name's suffix names (an image
     // format, "svg" or "pdf"); an existing file is replaced only by a complete image. A
     // bitmap gets pixelRatio device pixels per pixel. False when nothing could be written.
@@ -47,10 +52,18 @@ public:
     CaptionTexts captionTexts(int camera);
     // Scales, margins and size of the plot as graphDraw lays it out now.
     PlotGeometry currentGeometry() const;
-    // After the records changed: repaints at once, and only where the picture changes.
+    // Repaints at once where the picture of the input changes, e.g. after a resize.
     void refresh();
     // What the read-out under the pointer says, line by line; empty while it is hidden.
     QStringList readoutTexts() const { return pointer.texts(); }
+
+signals:
+    // Focus camera 1 or 2 at a distance in metres from the camera (a click or Enter).
+    void focusRequested(int camera, double metres);
+    // More detail for positive notches, keeping the distance of the plot column.
+    void distanceZoomRequested(int column, int notches);
+    // More detail of the zc scale for positive notches.
+    void blurZoomRequested(int notches);
 
 public slots:
     void paintEvent(QPaintEvent* event) override;
@@ -99,7 +112,7 @@ private:
     // Lines and the band stop this far below the top margin.
     static constexpr int topGap = 10;
 
-    mainWin* mainWindow = nullptr;
+    std::optional<PlotInput> given;
     std::array<QPen, PenCount> pens;
     TextLayoutCache textCache;
     std::array<std::shared_ptr<const CurveTrace>, 2> curves;

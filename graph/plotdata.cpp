@@ -4,7 +4,6 @@
 
 #include "camerasetup.h"
 #include "graph.h"
-#include "mainwin.h"
 #include "plotgeometry.h"
 
 #include <QJsonArray>
@@ -26,19 +25,14 @@ QString exact(double value)
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
-std::vector<int> switchedOnCameras(const mainWin& window)
+std::vector<int> switchedOnCameras(const PlotInput& input)
 {
     std::vector<int> cameras;
-    if (window.boxC1->isChecked())
-        cameras.push_back(1);
-    if (window.boxC2->isChecked())
-        cameras.push_back(2);
+    for (int camera : {1, 2}) {
+        if (input.switchedOn[camera - 1])
+            cameras.push_back(camera);
+    }
     return cameras;
-}
-
-CameraSetup& setupOf(mainWin& window, int camera)
-{
-    return camera == 1 ? window.cam1 : window.cam2;
 }
 
 QJsonValue distanceOrNull(double millimetres, bool present)
@@ -46,10 +40,11 @@ QJsonValue distanceOrNull(double millimetres, bool present)
     return present ? QJsonValue(millimetres) : QJsonValue(QJsonValue::Null);
 }
 
-QJsonObject cameraObject(mainWin& window, int number)
+QJsonObject cameraObject(graph& plot, int number)
 {
-    CameraSetup& camera = setupOf(window, number);
-    const CaptionTexts caption = window.graphWidget->captionTexts(number);
+    // A copy, as the caption evaluates its own.
+    CameraSetup camera = plot.input()->cameras[number - 1];
+    const CaptionTexts caption = plot.captionTexts(number);
     const QJsonObject inputs{
         {QStringLiteral("focus_mm"), camera.getFdist()},
         {QStringLiteral("aperture"), camera.getAperture()},
@@ -85,20 +80,24 @@ QJsonObject cameraObject(mainWin& window, int number)
 
 QByteArray PlotData::csv() const
 {
-    const PlotGeometry plot = window.graphWidget->currentGeometry();
-    const bool fromCamera = window.distanceCam->isChecked();
-    const std::vector<int> cameras = switchedOnCameras(window);
+    if (!plot.input())
+        return {};
+    const PlotInput& input = *plot.input();
+    const PlotGeometry geometry = plot.currentGeometry();
+    const bool fromCamera = input.fromCamera;
+    const std::vector<int> cameras = switchedOnCameras(input);
+    std::array<CameraSetup, 2> setups = input.cameras;
 
-    const LengthUnit unit = window.lengthUnit();
+    const LengthUnit unit = input.unit;
     QString text = QStringLiteral("distance_") + LengthUnits::symbol(unit);
     for (int camera : cameras)
         text += QStringLiteral(",camera%1_zc").arg(camera);
     text += QLatin1Char('\n');
-    for (int column = 1; column < plot.plotWidth(); ++column) {
-        text += exact(LengthUnits::fromMetres(plot.intervalEnd(column) / 1000.0, unit));
+    for (int column = 1; column < geometry.plotWidth(); ++column) {
+        text += exact(LengthUnits::fromMetres(geometry.intervalEnd(column) / 1000.0, unit));
         for (int number : cameras) {
-            CameraSetup& camera = setupOf(window, number);
-            const double distance = plot.sampleDistance(column, fromCamera, camera.getFdist());
+            CameraSetup& camera = setups[number - 1];
+            const double distance = geometry.sampleDistance(column, fromCamera, camera.getFdist());
             text += QLatin1Char(',') + exact(curveBlur(camera, distance));
         }
         text += QLatin1Char('\n');
@@ -108,12 +107,14 @@ QByteArray PlotData::csv() const
 
 QByteArray PlotData::json(const QString& projectName) const
 {
+    if (!plot.input())
+        return {};
     QJsonArray cameras;
-    for (int camera : switchedOnCameras(window))
-        cameras.append(cameraObject(window, camera));
+    for (int camera : switchedOnCameras(*plot.input()))
+        cameras.append(cameraObject(plot, camera));
     const QJsonObject root{
         {QStringLiteral("program"), QStringLiteral("Zidov")},
-        {QStringLiteral("version"), window.version},
+        {QStringLiteral("version"), plot.input()->version},
         {QStringLiteral("project"),
          projectName.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(projectName)},
         {QStringLiteral("length_unit"), QStringLiteral("mm")},

@@ -3,7 +3,6 @@
 #include "plotexport.h"
 
 #include "graph.h"
-#include "mainwin.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -32,8 +31,7 @@ bool drawPage(graph& plot, QPaintDevice& page)
 
 QString documentTitle(const graph& plot)
 {
-    const auto* window = qobject_cast<const mainWin*>(plot.window());
-    return QStringLiteral("Zidov ") + (window ? window->version : QString());
+    return QStringLiteral("Zidov ") + (plot.input() ? plot.input()->version : QString());
 }
 
 bool writeSvg(graph& plot, QIODevice& device)

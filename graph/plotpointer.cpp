@@ -3,8 +3,6 @@
 #include "plotpointer.h"
 
 #include "graph.h"
-#include "mainwin.h"
-#include "plotcommands.h"
 
 #include <QFocusEvent>
 #include <QHelpEvent>
@@ -138,12 +136,11 @@ bool PlotPointer::wheelTurned(QWheelEvent* event)
     const std::optional<int> at = showUnder(event->position());
     if (!at)
         return false;
-    mainWin& window = *plot.mainWindow;
     if (event->modifiers() & Qt::ControlModifier) {
         if (const int notches = blurWheel.take(event->angleDelta().y()))
-            PlotCommands::stepBlurScale(window, notches);
+            emit plot.blurZoomRequested(notches);
     } else if (const int notches = distanceWheel.take(event->angleDelta().y())) {
-        PlotCommands::zoomDistanceAt(window, *at, notches);
+        emit plot.distanceZoomRequested(*at, notches);
     }
     event->accept();
     return true;
@@ -229,7 +226,7 @@ void PlotPointer::hide()
 void PlotPointer::focusHere(bool secondCamera)
 {
     const double metres = geometry().intervalEnd(column) / 1000.0;
-    PlotCommands::focusCameraAt(*plot.mainWindow, secondCamera ? 2 : 1, metres);
+    emit plot.focusRequested(secondCamera ? 2 : 1, metres);
 }
 
 QRegion PlotPointer::followScene(const PlotScene& scene)
@@ -275,7 +272,7 @@ PlotGeometry PlotPointer::geometry() const
 
 bool PlotPointer::fromCamera() const
 {
-    return plot.mainWindow->distanceCam->isChecked();
+    return plot.given->fromCamera;
 }
 
 void PlotPointer::describe(const PlotScene& scene)

@@ -2,7 +2,6 @@
 // Copyright (c) 2026 The Zidov developers
 #include "camerasetup.h"
 #include "graph.h"
-#include "mainwin.h"
 #include "plotclip.h"
 #include "plotgeometry.h"
 
@@ -39,15 +38,14 @@ PlotScene graph::buildScene(const QColor& background)
 {
     const PlotGeometry plot = currentGeometry();
     const QString title =
-        mainWindow->lengthUnit() == LengthUnit::Feet ? tr("Distance [ft]") : tr("Distance [m]");
+        given->unit == LengthUnit::Feet ? tr("Distance [ft]") : tr("Distance [m]");
     const PlotClip clip(plot, topMargin + topGap);
-    const QString version = mainWindow->version;
-    PlotScene scene{plot, clip.area(), devicePixelRatioF(), background, version, title, {}};
+    PlotScene scene{plot, clip.area(), devicePixelRatioF(), background, given->version, title, {}};
     // Camera by camera, curve before caption, as the records have always been evaluated.
-    if (mainWindow->boxC1->isChecked())
-        scene.cameras[0] = cameraScene(plot, clip, 1, background);
-    if (mainWindow->boxC2->isChecked())
-        scene.cameras[1] = cameraScene(plot, clip, 2, background);
+    for (int camera : {1, 2}) {
+        if (given->switchedOn[camera - 1])
+            scene.cameras[camera - 1] = cameraScene(plot, clip, camera, background);
+    }
     return scene;
 }
 
@@ -55,7 +53,7 @@ CameraScene graph::cameraScene(const PlotGeometry& plot, const PlotClip& clip, i
                                const QColor& background)
 {
     // Only in simple mode are curves smoothed, drawn thicker and shaded stronger.
-    const bool simple = mainWindow->expertMode == 0;
+    const bool simple = !given->expert;
     CameraScene scene;
     scene.curve = traceCurve(plot, camera);
     scene.colour = pens[camera == 1 ? Camera1Pen : Camera2Pen].color();
@@ -68,7 +66,7 @@ CameraScene graph::cameraScene(const PlotGeometry& plot, const PlotClip& clip, i
             clip.band(QRect(plot.axisX() + curve.nearColumn, topMargin + topGap,
                             curve.farColumn - curve.nearColumn, plot.plotHeight() - topGap));
     // A single visible camera always takes the upper slot.
-    scene.captionOffset = camera == 2 && mainWindow->boxC1->isChecked() ? 42 : 5;
+    scene.captionOffset = camera == 2 && given->switchedOn[0] ? 42 : 5;
     QColor tint = scene.colour;
     tint.setAlpha(captionAlpha);
     scene.captionFill = composedOver(tint, background);
@@ -83,8 +81,8 @@ CameraScene graph::cameraScene(const PlotGeometry& plot, const PlotClip& clip, i
 
 std::shared_ptr<const CurveTrace> graph::traceCurve(const PlotGeometry& plot, int camera)
 {
-    CameraSetup& setup = camera == 1 ? mainWindow->cam1 : mainWindow->cam2;
-    const bool fromCamera = mainWindow->distanceCam->isChecked();
+    CameraSetup& setup = given->cameras[camera - 1];
+    const bool fromCamera = given->fromCamera;
     const double focus = setup.getFdist();
     const ZcCurve zc(setup);
     std::shared_ptr<const CurveTrace>& kept = curves[camera - 1];
@@ -123,8 +121,10 @@ std::shared_ptr<const CurveTrace> graph::traceCurve(const PlotGeometry& plot, in
 
 CaptionTexts graph::captionTexts(int camera)
 {
-    CameraSetup& setup = camera == 1 ? mainWindow->cam1 : mainWindow->cam2;
-    const LengthUnit unit = mainWindow->lengthUnit();
+    if (!given)
+        return {};
+    CameraSetup& setup = given->cameras[camera - 1];
+    const LengthUnit unit = given->unit;
     const bool feet = unit == LengthUnit::Feet;
     // Distances of the model, in mm, in the unit shown.
     const auto shown = [unit](double millimetres) {
@@ -149,7 +149,7 @@ CaptionTexts graph::captionTexts(int camera)
     QString range;
     if (depth == CaptionNumbers::DepthOfField::None) {
         range = tr("none");
-    } else if (mainWindow->dofMode->isChecked()) {
+    } else if (given->dofLimits) {
         range = QString::number(shown(nearLimit), 'f', 2) + QLatin1String(" - ") +
                 (endless ? infinite : QString::number(shown(farLimit), 'f', 2));
     } else {

@@ -2,6 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
+#include "cocpresets.h"
+
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
@@ -36,11 +38,3 @@ struct CameraControls
 
 // camera is 1 or 2.
 CameraControls cameraControls(Ui_mainWin& form, int camera);
-
-enum CocMode
-{
-    CocByCropFactor = 0,
-    CocByPixelSize = 1,
-    CocByViewDistance = 2,
-    CocManual = 3
-};

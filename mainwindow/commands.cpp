@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
 #include "cameracontrols.h"
+#include "graph.h"
 #include "lengthspinbox.h"
 #include "mainwin.h"
 #include "windowshape.h"
@@ -18,6 +19,15 @@ void mainWin::setSliderDefaults()
 }
 
 void mainWin::switchpromode()
+{
+    // A switch that changes no input recalculates nothing, yet the plot draws the mode's
+    // curves: it is handed its input when the switch ends without a recalculation.
+    RecalcBatch batch(this);
+    plotBehind = true;
+    switchModeControls();
+}
+
+void mainWin::switchModeControls()
 {
     RecalcBatch batch(this);
     expertMode = expertMode == 0 ? 1 : 0;

@@ -7,6 +7,7 @@
 #include "eqwin.h"
 #include "graph.h"
 #include "opti.h"
+#include "plotcommands.h"
 #include "sensorformatcarry.h"
 #include "settings.h"
 #include "windowshape.h"
@@ -60,7 +61,6 @@ mainWin::mainWin()
     plotLayout->setSpacing(0);
     graphWidget = new graph;
     graphWidget->setObjectName(QStringLiteral("plot"));
-    graphWidget->setMainWindow(this);
     plotLayout->addWidget(graphWidget);
     frame->setLayout(plotLayout);
     WindowShape::holdSteady(*this);
@@ -118,6 +118,15 @@ void mainWin::connectControls()
     connect(distanceCam, &QRadioButton::toggled, this, &mainWin::checkDistanceCam);
     connect(distanceFP, &QRadioButton::toggled, this, &mainWin::checkDistanceCam);
     connect(SB_leftBorder, &QScrollBar::valueChanged, this, &mainWin::setDist);
+    // What the pointer and the wheel ask for on the plot, written into the controls.
+    connect(graphWidget, &graph::focusRequested, this, [this](int camera, double metres) {
+        PlotCommands::focusCameraAt(*this, camera, metres);
+    });
+    connect(graphWidget, &graph::distanceZoomRequested, this, [this](int column, int notches) {
+        PlotCommands::zoomDistanceAt(*this, column, notches);
+    });
+    connect(graphWidget, &graph::blurZoomRequested, this,
+            [this](int notches) { PlotCommands::stepBlurScale(*this, notches); });
     connect(c1_set_Hyper, &QPushButton::clicked, this, &mainWin::setC1Hyper);
     connect(c2_set_Hyper, &QPushButton::clicked, this, &mainWin::setC2Hyper);
     connect(boxC1, &QGroupBox::toggled, this, &mainWin::run);

@@ -5,6 +5,7 @@
 #include "camerasetup.h"
 #include "lengthunit.h"
 #include "magnificationlock.h"
+#include "plotinput.h"
 #include "sensorformattable.h"
 #include "ui_mainWin.h"
 
@@ -21,10 +22,12 @@ class graph;
 class opti;
 
 // The main window and the hub of the program. A control's change signal reaches run(),
-// which derives each camera's CoC and crop value, refills the two CameraSetup records
-// from the controls and repaints; the plot's graphDraw then reads those records and the
-// display controls to draw curves, bands and captions. Commands (mode switch, copy,
-// swap, hyperfocal, project files, optimizer) only write controls and let run() follow.
+// which reads the controls into a ProjectRecord, derives each camera's CoC, crop value and
+// CameraSetup record from it (ProjectCameras::derive), writes the CoCs back into their
+// boxes and hands the plot everything it draws as one PlotInput (graph::setInput). The
+// plot's own commands (click to focus, wheel zoom) come back as its signals and are
+// carried out in plotcommands. Commands (mode switch, copy, swap, hyperfocal, project
+// files, optimizer) only write controls and let run() follow.
 //
 // Writes into connected controls are not shielded, so run() is asked for again while it
 // works; those requests are folded into the running pass (see recalculation.cpp), and a
@@ -37,7 +40,7 @@ public:
     mainWin();
     ~mainWin() override;
     // The version the plot shows; the command-line renderer reports it too.
-    static QString programVersion() { return QStringLiteral("0.14ruri"); }
+    static QString programVersion() { return ::programVersion(); }
     // The text of a "Set to hyperfocal" button for a hyperfocal distance in mm.
     static QString hyperfocalText(double hyperfocal, LengthUnit unit);
 
@@ -57,6 +60,9 @@ public:
     // The Compare menu, and its read-out of Camera 2 against Camera 1 in the status bar.
     CompareCommands* compareCommands = nullptr;
     QLabel* comparisonReadout = nullptr;
+
+    // What the plot draws: the records of the last recalculation and the display controls.
+    PlotInput plotInput();
 
     // Number of completed recalculations; lets tests and the benchmark see folding work.
     int recalculationCount() const { return recalculations; }
@@ -155,7 +161,9 @@ private:
     void setUpDocumentCommands();
     void connectControls();
     void recalculateOnce();
-    void applyCocMode(int camera);
+    void switchModeControls();
+    // Shows the group box of each camera's CoC mode; only a manual CoC is typed in.
+    void showCocModes();
     void updateHyperfocalButtons();
     void copyCamera(int from, int to);
     void connectUnitMenu();
@@ -173,6 +181,8 @@ private:
     bool followLocks = false;
     MagnificationLock locks[2];
     bool recalculating = false;
+    // A command changed what the plot shows without any input: hand it over at the batch's end.
+    bool plotBehind = false;
     bool recalculationPending = false;
     int recalculations = 0;
     LengthUnit unit = LengthUnit::Metres;

@@ -52,8 +52,8 @@ void zoomDistanceAt(mainWin& window, int column, int notches)
     const PlotGeometry before = window.graphWidget->currentGeometry();
     const mainWin::RecalcBatch batch(&window);
     scale->setValue(position);
-    const int distanceScale = window.graphWidget->currentGeometry().distanceScale();
-    window.DSB_leftBorder->setValue(before.leftBorderKeeping(column, distanceScale));
+    window.DSB_leftBorder->setValue(
+        before.leftBorderKeeping(column, PlotInput::millimetresPerPixel(position)));
 }
 
 void stepBlurScale(mainWin& window, int notches)

@@ -8,6 +8,8 @@
 #include "graph.h"
 #include "mainwin.h"
 #include "plotgeometry.h"
+#include "projectcameras.h"
+#include "projectcontrols.h"
 #include "projectdocument.h"
 #include "settings.h"
 #include "simplesliders.h"
@@ -62,12 +64,18 @@ mainWin::RecalcBatch::RecalcBatch(mainWin* window_) : window(window_)
 
 mainWin::RecalcBatch::~RecalcBatch()
 {
-    if (--window->batchDepth == 0 && window->recalculationPending) {
+    if (--window->batchDepth != 0)
+        return;
+    if (window->recalculationPending) {
         window->recalculationPending = false;
         window->batchEnding = true;
         window->run();
         window->batchEnding = false;
     }
+    // Before the first recalculation the plot has nothing to draw.
+    if (window->plotBehind && window->graphWidget->input())
+        window->graphWidget->setInput(window->plotInput());
+    window->plotBehind = false;
 }
 
 void mainWin::run()
@@ -86,7 +94,8 @@ void mainWin::run()
     recalculationPending = false;
     // Only the plot depends on the records. The controls this pass wrote have asked for
     // their own deferred paint; painting the whole window here would draw them twice.
-    graphWidget->refresh();
+    graphWidget->setInput(plotInput());
+    plotBehind = false;
     updateHyperfocalButtons();
     locks[0].remember(cam1);
     locks[1].remember(cam2);
@@ -101,9 +110,9 @@ void mainWin::recalculateOnce()
 {
     if (expertMode == 0)
         applySliders();
-    applyCocMode(1);
-    applyCocMode(2);
-    // Once the crop values are known, and only for the change that started the recalculation.
+    showCocModes();
+    // Before the records are derived, and only for the change that started the
+    // recalculation: a lock moves the focus those records are made with.
     if (followLocks) {
         followLocks = false;
         followMagnificationLocks();
@@ -112,11 +121,31 @@ void mainWin::recalculateOnce()
     qyscaled->setText(QString::number(qyscale->value()));
     SB_leftBorder->setMaximum(leftBorderSteps(leftBorderScrollReach));
 
-    const double diffFactor = settingsWin->diffractionFactor();
-    cam1.init(c1_fdist->value() * 1000, c1_apature->value(), c1_flength->value(), c1_coc->value(),
-              c1Crop, c1_calcDef->isChecked() ? 1 : 0, c1_lensQ->value(), diffFactor);
-    cam2.init(c2_fdist->value() * 1000, c2_apature->value(), c2_flength->value(), c2_coc->value(),
-              c2Crop, c2_calcDef->isChecked() ? 1 : 0, c2_lensQ->value(), diffFactor);
+    const ProjectCameras::Cameras derived = ProjectCameras::derive(
+        projectFromControls(*this), settingsWin->diffractionFactor(), {c1Crop, c2Crop});
+    // A CoC box that already shows the value is left untouched: setting it repaints it,
+    // and every recalculation comes here for both cameras.
+    for (int camera : {1, 2}) {
+        QDoubleSpinBox* const coc = cameraControls(*this, camera).coc;
+        if (derived.cocs[camera - 1] != coc->value())
+            coc->setValue(derived.cocs[camera - 1]);
+    }
+    c1Crop = derived.crops[0];
+    c2Crop = derived.crops[1];
+    cam1 = derived.setups[0];
+    cam2 = derived.setups[1];
+}
+
+PlotInput mainWin::plotInput()
+{
+    PlotInput input = ProjectCameras::plotInput(projectFromControls(*this),
+                                                ProjectCameras::Cameras{{cam1, cam2}, {}, {}});
+    input.logScale = useLog->isChecked();
+    input.dofLimits = dofMode->isChecked();
+    input.expert = expertMode == 1;
+    input.unit = unit;
+    input.version = version;
+    return input;
 }
 
 void mainWin::applySliders()
@@ -126,29 +155,17 @@ void mainWin::applySliders()
     c1_flength->setValue(focalLengthFromSlider(horizontalSlider_3->value()));
 }
 
-void mainWin::applyCocMode(int camera)
+void mainWin::showCocModes()
 {
-    const CameraControls c = cameraControls(*this, camera);
-    const int mode = c.cocMode->currentIndex();
-    if (mode < CocByCropFactor || mode > CocManual)
-        return;
-    c.byCropFactorBox->setVisible(mode == CocByCropFactor);
-    c.byPixelSizeBox->setVisible(mode == CocByPixelSize);
-    c.byViewDistanceBox->setVisible(mode == CocByViewDistance);
-    c.coc->setEnabled(mode == CocManual);
-    switch (mode) {
-    case CocByCropFactor:
-        camera == 1 ? setC1CocCF() : setC2CocCF();
-        break;
-    case CocByPixelSize:
-        camera == 1 ? setC1CocPS() : setC2CocPS();
-        break;
-    case CocByViewDistance:
-        camera == 1 ? setC1CocVD() : setC2CocVD();
-        break;
-    default:
-        camera == 1 ? setC1CropByCoc() : setC2CropByCoc();
-        break;
+    for (int camera : {1, 2}) {
+        const CameraControls c = cameraControls(*this, camera);
+        const int mode = c.cocMode->currentIndex();
+        if (mode < CocByCropFactor || mode > CocManual)
+            continue;
+        c.byCropFactorBox->setVisible(mode == CocByCropFactor);
+        c.byPixelSizeBox->setVisible(mode == CocByPixelSize);
+        c.byViewDistanceBox->setVisible(mode == CocByViewDistance);
+        c.coc->setEnabled(mode == CocManual);
     }
 }
 
@@ -173,12 +190,16 @@ void mainWin::followMagnificationLocks()
     // In simple mode the sliders own Camera 1's focus and the lock is hidden.
     if (expertMode == 0)
         return;
+    // The crop values this pass derives; the CoC modes do not depend on the focus.
+    const ProjectRecord inputs = projectFromControls(*this);
     for (int camera : {1, 2}) {
         const CameraControls c = cameraControls(*this, camera);
         if (!c.lockMagnification->isChecked())
             continue;
         MagnificationLock& lock = locks[camera - 1];
-        const auto focus = lock.focusFor(c.flength->value(), camera == 1 ? c1Crop : c2Crop);
+        const auto coc = ProjectCameras::cocAndCrop(camera == 1 ? inputs.camera1 : inputs.camera2);
+        const double crop = coc ? coc->crop : camera == 1 ? c1Crop : c2Crop;
+        const auto focus = lock.focusFor(c.flength->value(), crop);
         if (!focus)
             continue;
         const double metres = *focus / 1000;

@@ -2,6 +2,15 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
+// The index of a camera's "CoC" combo box, as project files store it.
+enum CocMode
+{
+    CocByCropFactor = 0,
+    CocByPixelSize = 1,
+    CocByViewDistance = 2,
+    CocManual = 3
+};
+
 // The four ways of deriving a camera's circle of confusion, and the crop factor
 // that each hands on to CameraSetup.
 namespace CocPresets {

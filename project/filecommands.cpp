@@ -7,6 +7,7 @@
 #include "projectdocument.h"
 #include "projectfile.h"
 #include "projectopen.h"
+#include "projectread.h"
 #include "recentprojects.h"
 
 #include <QFileDialog>
@@ -95,27 +96,17 @@ bool mainWin::loadFrom(const QString& name)
 
 QString openProjectFile(mainWin& window, const QString& name, std::ostream& trace)
 {
-    const ProjectFile::ReadResult file = ProjectFile::read(name);
-    if (!file.error.isEmpty())
-        return mainWin::tr("Could not open the project file:\n") + name + QLatin1String("\n\n") +
-               file.error;
     // The whole file is checked first: a refused file changes no control, not even the
     // mode, and leaves the current project's name in place.
-    const ProjectCodec::DecodeResult decoded = ProjectCodec::decode(file.bytes);
-    if (!decoded.ok()) {
-        if (decoded.versionRead)
-            traceVersion(trace, decoded.record.version);
-        if (decoded.error == ProjectCodec::DecodeError::WrongVersion)
-            return mainWin::tr("Wrong file version:\n") + name;
-        return mainWin::tr("Damaged project file:\n") + name + QLatin1String("\n\n") +
-               decoded.message;
-    }
+    const ProjectRead::Result read = ProjectRead::read(name, trace);
+    if (!read.refusal.isEmpty())
+        return read.refusal;
 
     mainWin::RecalcBatch batch(&window);
     if (window.expertMode == 0)
         window.switchpromode();
     window.fileName = name;
-    applyProjectToControls(window, decoded.record, trace);
+    applyProjectToControls(window, read.record, trace);
     window.run();
     return QString();
 }

@@ -5,6 +5,7 @@
 #include "cameracontrols.h"
 #include "mainwin.h"
 #include "projectcodec.h"
+#include "projectread.h"
 
 namespace {
 
@@ -29,51 +30,22 @@ CameraRecord cameraFromControls(const CameraControls& c)
     return r;
 }
 
-class Tracer
+void applyCamera(const CameraControls& c, const CameraRecord& r)
 {
-public:
-    explicit Tracer(std::ostream& out_) : out(out_) {}
-    void operator()(const char* label, double value) { out << label << value << std::endl; }
-    void operator()(const char* label, qint32 value) { out << label << value << std::endl; }
-    void operator()(const char* label, bool value) { out << label << int(value) << std::endl; }
-
-private:
-    std::ostream& out;
-};
-
-void applyCamera(const CameraControls& c, const CameraRecord& r, bool withLensQuality,
-                 const char* switchedOnLabel, Tracer& trace)
-{
-    trace("old 3: ", r.cocMode);
     c.cocMode->setCurrentIndex(r.cocMode);
-    trace(switchedOnLabel, r.switchedOn);
     c.box->setChecked(r.switchedOn);
-    trace("fdist: ", r.focusDistance);
     c.fdist->setValue(r.focusDistance);
-    trace("apature: ", r.aperture);
     c.aperture->setValue(r.aperture);
-    trace("flength: ", r.focalLength);
     c.flength->setValue(r.focalLength);
-    trace("coc: ", r.circleOfConfusion);
     c.coc->setValue(r.circleOfConfusion);
-    if (withLensQuality)
-        trace("lensQ: ", r.lensQuality);
     c.lensQuality->setValue(r.lensQuality);
-    trace("diff: ", r.withDiffraction);
     c.diffraction->setChecked(r.withDiffraction);
-    trace("lock mag: ", r.lockMagnification);
     c.lockMagnification->setChecked(r.lockMagnification);
-    trace("0: ", r.cropFactorFormat);
     c.cropFactorFormat->setCurrentIndex(r.cropFactorFormat);
-    trace("1: ", r.pixelSizeFormat);
     c.pixelSizeFormat->setCurrentIndex(r.pixelSizeFormat);
-    trace("2: ", r.pixelCountPreset);
     c.pixelCount->setCurrentIndex(r.pixelCountPreset);
-    trace("4: ", r.viewDistance);
     c.viewDistance->setValue(r.viewDistance);
-    trace("5: ", r.formFactor);
     c.formFactor->setCurrentIndex(r.formFactor);
-    trace("6: ", r.imageWidth);
     c.imageWidth->setValue(r.imageWidth);
 }
 
@@ -95,27 +67,16 @@ ProjectRecord projectFromControls(mainWin& w)
 
 void applyProjectToControls(mainWin& w, const ProjectRecord& r, std::ostream& out)
 {
-    Tracer trace(out);
-    traceVersion(out, r.version);
-    trace("lb: ", r.leftBorder);
+    // Setting the controls writes nothing itself, so the echo can go first.
+    ProjectRead::traceRecord(out, r);
     w.DSB_leftBorder->setValue(r.leftBorder);
-    trace("distCam: ", r.distanceFromCamera);
     w.distanceCam->setChecked(r.distanceFromCamera);
-    trace("distFP: ", r.distanceFromFocusPlane);
     w.distanceFP->setChecked(r.distanceFromFocusPlane);
-    trace("xscale: ", r.distanceScale);
     w.qxscale->setValue(r.distanceScale);
-    trace("yscale: ", r.zcScale);
     w.qyscale->setValue(r.zcScale);
-    const bool withLensQuality = r.version != ProjectCodec::previousVersion;
-    applyCamera(cameraControls(w, 1), r.camera1, withLensQuality, "calc c1: ", trace);
-    applyCamera(cameraControls(w, 2), r.camera2, withLensQuality, "calc c2: ", trace);
+    applyCamera(cameraControls(w, 1), r.camera1);
+    applyCamera(cameraControls(w, 2), r.camera2);
     // Switching the distance reference above reset the border; now that the focus distances
     // that bound it are loaded too, the project opens at the border it was saved with.
     w.restoreLeftBorder(r.leftBorder);
-}
-
-void traceVersion(std::ostream& out, double version)
-{
-    out << "ver: " << version << std::endl;
 }

@@ -15,6 +15,3 @@ ProjectRecord projectFromControls(mainWin& window);
 // is part of the format's behaviour: setting the distance reference resets the left
 // border from the focus distances shown at that moment, i.e. those from before the load.
 void applyProjectToControls(mainWin& window, const ProjectRecord& record, std::ostream& trace);
-
-// The first trace line of a load, also written for a file refused for its version.
-void traceVersion(std::ostream& trace, double version);

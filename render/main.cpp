@@ -2,7 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 //
 // zidov-render: the plot of Zidov projects, and the numbers behind it, without a window.
-#include "mainwin.h"
+#include "plotinput.h"
 #include "projectrenderer.h"
 #include "renderoptions.h"
 
@@ -33,7 +33,7 @@ void toolkitMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 int main(int argc, char* argv[])
 {
-    // The model, the loader and the recalculation write trace lines to std::cout; here
+    // The model, the loader and the derivation write trace lines to std::cout; here
     // standard output carries data, so they never go there.
     NullBuffer discard;
     std::streambuf* const standardOutput = std::cout.rdbuf(&discard);
@@ -43,7 +43,7 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(toolkitMessages);
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zidov-render"));
-    QCoreApplication::setApplicationVersion(mainWin::programVersion());
+    QCoreApplication::setApplicationVersion(programVersion());
 
     RenderOptions options;
     QString error;

@@ -2,12 +2,12 @@
 // Copyright (c) 2026 The Zidov developers
 #include "projectrenderer.h"
 
-#include "graph.h"
-#include "mainwin.h"
+#include "defaultplotsize.h"
 #include "plotdata.h"
 #include "plotexport.h"
+#include "projectcameras.h"
 #include "projectfile.h"
-#include "projectopen.h"
+#include "projectread.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,18 +22,6 @@ const QString standardOutput = QStringLiteral("-");
 void tell(const QString& message)
 {
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-}
-
-// The toolkit lays a shown window out in several rounds of posted events.
-QSize settledPlotSize(mainWin& window)
-{
-    QSize plot;
-    while (plot != window.graphWidget->size()) {
-        plot = window.graphWidget->size();
-        for (int round = 0; round < 5; ++round)
-            QCoreApplication::processEvents();
-    }
-    return plot;
 }
 
 // Standard output carries data only: the trace goes to std::cout's own buffer, which the
@@ -53,55 +41,50 @@ private:
 
 ProjectRenderer::ProjectRenderer(const RenderOptions& options_) : options(options_) {}
 
-QSize ProjectRenderer::plotSize(bool expertMode)
-{
-    if (options.size.isValid())
-        return options.size;
-    if (!simplePlot.isValid()) {
-        mainWin probe;
-        probe.show();
-        simplePlot = settledPlotSize(probe);
-        probe.switchpromode();
-        expertPlot = settledPlotSize(probe);
-    }
-    return expertMode ? expertPlot : simplePlot;
-}
-
 RenderStatus ProjectRenderer::render(const QString& project)
 {
-    mainWin window;
-    // Before loading: in feet the distance boxes hold what was typed in feet exactly.
-    window.setLengthUnit(options.unit);
-    if (!project.isEmpty()) {
-        const QString refusal = openProjectFile(window, project, std::cout);
-        if (!refusal.isEmpty()) {
-            tell(refusal);
+    ProjectRecord record = ProjectCameras::startupProject();
+    // A project opens in expert mode, as File > Open switches to it.
+    const bool expert = !project.isEmpty();
+    if (expert) {
+        const ProjectRead::Result read = ProjectRead::read(project, std::cout);
+        if (!read.refusal.isEmpty()) {
+            tell(read.refusal);
             return RenderRefused;
         }
+        ProjectRead::traceRecord(std::cout, read.record);
+        // In feet the distance boxes hold what was typed in feet exactly.
+        record = ProjectCameras::asControlsHold(read.record, options.unit);
     }
-    window.graphWidget->setFixedSize(plotSize(window.expertMode != 0));
+    const ProjectCameras::Cameras cameras =
+        ProjectCameras::derive(record, ProjectCameras::startupDiffractionFactor);
+    PlotInput input = ProjectCameras::plotInput(record, cameras);
+    input.expert = expert;
+    input.unit = options.unit;
     // The project file stores neither view.
-    if (options.dofLimits || options.logScale) {
-        window.dofMode->setChecked(options.dofLimits);
-        window.useLog->setChecked(options.logScale);
-        window.run();
-    }
-    return writeOutputs(window, project) ? RenderDone : RenderWriteFailed;
+    input.dofLimits = options.dofLimits;
+    input.logScale = options.logScale;
+    const QSize size = options.size.isValid() ? options.size
+                       : expert               ? DefaultPlotSize::expert
+                                              : DefaultPlotSize::simple;
+    plot.setFixedSize(size);
+    plot.setInput(input);
+    return writeOutputs(project) ? RenderDone : RenderWriteFailed;
 }
 
-bool ProjectRenderer::writeOutputs(mainWin& window, const QString& project)
+bool ProjectRenderer::writeOutputs(const QString& project)
 {
     bool ok = true;
     if (!options.output.isEmpty()) {
         const QString format = options.output == standardOutput
                                    ? RenderCommandLine::streamedChartFormat(options)
                                    : QFileInfo(options.output).suffix().toLower();
-        ok = writeChart(window, options.output, format) && ok;
+        ok = writeChart(options.output, format) && ok;
     }
     if (!options.csv.isEmpty())
-        ok = writeData(PlotData(window).csv(), options.csv) && ok;
+        ok = writeData(PlotData(plot).csv(), options.csv) && ok;
     if (!options.json.isEmpty())
-        ok = writeData(PlotData(window).json(project), options.json) && ok;
+        ok = writeData(PlotData(plot).json(project), options.json) && ok;
     if (options.outputDir.isEmpty())
         return ok;
 
@@ -114,18 +97,17 @@ bool ProjectRenderer::writeOutputs(mainWin& window, const QString& project)
     for (const QString& format : options.formats) {
         const QString name = dir.filePath(base + QLatin1Char('.') + format);
         if (format == QLatin1String("csv"))
-            ok = writeData(PlotData(window).csv(), name) && ok;
+            ok = writeData(PlotData(plot).csv(), name) && ok;
         else if (format == QLatin1String("json"))
-            ok = writeData(PlotData(window).json(project), name) && ok;
+            ok = writeData(PlotData(plot).json(project), name) && ok;
         else
-            ok = writeChart(window, name, format) && ok;
+            ok = writeChart(name, format) && ok;
     }
     return ok;
 }
 
-bool ProjectRenderer::writeChart(mainWin& window, const QString& name, const QString& format)
+bool ProjectRenderer::writeChart(const QString& name, const QString& format)
 {
-    graph& plot = *window.graphWidget;
     bool written = false;
     if (name == standardOutput) {
         StandardOutput out;

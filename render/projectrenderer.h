@@ -2,14 +2,12 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
+#include "graph.h"
 #include "renderoptions.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QSize>
 #include <QString>
-
-class mainWin;
 
 // Exit statuses of zidov-render; a worse one wins over a better one.
 enum RenderStatus
@@ -19,9 +17,10 @@ enum RenderStatus
     RenderRefused = 2
 };
 
-// Renders one project into the outputs the options ask for. Each project gets a main
-// window of its own, never shown, so that it loads exactly as File > Open loads it into a
-// freshly started program; what the plot then draws is what the window would show.
+// Renders one project into the outputs the options ask for, as a freshly started program
+// shows it after File > Open: the record as the window's controls would hold it, its
+// cameras derived as the window's recalculation derives them, drawn by a plot that is
+// never shown. No window is made.
 class ProjectRenderer
 {
     Q_DECLARE_TR_FUNCTIONS(ProjectRenderer)
@@ -33,13 +32,11 @@ public:
     RenderStatus render(const QString& project);
 
 private:
-    QSize plotSize(bool expertMode);
-    bool writeChart(mainWin& window, const QString& name, const QString& format);
+    bool writeChart(const QString& name, const QString& format);
     bool writeData(const QByteArray& bytes, const QString& name);
-    bool writeOutputs(mainWin& window, const QString& project);
+    bool writeOutputs(const QString& project);
 
     const RenderOptions& options;
-    // The plot's size in the window at its default size, measured once per mode.
-    QSize simplePlot;
-    QSize expertPlot;
+    // One for every project: what it keeps between paints follows its input.
+    graph plot;
 };

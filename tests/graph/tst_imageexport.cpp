@@ -156,6 +156,8 @@ private slots:
         window->switchpromode();
         // 50 mm f/2.8 at 5 m: from 2.7 to 4.2 m (x = 85 to 133) it falls from zc 4.5 to 1.2.
         window->cam1.init(5000, 2.8, 50, 0.03, 1, 0, 100, 1.8);
+        // The plot draws what it is given.
+        window->graphWidget->setInput(window->plotInput());
         QImage image;
         if (format == "png") {
             image = window->graphWidget->renderImage(zoom);

@@ -3,7 +3,10 @@
 #include "guitest.h"
 #include "mainwin.h"
 #include "projectbytes.h"
+#include "projectcameras.h"
 #include "projectcodec.h"
+#include "projectcontrols.h"
+#include "settings.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -269,6 +272,8 @@ private slots:
     void unitSwitchKeepsTheProject();
     void loadRoundsToTheControlsDecimals();
     void storedCocSurvivesOnlyInManualMode();
+    void derivedAsTheWindowLoads_data();
+    void derivedAsTheWindowLoads();
     void distanceReferenceOnLoad_data();
     void distanceReferenceOnLoad();
     void wrongVersionChangesNothing();
@@ -557,6 +562,77 @@ void TestProjectFiles::storedCocSurvivesOnlyInManualMode()
     QVERIFY(!answered([&] { QVERIFY(w.loadFrom(name)); }).shown);
     QCOMPARE(w.c1_coc->value(), 0.0288);
     QCOMPARE(w.c2_coc->value(), 0.5);
+}
+
+// zidov-render derives what it draws from a file without a window: the record as the
+// controls hold it, the cameras as the recalculation makes them, the plot's input.
+void TestProjectFiles::derivedAsTheWindowLoads_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("feet");
+    const QByteArray golden = goldenFile();
+    QTest::newRow("start-up state") << QByteArray() << false;
+    QTest::newRow("start-up state, feet") << QByteArray() << true;
+    QTest::newRow("manual CoCs") << golden << false;
+    QTest::newRow("manual CoCs, feet") << golden << true;
+    // Pixel size and view distance, more decimals than the boxes show, both references.
+    QByteArray derived = patched(golden, 26, FileBytes().i32(1).bytes);
+    derived = patched(derived, 105, FileBytes().i32(2).bytes);
+    derived = patched(derived, 26 + 5, FileBytes().f64(12.3456789).bytes);
+    derived = patched(derived, 16, FileBytes().flag(true).flag(true).bytes);
+    derived = patched(derived, 8, FileBytes().f64(-3.004).bytes);
+    QTest::newRow("derived CoCs, focus plane") << derived << false;
+    QTest::newRow("derived CoCs, focus plane, feet") << derived << true;
+    QTest::newRow("no reference claimed")
+        << patched(golden, 16, FileBytes().flag(false).flag(false).bytes) << false;
+}
+
+void TestProjectFiles::derivedAsTheWindowLoads()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, feet);
+    const LengthUnit unit = feet ? LengthUnit::Feet : LengthUnit::Metres;
+    mainWin w;
+    w.setLengthUnit(unit);
+    ProjectRecord record = ProjectCameras::startupProject();
+    if (!file.isEmpty()) {
+        const QString name = path("derived.mvx");
+        writeFile(name, file);
+        QVERIFY(!answered([&] { QVERIFY(w.loadFrom(name)); }).shown);
+        const ProjectCodec::DecodeResult decoded = ProjectCodec::decode(file);
+        QVERIFY(decoded.ok());
+        record = ProjectCameras::asControlsHold(decoded.record, unit);
+    }
+    QCOMPARE(w.settingsWin->diffractionFactor(), ProjectCameras::startupDiffractionFactor);
+    const ProjectCameras::Cameras cameras =
+        ProjectCameras::derive(record, ProjectCameras::startupDiffractionFactor);
+    // The window writes the CoC its mode gives into the box.
+    record.camera1.circleOfConfusion = cameras.cocs[0];
+    record.camera2.circleOfConfusion = cameras.cocs[1];
+    ProjectRecord held = projectFromControls(w);
+    held.version = record.version;
+    QVERIFY(held == record);
+    QCOMPARE(cameras.crops[0], w.c1Crop);
+    QCOMPARE(cameras.crops[1], w.c2Crop);
+    const PlotInput derived = ProjectCameras::plotInput(record, cameras);
+    const PlotInput shown = w.plotInput();
+    for (int camera : {0, 1}) {
+        CameraSetup a = derived.cameras[camera];
+        CameraSetup b = shown.cameras[camera];
+        QCOMPARE(a.getFdist(), b.getFdist());
+        QCOMPARE(a.getAperture(), b.getAperture());
+        QCOMPARE(a.getFlength(), b.getFlength());
+        QCOMPARE(a.getCoc(), b.getCoc());
+        QCOMPARE(a.getCrop(), b.getCrop());
+        QCOMPARE(a.getDiffraction(), b.getDiffraction());
+        QCOMPARE(a.getLensQuality(), b.getLensQuality());
+        QVERIFY(ZcCurve(a) == ZcCurve(b));
+    }
+    QVERIFY(derived.switchedOn == shown.switchedOn);
+    QCOMPARE(derived.leftBorder, shown.leftBorder);
+    QCOMPARE(derived.fromCamera, shown.fromCamera);
+    QCOMPARE(derived.distanceScale, shown.distanceScale);
+    QCOMPARE(derived.zcScale, shown.zcScale);
 }
 
 void TestProjectFiles::distanceReferenceOnLoad_data()

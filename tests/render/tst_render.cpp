@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
 #include "camerasetup.h"
+#include "defaultplotsize.h"
 #include "graph.h"
 #include "guitest.h"
 #include "mainwin.h"
@@ -196,6 +197,30 @@ private slots:
                                                              'f', 2);
             QVERIFY2(caption.contains("DOF: [" + depth), qPrintable(caption));
         }
+    }
+
+    // Without --size the renderer draws at the plot's size in a window of the default size.
+    void defaultSizeIsTheWindows()
+    {
+        mainWin w;
+        w.show();
+        const auto settled = [&w] {
+            // The toolkit lays a shown window out in several rounds of posted events.
+            QSize plot;
+            while (plot != w.graphWidget->size()) {
+                plot = w.graphWidget->size();
+                for (int round = 0; round < 5; ++round)
+                    QCoreApplication::processEvents();
+            }
+            return plot;
+        };
+        QCOMPARE(settled(), DefaultPlotSize::simple);
+        w.switchpromode();
+        QCOMPARE(settled(), DefaultPlotSize::expert);
+        QVERIFY(w.loadFrom(project()));
+        QVERIFY(w.exportImageTo(dir.filePath("window.png")));
+        QCOMPARE(render({"-o", dir.filePath("render.png"), project()}).status, 0);
+        QVERIFY(QImage(dir.filePath("render.png")) == QImage(dir.filePath("window.png")));
     }
 
     void badInputWritesNothing_data()

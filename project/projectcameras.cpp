@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "projectcameras.h"
+
+#include "boxrounding.h"
+#include "projectcodec.h"
+#include "sensorformattable.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+#include <limits>
+
+namespace {
+// The distance boxes in feet hold metres to this many decimals (see LengthSpinBox).
+constexpr int feetDistanceDecimals = 6;
+
+double sensorDiagonal(int format)
+{
+    static const SensorFormatTable table;
+    if (format < 0 || format >= table.formatCount())
+        return std::numeric_limits<double>::quiet_NaN();
+    return table.diagonal(format);
+}
+
+const CameraRecord& cameraOf(const ProjectRecord& project, int index)
+{
+    return index == 0 ? project.camera1 : project.camera2;
+}
+
+double held(double value, const ProjectCodec::ValueRange& range)
+{
+    return roundedAsBox(value, range.decimals);
+}
+
+CameraRecord cameraAsHeld(CameraRecord c, int distanceDecimals)
+{
+    using namespace ProjectCodec;
+    c.focusDistance = roundedAsBox(c.focusDistance, distanceDecimals);
+    c.aperture = held(c.aperture, apertureRange);
+    c.focalLength = held(c.focalLength, focalLengthRange);
+    c.circleOfConfusion = held(c.circleOfConfusion, cocRange);
+    c.lensQuality = held(c.lensQuality, lensQualityRange);
+    c.viewDistance = held(c.viewDistance, viewDistanceRange);
+    c.imageWidth = held(c.imageWidth, imageWidthRange);
+    return c;
+}
+} // namespace
+
+namespace ProjectCameras {
+
+double heldByCocBox(double coc)
+{
+    using ProjectCodec::cocRange;
+    return std::clamp(roundedAsBox(coc, cocRange.decimals), cocRange.minimum, cocRange.maximum);
+}
+
+std::optional<CocPresets::CocAndCrop> cocAndCrop(const CameraRecord& c)
+{
+    CocPresets::CocAndCrop result{};
+    switch (c.cocMode) {
+    case CocByCropFactor:
+        result = CocPresets::byCropFactor(sensorDiagonal(c.cropFactorFormat));
+        break;
+    case CocByPixelSize:
+        result = CocPresets::byPixelSize(sensorDiagonal(c.pixelSizeFormat),
+                                         CocPresets::pixelCount(c.pixelCountPreset));
+        break;
+    case CocByViewDistance:
+        result = CocPresets::byViewDistance(c.viewDistance, c.imageWidth, c.formFactor);
+        break;
+    case CocManual:
+        return CocPresets::CocAndCrop{c.circleOfConfusion,
+                                      CocPresets::cropForManualCoc(c.circleOfConfusion)};
+    default:
+        return std::nullopt;
+    }
+    if (!std::isfinite(result.coc) || !std::isfinite(result.crop))
+        return std::nullopt;
+    result.coc = heldByCocBox(result.coc);
+    return result;
+}
+
+Cameras derive(const ProjectRecord& project, double diffractionFactor,
+               std::array<double, 2> previousCrops)
+{
+    Cameras cameras;
+    for (int k = 0; k < 2; ++k) {
+        const CameraRecord& c = cameraOf(project, k);
+        if (c.cocMode == CocByPixelSize)
+            std::cout << CocPresets::pixelCount(c.pixelCountPreset) << std::endl;
+        const std::optional<CocPresets::CocAndCrop> coc = cocAndCrop(c);
+        cameras.cocs[k] = coc ? coc->coc : c.circleOfConfusion;
+        cameras.crops[k] = coc ? coc->crop : previousCrops[k];
+    }
+    for (int k = 0; k < 2; ++k) {
+        const CameraRecord& c = cameraOf(project, k);
+        cameras.setups[k].init(c.focusDistance * 1000, c.aperture, c.focalLength, cameras.cocs[k],
+                               cameras.crops[k], c.withDiffraction ? 1 : 0, c.lensQuality,
+                               diffractionFactor);
+    }
+    return cameras;
+}
+
+PlotInput plotInput(const ProjectRecord& project, const Cameras& cameras)
+{
+    PlotInput input;
+    input.cameras = cameras.setups;
+    input.switchedOn = {project.camera1.switchedOn, project.camera2.switchedOn};
+    input.leftBorder = project.leftBorder;
+    input.fromCamera = project.distanceFromCamera;
+    input.distanceScale = project.distanceScale;
+    input.zcScale = project.zcScale;
+    return input;
+}
+
+ProjectRecord asControlsHold(const ProjectRecord& project, LengthUnit unit)
+{
+    ProjectRecord r = project;
+    const int distanceDecimals =
+        unit == LengthUnit::Feet ? feetDistanceDecimals : ProjectCodec::focusDistanceRange.decimals;
+    r.leftBorder = roundedAsBox(r.leftBorder, distanceDecimals);
+    // The radio buttons receive them in file order: the focus plane wins a file that
+    // claims both.
+    r.distanceFromCamera = r.distanceFromCamera && !r.distanceFromFocusPlane;
+    r.camera1 = cameraAsHeld(r.camera1, distanceDecimals);
+    r.camera2 = cameraAsHeld(r.camera2, distanceDecimals);
+    return r;
+}
+
+ProjectRecord startupProject()
+{
+    ProjectRecord r;
+    r.leftBorder = 1;
+    r.distanceScale = 20;
+    r.zcScale = 50;
+    // Simple mode: Camera 1 alone, by pixel size with diffraction, its focus, aperture and
+    // focal length from the sliders' first positions; Camera 2 as the form has it.
+    CameraRecord c;
+    c.cocMode = CocByPixelSize;
+    c.focusDistance = 5;
+    c.aperture = 4;
+    c.focalLength = 50;
+    c.circleOfConfusion = 0.0288;
+    c.withDiffraction = true;
+    c.cropFactorFormat = 3;
+    c.pixelSizeFormat = 3;
+    c.viewDistance = 1.2;
+    c.imageWidth = 1;
+    r.camera2 = c;
+    c.switchedOn = true;
+    c.aperture = 1.8;
+    r.camera1 = c;
+    return r;
+}
+
+} // namespace ProjectCameras
