@@ -67,8 +67,9 @@ RenderStatus ProjectRenderer::render(const QString& project)
     const QSize size = options.size.isValid() ? options.size
                        : expert               ? DefaultPlotSize::expert
                                               : DefaultPlotSize::simple;
-    plot.setFixedSize(size);
-    plot.setInput(input);
+    plot = std::make_unique<graph>();
+    plot->setFixedSize(size);
+    plot->setInput(input);
     return writeOutputs(project) ? RenderDone : RenderWriteFailed;
 }
 
@@ -82,9 +83,9 @@ bool ProjectRenderer::writeOutputs(const QString& project)
         ok = writeChart(options.output, format) && ok;
     }
     if (!options.csv.isEmpty())
-        ok = writeData(PlotData(plot).csv(), options.csv) && ok;
+        ok = writeData(PlotData(*plot).csv(), options.csv) && ok;
     if (!options.json.isEmpty())
-        ok = writeData(PlotData(plot).json(project), options.json) && ok;
+        ok = writeData(PlotData(*plot).json(project), options.json) && ok;
     if (options.outputDir.isEmpty())
         return ok;
 
@@ -97,9 +98,9 @@ bool ProjectRenderer::writeOutputs(const QString& project)
     for (const QString& format : options.formats) {
         const QString name = dir.filePath(base + QLatin1Char('.') + format);
         if (format == QLatin1String("csv"))
-            ok = writeData(PlotData(plot).csv(), name) && ok;
+            ok = writeData(PlotData(*plot).csv(), name) && ok;
         else if (format == QLatin1String("json"))
-            ok = writeData(PlotData(plot).json(project), name) && ok;
+            ok = writeData(PlotData(*plot).json(project), name) && ok;
         else
             ok = writeChart(name, format) && ok;
     }
@@ -111,10 +112,10 @@ bool ProjectRenderer::writeChart(const QString& name, const QString& format)
     bool written = false;
     if (name == standardOutput) {
         StandardOutput out;
-        written = PlotExport::write(plot, out.device(), format, options.scale) && out.finish();
+        written = PlotExport::write(*plot, out.device(), format, options.scale) && out.finish();
     } else {
         // The suffix names the format, as in the window's export.
-        written = plot.saveImage(name, options.scale);
+        written = plot->saveImage(name, options.scale);
     }
     if (!written)
         tell(tr("Could not write the chart to %1").arg(QDir::toNativeSeparators(name)));

@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <memory>
+
 // Exit statuses of zidov-render; a worse one wins over a better one.
 enum RenderStatus
 {
@@ -37,6 +39,7 @@ private:
     bool writeOutputs(const QString& project);
 
     const RenderOptions& options;
-    // One for every project: what it keeps between paints follows its input.
-    graph plot;
+    // A new one for each project, as each project used to get a window of its own: the
+    // pens of a plot keep the widths of its last paint, which a vector file writes out.
+    std::unique_ptr<graph> plot;
 };
