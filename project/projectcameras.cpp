@@ -15,12 +15,23 @@ namespace {
 // The distance boxes in feet hold metres to this many decimals (see LengthSpinBox).
 constexpr int feetDistanceDecimals = 6;
 
-double sensorDiagonal(int format)
+// The last item of the format boxes is the camera's custom sensor.
+double sensorDiagonal(const CameraRecord& camera, int format)
 {
     static const SensorFormatTable table;
+    if (format == table.customIndex())
+        return std::hypot(camera.sensorWidth, camera.sensorHeight);
     if (format < 0 || format >= table.formatCount())
         return std::numeric_limits<double>::quiet_NaN();
     return table.diagonal(format);
+}
+
+// The last item of the pixel counts is the count typed in millions.
+double pixelCount(const CameraRecord& camera)
+{
+    if (camera.pixelCountPreset == CocPresets::customPixelCountIndex)
+        return camera.megapixels * 1e6;
+    return CocPresets::pixelCount(camera.pixelCountPreset);
 }
 
 const CameraRecord& cameraOf(const ProjectRecord& project, int index)
@@ -43,6 +54,9 @@ CameraRecord cameraAsHeld(CameraRecord c, int distanceDecimals)
     c.lensQuality = held(c.lensQuality, lensQualityRange);
     c.viewDistance = held(c.viewDistance, viewDistanceRange);
     c.imageWidth = held(c.imageWidth, imageWidthRange);
+    c.sensorWidth = held(c.sensorWidth, sensorSideRange);
+    c.sensorHeight = held(c.sensorHeight, sensorSideRange);
+    c.megapixels = held(c.megapixels, megapixelRange);
     return c;
 }
 } // namespace
@@ -60,11 +74,10 @@ std::optional<CocPresets::CocAndCrop> cocAndCrop(const CameraRecord& c)
     CocPresets::CocAndCrop result{};
     switch (c.cocMode) {
     case CocByCropFactor:
-        result = CocPresets::byCropFactor(sensorDiagonal(c.cropFactorFormat));
+        result = CocPresets::byCropFactor(sensorDiagonal(c, c.cropFactorFormat));
         break;
     case CocByPixelSize:
-        result = CocPresets::byPixelSize(sensorDiagonal(c.pixelSizeFormat),
-                                         CocPresets::pixelCount(c.pixelCountPreset));
+        result = CocPresets::byPixelSize(sensorDiagonal(c, c.pixelSizeFormat), pixelCount(c));
         break;
     case CocByViewDistance:
         result = CocPresets::byViewDistance(c.viewDistance, c.imageWidth, c.formFactor);
@@ -88,7 +101,7 @@ Cameras derive(const ProjectRecord& project, double diffractionFactor,
     for (int k = 0; k < 2; ++k) {
         const CameraRecord& c = cameraOf(project, k);
         if (c.cocMode == CocByPixelSize)
-            std::cout << CocPresets::pixelCount(c.pixelCountPreset) << std::endl;
+            std::cout << pixelCount(c) << std::endl;
         const std::optional<CocPresets::CocAndCrop> coc = cocAndCrop(c);
         cameras.cocs[k] = coc ? coc->coc : c.circleOfConfusion;
         cameras.crops[k] = coc ? coc->crop : previousCrops[k];

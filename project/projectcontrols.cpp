@@ -27,6 +27,9 @@ CameraRecord cameraFromControls(const CameraControls& c)
     r.viewDistance = c.viewDistance->value();
     r.formFactor = c.formFactor->currentIndex();
     r.imageWidth = c.imageWidth->value();
+    r.sensorWidth = c.sensorWidth->value();
+    r.sensorHeight = c.sensorHeight->value();
+    r.megapixels = c.megapixels->value();
     return r;
 }
 
@@ -41,6 +44,10 @@ void applyCamera(const CameraControls& c, const CameraRecord& r)
     c.lensQuality->setValue(r.lensQuality);
     c.diffraction->setChecked(r.withDiffraction);
     c.lockMagnification->setChecked(r.lockMagnification);
+    // Before the indices that may choose them.
+    c.sensorWidth->setValue(r.sensorWidth);
+    c.sensorHeight->setValue(r.sensorHeight);
+    c.megapixels->setValue(r.megapixels);
     c.cropFactorFormat->setCurrentIndex(r.cropFactorFormat);
     c.pixelSizeFormat->setCurrentIndex(r.pixelSizeFormat);
     c.pixelCount->setCurrentIndex(r.pixelCountPreset);
