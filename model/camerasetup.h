@@ -5,13 +5,13 @@
 #include <cmath>
 
 // The optical parameters of one camera and lens, and the blur model on them.
-// Every length is in millimetres; 10000000 mm stands for infinity in the searches.
+// Every length is in millimetres.
 class CameraSetup
 {
 public:
     // A far limit that stands for "infinitely far" (no diffraction, focused at or past H).
     static constexpr double infiniteFarLimit = 99999001.0;
-    // The distance the searches treat as infinity (10 km).
+    // The farthest focus the optimizer moves to (10 km).
     static constexpr double infinity = 10000000.0;
     // getHyperfocal() when even focusing at infinity cannot bring the blur under the CoC.
     static constexpr double noHyperfocal = -1.0;

@@ -137,16 +137,14 @@ void TestCameraSetup::exactLimits()
         return std::fabs(actual - expected) <= 1e-6 * expected;
     };
     CameraSetup camera = setup(fdist, diffraction);
-    QVERIFY2(near(camera.getNearLimit(), nearLimit),
-             qPrintable(QString::number(camera.getNearLimit(), 'g', 12)));
+    QVERIFY(near(camera.getNearLimit(), nearLimit));
     if (farLimit < 0)
         QCOMPARE(camera.getFarLimit(), CameraSetup::infiniteFarLimit);
     else
-        QVERIFY2(near(camera.getFarLimit(), farLimit),
-                 qPrintable(QString::number(camera.getFarLimit(), 'g', 12)));
+        QVERIFY(near(camera.getFarLimit(), farLimit));
     QVERIFY(near(camera.getZcAtInfinity(), zcAtInfinity));
     const double hyperfocal = camera.getHyperfocalFocus();
-    QVERIFY2(near(hyperfocal, hyperfocalFocus), qPrintable(QString::number(hyperfocal, 'g', 12)));
+    QVERIFY(near(hyperfocal, hyperfocalFocus));
     // Diffraction never brings the hyperfocal focus nearer.
     QVERIFY(hyperfocal >= setup(fdist, 0).getHyperfocalFocus());
     // There, and only from there on, infinity is sharp.
@@ -155,8 +153,8 @@ void TestCameraSetup::exactLimits()
     QCOMPARE(atHyperfocal.getFarLimit(), CameraSetup::infiniteFarLimit);
     CameraSetup shortOfIt = setup(hyperfocal * (1 - 1e-6), diffraction);
     QVERIFY(shortOfIt.getZcAtInfinity() > 1);
-    QVERIFY(std::isfinite(shortOfIt.getFarLimit()));
-    QVERIFY(shortOfIt.getFarLimit() != CameraSetup::infiniteFarLimit);
+    QVERIFY(std::isfinite(shortOfIt.getFarLimit()) &&
+            shortOfIt.getFarLimit() != CameraSetup::infiniteFarLimit);
 }
 
 void TestCameraSetup::lensQualityAloneBlurs()
