@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
-#include "boxrounding.h"
 #include "cameracontrols.h"
 #include "cocpresets.h"
 #include "comparecommands.h"
@@ -243,24 +242,6 @@ double mainWin::getDiag(int index)
     return sensorTable.diagonal(index);
 }
 
-double mainWin::sensorDiagonal(int camera, int formatIndex)
-{
-    if (formatIndex != sensorTable.customIndex())
-        return getDiag(formatIndex);
-    const CameraControls c = cameraControls(*this, camera);
-    return std::hypot(c.sensorWidth->value(), c.sensorHeight->value());
-}
-
-double mainWin::pixelCountOf(int camera)
-{
-    const CameraControls c = cameraControls(*this, camera);
-    if (c.pixelCount->currentIndex() != CocPresets::customPixelCountIndex)
-        return getMPixel(c.pixelCount->currentIndex());
-    const double pixels = c.megapixels->value() * 1e6;
-    std::cout << pixels << std::endl;
-    return pixels;
-}
-
 void mainWin::showSensorRow(int camera, int mode)
 {
     const CameraControls c = cameraControls(*this, camera);
@@ -284,54 +265,52 @@ double mainWin::getMPixel(int index)
     return pixels;
 }
 
-namespace {
-// The CoC box rounds to its decimals; a format index outside the table leaves it alone.
-// A box that already shows the value is left untouched: setting it repaints it, and every
-// recalculation comes here for both cameras.
-void applyCoc(QDoubleSpinBox* cocBox, double& crop, CocPresets::CocAndCrop result)
+// One CoC mode of one camera, as the recalculation derives it, written into its box and
+// crop value; the mode's tables having no answer leave both alone.
+void mainWin::applyCocOf(int camera, int mode)
 {
-    if (!std::isfinite(result.coc) || !std::isfinite(result.crop))
+    const ProjectRecord inputs = projectFromControls(*this);
+    CameraRecord record = camera == 1 ? inputs.camera1 : inputs.camera2;
+    record.cocMode = mode;
+    if (mode == CocByPixelSize)
+        std::cout << ProjectCameras::pixelCount(record) << std::endl;
+    const auto result = ProjectCameras::cocAndCrop(record);
+    if (!result)
         return;
-    if (roundedAsBox(result.coc, cocBox->decimals()) != cocBox->value())
-        cocBox->setValue(result.coc);
-    crop = result.crop;
+    QDoubleSpinBox* const coc = cameraControls(*this, camera).coc;
+    if (result->coc != coc->value())
+        coc->setValue(result->coc);
+    (camera == 1 ? c1Crop : c2Crop) = result->crop;
 }
-} // namespace
 
 void mainWin::setC1CocCF()
 {
-    applyCoc(c1_coc, c1Crop, CocPresets::byCropFactor(sensorDiagonal(1, c1_cropC->currentIndex())));
+    applyCocOf(1, CocByCropFactor);
 }
 
 void mainWin::setC2CocCF()
 {
-    applyCoc(c2_coc, c2Crop, CocPresets::byCropFactor(sensorDiagonal(2, c2_cropC->currentIndex())));
+    applyCocOf(2, CocByCropFactor);
 }
 
 void mainWin::setC1CocPS()
 {
-    const double diagonal = sensorDiagonal(1, c1_crop->currentIndex());
-    applyCoc(c1_coc, c1Crop, CocPresets::byPixelSize(diagonal, pixelCountOf(1)));
+    applyCocOf(1, CocByPixelSize);
 }
 
 void mainWin::setC2CocPS()
 {
-    const double diagonal = sensorDiagonal(2, c2_crop->currentIndex());
-    applyCoc(c2_coc, c2Crop, CocPresets::byPixelSize(diagonal, pixelCountOf(2)));
+    applyCocOf(2, CocByPixelSize);
 }
 
 void mainWin::setC1CocVD()
 {
-    applyCoc(c1_coc, c1Crop,
-             CocPresets::byViewDistance(c1_distD->value(), c1_widthD->value(),
-                                        c1_formD->currentIndex()));
+    applyCocOf(1, CocByViewDistance);
 }
 
 void mainWin::setC2CocVD()
 {
-    applyCoc(c2_coc, c2Crop,
-             CocPresets::byViewDistance(c2_distD->value(), c2_widthD->value(),
-                                        c2_formD->currentIndex()));
+    applyCocOf(2, CocByViewDistance);
 }
 
 void mainWin::setC1CropByCoc()

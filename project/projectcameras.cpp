@@ -26,14 +26,6 @@ double sensorDiagonal(const CameraRecord& camera, int format)
     return table.diagonal(format);
 }
 
-// The last item of the pixel counts is the count typed in millions.
-double pixelCount(const CameraRecord& camera)
-{
-    if (camera.pixelCountPreset == CocPresets::customPixelCountIndex)
-        return camera.megapixels * 1e6;
-    return CocPresets::pixelCount(camera.pixelCountPreset);
-}
-
 const CameraRecord& cameraOf(const ProjectRecord& project, int index)
 {
     return index == 0 ? project.camera1 : project.camera2;
@@ -62,6 +54,13 @@ CameraRecord cameraAsHeld(CameraRecord c, int distanceDecimals)
 } // namespace
 
 namespace ProjectCameras {
+
+double pixelCount(const CameraRecord& camera)
+{
+    if (camera.pixelCountPreset == CocPresets::customPixelCountIndex)
+        return camera.megapixels * 1e6;
+    return CocPresets::pixelCount(camera.pixelCountPreset);
+}
 
 double heldByCocBox(double coc)
 {

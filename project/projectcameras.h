@@ -20,6 +20,9 @@
 //     -> ProjectCameras::plotInput (+ the views a file does not store) -> graph::setInput
 namespace ProjectCameras {
 
+// The pixel count of a camera's preset, or the one typed in millions for the last item.
+double pixelCount(const CameraRecord& camera);
+
 // The CoC box's share: a CoC rounded to its decimals and held within its range.
 double heldByCocBox(double coc);
 
