@@ -7,6 +7,7 @@
 #include "eqwin.h"
 #include "graph.h"
 #include "opti.h"
+#include "plotcommands.h"
 #include "sensorformatcarry.h"
 #include "settings.h"
 #include "windowshape.h"
@@ -95,6 +96,7 @@ void mainWin::connectControls()
     connect(actionAbout, &QAction::triggered, this, &mainWin::about);
     connect(actionTutorial, &QAction::triggered, this, &mainWin::tutorial);
     connect(actionShow_auto_optimizer, &QAction::triggered, this, &mainWin::showOpti);
+    connect(actionFitView, &QAction::triggered, this, [this] { PlotCommands::fitToFocus(*this); });
     connect(useLog, &QCheckBox::released, this, &mainWin::run);
 
     const auto spinToRun = [this](QDoubleSpinBox* box) {

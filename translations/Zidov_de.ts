@@ -1130,6 +1130,30 @@ Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
         <source>&amp;Feet</source>
         <translation>&amp;Fuß</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Fit to &amp;focus</source>
+        <translation>Auf &amp;Fokus einpassen</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>&amp;Settings in exports</source>
+        <translation>Einstellungen in E&amp;xporten</translation>
+    </message>
+    <message>
+        <source>Copy &amp;chart</source>
+        <translation>&amp;Diagramm kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;numbers</source>
+        <translation>&amp;Zahlen kopieren</translation>
+    </message>
 </context>
 <context>
     <name>opti</name>
