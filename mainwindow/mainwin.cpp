@@ -10,6 +10,7 @@
 #include "plotcommands.h"
 #include "sensorformatcarry.h"
 #include "settings.h"
+#include "sharecommands.h"
 #include "windowshape.h"
 
 #include <QGridLayout>
@@ -26,6 +27,7 @@ mainWin::mainWin()
     comparisonReadout->setObjectName(QStringLiteral("comparisonReadout"));
     // Permanent, so that a passing message does not hide it.
     statusbar->addPermanentWidget(comparisonReadout);
+    shareCommands = new ShareCommands(this);
 
     settingsWin = new Settings(nullptr);
     settingsWin->setMainWindow(this);

@@ -17,6 +17,7 @@ class QLabel;
 class ProjectDocument;
 class RecentProjects;
 class Settings;
+class ShareCommands;
 class graph;
 class opti;
 
@@ -57,6 +58,8 @@ public:
     // The Compare menu, and its read-out of Camera 2 against Camera 1 in the status bar.
     CompareCommands* compareCommands = nullptr;
     QLabel* comparisonReadout = nullptr;
+    // Edit > Copy chart and Copy numbers, and the settings table of exports.
+    ShareCommands* shareCommands = nullptr;
 
     // Number of completed recalculations; lets tests and the benchmark see folding work.
     int recalculationCount() const { return recalculations; }

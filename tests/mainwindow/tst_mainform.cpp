@@ -257,9 +257,8 @@ void TestMainForm::menus()
     QVERIFY(form.actionFeet->isCheckable() && !form.actionFeet->isChecked());
     // The menus on the bar, and the entries of each menu, open by distinct letters.
     QVERIFY(hasDistinctMnemonics(bar));
-    for (QMenu* menu :
-         {form.menuFile, form.menuEdit, form.menuView, form.menuUnits, form.menuOptimizer,
-         form.menuHelp})
+    for (QMenu* menu : {form.menuFile, form.menuEdit, form.menuView, form.menuUnits,
+                        form.menuOptimizer, form.menuHelp})
         QVERIFY2(hasDistinctMnemonics(menu->actions()), qPrintable(menu->objectName()));
 }
 
