@@ -24,10 +24,24 @@ SettingsTableDrawing::SettingsTableDrawing(const SettingsTable& table_, int widt
     : table(table_), width(width_), font(QStringLiteral("Arial"), 8)
 {
     const QFontMetrics metrics(font);
-    for (const QString& label : table.labels())
-        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(label) + 3 * cellGap);
+    const auto widest = [&metrics](const QStringList& texts) {
+        int widest = 0;
+        for (const QString& text : texts)
+            widest = std::max(widest, metrics.horizontalAdvance(text) + 3 * cellGap);
+        return widest;
+    };
+    labelWidth = widest(table.labels());
+    int valuesWidth = 0;
+    for (const SettingsTable::Column& column : table.columns())
+        valuesWidth = std::max(valuesWidth, widest(column.values + QStringList(column.heading)));
     const int columns = std::max<int>(1, int(table.columns().size()));
-    columnWidth = std::max(0, (width - leftEdge - rightEdge - labelWidth) / columns);
+    const int available = std::max(0, width - leftEdge - rightEdge);
+    // Too narrow a page shares its width out in proportion, so that values stay as readable
+    // as labels; a wider one gives the room left over to the cameras.
+    const int natural = labelWidth + columns * valuesWidth;
+    if (natural > available)
+        labelWidth = int(qint64(labelWidth) * available / std::max(1, natural));
+    columnWidth = (available - labelWidth) / columns;
     if (!table.comparison().isEmpty())
         comparisonHeight =
             metrics
