@@ -11,87 +11,73 @@ SettingsTable::SettingsTable(std::vector<CameraSettings> cameras, LengthUnit uni
                              const QString& comparison)
     : comparisonLine(comparison)
 {
+    // Body and lens by name, where one is chosen for either camera.
+    const auto named = [&cameras](QString CameraSettings::*name) {
+        return std::any_of(cameras.begin(), cameras.end(),
+                           [name](const CameraSettings& c) { return !(c.*name).isEmpty(); });
+    };
+    const Names names{named(&CameraSettings::body), named(&CameraSettings::lens)};
+    for (CameraSettings& camera : cameras) {
+        Column column{tr("Camera %1").arg(camera.number), camera.colour, {}};
+        const std::vector<Row> rows = rowsOf(camera, unit, names);
+        if (rowLabels.isEmpty()) {
+            for (const Row& row : rows)
+                rowLabels.append(row.label);
+        }
+        for (const Row& row : rows)
+            column.values.append(row.value);
+        cameraColumns.push_back(std::move(column));
+    }
+}
+
+std::vector<SettingsTable::Row> SettingsTable::rowsOf(CameraSettings& settings, LengthUnit unit,
+                                                      Names names)
+{
+    CameraSetup& camera = settings.camera;
     const auto length = [unit](double millimetres) {
         return LengthUnits::text(millimetres / 1000, unit);
     };
     const auto millimetres = [](double value, int decimals) {
         return QString::number(value, 'f', decimals) + QStringLiteral(" mm");
     };
-    std::vector<DepthRules::DepthLimits> limits;
-    for (CameraSettings& settings : cameras) {
-        cameraColumns.push_back({tr("Camera %1").arg(settings.number), settings.colour, {}});
-        limits.push_back(DepthRules::depthLimits(settings.camera));
-    }
-    // One text per camera, in the order of the columns.
-    const auto each = [&cameras](const auto& text) {
-        std::vector<QString> values;
-        for (std::size_t i = 0; i < cameras.size(); ++i)
-            values.push_back(text(cameras[i], i));
-        return values;
-    };
-    using Kind = DepthRules::DepthOfField;
-    const auto named = [&cameras](QString CameraSettings::*name) {
-        return std::any_of(cameras.begin(), cameras.end(),
-                           [name](const CameraSettings& c) { return !(c.*name).isEmpty(); });
-    };
     const QString none = tr("none");
     const auto orNone = [&none](const QString& text) { return text.isEmpty() ? none : text; };
+    const double hyperfocal = camera.getHyperfocalFocus();
+    const DepthRules::DepthLimits limits = DepthRules::depthLimits(camera);
+    using Kind = DepthRules::DepthOfField;
+    const bool sharp = limits.kind != Kind::None;
+    const bool endless = limits.kind == Kind::Endless;
 
-    // Body and lens by name, where one is chosen for either camera.
-    if (named(&CameraSettings::body))
-        addRow(tr("Body"),
-               each([&](const CameraSettings& c, std::size_t) { return orNone(c.body); }));
-    if (named(&CameraSettings::lens))
-        addRow(tr("Lens"),
-               each([&](const CameraSettings& c, std::size_t) { return orNone(c.lens); }));
-    addRow(tr("Sensor format"),
-           each([&](const CameraSettings& c, std::size_t) { return orNone(c.sensorFormat); }));
-    addRow(tr("Crop factor"), each([](const CameraSettings& c, std::size_t) {
-               return QString::number(c.camera.getCrop(), 'f', 2);
-           }));
-    addRow(tr("Focal length"), each([&](const CameraSettings& c, std::size_t) {
-               return millimetres(c.camera.getFlength(), 0);
-           }));
-    addRow(tr("F-number"), each([](const CameraSettings& c, std::size_t) {
-               return QStringLiteral("f/") + QString::number(c.camera.getAperture(), 'g', 3);
-           }));
-    addRow(tr("Focus distance"),
-           each([&](const CameraSettings& c, std::size_t) { return length(c.camera.getFdist()); }));
-    addRow(tr("Circle of confusion"), each([&](const CameraSettings& c, std::size_t) {
-               return QStringLiteral("%1 (%2)").arg(millimetres(c.camera.getCoc(), 4), c.cocMethod);
-           }));
-    addRow(tr("Diffraction"), each([](const CameraSettings& c, std::size_t) {
-               return c.camera.getDiffraction() ? tr("included") : tr("not included");
-           }));
-    addRow(tr("Hyperfocal distance"), each([&](CameraSettings& c, std::size_t) {
-               const double hyperfocal = c.camera.getHyperfocalFocus();
-               return CameraSetup::isHyperfocalDistance(hyperfocal) ? length(hyperfocal) : none;
-           }));
-    addRow(tr("Near limit"), each([&](const CameraSettings&, std::size_t i) {
-               return limits[i].kind == Kind::None ? none : length(limits[i].nearLimit);
-           }));
-    addRow(tr("Far limit"), each([&](const CameraSettings&, std::size_t i) {
-               if (limits[i].kind == Kind::Endless)
-                   return tr("infinity");
-               return limits[i].kind == Kind::None ? none : length(limits[i].farLimit);
-           }));
-    addRow(tr("Depth of field"), each([&](const CameraSettings&, std::size_t i) {
-               if (limits[i].kind == Kind::Endless)
-                   return tr("endless");
-               return limits[i].kind == Kind::None ? none : length(limits[i].length());
-           }));
-    addRow(tr("Blur at infinity"), each([&](const CameraSettings&, std::size_t i) {
-               return QStringLiteral("zc ") +
-                      QString::number(CaptionNumbers::blurAtInfinity(limits[i].zcAtInfinity), 'g',
-                                      6);
-           }));
-}
-
-void SettingsTable::addRow(const QString& label, const std::vector<QString>& values)
-{
-    rowLabels.append(label);
-    for (std::size_t i = 0; i < values.size(); ++i)
-        cameraColumns[i].values.append(values[i]);
+    std::vector<Row> rows;
+    if (names.body)
+        rows.push_back({tr("Body"), orNone(settings.body)});
+    if (names.lens)
+        rows.push_back({tr("Lens"), orNone(settings.lens)});
+    rows.push_back({tr("Sensor format"), orNone(settings.sensorFormat)});
+    rows.push_back({tr("Crop factor"), QString::number(camera.getCrop(), 'f', 2)});
+    rows.push_back({tr("Focal length"), millimetres(camera.getFlength(), 0)});
+    rows.push_back(
+        {tr("F-number"), QStringLiteral("f/") + QString::number(camera.getAperture(), 'g', 3)});
+    rows.push_back({tr("Focus distance"), length(camera.getFdist())});
+    rows.push_back(
+        {tr("Circle of confusion"),
+         QStringLiteral("%1 (%2)").arg(millimetres(camera.getCoc(), 4), settings.cocMethod)});
+    rows.push_back(
+        {tr("Diffraction"), camera.getDiffraction() ? tr("included") : tr("not included")});
+    rows.push_back({tr("Hyperfocal distance"),
+                    CameraSetup::isHyperfocalDistance(hyperfocal) ? length(hyperfocal) : none});
+    rows.push_back({tr("Near limit"), sharp ? length(limits.nearLimit) : none});
+    rows.push_back({tr("Far limit"), endless ? tr("infinity")
+                                     : sharp ? length(limits.farLimit)
+                                             : none});
+    rows.push_back({tr("Depth of field"), endless ? tr("endless")
+                                          : sharp ? length(limits.length())
+                                                  : none});
+    rows.push_back(
+        {tr("Blur at infinity"),
+         QStringLiteral("zc ") +
+             QString::number(CaptionNumbers::blurAtInfinity(limits.zcAtInfinity), 'g', 6)});
+    return rows;
 }
 
 QString SettingsTable::tabSeparated() const

@@ -57,7 +57,18 @@ public:
     QString tabSeparated() const;
 
 private:
-    void addRow(const QString& label, const std::vector<QString>& values);
+    struct Row
+    {
+        QString label;
+        QString value;
+    };
+    // Which of the rows for names the table has: those of either camera.
+    struct Names
+    {
+        bool body;
+        bool lens;
+    };
+    static std::vector<Row> rowsOf(CameraSettings& camera, LengthUnit unit, Names names);
 
     QStringList rowLabels;
     std::vector<Column> cameraColumns;
