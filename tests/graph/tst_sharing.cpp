@@ -108,9 +108,15 @@ private slots:
         chart->trigger();
         QVERIFY(qvariant_cast<QImage>(clipboard->mimeData()->imageData()).height() > 400);
 
+        // A custom sensor by its size.
+        w.c2_cocSet->setCurrentIndex(0);
+        w.c2_cropC->setCurrentIndex(w.sensorTable.customIndex());
+        w.c2_sensorWidth->setValue(44);
+        w.c2_sensorHeight->setValue(33);
         numbers->trigger();
         const QStringList lines = clipboard->text().split('\n');
         QCOMPARE(lines.first(), QString("\tCamera 1\tCamera 2"));
+        QCOMPARE(lines[1].section('\t', 2), QString("44 × 33 mm"));
         QVERIFY(lines.contains("Focus distance\t5.00 m\t9.00 m"));
         QVERIFY(lines.contains("Far limit\t" +
                                LengthUnits::text(w.cam1.getFarLimit() / 1000, LengthUnit::Metres) +
