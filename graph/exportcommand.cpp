@@ -4,13 +4,14 @@
 #include "lastfolder.h"
 #include "mainwin.h"
 #include "plotexport.h"
+#include "wholefile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
-#include <QSaveFile>
 
 QImage graph::renderImage(qreal pixelRatio)
 {
@@ -26,19 +27,20 @@ QImage graph::renderImage(qreal pixelRatio)
     return image;
 }
 
-bool graph::saveImage(const QString& fileName, qreal pixelRatio)
+bool graph::saveImage(const QString& fileName, qreal pixelRatio, QString* error)
 {
-    // Through a temporary file, so that a failed export leaves an older image intact.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // commit() ignores a failed flush (a full disk), so it is done and checked here.
-    if (!PlotExport::write(*this, file, QFileInfo(fileName).suffix().toLower(), pixelRatio) ||
-        !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // Whole in memory first, then written as every other output is, so that a failed export
+    // (a full disk halfway through a PDF) leaves an older image intact and says why.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QString reason;
+    if (!PlotExport::write(*this, buffer, QFileInfo(fileName).suffix().toLower(), pixelRatio))
+        reason = tr("The image could not be drawn in this format.");
+    else if (WholeFile::write(fileName, buffer.data(), reason))
+        return true;
+    if (error)
+        *error = reason;
+    return false;
 }
 
 void mainWin::exportImage()
@@ -59,7 +61,8 @@ bool mainWin::exportImageTo(const QString& chosenName)
     if (QFileInfo(name).suffix().isEmpty())
         name += QLatin1String(".png");
     // As sharp as the screen shows the plot; at a ratio of 1 one pixel per pixel.
-    if (graphWidget->saveImage(name, graphWidget->devicePixelRatioF())) {
+    QString reason;
+    if (graphWidget->saveImage(name, graphWidget->devicePixelRatioF(), &reason)) {
         LastFolder::remember(name);
         return true;
     }
@@ -67,6 +70,7 @@ bool mainWin::exportImageTo(const QString& chosenName)
                          tr("The image could not be written to %1.\nCheck that the folder "
                             "exists and is writable and that the name ends in an image "
                             "format such as .png.")
-                             .arg(QDir::toNativeSeparators(name)));
+                                 .arg(QDir::toNativeSeparators(name)) +
+                             QLatin1String("\n\n") + reason);
     return false;
 }

@@ -7,6 +7,7 @@ class QComboBox;
 class QDoubleSpinBox;
 class QGroupBox;
 class QPushButton;
+class LengthSpinBox;
 class Ui_mainWin;
 
 // The controls of one camera box, so that code working on "a camera" (recalculation,
@@ -14,7 +15,7 @@ class Ui_mainWin;
 struct CameraControls
 {
     QGroupBox* box;
-    QDoubleSpinBox* fdist;
+    LengthSpinBox* fdist;
     QDoubleSpinBox* aperture;
     QDoubleSpinBox* flength;
     QDoubleSpinBox* lensQuality;

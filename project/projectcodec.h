@@ -45,7 +45,7 @@ struct ValueRange
 // that they agree with the controls).
 constexpr ValueRange focusDistanceRange{0, 99999, 2};
 constexpr ValueRange apertureRange{0.7, 64, 1};
-constexpr ValueRange focalLengthRange{1, 5000, 0};
+constexpr ValueRange focalLengthRange{1, 5000, 1};
 constexpr ValueRange cocRange{0.0001, 10, 4};
 constexpr ValueRange lensQualityRange{0, 100, 2};
 constexpr ValueRange viewDistanceRange{0.1, 99999, 2};

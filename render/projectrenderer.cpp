@@ -127,15 +127,17 @@ bool ProjectRenderer::writeChart(mainWin& window, const QString& name, const QSt
 {
     graph& plot = *window.graphWidget;
     bool written = false;
+    QString error;
     if (name == standardOutput) {
         StandardOutput out;
         written = PlotExport::write(plot, out.device(), format, options.scale) && out.finish();
+        error = out.device().errorString();
     } else {
         // The suffix names the format, as in the window's export.
-        written = plot.saveImage(name, options.scale);
+        written = plot.saveImage(name, options.scale, &error);
     }
     if (!written)
-        tell(tr("Could not write the chart to %1").arg(QDir::toNativeSeparators(name)));
+        tell(tr("Could not write the chart to %1: %2").arg(QDir::toNativeSeparators(name), error));
     return written;
 }
 

@@ -166,6 +166,29 @@
     </message>
 </context>
 <context>
+    <name>LengthSpinBox</name>
+    <message>
+        <source>Not a length: type a number, or a number and its unit, such as 350 cm or 16&apos; 5&quot;.</source>
+        <translation>Keine Länge: eine Zahl eingeben, oder eine Zahl mit ihrer Einheit, etwa 350 cm oder 16&apos; 5&quot;.</translation>
+    </message>
+    <message>
+        <source>Not a whole length yet.</source>
+        <translation>Noch keine vollständige Länge.</translation>
+    </message>
+    <message>
+        <source>No more than %1 decimals here; type a finer length with its unit, such as 512.3 cm.</source>
+        <translation>Hier höchstens %1 Nachkommastellen; eine feinere Länge mit ihrer Einheit eingeben, etwa 512,3 cm.</translation>
+    </message>
+    <message>
+        <source>Outside the box&apos;s range, %1 to %2.</source>
+        <translation>Außerhalb des Bereichs von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not taken. %2 The box keeps %3.</source>
+        <translation>„%1“ wurde nicht übernommen. %2 Das Feld behält %3.</translation>
+    </message>
+</context>
+<context>
     <name>PlotPointer</name>
     <message>
         <source>Blur plot</source>
@@ -198,12 +221,12 @@
         <translation>Der Ordner %1 konnte nicht angelegt werden</translation>
     </message>
     <message>
-        <source>Could not write the chart to %1</source>
-        <translation>Das Diagramm konnte nicht nach %1 geschrieben werden</translation>
-    </message>
-    <message>
         <source>Could not write %1: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not write the chart to %1: %2</source>
+        <translation>Das Diagramm konnte nicht nach %1 geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -426,6 +449,10 @@ Point between the axes to read the blur at a distance; click there to focus, tur
 zc ist der Durchmesser des Unschärfescheibchens eines Punktes geteilt durch den Zerstreuungskreis: unter 1 wirkt der Punkt scharf, 5 bedeutet ein Scheibchen, fünfmal so groß wie das größte, das noch als Punkt gesehen wird.
 Das schattierte Band ist die Schärfentiefe.
 Zwischen den Achsen zeigen, um die Unschärfe in einer Entfernung abzulesen; dort klicken, um darauf scharfzustellen, am Mausrad drehen, um zu zoomen.</translation>
+    </message>
+    <message>
+        <source>The image could not be drawn in this format.</source>
+        <translation>Das Bild lässt sich in diesem Format nicht zeichnen.</translation>
     </message>
 </context>
 <context>
@@ -1129,6 +1156,14 @@ Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
     <message>
         <source>&amp;Feet</source>
         <translation>&amp;Fuß</translation>
+    </message>
+    <message>
+        <source>The file ends after 1 byte; %2, stored from byte %3 on, is missing.</source>
+        <translation>Die Datei endet nach 1 Byte; %2, ab Byte %3 gespeichert, fehlt.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Es ist keine gewöhnliche Datei.</translation>
     </message>
 </context>
 <context>
