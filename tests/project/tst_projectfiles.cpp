@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
+#include "filesizelimit.h"
 #include "guitest.h"
 #include "mainwin.h"
 #include "projectbytes.h"
@@ -174,32 +175,6 @@ const char* const goldenTrace =
     "diff: 1\nlock mag: 1\n0: 5\n1: 7\n2: 14\n4: 30\n5: 1\n6: 0.5\n";
 
 #if defined(Q_OS_UNIX)
-// Makes every file of this process stop growing after a number of bytes, as a full disk
-// does, without needing a small file system.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &previous);
-        rlimit limited = previous;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit previous{};
-    void (*previousHandler)(int) = nullptr;
-};
-
 // Root writes into read-only folders; while this lives the process acts as "nobody".
 class Unprivileged
 {

@@ -16,6 +16,9 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 struct Run
 {
@@ -73,6 +76,7 @@ private slots:
         QVERIFY(outOfRange.open(QIODevice::WriteOnly));
         QVERIFY(outOfRange.write(
                     saved.readAll().replace(31, 8, QByteArray("\xc0\x14\0\0\0\0\0\0", 8))) == 184);
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe.mvx")).constData(), 0600), 0);
     }
 
     // The window and the renderer load and draw through the same code, so the files
@@ -218,8 +222,13 @@ private slots:
         QTest::newRow("no output") << QStringList{project()} << 2 << "Nothing to write";
         QTest::newRow("unknown unit")
             << QStringList{"--units", "yd", "--csv", out + "/a.csv", project()} << 2 << "--units";
-        QTest::newRow("unwritable chart") << QStringList{"-o", out + "/missing/a.png", project()}
-                                          << 1 << QDir::toNativeSeparators(out + "/missing/a.png");
+        QTest::newRow("unwritable chart")
+            << QStringList{"-o", out + "/missing/a.png", project()} << 1
+            << QDir::toNativeSeparators(out + "/missing/a.png") + ": No such file or directory";
+        // Opened, it would wait for a writer for ever.
+        QTest::newRow("a pipe as the project")
+            << QStringList{"-o", out + "/a.png", dir.filePath("pipe.mvx")} << 2
+            << "It is not a regular file.";
         QTest::newRow("unwritable csv") << QStringList{"--csv", out + "/missing/a.csv", project()}
                                         << 1 << QDir::toNativeSeparators(out + "/missing/a.csv");
     }
@@ -233,6 +242,27 @@ private slots:
         QCOMPARE(run.status, status);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(QDir(dir.filePath("out")).isEmpty());
+    }
+
+    // The temporary file's name stays within the file system's limit, so a name at the limit
+    // can be written again; a reader that goes away ends the run with a message, not a signal.
+    void outputsAtTheLimits()
+    {
+        const QString longName = dir.filePath(QString(251, QLatin1Char('a')) + ".csv");
+        for (int round = 0; round < 2; ++round)
+            QCOMPARE(render({"--csv", longName, project()}).status, 0);
+        // Standard output a pipe whose reader is gone, as in "| head -c0".
+        int ends[2];
+        QCOMPARE(::pipe(ends), 0);
+        ::close(ends[0]);
+        QProcess process;
+        process.setChildProcessModifier([&ends] { ::dup2(ends[1], STDOUT_FILENO); });
+        process.start(QStringLiteral(ZIDOV_RENDER), {"--csv", "-", project()});
+        QVERIFY(process.waitForFinished(60000));
+        ::close(ends[1]);
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY(process.readAllStandardError().contains("Could not write -"));
     }
 
     // One file per project and format; a refused project costs only its own files.
