@@ -31,7 +31,7 @@ constexpr int formFactorCount = 2;
 // A stored number as its control takes it: the control rounds the value to its decimals
 // and then holds it within minimum and maximum. A value that rounds to outside would load
 // as a different one, so such a file is refused; more decimals than the control shows are
-// in range and load rounded.
+// in range and load rounded (the distance boxes hold them as stored).
 struct ValueRange
 {
     double minimum;

@@ -61,7 +61,9 @@ namespace WholeFile {
 
 bool write(const QString& name, const QByteArray& bytes, QString& error)
 {
-    const QFileInfo target(name);
+    // Through a symbolic link the file it points to is replaced, not the link.
+    const QFileInfo given(name);
+    const QFileInfo target(given.isSymLink() ? given.symLinkTarget() : given.absoluteFilePath());
     if (target.exists() && !target.isFile()) {
         error = QCoreApplication::translate("mainWin", "It is not a regular file.");
         return false;
