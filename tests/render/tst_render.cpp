@@ -67,6 +67,9 @@ private slots:
         w.c2_apature->setValue(11);
         w.c2_flength->setValue(24);
         QVERIFY(w.saveTo(project()));
+        // Typed as 16' 5".
+        w.c1_fdist->setExactValue(5.0038);
+        QVERIFY(w.saveTo(dir.filePath("feet.mvx")));
         QFile damaged(dir.filePath("damaged.mvx"));
         QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\x3f\xf4\xcc", 3) == 3);
         // Camera 1 focused at -5 m.
@@ -176,6 +179,30 @@ private slots:
         QCOMPARE(lines.first(), QByteArray("distance_ft,camera1_zc,camera2_zc"));
         QCOMPARE(lines[1].split(',')[0].toDouble() * 304.8,
                  double(w.graphWidget->currentGeometry().intervalEnd(1)));
+    }
+
+    // The unit changes what is shown, never the lengths the numbers are computed from.
+    void sameNumbersInEitherUnit()
+    {
+        QJsonObject numbers[2];
+        QList<QByteArray> blur[2];
+        for (int i : {0, 1}) {
+            const QString csv = dir.filePath(QString("unit%1.csv").arg(i));
+            const Run run = render({"--units", i == 0 ? "m" : "ft", "--json", "-", "--csv", csv,
+                                    dir.filePath("feet.mvx")});
+            QCOMPARE(run.status, 0);
+            QJsonObject camera =
+                QJsonDocument::fromJson(run.out).object()["cameras"].toArray()[0].toObject();
+            camera.remove("caption");
+            numbers[i] = camera;
+            QFile file(csv);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            for (const QByteArray& line : file.readAll().trimmed().split('\n').mid(1))
+                blur[i] << line.mid(line.indexOf(','));
+        }
+        QCOMPARE(numbers[0]["inputs"].toObject()["focus_mm"].toDouble(), 5003.8);
+        QCOMPARE(numbers[0], numbers[1]);
+        QCOMPARE(blur[0], blur[1]);
     }
 
     void jsonLimitsMatchTheCaption()
