@@ -23,6 +23,8 @@ LengthSpinBox::LengthSpinBox(QWidget* parent) : QDoubleSpinBox(parent)
 {
     connect(lineEdit(), &QLineEdit::textEdited, this, &LengthSpinBox::textEdited);
     connect(this, &QAbstractSpinBox::editingFinished, this, &LengthSpinBox::editingEnded);
+    // A new value, typed or set by a command, makes an earlier refusal moot.
+    connect(this, &QDoubleSpinBox::valueChanged, this, &LengthSpinBox::clearRefusal);
 }
 
 int LengthSpinBox::shownDecimalsNow() const
@@ -128,7 +130,10 @@ void LengthSpinBox::textEdited(const QString& text)
 {
     bool mayBecomeOne = false;
     const QString reason = refusalOf(text, mayBecomeOne);
-    untaken = reason.isEmpty() ? QString() : withoutSuffix(text).trimmed();
+    if (reason.isEmpty())
+        untaken.reset();
+    else
+        untaken = withoutSuffix(text).trimmed();
     if (!reason.isEmpty() && !mayBecomeOne)
         markRefused(reason);
     else
@@ -137,14 +142,14 @@ void LengthSpinBox::textEdited(const QString& text)
 
 void LengthSpinBox::editingEnded()
 {
-    if (untaken.isNull())
+    if (!untaken)
         return;
     // The box has gone back to its value; say so, and why.
     bool mayBecomeOne = false;
-    const QString reason = refusalOf(untaken, mayBecomeOne);
+    const QString reason = refusalOf(*untaken, mayBecomeOne);
     markRefused(tr("\"%1\" was not taken. %2 The box keeps %3.")
-                    .arg(untaken, reason, LengthUnits::text(value(), shownUnit)));
-    untaken = QString();
+                    .arg(*untaken, reason, LengthUnits::text(value(), shownUnit)));
+    untaken.reset();
 }
 
 void LengthSpinBox::markRefused(const QString& reason)

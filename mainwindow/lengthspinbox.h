@@ -74,7 +74,7 @@ private:
     // While the unit switches: the value to keep, handed in as if typed.
     std::optional<double> keeping;
     // The last text typed that the box could not take, and the form's tooltip while marked.
-    QString untaken;
+    std::optional<QString> untaken;
     bool refused = false;
     QString ownToolTip;
 };
