@@ -43,7 +43,7 @@ void LengthSpinBox::setUnit(LengthUnit unit)
     const double held = value();
     const QSignalBlocker blocker(this);
     shownUnit = unit;
-    setDecimals(unit == LengthUnit::Metres ? shownDecimals : feetModeDecimals);
+    setDecimals(unit == LengthUnit::Metres ? shownDecimals : heldDecimals);
     setSuffix(unit == LengthUnit::Metres ? metricSuffix : QStringLiteral(" ft"));
     // Fewer decimals rounded the value; it comes back as if typed, which is not rounded.
     if (value() != held) {
@@ -123,7 +123,7 @@ double LengthSpinBox::valueFromText(const QString& text) const
         return value();
     const LengthReading reading = read(text);
     // A length typed with its unit is held as typed, to the micrometre, in either unit.
-    return roundedAsBox(reading.metres, reading.plainNumber ? decimals() : feetModeDecimals);
+    return roundedAsBox(reading.metres, reading.plainNumber ? decimals() : heldDecimals);
 }
 
 void LengthSpinBox::textEdited(const QString& text)

@@ -64,8 +64,9 @@ private:
     void markRefused(const QString& reason);
     void clearRefusal();
 
-    // Enough for a hundredth of a foot (3.048 mm) or of an inch to be held exactly.
-    static constexpr int feetModeDecimals = 6;
+    // The decimals of metres held in feet and for lengths typed with a unit: enough for a
+    // hundredth of a foot (3.048 mm) or of an inch to be held exactly.
+    static constexpr int heldDecimals = 6;
 
     LengthUnit shownUnit = LengthUnit::Metres;
     // The form's decimals and suffix, the box's own in metres; known from the first switch.
