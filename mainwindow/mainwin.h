@@ -5,6 +5,7 @@
 #include "camerasetup.h"
 #include "lengthunit.h"
 #include "magnificationlock.h"
+#include "projectextension.h"
 #include "sensorformattable.h"
 #include "ui_mainWin.h"
 
@@ -13,6 +14,7 @@
 
 class CompareCommands;
 class EqWin;
+class GearCommands;
 class QLabel;
 class ProjectDocument;
 class RecentProjects;
@@ -57,6 +59,10 @@ public:
     // The Compare menu, and its read-out of Camera 2 against Camera 1 in the status bar.
     CompareCommands* compareCommands = nullptr;
     QLabel* comparisonReadout = nullptr;
+    // Each camera's body and lens by name.
+    GearCommands* gearCommands = nullptr;
+    // Additions of the open project that this build does not read, written back on saving.
+    QList<ProjectExtension::Record> keptAdditions;
 
     // Number of completed recalculations; lets tests and the benchmark see folding work.
     int recalculationCount() const { return recalculations; }

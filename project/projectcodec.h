@@ -21,6 +21,8 @@ constexpr double previousVersion = 1.2;
 constexpr double perfectLensQuality = 100;
 constexpr int currentFileSize = 184;
 constexpr int previousFileSize = 168;
+// Additions included; a longer file is refused as damaged.
+constexpr int largestFileSize = 1 << 20;
 
 // Items of the stored combo boxes. An index outside them would make the CoC presets look
 // outside their tables, so such a file is rejected.

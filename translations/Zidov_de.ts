@@ -166,6 +166,44 @@
     </message>
 </context>
 <context>
+    <name>GearChooser</name>
+    <message>
+        <source>Type to search, for example a7 iii or x-t4</source>
+        <translation>Zum Suchen tippen, zum Beispiel a7 iii oder x-t4</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+</context>
+<context>
+    <name>GearCommands</name>
+    <message>
+        <source>Camera %1: camera body</source>
+        <translation>Kamera %1: Kameragehäuse</translation>
+    </message>
+    <message>
+        <source>Camera %1: lens</source>
+        <translation>Kamera %1: Objektiv</translation>
+    </message>
+    <message>
+        <source>%1 (not found)</source>
+        <translation>%1 (nicht gefunden)</translation>
+    </message>
+    <message>
+        <source>Camera body…</source>
+        <translation>Kameragehäuse…</translation>
+    </message>
+    <message>
+        <source>Lens…</source>
+        <translation>Objektiv…</translation>
+    </message>
+    <message>
+        <source>crop %1</source>
+        <translation>Crop %1</translation>
+    </message>
+</context>
+<context>
     <name>PlotPointer</name>
     <message>
         <source>Blur plot</source>
@@ -1205,6 +1243,10 @@ Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
     <message>
         <source>%1 bytes follow the last addition to the format, from byte %2 on.</source>
         <translation>Nach der letzten Erweiterung des Formats folgen %1 Bytes, ab Byte %2.</translation>
+    </message>
+    <message>
+        <source>The file is longer than %1 bytes.</source>
+        <translation>Die Datei ist länger als %1 Bytes.</translation>
     </message>
 </context>
 <context>
