@@ -5,17 +5,28 @@
 #include <algorithm>
 
 namespace {
+// Words of letters or of numbers: "85mm" is "85" and "mm", "X-T4" is "x", "t" and "4", and a
+// decimal point stays in its number ("f/1.8" is "f" and "1.8", unlike "1:8").
 QStringList words(const QString& text)
 {
     QStringList result;
     QString word;
-    for (const QChar c : text) {
-        if (c.isLetterOrNumber()) {
-            word += c.toLower();
-        } else if (!word.isEmpty()) {
+    const auto kind = [](QChar c) { return c.isDigit() ? 1 : c.isLetter() ? 2 : 0; };
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool decimalPoint = c == QLatin1Char('.') && !word.isEmpty() &&
+                                  word.back().isDigit() && i + 1 < text.size() &&
+                                  text[i + 1].isDigit();
+        if (decimalPoint) {
+            word += c;
+            continue;
+        }
+        if (!word.isEmpty() && (kind(c) == 0 || kind(c) != kind(word.back()))) {
             result << word;
             word.clear();
         }
+        if (kind(c) != 0)
+            word += c.toLower();
     }
     if (!word.isEmpty())
         result << word;

@@ -7,8 +7,8 @@
 #include <QStringList>
 
 // Finds gear as photographers type it: case, spaces and dashes do not count ("x-t4", "XT4"),
-// a typed word may be part of a word ("7m3" in "ILCE-7M3") or the beginnings of words in a
-// row ("a7" for "Alpha 7"). An entry matches when each typed word does.
+// a typed word may be part of a word or the beginnings of words in a row ("a7" for
+// "Alpha 7", "85" for "85mm", "1.8" for "f/1.8"). An entry matches when each typed word does.
 class GearSearch
 {
 public:

@@ -9,6 +9,7 @@
 #include "mainwin.h"
 
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QPushButton>
 
 #include <algorithm>
@@ -23,6 +24,9 @@ GearCommands::GearCommands(mainWin& window_)
         const CameraControls c = cameraControls(window, camera);
         connect(c.bodyButton, &QPushButton::clicked, this, [this, camera] { chooseBody(camera); });
         connect(c.lensButton, &QPushButton::clicked, this, [this, camera] { chooseLens(camera); });
+        // The custom sensor's boxes keep their size at the row's start.
+        if (auto* row = qobject_cast<QHBoxLayout*>(c.sensorRow->layout()))
+            row->addStretch();
     }
 }
 
@@ -189,10 +193,12 @@ void GearCommands::show(int camera)
         if (!name.isEmpty() && !found)
             text = tr("%1 (not found)").arg(name);
         button->setToolTip(name.isEmpty() ? QString() : text);
-        // The column keeps its width; a long name is shortened to fit it.
-        const int room = std::max(button->width(), button->minimumWidth()) -
-                         2 * button->fontMetrics().averageCharWidth();
-        button->setText(button->fontMetrics().elidedText(text, Qt::ElideRight, room));
+        // The column keeps its width; a long name is shortened to fit it. The least width is
+        // that of the text shown without a choice, so the rest of it is the button's margin.
+        const QFontMetrics metrics = button->fontMetrics();
+        const int margin = button->minimumWidth() - metrics.horizontalAdvance(none);
+        const int room = std::max(button->width(), button->minimumWidth()) - margin;
+        button->setText(metrics.elidedText(text, Qt::ElideRight, room));
     };
     label(c.bodyButton, g.body.isSet() ? g.body.name() : QString(), g.bodyFound,
           tr("Camera body…"));

@@ -38,7 +38,9 @@ void GearChooser::filter(const QString& text)
     gearList->setUpdatesEnabled(false);
     for (int entry = 0; entry + 1 < gearList->count(); ++entry) {
         const int score = search.score(entry, words);
-        gearList->setRowHidden(entry + 1, score == 0);
+        // Each change lays the list out anew; most keystrokes change few rows.
+        if (gearList->isRowHidden(entry + 1) != (score == 0))
+            gearList->setRowHidden(entry + 1, score == 0);
         if (score > bestScore) {
             best = entry + 1;
             bestScore = score;

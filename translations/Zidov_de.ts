@@ -1248,6 +1248,10 @@ Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
         <source>The file is longer than %1 bytes.</source>
         <translation>Die Datei ist länger als %1 Bytes.</translation>
     </message>
+    <message>
+        <source>Camera bodies and lenses by name come from the lensfun database (lensfun.github.io): its data under the Creative Commons licence CC BY-SA 3.0, read through its library under the GNU LGPL 3.</source>
+        <translation>Kameragehäuse und Objektive nach Namen stammen aus der lensfun-Datenbank (lensfun.github.io): ihre Daten unter der Creative-Commons-Lizenz CC BY-SA 3.0, gelesen über ihre Bibliothek unter der GNU LGPL 3.</translation>
+    </message>
 </context>
 <context>
     <name>opti</name>

@@ -5,6 +5,7 @@
 #include "geardatabase.h"
 #include "guitest.h"
 #include "mainwin.h"
+#include "plotdata.h"
 
 #include <QLineEdit>
 #include <QListWidget>
