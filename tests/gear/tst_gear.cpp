@@ -49,6 +49,7 @@ private slots:
     void chooserFindsBodiesAsTyped_data();
     void chooserFindsBodiesAsTyped();
     void databaseWaitsUntilNeeded();
+    void missingGearOpensAsStored();
     void gearSurvivesSwapCopyAndFiles_data();
     void gearSurvivesSwapCopyAndFiles();
 
@@ -119,6 +120,24 @@ void TestGear::databaseWaitsUntilNeeded()
     const QString file = folder.filePath("plain.mvx");
     QVERIFY(w.saveTo(file) && w.loadFrom(file));
     QVERIFY(!w.gearCommands->databaseLoaded());
+}
+
+// A body the database no longer has keeps its name and the sensor stored with it.
+void TestGear::missingGearOpensAsStored()
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath("gone.mvx");
+    {
+        mainWin w;
+        w.gearCommands->useDatabase(testDatabase());
+        w.gearCommands->setBody(1, testBody());
+        QVERIFY(w.saveTo(file));
+    }
+    mainWin reopened;
+    reopened.gearCommands->useDatabase(GearDatabase::loadFiles({}));
+    QVERIFY(reopened.loadFrom(file));
+    QCOMPARE(reopened.c1_bodyButton->toolTip(), QString("Testmaker Tester 13 (not found)"));
+    QCOMPARE(reopened.c1_sensorWidth->value(), 27.69);
 }
 
 void TestGear::gearSurvivesSwapCopyAndFiles_data()
