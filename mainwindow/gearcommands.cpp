@@ -8,6 +8,7 @@
 #include "geardatabase.h"
 #include "mainwin.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -200,9 +201,11 @@ void GearCommands::show(int camera)
         const int room = std::max(button->width(), button->minimumWidth()) - margin;
         button->setText(metrics.elidedText(text, Qt::ElideRight, room));
     };
+    // The form's own texts for no choice.
     label(c.bodyButton, g.body.isSet() ? g.body.name() : QString(), g.bodyFound,
-          tr("Camera body…"));
-    label(c.lensButton, g.lens.isSet() ? g.lens.name() : QString(), g.lensFound, tr("Lens…"));
+          QCoreApplication::translate("mainWin", "Camera body…"));
+    label(c.lensButton, g.lens.isSet() ? g.lens.name() : QString(), g.lensFound,
+          QCoreApplication::translate("mainWin", "Lens…"));
     c.cropLabel->setText(g.body.crop > 0 ? tr("crop %1").arg(g.body.crop, 0, 'g', 3) : QString());
     c.cropLabel->setVisible(g.body.isSet() && g.body.crop > 0);
 }

@@ -191,14 +191,6 @@
         <translation>%1 (nicht gefunden)</translation>
     </message>
     <message>
-        <source>Camera body…</source>
-        <translation>Kameragehäuse…</translation>
-    </message>
-    <message>
-        <source>Lens…</source>
-        <translation>Objektiv…</translation>
-    </message>
-    <message>
         <source>crop %1</source>
         <translation>Crop %1</translation>
     </message>
