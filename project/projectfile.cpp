@@ -25,7 +25,9 @@ ReadResult read(const QString& name)
         result.error = file.errorString();
         return result;
     }
-    result.bytes = file.read(ProjectCodec::currentFileSize);
+    // Past the largest file with additions, a file is damaged whatever follows; one byte more
+    // than that is enough to tell.
+    result.bytes = file.read(ProjectCodec::largestFileSize + 1);
     if (file.error() != QFileDevice::NoError) {
         result.error = file.errorString();
         result.bytes.clear();
