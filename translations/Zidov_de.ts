@@ -164,6 +164,22 @@
         <source>Not a positive number, so it has no equivalent.</source>
         <translation>Keine positive Zahl, daher ohne Äquivalent.</translation>
     </message>
+    <message>
+        <source>Full-frame focal length start</source>
+        <translation>Kleinbild-Brennweite von</translation>
+    </message>
+    <message>
+        <source>Full-frame focal length end</source>
+        <translation>Kleinbild-Brennweite bis</translation>
+    </message>
+    <message>
+        <source>Full-frame aperture start</source>
+        <translation>Kleinbild-Blende von</translation>
+    </message>
+    <message>
+        <source>Full-frame aperture end</source>
+        <translation>Kleinbild-Blende bis</translation>
+    </message>
 </context>
 <context>
     <name>PlotPointer</name>
@@ -1129,6 +1145,14 @@ Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
     <message>
         <source>&amp;Feet</source>
         <translation>&amp;Fuß</translation>
+    </message>
+    <message>
+        <source>The help pages are not installed: %1 is missing.
+They were looked for in:
+%2</source>
+        <translation>Die Hilfeseiten sind nicht installiert: %1 fehlt.
+Gesucht wurde in:
+%2</translation>
     </message>
 </context>
 <context>
