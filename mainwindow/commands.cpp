@@ -53,8 +53,8 @@ void mainWin::switchpromode()
 }
 
 namespace {
-// No hyperfocal distance exists with strong diffraction: keep the focus rather than jumping
-// to 0 m.
+// No hyperfocal distance exists where diffraction and lens use up the CoC: keep the focus
+// rather than jumping to 0 m.
 void focusAtHyperfocal(CameraSetup& camera, LengthSpinBox* focus)
 {
     const double hyperfocal = camera.getHyperfocalFocus();
@@ -64,11 +64,11 @@ void focusAtHyperfocal(CameraSetup& camera, LengthSpinBox* focus)
     // fall short of the hyperfocal one and leave infinity outside the depth of field, so it
     // is rounded up.
     double metres = focus->shownAtLeast(hyperfocal / 1000);
-    // The diffraction search knows its focus to half a millimetre only; where that falls
-    // just short, the next step shown is sharp at infinity.
+    // A focus that lands exactly on the hyperfocal one may miss it in the last bit; the next
+    // step shown is sharp at infinity.
     CameraSetup atRounded = camera;
     atRounded.setFdist(metres * 1000);
-    if (camera.getDiffraction() == 1 && atRounded.getZc(CameraSetup::infinity) > 1)
+    if (atRounded.getZcAtInfinity() > 1)
         metres = focus->shownAtLeast(metres + focus->shownStep() / 2);
     focus->setValue(metres);
 }
@@ -97,6 +97,9 @@ void mainWin::copyCamera(int from, int to)
     target.flength->setValue(source.flength->value());
     target.coc->setValue(source.coc->value());
     target.lensQuality->setValue(source.lensQuality->value());
+    target.sensorWidth->setValue(source.sensorWidth->value());
+    target.sensorHeight->setValue(source.sensorHeight->value());
+    target.megapixels->setValue(source.megapixels->value());
     target.cropFactorFormat->setCurrentIndex(source.cropFactorFormat->currentIndex());
     target.pixelCount->setCurrentIndex(source.pixelCount->currentIndex());
     target.pixelSizeFormat->setCurrentIndex(source.pixelSizeFormat->currentIndex());
@@ -148,6 +151,9 @@ void mainWin::swapLR()
     swapValues(one.coc, two.coc);
     swapValues(one.flength, two.flength);
     swapValues(one.lensQuality, two.lensQuality);
+    swapValues(one.sensorWidth, two.sensorWidth);
+    swapValues(one.sensorHeight, two.sensorHeight);
+    swapValues(one.megapixels, two.megapixels);
     one.cropFactorFormat->setCurrentIndex(cropFactorFormats[1]);
     two.cropFactorFormat->setCurrentIndex(cropFactorFormats[0]);
     swapIndices(one.pixelCount, two.pixelCount);

@@ -44,16 +44,21 @@ mainWin::mainWin()
         for (QComboBox* box : formatBoxes)
             box->addItem(sensorTable.name(i));
     }
+    for (QComboBox* box : {c1_cropC, c1_crop, c2_cropC, c2_crop, c1_quality, c2_quality})
+        box->addItem(tr("Custom…"));
     // All four start at "Full-Frame Crop 1", whichever CoC mode a camera is switched to.
     for (QComboBox* box : formatBoxes)
         box->setCurrentIndex(3);
     for (int camera : {1, 2})
         SensorFormatCarry::attach(cameraControls(*this, camera));
 
-    for (QWidget* hidden : {static_cast<QWidget*>(gbC1_1), static_cast<QWidget*>(gbC1_2),
-                            static_cast<QWidget*>(gbC1_3), static_cast<QWidget*>(gbC2_1),
-                            static_cast<QWidget*>(gbC2_2), static_cast<QWidget*>(gbC2_3),
-                            static_cast<QWidget*>(useLog)})
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(gbC1_1), static_cast<QWidget*>(gbC1_2),
+          static_cast<QWidget*>(gbC1_3), static_cast<QWidget*>(gbC2_1),
+          static_cast<QWidget*>(gbC2_2), static_cast<QWidget*>(gbC2_3),
+          static_cast<QWidget*>(useLog), static_cast<QWidget*>(c1_sensorRow),
+          static_cast<QWidget*>(c2_sensorRow), static_cast<QWidget*>(c1_megapixels),
+          static_cast<QWidget*>(c2_megapixels)})
         hidden->hide();
 
     auto* plotLayout = new QGridLayout;
@@ -144,11 +149,16 @@ void mainWin::connectControls()
     spinToRun(c2_distD);
     comboToRun(c2_formD);
     spinToRun(c2_widthD);
+    for (QDoubleSpinBox* box : {c1_sensorWidth, c1_sensorHeight, c1_megapixels, c2_sensorWidth,
+                                c2_sensorHeight, c2_megapixels})
+        spinToRun(box);
     connect(horizontalSlider, &QSlider::valueChanged, this, &mainWin::run);
     connect(horizontalSlider_2, &QSlider::valueChanged, this, &mainWin::run);
     connect(horizontalSlider_3, &QSlider::valueChanged, this, &mainWin::run);
     connect(c1_lockMag, &QCheckBox::toggled, this, [this] { locks[0].restart(); });
     connect(c2_lockMag, &QCheckBox::toggled, this, [this] { locks[1].restart(); });
+    connect(c1_lockMag, &QCheckBox::clicked, this, [this] { refuseLockWithoutImage(1); });
+    connect(c2_lockMag, &QCheckBox::clicked, this, [this] { refuseLockWithoutImage(2); });
 }
 
 void mainWin::quit()

@@ -156,6 +156,12 @@ private:
     void connectControls();
     void recalculateOnce();
     void applyCocMode(int camera);
+    // The diagonal of a camera's sensor for an index of its format boxes (the last item is
+    // the custom sensor of its width and height boxes), NaN outside the list.
+    double sensorDiagonal(int camera, int formatIndex);
+    // The pixel count of a camera's preset, or of its megapixel box for the last item.
+    double pixelCountOf(int camera);
+    void showSensorRow(int camera, int mode);
     void updateHyperfocalButtons();
     void copyCamera(int from, int to);
     void connectUnitMenu();
@@ -164,6 +170,9 @@ private:
     // The left-border scroll bar moves in whole units: its position for a border in metres.
     int leftBorderSteps(double metres) const;
     void followMagnificationLocks();
+    // A camera that forms no sharp image has no framing to keep: switching its lock on is
+    // refused with a word in the status bar.
+    void refuseLockWithoutImage(int camera);
     void updateComparison();
 
     int batchDepth = 0;

@@ -10,6 +10,8 @@
 #include <QScrollArea>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -85,12 +87,21 @@ public:
             around->activate();
     }
 
+    // Run once the controls are polished and about to show: only then do their sizes hold.
+    std::function<void()> whenShown;
+
 protected:
     bool eventFilter(QObject* object, QEvent* event) override
     {
         if (object == widget() && event->type() == QEvent::LayoutRequest)
             settle();
         return QScrollArea::eventFilter(object, event);
+    }
+    void showEvent(QShowEvent* event) override
+    {
+        if (whenShown)
+            std::exchange(whenShown, nullptr)();
+        QScrollArea::showEvent(event);
     }
 
 private:
@@ -127,6 +138,9 @@ void scrollControls(mainWin& w)
     }
     scroller->setWidget(controls);
     controls->installEventFilter(scroller);
+    // Inside the scroll area the camera boxes are measured before the style has polished
+    // them; they are measured again when first shown.
+    scroller->whenShown = [&w] { WindowShape::fixCameraBoxWidths(w); };
     column->insertWidget(first, scroller);
 }
 } // namespace
@@ -148,6 +162,9 @@ void holdSteady(mainWin& w)
                                       mainWin::hyperfocalText(-1, LengthUnit::Metres)};
     for (QPushButton* button : {w.c1_set_Hyper, w.c2_set_Hyper})
         button->setMinimumWidth(widestWith(button, hyperfocalTexts));
+    // The gear buttons take the width their column gives; a long name is shortened to it.
+    for (QPushButton* button : {w.c1_bodyButton, w.c1_lensButton, w.c2_bodyButton, w.c2_lensButton})
+        button->setMinimumWidth(button->sizeHint().width());
     // The read-outs of the scale sliders, from 1 to 100.
     for (QLabel* readOut : {w.qxscaled, w.qyscaled})
         readOut->setMinimumWidth(readOut->fontMetrics().horizontalAdvance(QStringLiteral("100")));

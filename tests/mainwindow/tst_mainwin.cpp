@@ -216,9 +216,10 @@ void TestMainWin::sensorCombosHoldTheFormatTable()
 {
     mainWin& w = *window;
     for (QComboBox* box : {w.c1_cropC, w.c1_crop, w.c2_cropC, w.c2_crop}) {
-        QCOMPARE(box->count(), 15);
+        QCOMPARE(box->count(), 19);
         QCOMPARE(box->itemText(3), QString("Full-Frame Crop 1"));
         QCOMPARE(box->itemText(14), QString("1/3.2\""));
+        QCOMPARE(box->itemText(18), QString("Custom…"));
     }
     QCOMPARE(w.c1_crop->currentIndex(), 3);
     QCOMPARE(w.c2_crop->currentIndex(), 3);
@@ -372,6 +373,8 @@ void TestMainWin::hyperfocalButtonMakesInfinitySharp_data()
                                 << "Set to hyperfocal (1.8m)" << 1.85;
     QTest::newRow("35 mm f/8 with diffraction")
         << 35.0 << 8.0 << true << LengthUnit::Metres << "Set to hyperfocal (5.7m)" << 5.69;
+    QTest::newRow("600 mm f/4 with diffraction, sharp at infinity itself")
+        << 600.0 << 4.0 << true << LengthUnit::Metres << "Set to hyperfocal (3170.5m)" << 3170.54;
     // 3995.7 mm is 13.109 ft: the next hundredth of a foot, not the next micrometre.
     QTest::newRow("50 mm f/22 in feet") << 50.0 << 22.0 << false << LengthUnit::Feet
                                         << "Set to hyperfocal (13.1ft)" << 13.11 * 0.3048;
@@ -396,7 +399,7 @@ void TestMainWin::hyperfocalButtonMakesInfinitySharp()
 
     QTest::mouseClick(w.c1_set_Hyper, Qt::LeftButton);
     QCOMPARE(w.c1_fdist->value(), focus);
-    QVERIFY(w.cam1.getZc(CameraSetup::infinity) <= 1);
+    QVERIFY(w.cam1.getZcAtInfinity() <= 1);
     const QString caption = w.graphWidget->captionTexts(1).values;
     QVERIFY2(caption.contains(" - inf. "), qPrintable(caption));
 }
@@ -960,17 +963,22 @@ void TestMainWin::tabFollowsTheLayout_data()
                                                          "c1_fdist",       "horizontalSlider_2",
                                                          "c1_apature",     "horizontalSlider_3",
                                                          "c1_flength",     "c1_lensQ",
+                                                         "c1_bodyButton",  "c1_lensButton",
                                                          "c1_crop",        "c1_quality",
                                                          "expertmode",     "plot"};
     QTest::newRow("expert mode, both cameras")
-        << true << QStringList{"DSB_leftBorder", "distanceCam", "dofMode",      "useLog",
-                               "qxscale",        "qyscale",     "boxC1",        "c1_fdist",
-                               "c1_set_Hyper",   "c1_apature",  "c1_calcDef",   "c1_flength",
-                               "c1_lockMag",     "c1_lensQ",    "c1_cocSet",    "c1_crop",
-                               "c1_quality",     "cpR",         "cpL",          "swpLR",
-                               "boxC2",          "c2_fdist",    "c2_set_Hyper", "c2_apature",
-                               "c2_calcDef",     "c2_flength",  "c2_lockMag",   "c2_lensQ",
-                               "c2_cocSet",      "c2_crop",     "c2_quality",   "plot"};
+        << true << QStringList{"DSB_leftBorder", "distanceCam",   "dofMode",
+                               "useLog",         "qxscale",       "qyscale",
+                               "boxC1",          "c1_fdist",      "c1_set_Hyper",
+                               "c1_apature",     "c1_calcDef",    "c1_flength",
+                               "c1_lockMag",     "c1_lensQ",      "c1_bodyButton",
+                               "c1_lensButton",  "c1_cocSet",     "c1_crop",
+                               "c1_quality",     "cpR",           "cpL",
+                               "swpLR",          "boxC2",         "c2_fdist",
+                               "c2_set_Hyper",   "c2_apature",    "c2_calcDef",
+                               "c2_flength",     "c2_lockMag",    "c2_lensQ",
+                               "c2_bodyButton",  "c2_lensButton", "c2_cocSet",
+                               "c2_crop",        "c2_quality",    "plot"};
 }
 
 // Tab runs top to bottom and left to right, skipping what is hidden or disabled; the plot, at
