@@ -191,9 +191,10 @@ void showAsReadOut(QAbstractSpinBox* box, bool readOut)
     box->setReadOnly(readOut);
     box->setFrame(!readOut);
     box->setMinimumSize(readOut ? asField : QSize(0, 0));
+    // A read-out shows whatever lies behind it, as a label does.
     QPalette palette;
     if (readOut)
-        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        palette.setColor(QPalette::Base, Qt::transparent);
     box->setPalette(palette);
 }
 
