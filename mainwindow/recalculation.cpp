@@ -12,6 +12,7 @@
 #include "projectdocument.h"
 #include "settings.h"
 #include "simplesliders.h"
+#include "windowshape.h"
 
 #include <QLabel>
 #include <QtMath>
@@ -87,6 +88,7 @@ void mainWin::run()
     recalculationPending = false;
     // Only the plot depends on the records. The controls this pass wrote have asked for
     // their own deferred paint; painting the whole window here would draw them twice.
+    WindowShape::settle(*this);
     graphWidget->refresh();
     updateHyperfocalButtons();
     locks[0].remember(cam1);
