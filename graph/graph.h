@@ -22,6 +22,7 @@ class PlotGeometry;
 class PaintArea;
 class PlotClip;
 class QPainter;
+class SettingsTable;
 
 // The blur plot. It is given what it draws (setInput), turns that into a PlotScene at each
 // paint and draws the scene, on screen and in exports. Between paints it keeps the layouts
@@ -41,13 +42,17 @@ public:
     const PlotInput* input() const { return given ? &*given : nullptr; }
     // Writes the plot, as exported, in the format the file name's suffix names (an image
     // format, "svg" or "pdf"); an existing file is replaced only by a complete image. A
-    // bitmap gets pixelRatio device pixels per pixel. False when nothing could be written.
-    bool saveImage(const QString& fileName, qreal pixelRatio = 1);
+    // bitmap gets pixelRatio device pixels per pixel. A settings table, where given, goes below
+    // the plot. False when nothing could be written, with the reason in error when asked for.
+    bool saveImage(const QString& fileName, qreal pixelRatio = 1,
+                   const SettingsTable* table = nullptr, QString* error = nullptr);
     // The plot at the widget's size on the opaque grey background of exported images, with
     // pixelRatio device pixels per pixel (the image's devicePixelRatio).
     QImage renderImage(qreal pixelRatio = 1);
     // The background of exported images; graphDraw fills the caption boxes as over it.
     static QColor exportBackground() { return QColor(220, 220, 220); }
+    // The colour of camera 1 or 2: its curve, band, caption and column of the settings table.
+    static QColor cameraColour(int camera);
     // The caption of camera 1 or 2 as graphDraw writes it; evaluates the camera's limits.
     CaptionTexts captionTexts(int camera);
     // Scales, margins and size of the plot as graphDraw lays it out now.
@@ -60,8 +65,10 @@ public:
 signals:
     // Focus camera 1 or 2 at a distance in metres from the camera (a click or Enter).
     void focusRequested(int camera, double metres);
-    // More detail for positive notches, keeping the distance of the plot column.
-    void distanceZoomRequested(int column, int notches);
+    // More detail for positive notches, keeping the plot column at distance (mm on the axis):
+    // the distance the column showed when a run of wheel turns began, so that zooming in and
+    // out again comes back to the same view.
+    void distanceZoomRequested(int column, int notches, double distance);
     // More detail of the zc scale for positive notches.
     void blurZoomRequested(int notches);
 
@@ -95,6 +102,9 @@ private:
     void drawGrid(QPainter* painter, const PlotGeometry& plot);
     void drawDistanceTicks(QPainter* painter, const PlotGeometry& plot);
     void drawAxes(QPainter* painter, const PlotGeometry& plot);
+    void drawReferenceLine(QPainter* painter, const PlotGeometry& plot);
+    // The top of the highest grid label's box.
+    static int topGridLabelTop(const PlotGeometry& plot);
     void drawCamera(QPainter* painter, const PlotScene& scene, const CameraScene& camera,
                     int number);
     void drawCurve(QPainter* painter, const CurveTrace& curve, const QPen& pen, const QRect& area);
@@ -111,6 +121,8 @@ private:
 
     // Lines and the band stop this far below the top margin.
     static constexpr int topGap = 10;
+    // The lowest row of the vertical axis's title, its lowered c included.
+    static constexpr int titleBottom = 16;
 
     std::optional<PlotInput> given;
     std::array<QPen, PenCount> pens;

@@ -47,7 +47,7 @@ QJsonObject cameraObject(graph& plot, int number)
     // A copy, as the caption evaluates its own.
     CameraSetup camera = plot.input()->cameras[number - 1];
     const CaptionTexts caption = plot.captionTexts(number);
-    const QJsonObject inputs{
+    QJsonObject inputs{
         {QStringLiteral("focus_mm"), camera.getFdist()},
         {QStringLiteral("aperture"), camera.getAperture()},
         {QStringLiteral("focal_length_mm"), camera.getFlength()},
@@ -57,6 +57,12 @@ QJsonObject cameraObject(graph& plot, int number)
         {QStringLiteral("lens_quality_percent"), camera.getLensQuality()},
         {QStringLiteral("diffraction_factor"), camera.getDiffFactor()},
     };
+    // The gear by name, where the project has any.
+    const PlotInput::Gear& gear = plot.input()->gear[number - 1];
+    if (!gear.body.isEmpty())
+        inputs.insert(QStringLiteral("body"), gear.body);
+    if (!gear.lens.isEmpty())
+        inputs.insert(QStringLiteral("lens"), gear.lens);
     // The focus the hyperfocal button shows, not the H of the limit formulas.
     const double hyperfocal = camera.getHyperfocalFocus();
     // The same limits as the caption, so that the two cannot disagree on infinity or on a

@@ -2,10 +2,11 @@
 // Copyright (c) 2026 The Zidov developers
 #include "graph.h"
 #include "plotexport.h"
+#include "wholefile.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 
 QImage graph::renderImage(qreal pixelRatio)
 {
@@ -21,17 +22,20 @@ QImage graph::renderImage(qreal pixelRatio)
     return image;
 }
 
-bool graph::saveImage(const QString& fileName, qreal pixelRatio)
+bool graph::saveImage(const QString& fileName, qreal pixelRatio, const SettingsTable* table,
+                      QString* error)
 {
-    // Through a temporary file, so that a failed export leaves an older image intact.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // commit() ignores a failed flush (a full disk), so it is done and checked here.
-    if (!PlotExport::write(*this, file, QFileInfo(fileName).suffix().toLower(), pixelRatio) ||
-        !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // Whole in memory first, then written as every other output is, so that a failed export
+    // (a full disk halfway through a PDF) leaves an older image intact and says why.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QString reason;
+    if (!PlotExport::write(*this, buffer, QFileInfo(fileName).suffix().toLower(), pixelRatio,
+                           table))
+        reason = tr("The image could not be drawn in this format.");
+    else if (WholeFile::write(fileName, buffer.data(), reason))
+        return true;
+    if (error)
+        *error = reason;
+    return false;
 }

@@ -140,7 +140,15 @@ bool PlotPointer::wheelTurned(QWheelEvent* event)
         if (const int notches = blurWheel.take(event->angleDelta().y()))
             emit plot.blurZoomRequested(notches);
     } else if (const int notches = distanceWheel.take(event->angleDelta().y())) {
-        emit plot.distanceZoomRequested(*at, notches);
+        const PlotGeometry now = plot.currentGeometry();
+        if (!zoomAnchor || zoomAnchor->column != *at ||
+            zoomAnchor->leftBorder != now.leftBorder() ||
+            zoomAnchor->distanceScale != now.distanceScale())
+            zoomAnchor = ZoomAnchor{*at, double(now.intervalEnd(*at)), 0, 0};
+        emit plot.distanceZoomRequested(*at, notches, zoomAnchor->distance);
+        const PlotGeometry after = plot.currentGeometry();
+        zoomAnchor->leftBorder = after.leftBorder();
+        zoomAnchor->distanceScale = after.distanceScale();
     }
     event->accept();
     return true;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
 #include "cameracontrols.h"
+#include "gearcommands.h"
 #include "graph.h"
 #include "lengthspinbox.h"
 #include "mainwin.h"
@@ -53,12 +54,9 @@ void mainWin::switchModeControls()
     horizontalSlider->setVisible(!expert);
     horizontalSlider_2->setVisible(!expert);
     horizontalSlider_3->setVisible(!expert);
-    const auto buttons = expert ? QAbstractSpinBox::UpDownArrows : QAbstractSpinBox::NoButtons;
     // In simple mode the sliders own these values; typing into the boxes would only snap back.
-    for (QDoubleSpinBox* box : {static_cast<QDoubleSpinBox*>(c1_fdist), c1_apature, c1_flength}) {
-        box->setButtonSymbols(buttons);
-        box->setReadOnly(!expert);
-    }
+    for (QDoubleSpinBox* box : {static_cast<QDoubleSpinBox*>(c1_fdist), c1_apature, c1_flength})
+        WindowShape::showAsReadOut(box, !expert);
     if (!expert)
         setSliderDefaults();
     groupBox->hide();
@@ -102,10 +100,11 @@ void mainWin::copyCamera(int from, int to)
     RecalcBatch batch(this);
     const CameraControls source = cameraControls(*this, from);
     const CameraControls target = cameraControls(*this, to);
+    gearCommands->copy(from, to);
     // The mode goes first and no recalculation runs in between, so a manual CoC arrives
     // intact instead of being overwritten by the target's previous mode.
     target.cocMode->setCurrentIndex(source.cocMode->currentIndex());
-    target.fdist->setValue(source.fdist->value());
+    target.fdist->setExactValue(source.fdist->value());
     target.aperture->setValue(source.aperture->value());
     target.flength->setValue(source.flength->value());
     target.coc->setValue(source.coc->value());
@@ -139,6 +138,14 @@ void swapValues(QDoubleSpinBox* a, QDoubleSpinBox* b)
     b->setValue(first);
 }
 
+// Lengths as held, finer than shown.
+void swapLengths(LengthSpinBox* a, LengthSpinBox* b)
+{
+    const double first = a->value();
+    a->setExactValue(b->value());
+    b->setExactValue(first);
+}
+
 void swapIndices(QComboBox* a, QComboBox* b)
 {
     const int first = a->currentIndex();
@@ -152,6 +159,7 @@ void mainWin::swapLR()
     RecalcBatch batch(this);
     const CameraControls one = cameraControls(*this, 1);
     const CameraControls two = cameraControls(*this, 2);
+    gearCommands->beginSwap();
     // Exchanging the modes carries each camera's sensor into its other format box; the
     // boxes are exchanged as they were before.
     const int cropFactorFormats[] = {one.cropFactorFormat->currentIndex(),
@@ -159,7 +167,7 @@ void mainWin::swapLR()
     const int pixelSizeFormats[] = {one.pixelSizeFormat->currentIndex(),
                                     two.pixelSizeFormat->currentIndex()};
     swapIndices(one.cocMode, two.cocMode);
-    swapValues(one.fdist, two.fdist);
+    swapLengths(one.fdist, two.fdist);
     swapValues(one.aperture, two.aperture);
     swapValues(one.coc, two.coc);
     swapValues(one.flength, two.flength);
@@ -175,6 +183,7 @@ void mainWin::swapLR()
     swapIndices(one.formFactor, two.formFactor);
     swapValues(one.viewDistance, two.viewDistance);
     swapValues(one.imageWidth, two.imageWidth);
+    gearCommands->endSwap();
 }
 
 void mainWin::checkDistanceCam()

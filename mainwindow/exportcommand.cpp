@@ -3,6 +3,7 @@
 #include "graph.h"
 #include "lastfolder.h"
 #include "mainwin.h"
+#include "sharecommands.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -27,7 +28,10 @@ bool mainWin::exportImageTo(const QString& chosenName)
     if (QFileInfo(name).suffix().isEmpty())
         name += QLatin1String(".png");
     // As sharp as the screen shows the plot; at a ratio of 1 one pixel per pixel.
-    if (graphWidget->saveImage(name, graphWidget->devicePixelRatioF())) {
+    const std::optional<SettingsTable> table = shareCommands->exportTable();
+    QString reason;
+    if (graphWidget->saveImage(name, graphWidget->devicePixelRatioF(), table ? &*table : nullptr,
+                               &reason)) {
         LastFolder::remember(name);
         return true;
     }
@@ -35,6 +39,7 @@ bool mainWin::exportImageTo(const QString& chosenName)
                          tr("The image could not be written to %1.\nCheck that the folder "
                             "exists and is writable and that the name ends in an image "
                             "format such as .png.")
-                             .arg(QDir::toNativeSeparators(name)));
+                                 .arg(QDir::toNativeSeparators(name)) +
+                             QLatin1String("\n\n") + reason);
     return false;
 }

@@ -5,11 +5,13 @@
 #include "cameracontrols.h"
 #include "comparecommands.h"
 #include "eqwin.h"
+#include "gearcommands.h"
 #include "graph.h"
 #include "opti.h"
 #include "plotcommands.h"
 #include "sensorformatcarry.h"
 #include "settings.h"
+#include "sharecommands.h"
 #include "windowshape.h"
 
 #include <QGridLayout>
@@ -26,6 +28,7 @@ mainWin::mainWin()
     comparisonReadout->setObjectName(QStringLiteral("comparisonReadout"));
     // Permanent, so that a passing message does not hide it.
     statusbar->addPermanentWidget(comparisonReadout);
+    shareCommands = new ShareCommands(this);
 
     settingsWin = new Settings(nullptr);
     settingsWin->setMainWindow(this);
@@ -69,6 +72,7 @@ mainWin::mainWin()
     plotLayout->addWidget(graphWidget);
     frame->setLayout(plotLayout);
     WindowShape::holdSteady(*this);
+    gearCommands = new GearCommands(*this);
 
     expertMode = 1;
     switchpromode();
@@ -100,6 +104,7 @@ void mainWin::connectControls()
     connect(actionAbout, &QAction::triggered, this, &mainWin::about);
     connect(actionTutorial, &QAction::triggered, this, &mainWin::tutorial);
     connect(actionShow_auto_optimizer, &QAction::triggered, this, &mainWin::showOpti);
+    connect(actionFitView, &QAction::triggered, this, [this] { PlotCommands::fitToFocus(*this); });
     connect(useLog, &QCheckBox::released, this, &mainWin::run);
 
     const auto spinToRun = [this](QDoubleSpinBox* box) {
@@ -127,9 +132,10 @@ void mainWin::connectControls()
     connect(graphWidget, &graph::focusRequested, this, [this](int camera, double metres) {
         PlotCommands::focusCameraAt(*this, camera, metres);
     });
-    connect(graphWidget, &graph::distanceZoomRequested, this, [this](int column, int notches) {
-        PlotCommands::zoomDistanceAt(*this, column, notches);
-    });
+    connect(graphWidget, &graph::distanceZoomRequested, this,
+            [this](int column, int notches, double distance) {
+                PlotCommands::zoomDistanceAt(*this, column, notches, distance);
+            });
     connect(graphWidget, &graph::blurZoomRequested, this,
             [this](int notches) { PlotCommands::stepBlurScale(*this, notches); });
     connect(c1_set_Hyper, &QPushButton::clicked, this, &mainWin::setC1Hyper);
@@ -195,7 +201,13 @@ void mainWin::on_actionSettings_triggered()
 
 void mainWin::on_actionEquivalency_Calculator_triggered()
 {
+    // Opened afresh, it starts from Camera 1's sensor; open, it keeps what was typed.
+    if (!eqWin->isVisible())
+        eqWin->setSourceCropFactor(c1Crop);
     eqWin->setVisible(true);
+    // Typing goes into the calculator, not into the window behind it.
+    eqWin->raise();
+    eqWin->activateWindow();
 }
 
 void mainWin::on_dofMode_clicked()

@@ -6,6 +6,7 @@
 #include "lengthunit.h"
 #include "magnificationlock.h"
 #include "plotinput.h"
+#include "projectextension.h"
 #include "sensorformattable.h"
 #include "ui_mainWin.h"
 
@@ -14,10 +15,12 @@
 
 class CompareCommands;
 class EqWin;
+class GearCommands;
 class QLabel;
 class ProjectDocument;
 class RecentProjects;
 class Settings;
+class ShareCommands;
 class graph;
 class opti;
 
@@ -60,6 +63,12 @@ public:
     // The Compare menu, and its read-out of Camera 2 against Camera 1 in the status bar.
     CompareCommands* compareCommands = nullptr;
     QLabel* comparisonReadout = nullptr;
+    // Edit > Copy chart and Copy numbers, and the settings table of exports.
+    ShareCommands* shareCommands = nullptr;
+    // Each camera's body and lens by name.
+    GearCommands* gearCommands = nullptr;
+    // Additions of the open project that this build does not read, written back on saving.
+    QList<ProjectExtension::Record> keptAdditions;
 
     // What the plot draws: the records of the last recalculation and the display controls.
     PlotInput plotInput();

@@ -4,6 +4,7 @@
 #include "cocpresets.h"
 #include "comparecommands.h"
 #include "comparisonreadout.h"
+#include "gearcommands.h"
 #include "graph.h"
 #include "mainwin.h"
 #include "plotgeometry.h"
@@ -12,6 +13,7 @@
 #include "projectdocument.h"
 #include "settings.h"
 #include "simplesliders.h"
+#include "windowshape.h"
 
 #include <QLabel>
 #include <QtMath>
@@ -93,6 +95,7 @@ void mainWin::run()
     recalculationPending = false;
     // Only the plot depends on the records. The controls this pass wrote have asked for
     // their own deferred paint; painting the whole window here would draw them twice.
+    WindowShape::settle(*this);
     graphWidget->setInput(plotInput());
     plotBehind = false;
     updateHyperfocalButtons();
@@ -120,6 +123,8 @@ void mainWin::recalculateOnce()
     qyscaled->setText(QString::number(qyscale->value()));
     SB_leftBorder->setMaximum(leftBorderSteps(leftBorderScrollReach));
 
+    gearCommands->followLens(1);
+    gearCommands->followLens(2);
     const ProjectCameras::Cameras derived = ProjectCameras::derive(
         projectFromControls(*this), settingsWin->diffractionFactor(), {c1Crop, c2Crop});
     // A CoC box that already shows the value is left untouched: setting it repaints it,
@@ -254,7 +259,9 @@ void mainWin::showSensorRow(int camera, int mode)
         if (part != c.cropLabel)
             part->setVisible(customSensor);
     }
-    c.sensorRow->setVisible(customSensor);
+    const bool withBody = gearCommands && gearCommands->gear(camera).body.isSet();
+    c.sensorRow->setVisible((customSensor || withBody) &&
+                            (mode == CocByCropFactor || mode == CocByPixelSize));
     c.megapixels->setVisible(c.pixelCount->currentIndex() == CocPresets::customPixelCountIndex);
 }
 

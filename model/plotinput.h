@@ -32,6 +32,13 @@ struct PlotInput
     bool expert = false;    // simple mode smooths and thickens the curves
     LengthUnit unit = LengthUnit::Metres;
     QString version = programVersion();
+    // The names of each camera's body and lens, empty where none is chosen.
+    struct Gear
+    {
+        QString body;
+        QString lens;
+    };
+    std::array<Gear, 2> gear{};
 
     // The distance scale in mm per pixel column: the slider grows to the right while the
     // distance per pixel shrinks.

@@ -36,10 +36,10 @@ double held(double value, const ProjectCodec::ValueRange& range)
     return roundedAsBox(value, range.decimals);
 }
 
-CameraRecord cameraAsHeld(CameraRecord c, int distanceDecimals)
+CameraRecord cameraAsHeld(CameraRecord c)
 {
     using namespace ProjectCodec;
-    c.focusDistance = roundedAsBox(c.focusDistance, distanceDecimals);
+    // The focus boxes take a project's distance exactly, finer than they show it.
     c.aperture = held(c.aperture, apertureRange);
     c.focalLength = held(c.focalLength, focalLengthRange);
     c.circleOfConfusion = held(c.circleOfConfusion, cocRange);
@@ -49,6 +49,24 @@ CameraRecord cameraAsHeld(CameraRecord c, int distanceDecimals)
     c.sensorWidth = held(c.sensorWidth, sensorSideRange);
     c.sensorHeight = held(c.sensorHeight, sensorSideRange);
     c.megapixels = held(c.megapixels, megapixelRange);
+    // A chosen lens keeps the focal length within its range and the f-number no wider than
+    // it opens at that focal length, as the window's boxes do (see GearCommands).
+    const LensSpec& spec = c.lens.spec;
+    if (spec.isSet()) {
+        const auto heldFocal = [](double focal) {
+            return held(std::clamp(focal, focalLengthRange.minimum, focalLengthRange.maximum),
+                        focalLengthRange);
+        };
+        c.focalLength = std::clamp(c.focalLength, heldFocal(spec.minFocal),
+                                   heldFocal(std::max(spec.minFocal, spec.maxFocal)));
+        const auto widestHeld = [](double widest) {
+            return held(std::max(apertureRange.minimum, widest), apertureRange);
+        };
+        if (const double widest = std::min(spec.widestAtMin, spec.widestAtMax); widest > 0)
+            c.aperture = std::max(c.aperture, widestHeld(widest));
+        if (spec.widestAtMin > 0)
+            c.aperture = std::max(c.aperture, widestHeld(spec.widestAperture(c.focalLength)));
+    }
     return c;
 }
 } // namespace
@@ -123,6 +141,11 @@ PlotInput plotInput(const ProjectRecord& project, const Cameras& cameras)
     input.fromCamera = project.distanceFromCamera;
     input.distanceScale = project.distanceScale;
     input.zcScale = project.zcScale;
+    for (int k = 0; k < 2; ++k) {
+        const CameraRecord& c = cameraOf(project, k);
+        input.gear[k] = {c.body.isSet() ? c.body.name() : QString(),
+                         c.lens.isSet() ? c.lens.name() : QString()};
+    }
     return input;
 }
 
@@ -135,8 +158,8 @@ ProjectRecord asControlsHold(const ProjectRecord& project, LengthUnit unit)
     // The radio buttons receive them in file order: the focus plane wins a file that
     // claims both.
     r.distanceFromCamera = r.distanceFromCamera && !r.distanceFromFocusPlane;
-    r.camera1 = cameraAsHeld(r.camera1, distanceDecimals);
-    r.camera2 = cameraAsHeld(r.camera2, distanceDecimals);
+    r.camera1 = cameraAsHeld(r.camera1);
+    r.camera2 = cameraAsHeld(r.camera2);
     return r;
 }
 

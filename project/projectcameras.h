@@ -47,8 +47,8 @@ Cameras derive(const ProjectRecord& project, double diffractionFactor,
 PlotInput plotInput(const ProjectRecord& project, const Cameras& cameras);
 
 // A loaded project as the window's controls hold it: each value rounded to its control's
-// decimals (the distance boxes hold feet to the micrometre), the focus plane winning the
-// distance reference.
+// decimals but the focus distances, which are held exactly (the left border box holds feet
+// to the micrometre), the focus plane winning the distance reference.
 ProjectRecord asControlsHold(const ProjectRecord& project, LengthUnit unit);
 
 // The inputs of a freshly started program, in simple mode, and its diffraction factor.

@@ -80,13 +80,16 @@ public:
         stream >> value;
         if (stream.status() == QDataStream::Ok)
             return true;
-        return fail(
-            DecodeError::EndsEarly,
-            QCoreApplication::translate(
-                "mainWin", "The file ends after %1 bytes; %2, stored from byte %3 on, is missing.")
-                .arg(size)
-                .arg(describe(field))
-                .arg(start));
+        // Two texts rather than "%n byte(s)", which the English program would show as is.
+        const QString text =
+            size == 1
+                ? QCoreApplication::translate(
+                      "mainWin",
+                      "The file ends after 1 byte; %2, stored from byte %3 on, is missing.")
+                : QCoreApplication::translate("mainWin", "The file ends after %1 bytes; %2, "
+                                                         "stored from byte %3 on, is missing.")
+                      .arg(size);
+        return fail(DecodeError::EndsEarly, text.arg(describe(field)).arg(start));
     }
 
     bool readFinite(double& value, Field field)
@@ -288,7 +291,11 @@ DecodeResult decode(const QByteArray& bytes)
     in.readInRange(r.zcScale, zcScaleRange, {0, QT_TRANSLATE_NOOP("mainWin", "zc scale")});
     readCamera(in, r.camera1, 1, current);
     readCamera(in, r.camera2, 2, current);
-    if (result.ok() && current && bytes.size() > currentFileSize)
+    if (result.ok() && current && bytes.size() > largestFileSize)
+        in.fail(DecodeError::DamagedAdditions,
+                QCoreApplication::translate("mainWin", "The file is longer than %1 bytes.")
+                    .arg(largestFileSize));
+    else if (result.ok() && current && bytes.size() > currentFileSize)
         readAdditions(bytes, result);
     return result;
 }

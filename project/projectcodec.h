@@ -21,6 +21,8 @@ constexpr double previousVersion = 1.2;
 constexpr double perfectLensQuality = 100;
 constexpr int currentFileSize = 184;
 constexpr int previousFileSize = 168;
+// Additions included; a longer file is refused as damaged.
+constexpr int largestFileSize = 1 << 20;
 
 // Items of the stored combo boxes. An index outside them would make the CoC presets look
 // outside their tables, so such a file is rejected.
@@ -28,11 +30,15 @@ constexpr int cocModeCount = 4;
 constexpr int sensorFormatCount = 15;
 constexpr int pixelCountPresetCount = 15;
 constexpr int formFactorCount = 2;
+// What the additions may hold: the formats of today with a custom sensor last, and the
+// presets with a typed count last.
+constexpr int additionsFormatCount = 19;
+constexpr int additionsPixelCountCount = pixelCountPresetCount + 1;
 
 // A stored number as its control takes it: the control rounds the value to its decimals
 // and then holds it within minimum and maximum. A value that rounds to outside would load
 // as a different one, so such a file is refused; more decimals than the control shows are
-// in range and load rounded.
+// in range and load rounded (the distance boxes hold them as stored).
 struct ValueRange
 {
     double minimum;
@@ -46,7 +52,7 @@ struct ValueRange
 // that they agree with the controls).
 constexpr ValueRange focusDistanceRange{0, 99999, 2};
 constexpr ValueRange apertureRange{0.7, 64, 1};
-constexpr ValueRange focalLengthRange{1, 5000, 0};
+constexpr ValueRange focalLengthRange{1, 5000, 1};
 constexpr ValueRange cocRange{0.0001, 10, 4};
 constexpr ValueRange lensQualityRange{0, 100, 2};
 constexpr ValueRange viewDistanceRange{0.1, 99999, 2};

@@ -3,6 +3,7 @@
 #include "projectcontrols.h"
 
 #include "cameracontrols.h"
+#include "gearcommands.h"
 #include "mainwin.h"
 #include "projectcodec.h"
 #include "projectread.h"
@@ -37,7 +38,7 @@ void applyCamera(const CameraControls& c, const CameraRecord& r)
 {
     c.cocMode->setCurrentIndex(r.cocMode);
     c.box->setChecked(r.switchedOn);
-    c.fdist->setValue(r.focusDistance);
+    c.fdist->setExactValue(r.focusDistance);
     c.aperture->setValue(r.aperture);
     c.flength->setValue(r.focalLength);
     c.coc->setValue(r.circleOfConfusion);
@@ -69,6 +70,12 @@ ProjectRecord projectFromControls(mainWin& w)
     r.zcScale = w.qyscale->value();
     r.camera1 = cameraFromControls(cameraControls(w, 1));
     r.camera2 = cameraFromControls(cameraControls(w, 2));
+    for (CameraRecord* camera : {&r.camera1, &r.camera2}) {
+        const GearCommands::Gear& gear = w.gearCommands->gear(camera == &r.camera1 ? 1 : 2);
+        camera->body = gear.body;
+        camera->lens = gear.lens;
+    }
+    r.otherRecords = w.keptAdditions;
     return r;
 }
 
@@ -76,11 +83,15 @@ void applyProjectToControls(mainWin& w, const ProjectRecord& r, std::ostream& ou
 {
     // Setting the controls writes nothing itself, so the echo can go first.
     ProjectRead::traceRecord(out, r);
-    w.DSB_leftBorder->setValue(r.leftBorder);
+    w.DSB_leftBorder->setExactValue(r.leftBorder);
     w.distanceCam->setChecked(r.distanceFromCamera);
     w.distanceFP->setChecked(r.distanceFromFocusPlane);
     w.qxscale->setValue(r.distanceScale);
     w.qyscale->setValue(r.zcScale);
+    // The lens's ranges first, so that its focal length and f-number arrive whole.
+    w.gearCommands->restore(1, r.camera1.body, r.camera1.lens);
+    w.gearCommands->restore(2, r.camera2.body, r.camera2.lens);
+    w.keptAdditions = r.otherRecords;
     applyCamera(cameraControls(w, 1), r.camera1);
     applyCamera(cameraControls(w, 2), r.camera2);
     // Switching the distance reference above reset the border; now that the focus distances

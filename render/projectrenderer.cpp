@@ -8,6 +8,7 @@
 #include "projectcameras.h"
 #include "projectfile.h"
 #include "projectread.h"
+#include "projectsettingstable.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <optional>
 
 namespace {
 const QString standardOutput = QStringLiteral("-");
@@ -43,7 +45,7 @@ ProjectRenderer::ProjectRenderer(const RenderOptions& options_) : options(option
 
 RenderStatus ProjectRenderer::render(const QString& project)
 {
-    ProjectRecord record = ProjectCameras::startupProject();
+    record = ProjectCameras::startupProject();
     // A project opens in expert mode, as File > Open switches to it.
     const bool expert = !project.isEmpty();
     if (expert) {
@@ -109,16 +111,23 @@ bool ProjectRenderer::writeOutputs(const QString& project)
 
 bool ProjectRenderer::writeChart(const QString& name, const QString& format)
 {
+    std::optional<SettingsTable> table;
+    if (options.settingsTable)
+        table = projectSettingsTable(record, *plot->input());
+    const SettingsTable* const settings = table ? &*table : nullptr;
     bool written = false;
+    QString error;
     if (name == standardOutput) {
         StandardOutput out;
-        written = PlotExport::write(*plot, out.device(), format, options.scale) && out.finish();
+        written =
+            PlotExport::write(*plot, out.device(), format, options.scale, settings) && out.finish();
+        error = out.device().errorString();
     } else {
         // The suffix names the format, as in the window's export.
-        written = plot->saveImage(name, options.scale);
+        written = plot->saveImage(name, options.scale, settings, &error);
     }
     if (!written)
-        tell(tr("Could not write the chart to %1").arg(QDir::toNativeSeparators(name)));
+        tell(tr("Could not write the chart to %1: %2").arg(QDir::toNativeSeparators(name), error));
     return written;
 }
 

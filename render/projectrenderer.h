@@ -3,6 +3,7 @@
 #pragma once
 
 #include "graph.h"
+#include "projectrecord.h"
 #include "renderoptions.h"
 
 #include <QByteArray>
@@ -39,6 +40,8 @@ private:
     bool writeOutputs(const QString& project);
 
     const RenderOptions& options;
+    // The project drawn, as the window's controls would hold it.
+    ProjectRecord record;
     // A new one for each project, as each project used to get a window of its own: the
     // pens of a plot keep the widths of its last paint, which a vector file writes out.
     std::unique_ptr<graph> plot;

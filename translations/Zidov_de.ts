@@ -168,6 +168,75 @@
         <source>Not a positive number, so it has no equivalent.</source>
         <translation>Keine positive Zahl, daher ohne Äquivalent.</translation>
     </message>
+    <message>
+        <source>Full-frame focal length start</source>
+        <translation>Kleinbild-Brennweite von</translation>
+    </message>
+    <message>
+        <source>Full-frame focal length end</source>
+        <translation>Kleinbild-Brennweite bis</translation>
+    </message>
+    <message>
+        <source>Full-frame aperture start</source>
+        <translation>Kleinbild-Blende von</translation>
+    </message>
+    <message>
+        <source>Full-frame aperture end</source>
+        <translation>Kleinbild-Blende bis</translation>
+    </message>
+</context>
+<context>
+    <name>LengthSpinBox</name>
+    <message>
+        <source>Not a length: type a number, or a number and its unit, such as 350 cm or 16&apos; 5&quot;.</source>
+        <translation>Keine Länge: eine Zahl eingeben, oder eine Zahl mit ihrer Einheit, etwa 350 cm oder 16&apos; 5&quot;.</translation>
+    </message>
+    <message>
+        <source>Not a whole length yet.</source>
+        <translation>Noch keine vollständige Länge.</translation>
+    </message>
+    <message>
+        <source>No more than %1 decimals here; type a finer length with its unit, such as 512.3 cm.</source>
+        <translation>Hier höchstens %1 Nachkommastellen; eine feinere Länge mit ihrer Einheit eingeben, etwa 512,3 cm.</translation>
+    </message>
+    <message>
+        <source>Outside the box&apos;s range, %1 to %2.</source>
+        <translation>Außerhalb des Bereichs von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not taken. %2 The box keeps %3.</source>
+        <translation>„%1“ wurde nicht übernommen. %2 Das Feld behält %3.</translation>
+    </message>
+</context>
+<context>
+    <name>GearChooser</name>
+    <message>
+        <source>Type to search, for example a7 iii or x-t4</source>
+        <translation>Zum Suchen tippen, zum Beispiel a7 iii oder x-t4</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+</context>
+<context>
+    <name>GearCommands</name>
+    <message>
+        <source>Camera %1: camera body</source>
+        <translation>Kamera %1: Kameragehäuse</translation>
+    </message>
+    <message>
+        <source>Camera %1: lens</source>
+        <translation>Kamera %1: Objektiv</translation>
+    </message>
+    <message>
+        <source>%1 (not found)</source>
+        <translation>%1 (nicht gefunden)</translation>
+    </message>
+    <message>
+        <source>crop %1</source>
+        <translation>Crop %1</translation>
+    </message>
 </context>
 <context>
     <name>PlotPointer</name>
@@ -202,12 +271,12 @@
         <translation>Der Ordner %1 konnte nicht angelegt werden</translation>
     </message>
     <message>
-        <source>Could not write the chart to %1</source>
-        <translation>Das Diagramm konnte nicht nach %1 geschrieben werden</translation>
-    </message>
-    <message>
         <source>Could not write %1: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not write the chart to %1: %2</source>
+        <translation>Das Diagramm konnte nicht nach %1 geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -355,6 +424,10 @@
         <source>Draw the zc axis logarithmically, as &quot;log Scale&quot; does.</source>
         <translation>Zeichnet die zc-Achse logarithmisch, wie „log. Skala“.</translation>
     </message>
+    <message>
+        <source>Add a table of each camera&apos;s settings and limits, and the comparison of the two, below the chart, as &quot;Settings in exports&quot; does.</source>
+        <translation>Unter das Diagramm eine Tabelle der Einstellungen und Grenzen jeder Kamera und den Vergleich der beiden setzen, wie es &quot;Einstellungen in Exporten&quot; tut.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -365,6 +438,96 @@
     <message>
         <source>Diffraction Spot Diameter Factor</source>
         <translation>Faktor für den Beugungsscheibchen-Durchmesser</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTable</name>
+    <message>
+        <source>Camera %1</source>
+        <translation>Kamera %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Gehäuse</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objektiv</translation>
+    </message>
+    <message>
+        <source>Sensor format</source>
+        <translation>Sensorformat</translation>
+    </message>
+    <message>
+        <source>Crop factor</source>
+        <translation>Cropfaktor</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Brennweite</translation>
+    </message>
+    <message>
+        <source>F-number</source>
+        <translation>Blendenzahl</translation>
+    </message>
+    <message>
+        <source>Focus distance</source>
+        <translation>Fokusdistanz</translation>
+    </message>
+    <message>
+        <source>Circle of confusion</source>
+        <translation>Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>Diffraction</source>
+        <translation>Beugung</translation>
+    </message>
+    <message>
+        <source>included</source>
+        <translation>berücksichtigt</translation>
+    </message>
+    <message>
+        <source>not included</source>
+        <translation>nicht berücksichtigt</translation>
+    </message>
+    <message>
+        <source>Hyperfocal distance</source>
+        <translation>Hyperfokale Distanz</translation>
+    </message>
+    <message>
+        <source>Near limit</source>
+        <translation>Nahgrenze</translation>
+    </message>
+    <message>
+        <source>Far limit</source>
+        <translation>Ferngrenze</translation>
+    </message>
+    <message>
+        <source>infinity</source>
+        <translation>unendlich</translation>
+    </message>
+    <message>
+        <source>Depth of field</source>
+        <translation>Schärfentiefe</translation>
+    </message>
+    <message>
+        <source>endless</source>
+        <translation>unbegrenzt</translation>
+    </message>
+    <message>
+        <source>Blur at infinity</source>
+        <translation>Unschärfe bei unendlich</translation>
+    </message>
+</context>
+<context>
+    <name>ShareCommands</name>
+    <message>
+        <source>The chart could not be copied.</source>
+        <translation>Das Diagramm konnte nicht kopiert werden.</translation>
     </message>
 </context>
 <context>
@@ -430,6 +593,10 @@ Point between the axes to read the blur at a distance; click there to focus, tur
 zc ist der Durchmesser des Unschärfescheibchens eines Punktes geteilt durch den Zerstreuungskreis: unter 1 wirkt der Punkt scharf, 5 bedeutet ein Scheibchen, fünfmal so groß wie das größte, das noch als Punkt gesehen wird.
 Das schattierte Band ist die Schärfentiefe.
 Zwischen den Achsen zeigen, um die Unschärfe in einer Entfernung abzulesen; dort klicken, um darauf scharfzustellen, am Mausrad drehen, um zu zoomen.</translation>
+    </message>
+    <message>
+        <source>The image could not be drawn in this format.</source>
+        <translation>Das Bild lässt sich in diesem Format nicht zeichnen.</translation>
     </message>
     <message>
         <source>No sharp image: the focus is closer than the focal length.</source>
@@ -1155,6 +1322,46 @@ Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
         <translation>&amp;Fuß</translation>
     </message>
     <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Fit to &amp;focus</source>
+        <translation>Auf &amp;Fokus einpassen</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>&amp;Settings in exports</source>
+        <translation>Einstellungen in E&amp;xporten</translation>
+    </message>
+    <message>
+        <source>Copy &amp;chart</source>
+        <translation>&amp;Diagramm kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;numbers</source>
+        <translation>&amp;Zahlen kopieren</translation>
+    </message>
+    <message>
+        <source>The file ends after 1 byte; %2, stored from byte %3 on, is missing.</source>
+        <translation>Die Datei endet nach 1 Byte; %2, ab Byte %3 gespeichert, fehlt.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>The help pages are not installed: %1 is missing.
+They were looked for in:
+%2</source>
+        <translation>Die Hilfeseiten sind nicht installiert: %1 fehlt.
+Gesucht wurde in:
+%2</translation>
+    </message>
+    <message>
         <source>Camera %1 forms no sharp image: its focus is closer than the focal length, so there is no framing to lock.</source>
         <translation>Kamera %1 erzeugt kein scharfes Bild: ihr Fokus liegt näher als die Brennweite, es gibt also keinen Bildausschnitt zu halten.</translation>
     </message>
@@ -1233,6 +1440,26 @@ Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
     <message>
         <source>%1 bytes follow the last addition to the format, from byte %2 on.</source>
         <translation>Nach der letzten Erweiterung des Formats folgen %1 Bytes, ab Byte %2.</translation>
+    </message>
+    <message>
+        <source>The 1 byte after the camera settings is not Zidov&apos;s additions to the format.</source>
+        <translation>Das 1 Byte nach den Kameraeinstellungen ist keine Zidov-Erweiterung des Formats.</translation>
+    </message>
+    <message>
+        <source>Record %1 of the additions (byte %2) claims 1 byte, but the file ends before.</source>
+        <translation>Eintrag %1 der Erweiterungen (Byte %2) gibt 1 Byte an, aber die Datei endet vorher.</translation>
+    </message>
+    <message>
+        <source>1 byte follows the last addition to the format, at byte %1.</source>
+        <translation>Nach der letzten Erweiterung des Formats folgt 1 Byte, bei Byte %1.</translation>
+    </message>
+    <message>
+        <source>The file is longer than %1 bytes.</source>
+        <translation>Die Datei ist länger als %1 Bytes.</translation>
+    </message>
+    <message>
+        <source>Camera bodies and lenses by name come from the lensfun database (lensfun.github.io): its data under the Creative Commons licence CC BY-SA 3.0, read through its library under the GNU LGPL 3.</source>
+        <translation>Kameragehäuse und Objektive nach Namen stammen aus der lensfun-Datenbank (lensfun.github.io): ihre Daten unter der Creative-Commons-Lizenz CC BY-SA 3.0, gelesen über ihre Bibliothek unter der GNU LGPL 3.</translation>
     </message>
 </context>
 <context>

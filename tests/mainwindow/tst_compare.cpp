@@ -59,15 +59,19 @@ QString withoutMnemonic(QString title)
     return title.remove(QLatin1Char('&'));
 }
 
-// Triggers a command and returns the text of the message it shows, answering it.
-QString messageOf(QAction* action)
+// Triggers a command and returns the text of the message it shows, and its title where asked,
+// answering it.
+QString messageOf(QAction* action, QString* title = nullptr)
 {
     if (!action)
         return QStringLiteral("(no such command)");
     QString text;
-    ModalAnswerer answerer([&text](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal))
+    ModalAnswerer answerer([&text, title](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             text = box->text();
+            if (title)
+                *title = box->windowTitle();
+        }
         modal->close();
     });
     action->trigger();
@@ -164,6 +168,9 @@ void TestCompare::commandsSetCameraTwo_data()
     QTest::newRow("full frame 50 mm f/2.8 at 3 m to Four-Thirds: equivalent settings")
         << "actionMatchEquivalent" << fullFrame50 << Lens{FourThirds, 50, 4, 5} << 3.0 << 1.4
         << 25.0;
+    QTest::newRow("full frame 35 mm f/2 at 3 m to Four-Thirds: to a tenth of a millimetre")
+        << "actionMatchEquivalent" << Lens{FullFrame, 35, 2, 3} << Lens{FourThirds, 50, 4, 5} << 3.0
+        << 1.0 << 17.5;
     QTest::newRow("APS-C 35 mm f/2 at 2 m to full frame: equivalent settings")
         << "actionMatchEquivalent" << apsC35 << fullFrame85 << 2.0 << 3.3 << 57.0;
     QTest::newRow("full frame 50 mm at 3 m to Four-Thirds 25 mm: same framing")
@@ -219,8 +226,10 @@ void TestCompare::impossibleTargetChangesNothing()
     setCamera(w, 1, Lens{FullFrame, 50, 1.0, 3});
     setCamera(w, 2, Lens{FourThirds, 25, 4, 3});
     const int before = w.recalculationCount();
-    QCOMPARE(messageOf(command(w, "actionMatchBlur")),
+    QString title;
+    QCOMPARE(messageOf(command(w, "actionMatchBlur"), &title),
              QString("Camera 2 would need f/0.5; the smallest f-number is f/0.7."));
+    QCOMPARE(title, QString("Camera 2: same background blur"));
     QCOMPARE(w.recalculationCount(), before);
     QCOMPARE(w.c2_apature->value(), 4.0);
     QCOMPARE(w.cam2.getAperture(), 4.0);

@@ -17,6 +17,9 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 struct Run
 {
@@ -65,6 +68,9 @@ private slots:
         w.c2_apature->setValue(11);
         w.c2_flength->setValue(24);
         QVERIFY(w.saveTo(project()));
+        // Typed as 16' 5".
+        w.c1_fdist->setExactValue(5.0038);
+        QVERIFY(w.saveTo(dir.filePath("feet.mvx")));
         QFile damaged(dir.filePath("damaged.mvx"));
         QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\x3f\xf4\xcc", 3) == 3);
         // Camera 1 focused at -5 m.
@@ -74,6 +80,7 @@ private slots:
         QVERIFY(outOfRange.open(QIODevice::WriteOnly));
         QVERIFY(outOfRange.write(
                     saved.readAll().replace(31, 8, QByteArray("\xc0\x14\0\0\0\0\0\0", 8))) == 184);
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe.mvx")).constData(), 0600), 0);
     }
 
     // The window and the renderer load and draw through the same code, so the files
@@ -83,16 +90,20 @@ private slots:
     {
         QTest::addColumn<QString>("project");
         QTest::addColumn<bool>("views");
-        QTest::newRow("project") << project() << false;
-        QTest::newRow("start-up state") << QString() << false;
-        QTest::newRow("project, DOF limits on a log scale") << project() << true;
+        QTest::addColumn<bool>("table");
+        QTest::newRow("project") << project() << false << false;
+        QTest::newRow("start-up state") << QString() << false << false;
+        QTest::newRow("project, DOF limits on a log scale") << project() << true << false;
+        QTest::newRow("project with the settings table") << project() << false << true;
     }
     void pngEqualsTheWindowsExport()
     {
         QFETCH(QString, project);
         QFETCH(bool, views);
+        QFETCH(bool, table);
         mainWin w;
         w.graphWidget->setFixedSize(600, 400);
+        w.actionExportSettings->setChecked(table);
         if (!project.isEmpty())
             QVERIFY(w.loadFrom(project));
         QStringList arguments{"--size", "600x400", "-o", dir.filePath("render.png")};
@@ -106,6 +117,8 @@ private slots:
             arguments << "--dof-limits"
                       << "--log-scale";
         }
+        if (table)
+            arguments << "--settings-table";
         QVERIFY(w.exportImageTo(dir.filePath("window.png")));
         if (!project.isEmpty())
             arguments << project;
@@ -113,14 +126,16 @@ private slots:
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QByteArray());
         const QImage rendered(dir.filePath("render.png"));
-        QCOMPARE(rendered.size(), QSize(600, 400));
+        QCOMPARE(rendered.width(), 600);
+        // The table goes below the plot.
+        QCOMPARE(rendered.height() > 400, table);
         QVERIFY(rendered == QImage(dir.filePath("window.png")));
 
         QCOMPARE(render(arguments << "--scale"
                                   << "2")
                      .status,
                  0);
-        QCOMPARE(QImage(dir.filePath("render.png")).size(), QSize(1200, 800));
+        QCOMPARE(QImage(dir.filePath("render.png")).size(), rendered.size() * 2);
     }
 
     // Standard output carries the CSV alone; the trace goes to standard error on request.
@@ -173,6 +188,30 @@ private slots:
         QCOMPARE(lines.first(), QByteArray("distance_ft,camera1_zc,camera2_zc"));
         QCOMPARE(lines[1].split(',')[0].toDouble() * 304.8,
                  double(w.graphWidget->currentGeometry().intervalEnd(1)));
+    }
+
+    // The unit changes what is shown, never the lengths the numbers are computed from.
+    void sameNumbersInEitherUnit()
+    {
+        QJsonObject numbers[2];
+        QList<QByteArray> blur[2];
+        for (int i : {0, 1}) {
+            const QString csv = dir.filePath(QString("unit%1.csv").arg(i));
+            const Run run = render({"--units", i == 0 ? "m" : "ft", "--json", "-", "--csv", csv,
+                                    dir.filePath("feet.mvx")});
+            QCOMPARE(run.status, 0);
+            QJsonObject camera =
+                QJsonDocument::fromJson(run.out).object()["cameras"].toArray()[0].toObject();
+            camera.remove("caption");
+            numbers[i] = camera;
+            QFile file(csv);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            for (const QByteArray& line : file.readAll().trimmed().split('\n').mid(1))
+                blur[i] << line.mid(line.indexOf(','));
+        }
+        QCOMPARE(numbers[0]["inputs"].toObject()["focus_mm"].toDouble(), 5003.8);
+        QCOMPARE(numbers[0], numbers[1]);
+        QCOMPARE(blur[0], blur[1]);
     }
 
     void jsonLimitsMatchTheCaption()
@@ -243,8 +282,13 @@ private slots:
         QTest::newRow("no output") << QStringList{project()} << 2 << "Nothing to write";
         QTest::newRow("unknown unit")
             << QStringList{"--units", "yd", "--csv", out + "/a.csv", project()} << 2 << "--units";
-        QTest::newRow("unwritable chart") << QStringList{"-o", out + "/missing/a.png", project()}
-                                          << 1 << QDir::toNativeSeparators(out + "/missing/a.png");
+        QTest::newRow("unwritable chart")
+            << QStringList{"-o", out + "/missing/a.png", project()} << 1
+            << QDir::toNativeSeparators(out + "/missing/a.png") + ": No such file or directory";
+        // Opened, it would wait for a writer for ever.
+        QTest::newRow("a pipe as the project")
+            << QStringList{"-o", out + "/a.png", dir.filePath("pipe.mvx")} << 2
+            << "It is not a regular file.";
         QTest::newRow("unwritable csv") << QStringList{"--csv", out + "/missing/a.csv", project()}
                                         << 1 << QDir::toNativeSeparators(out + "/missing/a.csv");
     }
@@ -258,6 +302,27 @@ private slots:
         QCOMPARE(run.status, status);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(QDir(dir.filePath("out")).isEmpty());
+    }
+
+    // The temporary file's name stays within the file system's limit, so a name at the limit
+    // can be written again; a reader that goes away ends the run with a message, not a signal.
+    void outputsAtTheLimits()
+    {
+        const QString longName = dir.filePath(QString(251, QLatin1Char('a')) + ".csv");
+        for (int round = 0; round < 2; ++round)
+            QCOMPARE(render({"--csv", longName, project()}).status, 0);
+        // Standard output a pipe whose reader is gone, as in "| head -c0".
+        int ends[2];
+        QCOMPARE(::pipe(ends), 0);
+        ::close(ends[0]);
+        QProcess process;
+        process.setChildProcessModifier([&ends] { ::dup2(ends[1], STDOUT_FILENO); });
+        process.start(QStringLiteral(ZIDOV_RENDER), {"--csv", "-", project()});
+        QVERIFY(process.waitForFinished(60000));
+        ::close(ends[1]);
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY(process.readAllStandardError().contains("Could not write -"));
     }
 
     // One file per project and format; a refused project costs only its own files.

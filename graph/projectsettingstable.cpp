@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "projectsettingstable.h"
+
+#include "cocpresets.h"
+#include "comparisonreadout.h"
+#include "graph.h"
+#include "sensorformattable.h"
+
+#include <QCoreApplication>
+
+#include <array>
+
+namespace {
+// As the format boxes name it, or a custom sensor by its size.
+QString formatName(const CameraRecord& camera, int format)
+{
+    static const SensorFormatTable table;
+    if (format == table.customIndex())
+        return QStringLiteral("%1 × %2 mm")
+            .arg(camera.sensorWidth, 0, 'g', 4)
+            .arg(camera.sensorHeight, 0, 'g', 4);
+    if (format < 0 || format >= table.formatCount())
+        return QString();
+    return table.name(format).trimmed();
+}
+
+// The items of the pixel-count box, in the window's own words.
+QString pixelCountName(const CameraRecord& camera)
+{
+    static const std::array<const char*, CocPresets::pixelPresetCount> presets{
+        QT_TRANSLATE_NOOP("mainWin", "Standard"),
+        QT_TRANSLATE_NOOP("mainWin", "6 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("mainWin", "8 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("mainWin", "10 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("mainWin", "12 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("mainWin", "15 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("mainWin", "16 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("mainWin", "18 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("mainWin", "20 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("mainWin", "21 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("mainWin", "25 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("mainWin", "32 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("mainWin", "40 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("mainWin", "64 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("mainWin", "100 Mill. Pixel"),
+    };
+    const int preset = camera.pixelCountPreset;
+    if (preset == CocPresets::customPixelCountIndex)
+        return QString::number(camera.megapixels, 'g', 4) + QStringLiteral(" MP");
+    if (preset < 0 || preset >= int(presets.size()))
+        return QString();
+    return QCoreApplication::translate("mainWin", presets[preset]);
+}
+
+// The items of the CoC-mode box, in the window's own words.
+QString cocMethodName(int mode)
+{
+    static const std::array<const char*, 4> modes{
+        QT_TRANSLATE_NOOP("mainWin", "Set by crop factor"),
+        QT_TRANSLATE_NOOP("mainWin", "Set by pixel size"),
+        QT_TRANSLATE_NOOP("mainWin", "Set by view distace"),
+        QT_TRANSLATE_NOOP("mainWin", "Manual"),
+    };
+    if (mode < 0 || mode >= int(modes.size()))
+        return QString();
+    return QCoreApplication::translate("mainWin", modes[mode]);
+}
+} // namespace
+
+SettingsTable projectSettingsTable(const ProjectRecord& project, const PlotInput& input)
+{
+    std::vector<CameraSettings> cameras;
+    for (int camera : {1, 2}) {
+        if (!input.switchedOn[camera - 1])
+            continue;
+        const CameraRecord& record = camera == 1 ? project.camera1 : project.camera2;
+        CameraSettings settings;
+        settings.number = camera;
+        settings.colour = graph::cameraColour(camera);
+        settings.camera = input.cameras[camera - 1];
+        if (record.cocMode == CocByCropFactor)
+            settings.sensorFormat = formatName(record, record.cropFactorFormat);
+        else if (record.cocMode == CocByPixelSize)
+            settings.sensorFormat = formatName(record, record.pixelSizeFormat) +
+                                    QStringLiteral(", ") + pixelCountName(record);
+        settings.cocMethod = cocMethodName(record.cocMode);
+        // The body and lens buttons choose nothing yet: body and lens stay empty.
+        cameras.push_back(std::move(settings));
+    }
+    QString comparison;
+    if (input.expert && input.switchedOn[0] && input.switchedOn[1]) {
+        CameraSetup one = input.cameras[0];
+        CameraSetup two = input.cameras[1];
+        comparison = ComparisonReadout::text(one, two);
+    }
+    return SettingsTable(std::move(cameras), input.unit, comparison);
+}
