@@ -7,7 +7,9 @@
 #include "projectcameras.h"
 #include "projectcodec.h"
 #include "projectcontrols.h"
+#include "projectsettingstable.h"
 #include "settings.h"
+#include "settingstablesource.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -566,6 +568,19 @@ void TestProjectFiles::derivedAsTheWindowLoads_data()
     QTest::newRow("derived CoCs, focus plane, feet") << derived << true;
     QTest::newRow("no reference claimed")
         << patched(golden, 16, FileBytes().flag(false).flag(false).bytes) << false;
+    // Lenses whose ranges the stored focal lengths and f-numbers lie outside of.
+    ProjectRecord gear = ProjectCodec::decode(golden).record;
+    gear.camera1.body = BodyChoice{QStringLiteral("Sony"), QStringLiteral("Alpha 7 III"),
+                                   QStringLiteral("ILCE-7M3"), QStringLiteral("Sony E"), 1};
+    gear.camera1.lens = LensChoice{QStringLiteral("Sony"), QStringLiteral("FE 85mm F1.8"),
+                                   lensSpecFromName(QStringLiteral("FE 85mm F1.8"))};
+    gear.camera1.focalLength = 50;
+    gear.camera2.lens =
+        LensChoice{QStringLiteral("Canon"), QStringLiteral("EF-S 18-135mm f/3.5-5.6"),
+                   lensSpecFromName(QStringLiteral("EF-S 18-135mm f/3.5-5.6"))};
+    gear.camera2.focalLength = 200;
+    gear.camera2.aperture = 1.4;
+    QTest::newRow("gear") << ProjectCodec::encode(gear) << false;
 }
 
 void TestProjectFiles::derivedAsTheWindowLoads()
@@ -614,6 +629,16 @@ void TestProjectFiles::derivedAsTheWindowLoads()
     QCOMPARE(derived.fromCamera, shown.fromCamera);
     QCOMPARE(derived.distanceScale, shown.distanceScale);
     QCOMPARE(derived.zcScale, shown.zcScale);
+    for (int camera : {0, 1}) {
+        QCOMPARE(derived.gear[camera].body, shown.gear[camera].body);
+        QCOMPARE(derived.gear[camera].lens, shown.gear[camera].lens);
+    }
+    // zidov-render's settings table, from the record and the input alone.
+    PlotInput rendered = derived;
+    rendered.expert = shown.expert;
+    rendered.unit = shown.unit;
+    QCOMPARE(projectSettingsTable(record, rendered).tabSeparated(),
+             settingsTableOf(w).tabSeparated());
 }
 
 void TestProjectFiles::distanceReferenceOnLoad_data()
