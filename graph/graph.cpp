@@ -293,6 +293,8 @@ void graph::drawScene(QPainter* painter, const PlotScene& scene)
         if (scene.cameras[camera])
             drawCamera(painter, scene, *scene.cameras[camera], int(camera) + 1);
     }
+    if (scene.stack)
+        StackOverlay::draw(painter, *scene.stack, paintArea);
     // Over every curve and band, so that nothing shows through a caption's texts.
     for (const std::optional<CameraScene>& camera : scene.cameras) {
         if (camera)

@@ -7,6 +7,7 @@
 #include "eqwin.h"
 #include "graph.h"
 #include "opti.h"
+#include "plancommands.h"
 #include "sensorformatcarry.h"
 #include "settings.h"
 #include "windowshape.h"
@@ -21,6 +22,7 @@ mainWin::mainWin()
     version = programVersion();
     groupBox->hide();
     compareCommands = new CompareCommands(this);
+    planCommands = new PlanCommands(this);
     comparisonReadout = new QLabel(statusbar);
     comparisonReadout->setObjectName(QStringLiteral("comparisonReadout"));
     // Permanent, so that a passing message does not hide it.

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#pragma once
+
+#include "camerasetup.h"
+#include "shotplans.h"
+
+#include <QObject>
+
+#include <optional>
+
+class FramingPlanner;
+class QAction;
+class QDialog;
+class StackPlanner;
+class ZonePlanner;
+class mainWin;
+
+// The Plan menu: dialogs that answer the other way round, from what must be sharp or framed
+// to the settings, and the focus stack on show on the plot, which goes when its camera's
+// settings change.
+class PlanCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PlanCommands(mainWin* window);
+    // Before the plot is drawn anew: a stack planned for other settings is no longer shown.
+    void followCameras();
+    // After a recalculation: open dialogs answer for the new settings.
+    void updateDialogs();
+    // The stack on show on the plot, for its camera; none when nothing is shown.
+    void showStack(int camera, const ShotPlans::FocusStack& stack);
+    const std::optional<ShotPlans::FocusStack>& stackShown() const { return shown; }
+    int stackCamera() const { return camera; }
+
+private:
+    QAction* addCommand(const char* objectName, const QString& text, QDialog* dialog);
+
+    mainWin* window;
+    ZonePlanner* zonePlanner;
+    StackPlanner* stackPlanner;
+    FramingPlanner* framingPlanner;
+    std::optional<ShotPlans::FocusStack> shown;
+    int camera = 1;
+    // The camera as it was when its stack was shown, and whether it was switched on.
+    CameraSetup shownFor;
+};
