@@ -6,8 +6,8 @@
 #include "comparecommands.h"
 #include "comparisonreadout.h"
 #include "graph.h"
-#include "plancommands.h"
 #include "mainwin.h"
+#include "plancommands.h"
 #include "plotgeometry.h"
 #include "projectdocument.h"
 #include "settings.h"
@@ -180,9 +180,9 @@ void mainWin::updateHyperfocalButtons()
             continue;
         }
         atHyperfocal.setFdist(*focus * 1000);
-        c.setHyperfocal->setToolTip(tr("Sharp from %1 to infinity")
-                                        .arg(LengthUnits::text(
-                                            atHyperfocal.getNearLimit() / 1000, unit)));
+        c.setHyperfocal->setToolTip(
+            tr("Sharp from %1 to infinity")
+                .arg(LengthUnits::text(atHyperfocal.getNearLimit() / 1000, unit)));
     }
 }
 

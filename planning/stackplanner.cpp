@@ -51,10 +51,9 @@ void StackPlanner::startAtCameraAperture()
 void StackPlanner::planFor(int camera, double nearMetres, double farMetres)
 {
     {
-        const QSignalBlocker blockers[] = {QSignalBlocker(ui->stackCamera),
-                                           QSignalBlocker(ui->stackNear),
-                                           QSignalBlocker(ui->stackFar),
-                                           QSignalBlocker(ui->stackToInfinity)};
+        const QSignalBlocker blockers[] = {
+            QSignalBlocker(ui->stackCamera), QSignalBlocker(ui->stackNear),
+            QSignalBlocker(ui->stackFar), QSignalBlocker(ui->stackToInfinity)};
         ui->stackCamera->setCurrentIndex(camera - 1);
         ui->stackNear->setValue(nearMetres);
         ui->stackToInfinity->setChecked(farMetres == 0);
@@ -83,8 +82,7 @@ void StackPlanner::update()
         return;
     PlanTarget::followUnit(window, *this);
     const PlanTarget target(window, camera());
-    const ShotPlans::Zone zone =
-        PlanTarget::zone(ui->stackNear, ui->stackFar, ui->stackToInfinity);
+    const ShotPlans::Zone zone = PlanTarget::zone(ui->stackNear, ui->stackFar, ui->stackToInfinity);
     stack.reset();
     QString message = target.refusal(zone);
     if (message.isEmpty()) {
@@ -125,8 +123,8 @@ QString StackPlanner::refusal(const ShotPlans::FocusStack& planned) const
     case StackOutcome::StepTooCoarse:
         return tr("At f/%1 the depth of field is thinner than the focus box's step of %2, so no "
                   "stack of its focus distances covers the zone.")
-            .arg(aperture, PlanTarget(window, camera()).distance(
-                               PlanTarget(window, camera()).focusBox().step));
+            .arg(aperture, PlanTarget(window, camera())
+                               .distance(PlanTarget(window, camera()).focusBox().step));
     case StackOutcome::TooManyShots:
         return tr("At f/%1 it takes more than %2 shots.").arg(aperture).arg(ShotPlans::maxShots);
     case StackOutcome::OutOfFocusRange:
@@ -142,8 +140,7 @@ void StackPlanner::fillTable()
     ui->stackShots->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
         const ShotPlans::Shot& shot = stack->shots[size_t(row)];
-        const QString cells[] = {target.distance(shot.focus),
-                                 target.distance(shot.range.nearLimit),
+        const QString cells[] = {target.distance(shot.focus), target.distance(shot.range.nearLimit),
                                  target.farDistance(shot.range.farLimit)};
         for (int column = 0; column < 3; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
@@ -159,8 +156,7 @@ QString StackPlanner::listText() const
         return QString();
     QString text = tr("Focus stack at f/%1")
                        .arg(PlanTarget::fNumber(stack->aperture, PlanTarget::Rounding::Nearest)) +
-                   QLatin1Char('\n') + tr("Shot\tFocus\tNear limit\tFar limit") +
-                   QLatin1Char('\n');
+                   QLatin1Char('\n') + tr("Shot\tFocus\tNear limit\tFar limit") + QLatin1Char('\n');
     for (int row = 0; row < ui->stackShots->rowCount(); ++row) {
         text += QString::number(row + 1);
         for (int column = 0; column < 3; ++column)
