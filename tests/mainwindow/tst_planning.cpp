@@ -83,6 +83,7 @@ private slots:
     void zonePlanner_data();
     void zonePlanner();
     void stackPlannerCoversTheZone();
+    void stackPlannerRefuses();
     void framingBothCameras();
     void hyperfocalTooltip();
 
@@ -222,6 +223,23 @@ void TestPlanning::stackPlannerCoversTheZone()
     w.c1_apature->setValue(8);
     QVERIFY(!w.graphWidget->showsFocusStack());
     QCOMPARE(w.graphWidget->grab().toImage(), without);
+}
+
+void TestPlanning::stackPlannerRefuses()
+{
+    mainWin& w = *window;
+    setCamera(w, Lens{24, 8, true});
+    QDialog* dialog = open(w, "actionPlanStack", "stackPlanner");
+    QVERIFY(dialog);
+    QVERIFY(setZone(dialog, "stack", 0.5, 0));
+    auto* aperture = child<QDoubleSpinBox>(dialog, "stackAperture");
+    auto* result = child<QLabel>(dialog, "stackResult");
+    auto* show = child<QPushButton>(dialog, "stackShow");
+    QVERIFY(aperture && result && show);
+    aperture->setValue(64);
+    QCOMPARE(result->text(), QString("At f/64 not even the focused distance is sharp: diffraction "
+                                     "and the lens blur it beyond the circle of confusion."));
+    QVERIFY(!show->isEnabled());
 }
 
 void TestPlanning::framingBothCameras()
