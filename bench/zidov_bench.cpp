@@ -282,18 +282,18 @@ void pointerMove(mainWin& w, QSize size, const char* label, DiscardStdout& out)
     QApplication::sendEvent(plot, &leave);
 }
 
-// A focus change of Camera 1 with a focus stack of five shots shown for Camera 2, which the
-// change leaves on show, beside the same change without it; taken alternately.
+// A focus change of Camera 1 with a focus stack of five shots shown for it, which the change
+// leaves on show, beside the same change without it; taken alternately.
 void stackFigure(mainWin& w, QSize size, const char* label, DiscardStdout& out)
 {
     prepareExpertWindow(w, size);
     requireExpertState(w, size);
     ShotPlans::FocusStack stack;
-    stack.aperture = w.cam2.getAperture();
+    stack.aperture = w.cam1.getAperture();
     for (const double metres : {2.0, 3.0, 5.0, 8.0, 13.0})
         stack.shots.push_back({metres * 1000, {}});
     const auto show = [&w](const ShotPlans::FocusStack& shown) {
-        w.planCommands->showStack(2, shown);
+        w.planCommands->showStack(1, shown);
         w.run();
     };
     const int repetitions = 300;

@@ -71,7 +71,19 @@ StackScene trace(const StackOnPlot& stack, const CameraScene& camera, const Plot
         }
         points.push_back(heldTo(QPointF(plot.axisX() + column, plot.rowOfBlur(blur)), scene.area));
     }
-    scene.dashes = dashesAlong(points);
+    // A clip of the painter costs much under a repaint of many rectangles: only the dashes
+    // that reach out of the area get one, and those wholly above or below it are left out.
+    const double top = scene.area.top();
+    const double bottom = scene.area.bottom();
+    const double margin = scene.penWidth;
+    for (const QLineF& dash : dashesAlong(points)) {
+        const double high = std::min(dash.y1(), dash.y2());
+        const double low = std::max(dash.y1(), dash.y2());
+        if (high >= top + margin && low <= bottom - margin)
+            scene.dashes.push_back(dash);
+        else if (low >= top && high <= bottom)
+            scene.edgeDashes.push_back(dash);
+    }
     // The column whose distance interval holds the focus.
     for (const double focus : stack.focuses) {
         const double onAxis = curve.fromCamera ? focus : focus - curve.focus;
@@ -98,11 +110,14 @@ std::shared_ptr<const StackScene> StackOverlay::sceneFor(const PlotScene& scene,
     if (!stack || !scene.cameras[stack->camera - 1])
         return nullptr;
     const CameraScene& camera = *scene.cameras[stack->camera - 1];
-    // A camera whose curve was kept has kept its distances: so has the stack.
-    if (traced && tracedFor == camera.curve && traced->colour == camera.colour &&
-        traced->penWidth == camera.penWidth && traced->area == clip.area())
+    const CurveTrace& curve = *camera.curve;
+    // From the camera, a focus change of its own leaves the stack where it is.
+    const TracedFor now{curve.plot,    curve.fromCamera, curve.fromCamera ? 0 : curve.focus,
+                        curve.closest, camera.colour,    camera.penWidth,
+                        clip.area()};
+    if (traced && tracedFor == now)
         return traced;
-    tracedFor = camera.curve;
+    tracedFor = now;
     traced = std::make_shared<StackScene>(trace(*stack, camera, clip));
     return traced;
 }
@@ -114,21 +129,26 @@ void StackOverlay::draw(QPainter* painter, const StackScene& scene, const PaintA
     painter->save();
     painter->setPen(pen);
     // Only the dashes in the part painted, which stay the same whatever part that is.
-    std::vector<QLineF> dashes;
-    dashes.reserve(scene.dashes.size());
-    for (const QLineF& dash : scene.dashes) {
-        const QRect reach = QRectF(dash.p1(), dash.p2())
-                                .normalized()
-                                .toAlignedRect()
-                                .adjusted(-scene.penWidth - 1, -scene.penWidth - 1,
-                                          scene.penWidth + 1, scene.penWidth + 1);
-        if (!area || area->touches(reach))
-            dashes.push_back(dash);
+    const int reach = scene.penWidth + 1;
+    const auto painted = [&](const std::vector<QLineF>& all) {
+        std::vector<QLineF> dashes;
+        dashes.reserve(all.size());
+        for (const QLineF& dash : all) {
+            const QRect bounds = QRectF(dash.p1(), dash.p2()).normalized().toAlignedRect();
+            if (!area || area->touches(bounds.adjusted(-reach, -reach, reach, reach)))
+                dashes.push_back(dash);
+        }
+        return dashes;
+    };
+    const std::vector<QLineF> inside = painted(scene.dashes);
+    painter->drawLines(inside.data(), int(inside.size()));
+    const std::vector<QLineF> edge = painted(scene.edgeDashes);
+    if (!edge.empty()) {
+        painter->save();
+        painter->setClipRect(scene.area, Qt::IntersectClip);
+        painter->drawLines(edge.data(), int(edge.size()));
+        painter->restore();
     }
-    painter->save();
-    painter->setClipRect(scene.area, Qt::IntersectClip);
-    painter->drawLines(dashes.data(), int(dashes.size()));
-    painter->restore();
     pen.setWidth(2);
     painter->setPen(pen);
     painter->drawLines(scene.marks.data(), int(scene.marks.size()));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "camerasetup.h"
+#include "plotgeometry.h"
 
 #include <QColor>
 #include <QLineF>
@@ -15,7 +16,6 @@
 class PaintArea;
 class PlotClip;
 class QPainter;
-struct CurveTrace;
 struct PlotScene;
 
 // A focus stack handed to the plot: the camera it was planned for, as it was then at the
@@ -35,14 +35,15 @@ struct StackScene
 {
     QColor colour;
     int penWidth = 1;
-    QRect area; // what the dashes may cover
-    std::vector<QLineF> dashes;
+    QRect area;                     // what the dashes may cover
+    std::vector<QLineF> dashes;     // inside the area with the widest pen
+    std::vector<QLineF> edgeDashes; // reaching out of it, drawn cut to it
     std::vector<QLine> marks;
 
     bool operator==(const StackScene& other) const
     {
         return colour == other.colour && penWidth == other.penWidth && area == other.area &&
-               dashes == other.dashes && marks == other.marks;
+               dashes == other.dashes && edgeDashes == other.edgeDashes && marks == other.marks;
     }
 };
 
@@ -58,6 +59,23 @@ public:
 
 private:
     std::optional<StackOnPlot> stack;
+    // What the traced scene was traced for: the plot, and the camera's distances and look.
+    struct TracedFor
+    {
+        PlotGeometry plot;
+        bool fromCamera;
+        double focus; // where distances are from the focus plane
+        double closest;
+        QColor colour;
+        int penWidth;
+        QRect area;
+        bool operator==(const TracedFor& other) const
+        {
+            return plot == other.plot && fromCamera == other.fromCamera && focus == other.focus &&
+                   closest == other.closest && colour == other.colour &&
+                   penWidth == other.penWidth && area == other.area;
+        }
+    };
     std::shared_ptr<const StackScene> traced;
-    std::shared_ptr<const CurveTrace> tracedFor;
+    std::optional<TracedFor> tracedFor;
 };

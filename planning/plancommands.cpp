@@ -12,10 +12,11 @@
 #include <QMenu>
 
 namespace {
-bool sameSettings(const CameraSetup& a, const CameraSetup& b)
+// What a stack was planned from; its shots have a focus and f-number of their own, so the
+// camera may be focused and stopped down to look at them one by one.
+bool samePlanningBasis(const CameraSetup& a, const CameraSetup& b)
 {
-    return a.getFdist() == b.getFdist() && a.getAperture() == b.getAperture() &&
-           a.getFlength() == b.getFlength() && a.getCoc() == b.getCoc() &&
+    return a.getFlength() == b.getFlength() && a.getCoc() == b.getCoc() &&
            a.getCrop() == b.getCrop() && a.getDiffraction() == b.getDiffraction() &&
            a.getLensQuality() == b.getLensQuality() && a.getDiffFactor() == b.getDiffFactor();
 }
@@ -78,7 +79,7 @@ void PlanCommands::followCameras()
     if (!shown)
         return;
     const PlanTarget target(*window, camera);
-    if (!target.switchedOn() || !sameSettings(target.record(), shownFor))
+    if (!target.switchedOn() || !samePlanningBasis(target.record(), shownFor))
         showStack(camera, ShotPlans::FocusStack());
 }
 

@@ -17,8 +17,9 @@ class ZonePlanner;
 class mainWin;
 
 // The Plan menu: dialogs that answer the other way round, from what must be sharp or framed
-// to the settings, and the focus stack on show on the plot, which goes when its camera's
-// settings change.
+// to the settings, and the focus stack on show on the plot, which goes when what it was
+// planned from changes (its camera's lens, CoC, diffraction, lens quality) or that camera is
+// switched off.
 class PlanCommands : public QObject
 {
     Q_OBJECT
@@ -43,6 +44,6 @@ private:
     FramingPlanner* framingPlanner;
     std::optional<ShotPlans::FocusStack> shown;
     int camera = 1;
-    // The camera as it was when its stack was shown, and whether it was switched on.
+    // The camera as it was when its stack was shown.
     CameraSetup shownFor;
 };

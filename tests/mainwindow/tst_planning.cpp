@@ -214,13 +214,17 @@ void TestPlanning::stackPlannerCoversTheZone()
     child<QPushButton>(dialog, "stackCopy")->click();
     QCOMPARE(QGuiApplication::clipboard()->text().count(QLatin1Char('\n')), 5);
 
-    // Shown on the plot until the camera's settings change; then the plot is as before.
+    // Shown on the plot while the camera is focused at a shot, until its lens changes; then
+    // the plot is as before.
     const QImage without = w.graphWidget->grab().toImage();
     QTest::keyClick(child<QDoubleSpinBox>(dialog, "stackNear"), Qt::Key_Return);
     QVERIFY(w.graphWidget->showsFocusStack());
     QVERIFY(w.graphWidget->grab().toImage() != without);
-    w.c1_apature->setValue(5.6);
-    w.c1_apature->setValue(8);
+    w.c1_fdist->setValue(1.24);
+    QVERIFY(w.graphWidget->showsFocusStack());
+    w.c1_fdist->setValue(5);
+    w.c1_flength->setValue(25);
+    w.c1_flength->setValue(24);
     QVERIFY(!w.graphWidget->showsFocusStack());
     QCOMPARE(w.graphWidget->grab().toImage(), without);
 }
