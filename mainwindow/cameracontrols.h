@@ -6,7 +6,9 @@ class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QGroupBox;
+class QLabel;
 class QPushButton;
+class QWidget;
 class Ui_mainWin;
 
 // The controls of one camera box, so that code working on "a camera" (recalculation,
@@ -32,6 +34,15 @@ struct CameraControls
     QDoubleSpinBox* viewDistance;
     QComboBox* formFactor;
     QDoubleSpinBox* imageWidth;
+    // A pixel count typed in millions, shown for the pixel count's last item.
+    QDoubleSpinBox* megapixels;
+    // Below the CoC groups: the chosen body's crop factor and a custom sensor's size.
+    QWidget* sensorRow;
+    QLabel* cropLabel;
+    QDoubleSpinBox* sensorWidth;
+    QDoubleSpinBox* sensorHeight;
+    QPushButton* bodyButton;
+    QPushButton* lensButton;
 };
 
 // camera is 1 or 2.

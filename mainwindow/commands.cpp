@@ -108,6 +108,9 @@ void mainWin::copyCamera(int from, int to)
     target.flength->setValue(source.flength->value());
     target.coc->setValue(source.coc->value());
     target.lensQuality->setValue(source.lensQuality->value());
+    target.sensorWidth->setValue(source.sensorWidth->value());
+    target.sensorHeight->setValue(source.sensorHeight->value());
+    target.megapixels->setValue(source.megapixels->value());
     target.cropFactorFormat->setCurrentIndex(source.cropFactorFormat->currentIndex());
     target.pixelCount->setCurrentIndex(source.pixelCount->currentIndex());
     target.pixelSizeFormat->setCurrentIndex(source.pixelSizeFormat->currentIndex());
@@ -159,6 +162,9 @@ void mainWin::swapLR()
     swapValues(one.coc, two.coc);
     swapValues(one.flength, two.flength);
     swapValues(one.lensQuality, two.lensQuality);
+    swapValues(one.sensorWidth, two.sensorWidth);
+    swapValues(one.sensorHeight, two.sensorHeight);
+    swapValues(one.megapixels, two.megapixels);
     one.cropFactorFormat->setCurrentIndex(cropFactorFormats[1]);
     two.cropFactorFormat->setCurrentIndex(cropFactorFormats[0]);
     swapIndices(one.pixelCount, two.pixelCount);

@@ -46,16 +46,21 @@ mainWin::mainWin()
         for (QComboBox* box : formatBoxes)
             box->addItem(sensorTable.name(i));
     }
+    for (QComboBox* box : {c1_cropC, c1_crop, c2_cropC, c2_crop, c1_quality, c2_quality})
+        box->addItem(tr("Custom…"));
     // All four start at "Full-Frame Crop 1", whichever CoC mode a camera is switched to.
     for (QComboBox* box : formatBoxes)
         box->setCurrentIndex(3);
     for (int camera : {1, 2})
         SensorFormatCarry::attach(cameraControls(*this, camera));
 
-    for (QWidget* hidden : {static_cast<QWidget*>(gbC1_1), static_cast<QWidget*>(gbC1_2),
-                            static_cast<QWidget*>(gbC1_3), static_cast<QWidget*>(gbC2_1),
-                            static_cast<QWidget*>(gbC2_2), static_cast<QWidget*>(gbC2_3),
-                            static_cast<QWidget*>(useLog)})
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(gbC1_1), static_cast<QWidget*>(gbC1_2),
+          static_cast<QWidget*>(gbC1_3), static_cast<QWidget*>(gbC2_1),
+          static_cast<QWidget*>(gbC2_2), static_cast<QWidget*>(gbC2_3),
+          static_cast<QWidget*>(useLog), static_cast<QWidget*>(c1_sensorRow),
+          static_cast<QWidget*>(c2_sensorRow), static_cast<QWidget*>(c1_megapixels),
+          static_cast<QWidget*>(c2_megapixels)})
         hidden->hide();
 
     auto* plotLayout = new QGridLayout;
@@ -146,6 +151,9 @@ void mainWin::connectControls()
     spinToRun(c2_distD);
     comboToRun(c2_formD);
     spinToRun(c2_widthD);
+    for (QDoubleSpinBox* box : {c1_sensorWidth, c1_sensorHeight, c1_megapixels, c2_sensorWidth,
+                                c2_sensorHeight, c2_megapixels})
+        spinToRun(box);
     connect(horizontalSlider, &QSlider::valueChanged, this, &mainWin::run);
     connect(horizontalSlider_2, &QSlider::valueChanged, this, &mainWin::run);
     connect(horizontalSlider_3, &QSlider::valueChanged, this, &mainWin::run);

@@ -165,6 +165,12 @@ private:
     void connectControls();
     void recalculateOnce();
     void applyCocMode(int camera);
+    // The diagonal of a camera's sensor for an index of its format boxes (the last item is
+    // the custom sensor of its width and height boxes), NaN outside the list.
+    double sensorDiagonal(int camera, int formatIndex);
+    // The pixel count of a camera's preset, or of its megapixel box for the last item.
+    double pixelCountOf(int camera);
+    void showSensorRow(int camera, int mode);
     void updateHyperfocalButtons();
     void copyCamera(int from, int to);
     void connectUnitMenu();

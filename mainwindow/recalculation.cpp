@@ -139,6 +139,7 @@ void mainWin::applyCocMode(int camera)
     c.byPixelSizeBox->setVisible(mode == CocByPixelSize);
     c.byViewDistanceBox->setVisible(mode == CocByViewDistance);
     c.coc->setEnabled(mode == CocManual);
+    showSensorRow(camera, mode);
     switch (mode) {
     case CocByCropFactor:
         camera == 1 ? setC1CocCF() : setC2CocCF();
@@ -227,6 +228,40 @@ double mainWin::getDiag(int index)
     return sensorTable.diagonal(index);
 }
 
+double mainWin::sensorDiagonal(int camera, int formatIndex)
+{
+    if (formatIndex != sensorTable.customIndex())
+        return getDiag(formatIndex);
+    const CameraControls c = cameraControls(*this, camera);
+    return std::hypot(c.sensorWidth->value(), c.sensorHeight->value());
+}
+
+double mainWin::pixelCountOf(int camera)
+{
+    const CameraControls c = cameraControls(*this, camera);
+    if (c.pixelCount->currentIndex() != CocPresets::customPixelCountIndex)
+        return getMPixel(c.pixelCount->currentIndex());
+    const double pixels = c.megapixels->value() * 1e6;
+    std::cout << pixels << std::endl;
+    return pixels;
+}
+
+void mainWin::showSensorRow(int camera, int mode)
+{
+    const CameraControls c = cameraControls(*this, camera);
+    const int custom = sensorTable.customIndex();
+    const bool customSensor =
+        (mode == CocByCropFactor && c.cropFactorFormat->currentIndex() == custom) ||
+        (mode == CocByPixelSize && c.pixelSizeFormat->currentIndex() == custom);
+    // The row's parts other than the crop read-out belong to the custom sensor.
+    for (QWidget* part : c.sensorRow->findChildren<QWidget*>()) {
+        if (part != c.cropLabel)
+            part->setVisible(customSensor);
+    }
+    c.sensorRow->setVisible(customSensor);
+    c.megapixels->setVisible(c.pixelCount->currentIndex() == CocPresets::customPixelCountIndex);
+}
+
 double mainWin::getMPixel(int index)
 {
     const double pixels = CocPresets::pixelCount(index);
@@ -250,26 +285,24 @@ void applyCoc(QDoubleSpinBox* cocBox, double& crop, CocPresets::CocAndCrop resul
 
 void mainWin::setC1CocCF()
 {
-    applyCoc(c1_coc, c1Crop, CocPresets::byCropFactor(getDiag(c1_cropC->currentIndex())));
+    applyCoc(c1_coc, c1Crop, CocPresets::byCropFactor(sensorDiagonal(1, c1_cropC->currentIndex())));
 }
 
 void mainWin::setC2CocCF()
 {
-    applyCoc(c2_coc, c2Crop, CocPresets::byCropFactor(getDiag(c2_cropC->currentIndex())));
+    applyCoc(c2_coc, c2Crop, CocPresets::byCropFactor(sensorDiagonal(2, c2_cropC->currentIndex())));
 }
 
 void mainWin::setC1CocPS()
 {
-    const double diagonal = getDiag(c1_crop->currentIndex());
-    applyCoc(c1_coc, c1Crop,
-             CocPresets::byPixelSize(diagonal, getMPixel(c1_quality->currentIndex())));
+    const double diagonal = sensorDiagonal(1, c1_crop->currentIndex());
+    applyCoc(c1_coc, c1Crop, CocPresets::byPixelSize(diagonal, pixelCountOf(1)));
 }
 
 void mainWin::setC2CocPS()
 {
-    const double diagonal = getDiag(c2_crop->currentIndex());
-    applyCoc(c2_coc, c2Crop,
-             CocPresets::byPixelSize(diagonal, getMPixel(c2_quality->currentIndex())));
+    const double diagonal = sensorDiagonal(2, c2_crop->currentIndex());
+    applyCoc(c2_coc, c2Crop, CocPresets::byPixelSize(diagonal, pixelCountOf(2)));
 }
 
 void mainWin::setC1CocVD()

@@ -62,6 +62,9 @@ void holdSteady(mainWin& w)
                                       mainWin::hyperfocalText(-1, LengthUnit::Metres)};
     for (QPushButton* button : {w.c1_set_Hyper, w.c2_set_Hyper})
         button->setMinimumWidth(widestWith(button, hyperfocalTexts));
+    // The gear buttons take the width their column gives; a long name is shortened to it.
+    for (QPushButton* button : {w.c1_bodyButton, w.c1_lensButton, w.c2_bodyButton, w.c2_lensButton})
+        button->setMinimumWidth(button->sizeHint().width());
     // The read-outs of the scale sliders, from 1 to 100.
     for (QLabel* readOut : {w.qxscaled, w.qyscaled})
         readOut->setMinimumWidth(readOut->fontMetrics().horizontalAdvance(QStringLiteral("100")));

@@ -25,6 +25,22 @@ double pixelCount(int presetIndex)
     return presetPixels[presetIndex];
 }
 
+int nearestPreset(double pixels)
+{
+    int best = 0;
+    for (int i = 1; i < pixelPresetCount; ++i) {
+        if (std::abs(presetPixels[i] - pixels) < std::abs(presetPixels[best] - pixels))
+            best = i;
+    }
+    return best;
+}
+
+SensorSides sidesOfDiagonal(double diagonal)
+{
+    const double unit = diagonal / std::sqrt(13.0);
+    return {3 * unit, 2 * unit};
+}
+
 CocAndCrop byCropFactor(double sensorDiagonal)
 {
     return {sensorDiagonal / standardHalfDiagonalPixels, fullFrameDiagonal / sensorDiagonal};

@@ -10,6 +10,8 @@ namespace CocPresets {
 constexpr double fullFrameDiagonal = 43.26661531;
 constexpr double standardPixelCount = 4170000;
 constexpr int pixelPresetCount = 15;
+// The item after the presets: a pixel count typed in millions.
+constexpr int customPixelCountIndex = pixelPresetCount;
 
 struct CocAndCrop
 {
@@ -19,6 +21,15 @@ struct CocAndCrop
 
 // Pixel count of a preset of the "Quality" combo; unknown indices mean the standard grid.
 double pixelCount(int presetIndex);
+// The preset whose pixel count comes closest to this one.
+int nearestPreset(double pixels);
+// The sides of a 3:2 sensor of this diagonal, long side first.
+struct SensorSides
+{
+    double width;
+    double height;
+};
+SensorSides sidesOfDiagonal(double diagonal);
 
 // About diagonal / 1503: the pixel-size result for the standard 4.17 Mpx grid.
 CocAndCrop byCropFactor(double sensorDiagonal);

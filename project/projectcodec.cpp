@@ -3,6 +3,9 @@
 #include "projectcodec.h"
 
 #include "boxrounding.h"
+#include "cocpresets.h"
+#include "gearrecord.h"
+#include "sensorformattable.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -192,14 +195,52 @@ void readCamera(FieldReader& in, CameraRecord& c, int camera, bool withLensQuali
                    {camera, QT_TRANSLATE_NOOP("mainWin", "image width")});
 }
 
+// Format 1.3 lists fewer formats and presets than the window; its fields hold the nearest
+// of its own, which is what a build that reads no further opens.
+qint32 firstFormat(const CameraRecord& c, qint32 index)
+{
+    static const SensorFormatTable table;
+    if (index < SensorFormatTable::firstFormatCount)
+        return index;
+    const double diagonal = index < table.formatCount() ? table.diagonal(index)
+                                                        : std::hypot(c.sensorWidth, c.sensorHeight);
+    return table.nearestFirstFormat(diagonal);
+}
+
+qint32 firstPreset(const CameraRecord& c)
+{
+    if (c.pixelCountPreset < CocPresets::pixelPresetCount)
+        return c.pixelCountPreset;
+    return CocPresets::nearestPreset(c.megapixels * 1e6);
+}
+
 void writeCamera(QDataStream& out, const CameraRecord& c)
 {
     // The lens quality sits between the CoC and the check boxes: it was appended to the
     // camera's numbers when version 1.3 introduced it.
     out << c.cocMode << c.switchedOn << c.focusDistance << c.aperture << c.focalLength
         << c.circleOfConfusion << c.lensQuality << c.withDiffraction << c.lockMagnification
-        << c.cropFactorFormat << c.pixelSizeFormat << c.pixelCountPreset << c.viewDistance
-        << c.formFactor << c.imageWidth;
+        << firstFormat(c, c.cropFactorFormat) << firstFormat(c, c.pixelSizeFormat) << firstPreset(c)
+        << c.viewDistance << c.formFactor << c.imageWidth;
+}
+
+void readAdditions(const QByteArray& bytes, DecodeResult& result)
+{
+    const ProjectExtension::Decoded additions = ProjectExtension::decode(bytes, currentFileSize);
+    QString problem = additions.message;
+    for (const ProjectExtension::Record& record : additions.records) {
+        if (!problem.isEmpty())
+            break;
+        if (record.tag == GearRecord::tag)
+            problem = GearRecord::decode(record.payload, result.record);
+        else
+            result.record.otherRecords.append(record);
+    }
+    if (problem.isEmpty())
+        return;
+    result.error = DecodeError::DamagedAdditions;
+    result.offset = additions.ok() ? currentFileSize : additions.offset;
+    result.message = problem;
 }
 
 } // namespace
@@ -247,6 +288,8 @@ DecodeResult decode(const QByteArray& bytes)
     in.readInRange(r.zcScale, zcScaleRange, {0, QT_TRANSLATE_NOOP("mainWin", "zc scale")});
     readCamera(in, r.camera1, 1, current);
     readCamera(in, r.camera2, 2, current);
+    if (result.ok() && current && bytes.size() > currentFileSize)
+        readAdditions(bytes, result);
     return result;
 }
 
@@ -260,6 +303,13 @@ QByteArray encode(const ProjectRecord& record)
         << record.distanceFromFocusPlane << record.distanceScale << record.zcScale;
     writeCamera(out, record.camera1);
     writeCamera(out, record.camera2);
+    QList<ProjectExtension::Record> additions;
+    if (GearRecord::needed(record.camera1))
+        additions.append(GearRecord::encode(1, record.camera1));
+    if (GearRecord::needed(record.camera2))
+        additions.append(GearRecord::encode(2, record.camera2));
+    additions.append(record.otherRecords);
+    bytes.append(ProjectExtension::encode(additions));
     return bytes;
 }
 

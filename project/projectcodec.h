@@ -10,7 +10,8 @@
 // Bytes of a project file to a ProjectRecord and back, without files, dialogs or widgets.
 //
 // The format is one big-endian data stream: the version double, the plot settings and
-// one block per camera (see projectcodec.cpp for the field order). Decoding checks the
+// one block per camera (see projectcodec.cpp for the field order), then possibly tagged
+// additions (projectextension.h) that builds before them do not read. Decoding checks the
 // whole file before anyone touches a control, so a damaged file can be rejected whole.
 namespace ProjectCodec {
 
@@ -52,6 +53,9 @@ constexpr ValueRange viewDistanceRange{0.1, 99999, 2};
 constexpr ValueRange imageWidthRange{0.1, 99999, 2};
 constexpr ValueRange distanceScaleRange{1, 49, 0};
 constexpr ValueRange zcScaleRange{1, 100, 0};
+// Of the additions: a custom sensor's sides in mm and a typed pixel count in millions.
+constexpr ValueRange sensorSideRange{0.5, 200, 2};
+constexpr ValueRange megapixelRange{0.1, 1000, 1};
 // From the camera the plot starts at 0 at the earliest. From the focus plane the window
 // lets it start up to the larger focus distance in front of that plane, as that distance
 // was when the reference was chosen, so a saved border may lie as far out as any focus.
@@ -65,7 +69,8 @@ enum class DecodeError
     WrongVersion,
     IndexOutOfRange,
     NotFinite,
-    OutOfRange
+    OutOfRange,
+    DamagedAdditions
 };
 
 struct DecodeResult
@@ -84,7 +89,8 @@ struct DecodeResult
 
 DecodeResult decode(const QByteArray& bytes);
 
-// Always writes the current version, currentFileSize bytes.
+// Always writes the current version: currentFileSize bytes, followed by the additions of
+// projectextension.h where the record has any.
 QByteArray encode(const ProjectRecord& record);
 
 } // namespace ProjectCodec

@@ -26,6 +26,9 @@ CameraRecord cameraFromControls(const CameraControls& c)
     r.viewDistance = c.viewDistance->value();
     r.formFactor = c.formFactor->currentIndex();
     r.imageWidth = c.imageWidth->value();
+    r.sensorWidth = c.sensorWidth->value();
+    r.sensorHeight = c.sensorHeight->value();
+    r.megapixels = c.megapixels->value();
     return r;
 }
 
@@ -63,6 +66,10 @@ void applyCamera(const CameraControls& c, const CameraRecord& r, bool withLensQu
     c.diffraction->setChecked(r.withDiffraction);
     trace("lock mag: ", r.lockMagnification);
     c.lockMagnification->setChecked(r.lockMagnification);
+    // Before the indices that may choose them; the trace stays that of format 1.3.
+    c.sensorWidth->setValue(r.sensorWidth);
+    c.sensorHeight->setValue(r.sensorHeight);
+    c.megapixels->setValue(r.megapixels);
     trace("0: ", r.cropFactorFormat);
     c.cropFactorFormat->setCurrentIndex(r.cropFactorFormat);
     trace("1: ", r.pixelSizeFormat);

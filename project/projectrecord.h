@@ -2,6 +2,10 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
+#include "gearchoice.h"
+#include "projectextension.h"
+
+#include <QList>
 #include <QtGlobal>
 
 // Every value a project file stores, as the controls hold it (metres for focus
@@ -24,9 +28,20 @@ struct CameraRecord
     double viewDistance = 0;
     qint32 formFactor = 0;
     double imageWidth = 0;
+    // Kept in the file's additions (gearrecord.h): the custom sensor, the typed pixel count
+    // and the gear by name. The format and preset indices above may then reach past what
+    // format 1.3 lists; its fields hold the nearest of its own entries instead.
+    double sensorWidth = 36;
+    double sensorHeight = 24;
+    double megapixels = 24;
+    BodyChoice body;
+    LensChoice lens;
 
     friend bool operator==(const CameraRecord& a, const CameraRecord& b)
     {
+        if (a.sensorWidth != b.sensorWidth || a.sensorHeight != b.sensorHeight ||
+            a.megapixels != b.megapixels || !(a.body == b.body) || !(a.lens == b.lens))
+            return false;
         return a.cocMode == b.cocMode && a.switchedOn == b.switchedOn &&
                a.focusDistance == b.focusDistance && a.aperture == b.aperture &&
                a.focalLength == b.focalLength && a.circleOfConfusion == b.circleOfConfusion &&
@@ -50,6 +65,8 @@ struct ProjectRecord
     qint32 zcScale = 0;
     CameraRecord camera1;
     CameraRecord camera2;
+    // Additions of tags this build does not read, kept so that saving writes them back.
+    QList<ProjectExtension::Record> otherRecords;
 
     friend bool operator==(const ProjectRecord& a, const ProjectRecord& b)
     {
@@ -57,7 +74,7 @@ struct ProjectRecord
                a.distanceFromCamera == b.distanceFromCamera &&
                a.distanceFromFocusPlane == b.distanceFromFocusPlane &&
                a.distanceScale == b.distanceScale && a.zcScale == b.zcScale &&
-               a.camera1 == b.camera1 && a.camera2 == b.camera2;
+               a.camera1 == b.camera1 && a.camera2 == b.camera2 && a.otherRecords == b.otherRecords;
     }
     friend bool operator!=(const ProjectRecord& a, const ProjectRecord& b) { return !(a == b); }
 };

@@ -1446,6 +1446,82 @@ Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
         <translation>&amp;Fuß</translation>
     </message>
     <message>
+        <source>Choose the camera body by name; its sensor sets the sensor format.</source>
+        <translation>Kameragehäuse nach Namen wählen; sein Sensor bestimmt das Sensorformat.</translation>
+    </message>
+    <message>
+        <source>Camera body…</source>
+        <translation>Kameragehäuse…</translation>
+    </message>
+    <message>
+        <source>Choose the lens by name; its focal range and f-numbers limit the focal length and aperture.</source>
+        <translation>Objektiv nach Namen wählen; sein Brennweitenbereich und seine Blendenzahlen begrenzen Brennweite und Blende.</translation>
+    </message>
+    <message>
+        <source>Lens…</source>
+        <translation>Objektiv…</translation>
+    </message>
+    <message>
+        <source>Pixel count of the sensor in millions, for a count the list does not have.</source>
+        <translation>Pixelzahl des Sensors in Millionen, für eine Zahl, die die Liste nicht hat.</translation>
+    </message>
+    <message>
+        <source> MP</source>
+        <translation> MP</translation>
+    </message>
+    <message>
+        <source>Sensor (mm)</source>
+        <translation>Sensor (mm)</translation>
+    </message>
+    <message>
+        <source>Width of the sensor in millimetres.</source>
+        <translation>Breite des Sensors in Millimetern.</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>Height of the sensor in millimetres.</source>
+        <translation>Höhe des Sensors in Millimetern.</translation>
+    </message>
+    <message>
+        <source>Custom…</source>
+        <translation>Eigene…</translation>
+    </message>
+    <message>
+        <source>The gear of a camera is cut short.</source>
+        <translation>Die Ausrüstung einer Kamera ist abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>The gear names camera %1; only cameras 1 and 2 exist.</source>
+        <translation>Die Ausrüstung nennt Kamera %1; es gibt nur die Kameras 1 und 2.</translation>
+    </message>
+    <message>
+        <source>The gear of camera %1 holds a value outside its range.</source>
+        <translation>Die Ausrüstung von Kamera %1 enthält einen Wert außerhalb seines Bereichs.</translation>
+    </message>
+    <message>
+        <source>The %1 bytes after the camera settings are not Zidov&apos;s additions to the format.</source>
+        <translation>Die %1 Bytes nach den Kameraeinstellungen sind keine Zidov-Erweiterungen des Formats.</translation>
+    </message>
+    <message>
+        <source>The additions to the format are of version %1, which this Zidov does not know.</source>
+        <translation>Die Erweiterungen des Formats haben die Version %1, die dieses Zidov nicht kennt.</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 bytes; record %2 of the %3 additions, from byte %4 on, is missing.</source>
+        <translation>Die Datei endet nach %1 Bytes; Eintrag %2 der %3 Erweiterungen, ab Byte %4, fehlt.</translation>
+    </message>
+    <message>
+        <source>Record %1 of the additions (byte %2) claims %3 bytes, but the file ends before.</source>
+        <translation>Eintrag %1 der Erweiterungen (Byte %2) gibt %3 Bytes an, aber die Datei endet vorher.</translation>
+    </message>
+    <message>
+        <source>%1 bytes follow the last addition to the format, from byte %2 on.</source>
+        <translation>Nach der letzten Erweiterung des Formats folgen %1 Bytes, ab Byte %2.</translation>
+    </message>
+    <message>
         <source>No focus distance makes infinity sharp.</source>
         <translation>Keine Fokusentfernung macht unendlich scharf.</translation>
     </message>

@@ -210,9 +210,10 @@ void TestMainWin::sensorCombosHoldTheFormatTable()
 {
     mainWin& w = *window;
     for (QComboBox* box : {w.c1_cropC, w.c1_crop, w.c2_cropC, w.c2_crop}) {
-        QCOMPARE(box->count(), 15);
+        QCOMPARE(box->count(), 19);
         QCOMPARE(box->itemText(3), QString("Full-Frame Crop 1"));
         QCOMPARE(box->itemText(14), QString("1/3.2\""));
+        QCOMPARE(box->itemText(18), QString("Custom…"));
     }
     QCOMPARE(w.c1_crop->currentIndex(), 3);
     QCOMPARE(w.c2_crop->currentIndex(), 3);
@@ -888,17 +889,22 @@ void TestMainWin::tabFollowsTheLayout_data()
                                                          "c1_fdist",       "horizontalSlider_2",
                                                          "c1_apature",     "horizontalSlider_3",
                                                          "c1_flength",     "c1_lensQ",
+                                                         "c1_bodyButton",  "c1_lensButton",
                                                          "c1_crop",        "c1_quality",
                                                          "expertmode",     "plot"};
     QTest::newRow("expert mode, both cameras")
-        << true << QStringList{"DSB_leftBorder", "distanceCam", "dofMode",      "useLog",
-                               "qxscale",        "qyscale",     "boxC1",        "c1_fdist",
-                               "c1_set_Hyper",   "c1_apature",  "c1_calcDef",   "c1_flength",
-                               "c1_lockMag",     "c1_lensQ",    "c1_cocSet",    "c1_crop",
-                               "c1_quality",     "cpR",         "cpL",          "swpLR",
-                               "boxC2",          "c2_fdist",    "c2_set_Hyper", "c2_apature",
-                               "c2_calcDef",     "c2_flength",  "c2_lockMag",   "c2_lensQ",
-                               "c2_cocSet",      "c2_crop",     "c2_quality",   "plot"};
+        << true << QStringList{"DSB_leftBorder", "distanceCam",   "dofMode",
+                               "useLog",         "qxscale",       "qyscale",
+                               "boxC1",          "c1_fdist",      "c1_set_Hyper",
+                               "c1_apature",     "c1_calcDef",    "c1_flength",
+                               "c1_lockMag",     "c1_lensQ",      "c1_bodyButton",
+                               "c1_lensButton",  "c1_cocSet",     "c1_crop",
+                               "c1_quality",     "cpR",           "cpL",
+                               "swpLR",          "boxC2",         "c2_fdist",
+                               "c2_set_Hyper",   "c2_apature",    "c2_calcDef",
+                               "c2_flength",     "c2_lockMag",    "c2_lensQ",
+                               "c2_bodyButton",  "c2_lensButton", "c2_cocSet",
+                               "c2_crop",        "c2_quality",    "plot"};
 }
 
 // Tab runs top to bottom and left to right, skipping what is hidden or disabled; the plot, at

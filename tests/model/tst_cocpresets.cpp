@@ -33,7 +33,7 @@ private slots:
 void TestCocPresets::formatTable()
 {
     const SensorFormatTable table;
-    QCOMPARE(table.formatCount(), 15);
+    QCOMPARE(table.formatCount(), 18);
     const QStringList names = {"56x56",
                                "48x35",
                                "45x30",
@@ -48,12 +48,15 @@ void TestCocPresets::formatTable()
                                "1/1.8\"",
                                "1/2.5\"",
                                "1/2.7\"",
-                               "1/3.2\""};
+                               "1/3.2\"",
+                               "44x33",
+                               "1/1.3\"",
+                               "1/2.3\""};
     for (int i = 0; i < table.formatCount(); ++i)
         QCOMPARE(table.name(i), names.at(i));
-    const double diagonals[] = {79.1960, 59.4054, 54.0833, 43.2666, 34.4746,
-                                28.3734, 26.5707, 24.8783, 21.6400, 15.8644,
-                                11.0000, 9.0000,  7.2201,  6.7201,  5.6400};
+    const double diagonals[] = {79.1960, 59.4054, 54.0833, 43.2666, 34.4746, 28.3734,
+                                26.5707, 24.8783, 21.6400, 15.8644, 11.0000, 9.0000,
+                                7.2201,  6.7201,  5.6400,  55.0000, 12.0000, 7.6663};
     for (int i = 0; i < table.formatCount(); ++i)
         QVERIFY2(std::fabs(table.diagonal(i) - diagonals[i]) < 1e-4, qPrintable(table.name(i)));
 }

@@ -123,6 +123,9 @@ private slots:
     void unusableValues();
     void toleratedBytes_data();
     void toleratedBytes();
+    void additionsRoundTrip();
+    void damagedAdditions_data();
+    void damagedAdditions();
     void randomBytesNeverPassUnusableValues();
     void damagedGoldenFiles();
 };
@@ -292,7 +295,12 @@ void TestProjectCodec::toleratedBytes_data()
     const QByteArray golden = goldenFile();
     ProjectRecord r = goldenRecord();
 
-    QTest::newRow("bytes after the last field") << golden + QByteArray(300, '\xff') << r;
+    // Version 1.2 has no additions; whatever follows it is not read.
+    ProjectRecord previous = r;
+    previous.version = 1.2;
+    previous.camera2.lensQuality = 100;
+    QTest::newRow("bytes after the last field of version 1.2")
+        << previousVersionFile() + QByteArray(300, '\xff') << previous;
 
     ProjectRecord flags = r;
     flags.distanceFromFocusPlane = true;
@@ -329,6 +337,66 @@ void TestProjectCodec::toleratedBytes()
     const ProjectCodec::DecodeResult result = ProjectCodec::decode(file);
     QVERIFY2(result.ok(), qPrintable(result.message));
     QVERIFY(result.record == expected);
+}
+
+namespace {
+// Camera 1 on a custom sensor with a typed pixel count, a body and a lens; camera 2 on a
+// format that format 1.3 does not list; and a record of another feature.
+ProjectRecord geared()
+{
+    ProjectRecord r = goldenRecord();
+    r.camera1.cropFactorFormat = 18;
+    r.camera1.pixelSizeFormat = 18;
+    r.camera1.sensorWidth = 23.5;
+    r.camera1.sensorHeight = 15.6;
+    r.camera1.pixelCountPreset = 15;
+    r.camera1.megapixels = 24.2;
+    r.camera1.body = {"Fujifilm", "X-T4", "", "Fujifilm X", 1.534};
+    r.camera1.lens = {"Fujifilm", "XF 16-55mm f/2.8 R LM WR", {16, 55, 2.8, 2.8}};
+    r.camera2.cropFactorFormat = 15;
+    r.otherRecords.append({"STCK", QByteArray("\1\2\3", 3)});
+    return r;
+}
+} // namespace
+
+void TestProjectCodec::additionsRoundTrip()
+{
+    const ProjectRecord r = geared();
+    const QByteArray bytes = ProjectCodec::encode(r);
+    QCOMPARE(bytes.mid(184, 4), QByteArray("ZDXT"));
+    const ProjectCodec::DecodeResult result = ProjectCodec::decode(bytes);
+    QVERIFY2(result.ok(), qPrintable(result.message));
+    QVERIFY(result.record == r);
+    // A build that reads no further sees the nearest formats and preset of format 1.3.
+    const ProjectCodec::DecodeResult first = ProjectCodec::decode(bytes.left(184));
+    QVERIFY(first.ok());
+    QCOMPARE(first.record.camera1.cropFactorFormat, 5);  // 28.2 mm: "DX Crop 1.5"
+    QCOMPARE(first.record.camera1.pixelCountPreset, 10); // 25 million
+    QCOMPARE(first.record.camera2.cropFactorFormat, 2);  // 44x33: "45x30"
+}
+
+void TestProjectCodec::damagedAdditions_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("offset");
+    const QByteArray bytes = ProjectCodec::encode(geared());
+    const QByteArray golden = goldenFile();
+    QTest::newRow("not additions") << golden + QByteArray(300, '\xff') << 184;
+    QTest::newRow("a later version") << patched(bytes, 188, intBytes(2)) << 188;
+    QTest::newRow("cut in a record") << bytes.left(bytes.size() - 1) << bytes.size() - 3 - 8;
+    QTest::newRow("a record longer than the file") << patched(bytes, 200, intBytes(100000)) << 196;
+    QTest::newRow("bytes after the last record") << bytes + QByteArray(1, '\0') << bytes.size();
+    QTest::newRow("gear of a third camera") << patched(bytes, 204, QByteArray(1, '\3')) << 184;
+    QTest::newRow("a sensor 0 mm wide") << patched(bytes, 204 + 13, doubleBytes(0)) << 184;
+}
+
+void TestProjectCodec::damagedAdditions()
+{
+    QFETCH(QByteArray, file);
+    const ProjectCodec::DecodeResult result = ProjectCodec::decode(file);
+    QCOMPARE(result.error, DecodeError::DamagedAdditions);
+    QTEST(result.offset, "offset");
+    QVERIFY(!result.message.isEmpty());
 }
 
 void TestProjectCodec::randomBytesNeverPassUnusableValues()

@@ -334,9 +334,13 @@ void TestProjectFiles::storedRangesMatchTheControls()
             return w.findChild<QComboBox*>(name(control))->count();
         };
         QCOMPARE(combo("cocSet"), ProjectCodec::cocModeCount);
-        QCOMPARE(combo("cropC"), ProjectCodec::sensorFormatCount);
-        QCOMPARE(combo("crop"), ProjectCodec::sensorFormatCount);
-        QCOMPARE(combo("quality"), ProjectCodec::pixelCountPresetCount);
+        // Format 1.3 holds the first entries; the additions hold the rest and a custom one.
+        QCOMPARE(combo("cropC"), ProjectCodec::sensorFormatCount + 4);
+        QCOMPARE(combo("crop"), ProjectCodec::sensorFormatCount + 4);
+        QCOMPARE(combo("quality"), ProjectCodec::pixelCountPresetCount + 1);
+        QVERIFY(same(range(name("sensorWidth")), ProjectCodec::sensorSideRange));
+        QVERIFY(same(range(name("sensorHeight")), ProjectCodec::sensorSideRange));
+        QVERIFY(same(range(name("megapixels")), ProjectCodec::megapixelRange));
         QCOMPARE(combo("formD"), ProjectCodec::formFactorCount);
     }
     QVERIFY(same(range("qxscale"), ProjectCodec::distanceScaleRange));
