@@ -9,6 +9,7 @@
 #include "stackplanner.h"
 #include "zoneplanner.h"
 
+#include <QJsonArray>
 #include <QMenu>
 
 namespace {
@@ -74,8 +75,58 @@ void PlanCommands::showStack(int number, const ShotPlans::FocusStack& stack)
     window->graphWidget->setFocusStack(std::move(onPlot));
 }
 
+FocusStackRecord PlanCommands::stackRecord() const
+{
+    if (restoring)
+        return *restoring;
+    FocusStackRecord record;
+    if (!shown)
+        return record;
+    record.camera = camera;
+    record.aperture = shown->aperture;
+    for (const ShotPlans::Shot& shot : shown->shots)
+        record.focusDistances.append(shot.focus / 1000);
+    return record;
+}
+
+void PlanCommands::restoreStack(const FocusStackRecord& record)
+{
+    restoring = record;
+}
+
+QJsonObject PlanCommands::stackJson() const
+{
+    if (!shown)
+        return {};
+    QJsonArray shots;
+    for (const ShotPlans::Shot& shot : shown->shots)
+        shots.append(QJsonObject{{QStringLiteral("focus"), shot.focus},
+                                 {QStringLiteral("near"), shot.range.nearLimit},
+                                 {QStringLiteral("far"), shot.range.endless
+                                                             ? QJsonValue(QJsonValue::Null)
+                                                             : QJsonValue(shot.range.farLimit)}});
+    return {{QStringLiteral("camera"), camera},
+            {QStringLiteral("f_number"), shown->aperture},
+            {QStringLiteral("shots"), shots}};
+}
+
 void PlanCommands::followCameras()
 {
+    if (restoring) {
+        const FocusStackRecord record = *restoring;
+        restoring.reset();
+        ShotPlans::FocusStack stack;
+        stack.aperture = record.aperture;
+        if (record.camera == 1 || record.camera == 2) {
+            CameraSetup atAperture = PlanTarget(*window, record.camera).record();
+            atAperture.setAperture(record.aperture);
+            for (const double metres : record.focusDistances) {
+                atAperture.setFdist(metres * 1000);
+                stack.shots.push_back({metres * 1000, ShotPlans::sharpRange(atAperture)});
+            }
+        }
+        showStack(record.camera, stack);
+    }
     if (!shown)
         return;
     const PlanTarget target(*window, camera);

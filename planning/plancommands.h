@@ -3,8 +3,10 @@
 #pragma once
 
 #include "camerasetup.h"
+#include "projectrecord.h"
 #include "shotplans.h"
 
+#include <QJsonObject>
 #include <QObject>
 
 #include <optional>
@@ -32,8 +34,13 @@ public:
     void updateDialogs();
     // The stack on show on the plot, for its camera; none when nothing is shown.
     void showStack(int camera, const ShotPlans::FocusStack& stack);
-    const std::optional<ShotPlans::FocusStack>& stackShown() const { return shown; }
-    int stackCamera() const { return camera; }
+    // The stack on show as a project stores it, and the stack of an opened project, shown
+    // from the next recalculation on for its camera as that then is (none clears it).
+    FocusStackRecord stackRecord() const;
+    void restoreStack(const FocusStackRecord& record);
+    // The stack on show for the exported numbers: camera, f-number and shots with focus,
+    // near and far limit in mm (far null where endless); empty without a stack.
+    QJsonObject stackJson() const;
 
 private:
     QAction* addCommand(const char* objectName, const QString& text, QDialog* dialog);
@@ -43,6 +50,7 @@ private:
     StackPlanner* stackPlanner;
     FramingPlanner* framingPlanner;
     std::optional<ShotPlans::FocusStack> shown;
+    std::optional<FocusStackRecord> restoring;
     int camera = 1;
     // The camera as it was when its stack was shown.
     CameraSetup shownFor;

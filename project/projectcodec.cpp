@@ -6,6 +6,7 @@
 #include "cocpresets.h"
 #include "gearrecord.h"
 #include "sensorformattable.h"
+#include "stackrecord.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -233,6 +234,8 @@ void readAdditions(const QByteArray& bytes, DecodeResult& result)
             break;
         if (record.tag == GearRecord::tag)
             problem = GearRecord::decode(record.payload, result.record);
+        else if (record.tag == StackRecord::tag)
+            problem = StackRecord::decode(record.payload, result.record);
         else
             result.record.otherRecords.append(record);
     }
@@ -308,6 +311,8 @@ QByteArray encode(const ProjectRecord& record)
         additions.append(GearRecord::encode(1, record.camera1));
     if (GearRecord::needed(record.camera2))
         additions.append(GearRecord::encode(2, record.camera2));
+    if (record.focusStack.camera != 0)
+        additions.append(StackRecord::encode(record.focusStack));
     additions.append(record.otherRecords);
     bytes.append(ProjectExtension::encode(additions));
     return bytes;

@@ -4,6 +4,7 @@
 
 #include "cameracontrols.h"
 #include "mainwin.h"
+#include "plancommands.h"
 #include "projectcodec.h"
 
 namespace {
@@ -97,6 +98,7 @@ ProjectRecord projectFromControls(mainWin& w)
     r.zcScale = w.qyscale->value();
     r.camera1 = cameraFromControls(cameraControls(w, 1));
     r.camera2 = cameraFromControls(cameraControls(w, 2));
+    r.focusStack = w.planCommands->stackRecord();
     return r;
 }
 
@@ -120,6 +122,8 @@ void applyProjectToControls(mainWin& w, const ProjectRecord& r, std::ostream& ou
     // Switching the distance reference above reset the border; now that the focus distances
     // that bound it are loaded too, the project opens at the border it was saved with.
     w.restoreLeftBorder(r.leftBorder);
+    // Shown once the recalculation knows the cameras it was planned for.
+    w.planCommands->restoreStack(r.focusStack);
 }
 
 void traceVersion(std::ostream& out, double version)

@@ -17,7 +17,11 @@ ReadResult read(const QString& name)
         result.error = file.errorString();
         return result;
     }
-    result.bytes = file.read(ProjectCodec::currentFileSize);
+    // The additions after the fields of format 1.3 belong to the file too; far beyond what
+    // any project holds, the cap keeps a wrong file from filling the memory, and what it cuts
+    // off the decoder finds missing.
+    constexpr qint64 largestRead = 1 << 20;
+    result.bytes = file.read(largestRead);
     if (file.error() != QFileDevice::NoError) {
         result.error = file.errorString();
         result.bytes.clear();

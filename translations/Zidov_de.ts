@@ -1529,6 +1529,18 @@ Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
         <source>Sharp from %1 to infinity</source>
         <translation>Scharf von %1 bis unendlich</translation>
     </message>
+    <message>
+        <source>The focus stack is cut short.</source>
+        <translation>Die Fokusreihe bricht vorzeitig ab.</translation>
+    </message>
+    <message>
+        <source>The focus stack names camera %1; only cameras 1 and 2 exist.</source>
+        <translation>Die Fokusreihe nennt Kamera %1; es gibt nur die Kameras 1 und 2.</translation>
+    </message>
+    <message>
+        <source>The focus stack holds a value outside its range.</source>
+        <translation>Die Fokusreihe enthält einen Wert außerhalb ihres Bereichs.</translation>
+    </message>
 </context>
 <context>
     <name>opti</name>

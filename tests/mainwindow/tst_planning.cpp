@@ -4,11 +4,15 @@
 #include "graph.h"
 #include "guitest.h"
 #include "mainwin.h"
+#include "plotdata.h"
 #include "shotplans.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -84,6 +88,7 @@ private slots:
     void zonePlanner();
     void stackPlannerCoversTheZone();
     void stackPlannerRefuses();
+    void stackSavedWithProject();
     void framingBothCameras();
     void hyperfocalTooltip();
 
@@ -244,6 +249,38 @@ void TestPlanning::stackPlannerRefuses()
     QCOMPARE(result->text(), QString("At f/64 not even the focused distance is sharp: diffraction "
                                      "and the lens blur it beyond the circle of confusion."));
     QVERIFY(!show->isEnabled());
+}
+
+void TestPlanning::stackSavedWithProject()
+{
+    mainWin& w = *window;
+    setCamera(w, Lens{24, 8, false});
+    QDialog* dialog = open(w, "actionPlanStack", "stackPlanner");
+    QVERIFY(dialog);
+    QVERIFY(setZone(dialog, "stack", 0.5, 0));
+    QTest::keyClick(child<QDoubleSpinBox>(dialog, "stackNear"), Qt::Key_Return);
+    QTemporaryDir folder;
+    const QString name = folder.filePath(QStringLiteral("stack.mvx"));
+    QVERIFY(w.saveTo(name));
+
+    // Drawn again when the project opens, and in the numbers zidov-render writes.
+    mainWin opened;
+    QVERIFY(opened.loadFrom(name));
+    QVERIFY(opened.graphWidget->showsFocusStack());
+    const QJsonObject stack =
+        QJsonDocument::fromJson(PlotData(opened).json(QString())).object()["stack"].toObject();
+    QCOMPARE(stack["camera"].toInt(), 1);
+    QCOMPARE(stack["f_number"].toDouble(), 8.0);
+    const QJsonArray shots = stack["shots"].toArray();
+    QCOMPARE(shots.size(), 3);
+    QCOMPARE(shots[0].toObject()["focus"].toDouble(), 620.0);
+    QVERIFY(shots[0].toObject()["near"].toDouble() <= 500);
+    QVERIFY(shots[2].toObject()["far"].isNull());
+    // A project saved without a stack opens without one.
+    w.c1_flength->setValue(25);
+    QVERIFY(w.saveTo(name));
+    QVERIFY(opened.loadFrom(name));
+    QVERIFY(!opened.graphWidget->showsFocusStack());
 }
 
 void TestPlanning::framingBothCameras()
