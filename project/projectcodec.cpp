@@ -17,13 +17,6 @@
 
 namespace ProjectCodec {
 
-namespace {
-
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("mainWin", text);
-}
-
 // Files written by every version so far are Qt 4 streams; pinning the stream version
 // keeps the bytes identical whatever Qt builds the program.
 void configure(QDataStream& stream)
@@ -31,6 +24,13 @@ void configure(QDataStream& stream)
     stream.setVersion(QDataStream::Qt_4_6);
     stream.setByteOrder(QDataStream::BigEndian);
     stream.setFloatingPointPrecision(QDataStream::DoublePrecision);
+}
+
+namespace {
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("mainWin", text);
 }
 
 // Names a field for messages; camera 0 is the file header.

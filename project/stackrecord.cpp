@@ -12,20 +12,11 @@
 
 namespace StackRecord {
 
-namespace {
-void configure(QDataStream& stream)
-{
-    stream.setVersion(QDataStream::Qt_4_6);
-    stream.setByteOrder(QDataStream::BigEndian);
-    stream.setFloatingPointPrecision(QDataStream::DoublePrecision);
-}
-} // namespace
-
 ProjectExtension::Record encode(const FocusStackRecord& stack)
 {
     QByteArray payload;
     QDataStream out(&payload, QIODevice::WriteOnly);
-    configure(out);
+    ProjectCodec::configure(out);
     out << quint8(stack.camera) << stack.aperture << quint32(stack.focusDistances.size());
     for (const double focus : stack.focusDistances)
         out << focus;
@@ -35,7 +26,7 @@ ProjectExtension::Record encode(const FocusStackRecord& stack)
 QString decode(const QByteArray& payload, ProjectRecord& project)
 {
     QDataStream in(payload);
-    configure(in);
+    ProjectCodec::configure(in);
     quint8 camera = 0;
     FocusStackRecord read;
     quint32 shots = 0;

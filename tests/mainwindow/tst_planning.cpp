@@ -71,6 +71,14 @@ bool setZone(QDialog* dialog, const char* prefix, double nearMetres, double farM
         farBox->setValue(farMetres);
     return true;
 }
+// The stack planner for Camera 1 set to the lens, planning 0.5 m to infinity; null where the
+// dialog or one of its boxes is missing.
+QDialog* openStackPlanner(mainWin& w, const Lens& lens)
+{
+    setCamera(w, lens);
+    QDialog* dialog = open(w, "actionPlanStack", "stackPlanner");
+    return dialog && setZone(dialog, "stack", 0.5, 0) ? dialog : nullptr;
+}
 } // namespace
 
 Q_DECLARE_METATYPE(Lens)
@@ -201,11 +209,9 @@ void TestPlanning::zonePlanner()
 void TestPlanning::stackPlannerCoversTheZone()
 {
     mainWin& w = *window;
-    setCamera(w, Lens{24, 8, false});
-    QDialog* dialog = open(w, "actionPlanStack", "stackPlanner");
+    QDialog* dialog = openStackPlanner(w, Lens{24, 8, false});
     QVERIFY(dialog);
     QCOMPARE(child<QDoubleSpinBox>(dialog, "stackAperture")->value(), 8.0);
-    QVERIFY(setZone(dialog, "stack", 0.5, 0));
     auto* shots = child<QTableWidget>(dialog, "stackShots");
     QVERIFY(shots);
     // The first focus rounded down so that its near limit stays at or before 0.5 m, the last
@@ -237,10 +243,8 @@ void TestPlanning::stackPlannerCoversTheZone()
 void TestPlanning::stackPlannerRefuses()
 {
     mainWin& w = *window;
-    setCamera(w, Lens{24, 8, true});
-    QDialog* dialog = open(w, "actionPlanStack", "stackPlanner");
+    QDialog* dialog = openStackPlanner(w, Lens{24, 8, true});
     QVERIFY(dialog);
-    QVERIFY(setZone(dialog, "stack", 0.5, 0));
     auto* aperture = child<QDoubleSpinBox>(dialog, "stackAperture");
     auto* result = child<QLabel>(dialog, "stackResult");
     auto* show = child<QPushButton>(dialog, "stackShow");
@@ -254,10 +258,8 @@ void TestPlanning::stackPlannerRefuses()
 void TestPlanning::stackSavedWithProject()
 {
     mainWin& w = *window;
-    setCamera(w, Lens{24, 8, false});
-    QDialog* dialog = open(w, "actionPlanStack", "stackPlanner");
+    QDialog* dialog = openStackPlanner(w, Lens{24, 8, false});
     QVERIFY(dialog);
-    QVERIFY(setZone(dialog, "stack", 0.5, 0));
     QTest::keyClick(child<QDoubleSpinBox>(dialog, "stackNear"), Qt::Key_Return);
     QTemporaryDir folder;
     const QString name = folder.filePath(QStringLiteral("stack.mvx"));
