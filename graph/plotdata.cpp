@@ -16,10 +16,12 @@
 #include <vector>
 
 namespace {
+// A camera that forms no image of its focus has no curve: pinned, as nothing is evaluated.
 double curveBlur(CameraSetup& camera, double distance)
 {
-    return distance > CurveRule::closestEvaluated(camera.getFlength()) ? camera.getZc(distance)
-                                                                       : CurveRule::pinnedBlur;
+    return camera.formsImage() && distance > CurveRule::closestEvaluated(camera.getFlength())
+               ? camera.getZc(distance)
+               : CurveRule::pinnedBlur;
 }
 
 QString exact(double value)

@@ -222,6 +222,13 @@ double fullFrameScale(double scale)
     return std::floor(scale + 0.5);
 }
 
+double magnification(double scale)
+{
+    if (!(scale < 1))
+        return 0;
+    return std::round(10 / scale) / 10;
+}
+
 int diagonalDecimals(double length)
 {
     if (length < 10)

@@ -140,13 +140,13 @@ private:
     LengthUnit unit;
 };
 
-// The curve's rule, shared by the plot and the exported curve data: closer than twice the
-// focal length the blur is not evaluated and the curve is pinned high.
+// The curve's rule, shared by the plot and the exported curve data: at or inside the focal
+// length no real image forms, so the blur is not evaluated and the curve is pinned high.
 namespace CurveRule {
 constexpr double pinnedBlur = 10000;
 constexpr double closestEvaluated(double focalLength)
 {
-    return 2 * focalLength;
+    return focalLength;
 }
 } // namespace CurveRule
 
@@ -156,6 +156,8 @@ namespace CaptionNumbers {
 double blurAtInfinity(double zInf);
 // The x of the full-frame scale 1:x, to the nearest integer.
 double fullFrameScale(double scale);
+// Above 1:1 the scale is written m:1: the m, to one decimal; 0 at 1:1 and below.
+double magnification(double scale);
 // Decimals of the object field diagonal in the unit shown: fewer for larger fields.
 int diagonalDecimals(double length);
 

@@ -94,6 +94,11 @@ std::shared_ptr<const CurveTrace> graph::traceCurve(const PlotGeometry& plot, in
 
     const double closest = CurveRule::closestEvaluated(setup.getFlength());
     auto curve = std::make_shared<CurveTrace>(zc, focus, closest, plot, fromCamera);
+    // A focus at or inside the focal length forms no sharp image: no curve, no band.
+    if (!setup.formsImage()) {
+        kept = curve;
+        return curve;
+    }
     double previous = pinnedBlur;
     if (!fromCamera) {
         previous = curve->blurAt(plot.startDistance(focus));
@@ -139,6 +144,10 @@ CaptionTexts graph::captionTexts(int camera)
                      (feet ? tr("ft - CoC: ") : tr("m - CoC: ")) +
                      QString::number(setup.getCoc(), 'f', 4) + QLatin1String("mm");
 
+    if (!setup.formsImage()) {
+        texts.values = tr("No sharp image: the focus is closer than the focal length.");
+        return texts;
+    }
     const CaptionNumbers::DepthLimits limits = CaptionNumbers::depthLimits(setup);
     const double zInf = limits.zcAtInfinity;
     const double nearLimit = limits.nearLimit;
@@ -157,18 +166,29 @@ CaptionTexts graph::captionTexts(int camera)
         range = endless ? infinite : QString::number(shown(farLimit - nearLimit), 'f', 2);
     }
 
-    const double scale = CaptionNumbers::fullFrameScale(setup.getFFScale());
+    const double fullFrameScale = setup.getFFScale();
+    const double magnification = CaptionNumbers::magnification(fullFrameScale);
+    const double scale =
+        magnification > 0 ? magnification : CaptionNumbers::fullFrameScale(fullFrameScale);
     const double diagonal = shown(setup.getFieldDiag());
     const QString diagonalText =
         QString::number(diagonal, 'f', CaptionNumbers::diagonalDecimals(diagonal));
     // "none" is no length, so it takes no unit.
     QString scaleTemplate;
-    if (depth == CaptionNumbers::DepthOfField::None)
+    if (magnification > 0) {
+        if (depth == CaptionNumbers::DepthOfField::None)
+            scaleTemplate =
+                feet ? tr("] - FFScale: %1:1 Diag: %2ft") : tr("] - FFScale: %1:1 Diag: %2m");
+        else
+            scaleTemplate =
+                feet ? tr("ft] - FFScale: %1:1 Diag: %2ft") : tr("m] - FFScale: %1:1 Diag: %2m");
+    } else if (depth == CaptionNumbers::DepthOfField::None) {
         scaleTemplate =
             feet ? tr("] - FFScale: 1:%1 Diag: %2ft") : tr("] - FFScale: 1:%1 Diag: %2m");
-    else
+    } else {
         scaleTemplate =
             feet ? tr("ft] - FFScale: 1:%1 Diag: %2ft") : tr("m] - FFScale: 1:%1 Diag: %2m");
+    }
     const QString scalePart = scaleTemplate.arg(scale, 0, 'g', -1, QLatin1Char(' '))
                                   .arg(diagonalText, 0, QLatin1Char(' '));
     texts.values = tr("zc(inf): ") + QString::number(CaptionNumbers::blurAtInfinity(zInf), 'g', 6) +

@@ -66,18 +66,18 @@ std::optional<double> mainWin::hyperfocalFocusShown(const CameraSetup& setup,
     // fall short of the hyperfocal one and leave infinity outside the depth of field, so it
     // is rounded up.
     double metres = focus->shownAtLeast(hyperfocal / 1000);
-    // The diffraction search knows its focus to half a millimetre only; where that falls
-    // just short, the next step shown is sharp at infinity.
+    // A focus that lands exactly on the hyperfocal one may miss it in the last bit; the next
+    // step shown is sharp at infinity.
     CameraSetup atRounded = camera;
     atRounded.setFdist(metres * 1000);
-    if (camera.getDiffraction() == 1 && atRounded.getZc(CameraSetup::infinity) > 1)
+    if (atRounded.getZcAtInfinity() > 1)
         metres = focus->shownAtLeast(metres + focus->shownStep() / 2);
     return metres;
 }
 
 namespace {
-// No hyperfocal distance exists with strong diffraction: keep the focus rather than jumping
-// to 0 m.
+// No hyperfocal distance exists where diffraction and lens use up the CoC: keep the focus
+// rather than jumping to 0 m.
 void focusAtHyperfocal(const CameraSetup& camera, LengthSpinBox* focus)
 {
     if (const std::optional<double> metres = mainWin::hyperfocalFocusShown(camera, focus))

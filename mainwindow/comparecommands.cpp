@@ -134,6 +134,9 @@ QString CompareCommands::refusal(const Result& result) const
             return tr("Camera 1 has no finite blur at infinity to match.");
         return tr("Camera 1 has no depth of field to match: even at its focus distance the blur "
                   "exceeds the circle of confusion.");
+    case Outcome::NoSharpImage:
+        return tr("Camera %1 forms no sharp image: its focus is closer than the focal length.")
+            .arg(result.camera);
     case Outcome::Matched:
         break;
     }

@@ -23,6 +23,8 @@ QString ratioText(double ratio)
 // As the caption writes it.
 QString scaleText(double scale)
 {
+    if (const double magnification = CaptionNumbers::magnification(scale); magnification > 0)
+        return QStringLiteral("%1:1").arg(magnification, 0, 'g', -1);
     return QStringLiteral("1:%1").arg(CaptionNumbers::fullFrameScale(scale), 0, 'g', -1);
 }
 } // namespace

@@ -159,6 +159,8 @@ void mainWin::connectControls()
     connect(horizontalSlider_3, &QSlider::valueChanged, this, &mainWin::run);
     connect(c1_lockMag, &QCheckBox::toggled, this, [this] { locks[0].restart(); });
     connect(c2_lockMag, &QCheckBox::toggled, this, [this] { locks[1].restart(); });
+    connect(c1_lockMag, &QCheckBox::clicked, this, [this] { refuseLockWithoutImage(1); });
+    connect(c2_lockMag, &QCheckBox::clicked, this, [this] { refuseLockWithoutImage(2); });
 }
 
 void mainWin::quit()

@@ -179,6 +179,9 @@ private:
     // The left-border scroll bar moves in whole units: its position for a border in metres.
     int leftBorderSteps(double metres) const;
     void followMagnificationLocks();
+    // A camera that forms no sharp image has no framing to keep: switching its lock on is
+    // refused with a word in the status bar.
+    void refuseLockWithoutImage(int camera);
     void updateComparison();
 
     int batchDepth = 0;

@@ -214,6 +214,18 @@ void mainWin::followMagnificationLocks()
     }
 }
 
+void mainWin::refuseLockWithoutImage(int camera)
+{
+    const CameraControls c = cameraControls(*this, camera);
+    if (!c.lockMagnification->isChecked() || (camera == 1 ? cam1 : cam2).formsImage())
+        return;
+    c.lockMagnification->setChecked(false);
+    statusbar->showMessage(tr("Camera %1 forms no sharp image: its focus is closer than the focal "
+                              "length, so there is no framing to lock.")
+                               .arg(camera),
+                           messageMilliseconds);
+}
+
 void mainWin::updateComparison()
 {
     const bool bothCameras = expertMode == 1 && boxC1->isChecked() && boxC2->isChecked();

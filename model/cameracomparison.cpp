@@ -21,7 +21,7 @@ CameraComparison compareCameras(CameraSetup& one, CameraSetup& two)
     const DepthRules::DepthLimits first = DepthRules::depthLimits(one);
     const DepthRules::DepthLimits second = DepthRules::depthLimits(two);
     CameraComparison comparison;
-    comparison.blurRatio = ratio(second.zcAtInfinity, first.zcAtInfinity);
+    comparison.blurRatio = ratio(two.getBackgroundBlur(), one.getBackgroundBlur());
     comparison.depthRatio = ratio(second.length(), first.length());
     comparison.bothEndless =
         first.kind == DepthOfField::Endless && second.kind == DepthOfField::Endless;

@@ -9,10 +9,11 @@ class CameraSetup;
 // value is not a number (a focus at the focal length).
 struct CameraComparison
 {
-    // zc at infinity, Camera 2's over Camera 1's.
+    // The blur disc at infinity as a fraction of the sensor's diagonal, Camera 2's over
+    // Camera 1's: the same print size, whatever CoC each camera is judged by.
     double blurRatio = 0;
-    // Lengths of depth of field, by the caption's rules: endless counts as infinitely long,
-    // none as 0.
+    // Lengths of depth of field, each judged by its camera's own CoC, by the caption's rules:
+    // endless counts as infinitely long, none as 0.
     double depthRatio = 0;
     bool bothEndless = false;
     bool bothNone = false;

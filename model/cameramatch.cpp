@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace CameraMatch {
 
@@ -56,6 +57,18 @@ Result unchanged(const CameraSetup& two)
     result.focus = two.getFdist();
     result.aperture = two.getAperture();
     result.focalLength = two.getFlength();
+    return result;
+}
+
+// A camera focused at or inside its focal length has nothing to compare.
+std::optional<Result> noSharpImage(const CameraSetup& one, const CameraSetup* two = nullptr)
+{
+    const int camera = !one.formsImage() ? 1 : two && !two->formsImage() ? 2 : 0;
+    if (camera == 0)
+        return std::nullopt;
+    Result result;
+    result.outcome = Outcome::NoSharpImage;
+    result.camera = camera;
     return result;
 }
 
@@ -117,6 +130,8 @@ double focusForFullFrameScale(double focalLength, double crop, double scale)
 
 Result equivalentSettings(const CameraSetup& one, const CameraSetup& two, const InputBoxes& boxes)
 {
+    if (const auto refused = noSharpImage(one))
+        return *refused;
     const double ratio = one.getCrop() / two.getCrop();
     Result result = unchanged(two);
     if (setRounded(result.focalLength, one.getFlength() * ratio, boxes.focalLength,
@@ -129,6 +144,8 @@ Result equivalentSettings(const CameraSetup& one, const CameraSetup& two, const 
 
 Result sameFraming(const CameraSetup& one, const CameraSetup& two, const InputBoxes& boxes)
 {
+    if (const auto refused = noSharpImage(one))
+        return *refused;
     Result result = unchanged(two);
     setRounded(result.focus,
                focusForFullFrameScale(two.getFlength(), two.getCrop(), one.getFullFrameScale()),
@@ -138,15 +155,20 @@ Result sameFraming(const CameraSetup& one, const CameraSetup& two, const InputBo
 
 Result sameBackgroundBlur(const CameraSetup& one, const CameraSetup& two, const InputBoxes& boxes)
 {
-    const double target = CameraSetup(one).getZc(DepthRules::infiniteDistance);
-    if (!std::isfinite(target))
+    if (const auto refused = noSharpImage(one, &two))
+        return *refused;
+    CameraSetup first = one;
+    const double target = first.getZcAtInfinity();
+    // Camera 1's zc per fraction of its diagonal, to speak of Camera 2's blur in its terms.
+    const double zcPerFraction = target / first.getBackgroundBlur();
+    if (!std::isfinite(target) || !std::isfinite(zcPerFraction))
         return nothingToMatch(Quantity::BlurAtInfinity);
     const Result result = unchanged(two);
     // Camera 2 as it would be at the f-number tried.
     CameraSetup trial = two;
-    const auto blur = [&trial](double aperture) {
+    const auto blur = [&trial, zcPerFraction](double aperture) {
         trial.setAperture(aperture);
-        return trial.getZc(DepthRules::infiniteDistance);
+        return trial.getBackgroundBlur() * zcPerFraction;
     };
     return apertureFor(blur, target, Direction::Falling, Quantity::BlurAtInfinity, boxes.aperture,
                        result);
@@ -155,6 +177,8 @@ Result sameBackgroundBlur(const CameraSetup& one, const CameraSetup& two, const 
 Result sameDepthOfField(const CameraSetup& one, const CameraSetup& two, const InputBoxes& boxes)
 {
     using DepthRules::DepthOfField;
+    if (const auto refused = noSharpImage(one, &two))
+        return *refused;
     CameraSetup first = one;
     const DepthRules::DepthLimits limits = DepthRules::depthLimits(first);
     if (limits.kind == DepthOfField::None)

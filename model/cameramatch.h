@@ -41,10 +41,11 @@ enum class Quantity
 
 enum class Outcome
 {
-    Matched,       // Camera 2 gets focus, aperture and focalLength
-    OutOfRange,    // setting would have to be needed; its box ends at limit
-    Unreachable,   // no f-number makes quantity target; the nearest Camera 2 comes is closest
-    NothingToMatch // Camera 1 has no finite blur at infinity, or no depth of field
+    Matched,        // Camera 2 gets focus, aperture and focalLength
+    OutOfRange,     // setting would have to be needed; its box ends at limit
+    Unreachable,    // no f-number makes quantity target; the nearest Camera 2 comes is closest
+    NothingToMatch, // Camera 1 has no finite blur at infinity, or no depth of field
+    NoSharpImage    // camera is focused at or inside its focal length
 };
 
 struct Result
@@ -61,6 +62,8 @@ struct Result
     Quantity quantity = Quantity::BlurAtInfinity;
     double target = 0; // zc, or mm
     double closest = 0;
+
+    int camera = 1;
 };
 
 // The same focus, and focal length and f-number scaled by the ratio of the crop factors:
@@ -68,7 +71,8 @@ struct Result
 Result equivalentSettings(const CameraSetup& one, const CameraSetup& two, const InputBoxes& boxes);
 // The focus at which Camera 2's full-frame scale is Camera 1's.
 Result sameFraming(const CameraSetup& one, const CameraSetup& two, const InputBoxes& boxes);
-// The f-number at which Camera 2's blur at infinity is Camera 1's.
+// The f-number at which Camera 2's blur disc at infinity takes the same fraction of its
+// sensor's diagonal as Camera 1's; target and closest are zc as Camera 1's CoC judges them.
 Result sameBackgroundBlur(const CameraSetup& one, const CameraSetup& two, const InputBoxes& boxes);
 // The f-number at which Camera 2's depth of field is as long as Camera 1's; where Camera 1's
 // reaches infinity, the one at which Camera 2's begins at Camera 1's near limit.

@@ -2,6 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #include "camerasetup.h"
 
+#include "cocpresets.h"
+
 #include <climits>
 #include <cmath>
 #include <iostream>
@@ -89,82 +91,101 @@ double ZcCurve::at(double dist) const
     return blurAt(dist, flength, adia, focusImageDist, diffractionBlur, lensBlur, coc);
 }
 
+double CameraSetup::diffractionBlur() const
+{
+    return diffraction == 1 ? diffractionBlurOf(diffFactor, aperture, flength, fdist) : 0;
+}
+
+double CameraSetup::lensBlur() const
+{
+    return lensBlurOf(lensQuality, aperture);
+}
+
+double CameraSetup::getZcAtInfinity()
+{
+    return getBlurAtInfinity() / coc;
+}
+
+double CameraSetup::getBlurAtInfinity()
+{
+    const double diffractionPart = diffractionBlur();
+    if (diffraction == 1)
+        diffSpot = diffractionPart;
+    const double lensPart = lensBlur();
+    // The image of infinity lies at F, so the geometric blur is A |F - Vs| / F.
+    const double geometric = adia * flength / std::fabs(fdist - flength);
+    return std::sqrt(geometric * geometric + diffractionPart * diffractionPart +
+                     lensPart * lensPart);
+}
+
+double CameraSetup::getBackgroundBlur()
+{
+    return getBlurAtInfinity() * crop / CocPresets::fullFrameDiagonal;
+}
+
+double CameraSetup::blurBudget() const
+{
+    const double diffractionPart = diffractionBlur();
+    const double lensPart = lensBlur();
+    // Also what keeps the plain thin-lens numbers to the last bit.
+    if (diffractionPart == 0 && lensPart == 0)
+        return coc;
+    const double left = coc * coc - diffractionPart * diffractionPart - lensPart * lensPart;
+    return left > 0 ? std::sqrt(left) : 0;
+}
+
+double CameraSetup::limitHyperfocal() const
+{
+    return flength * flength / (blurBudget() * aperture);
+}
+
 double CameraSetup::getHyperfocal()
 {
-    if (diffraction != 1)
-        return flength * flength / (coc * aperture);
-
-    // The diffraction term never vanishes, so search the focus distance whose blur at
-    // infinity just reaches the CoC.
-    const double savedFdist = fdist;
-    fdist = 9999999.99;
-    if (!(getZc(infinity) < 1)) {
-        fdist = savedFdist;
-        return noHyperfocal;
+    if (diffraction != 1) {
+        if (!(blurBudget() > 0))
+            return noHyperfocal;
+        return limitHyperfocal();
     }
-    double lo = 0.01;
-    double width = 9999999.99;
-    double hi = infinity;
-    do {
-        const double mid = lo + width / 2;
-        fdist = mid;
-        if (getZc(infinity) <= 1)
-            hi = mid;
-        else
-            lo = mid;
-        width = hi - lo;
-    } while (std::fabs(width) > 1);
-    fdist = savedFdist;
-    return lo + width / 2;
+    // The diffraction spot shrinks as the focus moves out, D = D0 (1 + F u) with
+    // u = 1 / (S - F), and the geometric blur at infinity is a u with a = A F. The blur at
+    // infinity reaches the CoC where (a² + b²) u² + 2 D0 b u + D0² + L² - c² = 0, b = D0 F;
+    // the root is written so that it does not cancel.
+    const double farthestSpot = diffFactor * airyPerFNumber * aperture;
+    const double lensPart = lensBlur();
+    const double left = coc * coc - farthestSpot * farthestSpot - lensPart * lensPart;
+    if (!(left > 0))
+        return noHyperfocal;
+    const double a = adia * flength;
+    const double b = farthestSpot * flength;
+    const double u = left / (farthestSpot * b + std::sqrt(farthestSpot * farthestSpot * b * b +
+                                                          (a * a + b * b) * left));
+    return flength + 1 / u;
 }
 
 double CameraSetup::getHyperfocalFocus()
 {
     const double hyperfocal = getHyperfocal();
+    if (hyperfocal == noHyperfocal)
+        return noHyperfocal;
     return diffraction == 1 ? hyperfocal : hyperfocal + flength;
 }
 
 double CameraSetup::getFarLimit()
 {
-    if (diffraction != 1) {
-        const double hyperfocal = getHyperfocal();
-        if (hyperfocal > fdist - flength)
-            return fdist * hyperfocal / (hyperfocal - (fdist - flength));
-        return infiniteFarLimit;
-    }
-    // Focused beyond the search's infinity there is nothing to search: the far limit is no
-    // nearer than the focus.
-    if (!(fdist < infinity))
+    if (!(blurBudget() > 0))
         return fdist;
-    // Every pass halves the interval or meets NaN, which ends the loop.
-    double lo = fdist;
-    double hi = infinity;
-    while (hi - lo > 2) {
-        const double mid = lo + (hi - lo) / 2;
-        if (getZc(mid) < 1)
-            lo = mid;
-        else
-            hi = mid;
-    }
-    return lo + (hi - lo) / 2;
+    const double hyperfocal = limitHyperfocal();
+    if (hyperfocal > fdist - flength)
+        return fdist * hyperfocal / (hyperfocal - (fdist - flength));
+    return infiniteFarLimit;
 }
 
 double CameraSetup::getNearLimit()
 {
-    if (diffraction != 1) {
-        const double hyperfocal = getHyperfocal();
-        return fdist * hyperfocal / (hyperfocal + (fdist - flength));
-    }
-    double lo = 1;
-    double hi = fdist;
-    while (hi - lo > 2) {
-        const double mid = lo + (hi - lo) / 2;
-        if (getZc(mid) < 1)
-            hi = mid;
-        else
-            lo = mid;
-    }
-    return lo + (hi - lo) / 2;
+    if (!(blurBudget() > 0))
+        return fdist;
+    const double hyperfocal = limitHyperfocal();
+    return fdist * hyperfocal / (hyperfocal + (fdist - flength));
 }
 
 double CameraSetup::getScale() const

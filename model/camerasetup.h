@@ -5,13 +5,13 @@
 #include <cmath>
 
 // The optical parameters of one camera and lens, and the blur model on them.
-// Every length is in millimetres; 10000000 mm stands for infinity in the searches.
+// Every length is in millimetres.
 class CameraSetup
 {
 public:
     // A far limit that stands for "infinitely far" (no diffraction, focused at or past H).
     static constexpr double infiniteFarLimit = 99999001.0;
-    // The distance the searches treat as infinity (10 km).
+    // The farthest focus the optimizer moves to (10 km).
     static constexpr double infinity = 10000000.0;
     // getHyperfocal() when even focusing at infinity cannot bring the blur under the CoC.
     static constexpr double noHyperfocal = -1.0;
@@ -26,13 +26,26 @@ public:
               int diffraction, double lensQuality, double diffFactor);
 
     double getZc(double dist);
-    // The hyperfocal distance H of the depth-of-field formulas: F²/(Nc) without diffraction,
-    // the focus found by a search with it; noHyperfocal when there is none.
+    // The limit of getZc for a point ever farther away, which a point at 10 km only comes
+    // near: sqrt(G² + D² + L²) / c with the geometric blur G = F² / (N |S - F|).
+    double getZcAtInfinity();
+    // The same blur disc in mm, and as a fraction of the sensor's diagonal: what a viewer
+    // sees of the background at the same print size, whatever CoC the camera is judged by.
+    double getBlurAtInfinity();
+    double getBackgroundBlur();
+    // Whether the lens forms a real image of the focused distance: the focus lies beyond
+    // the focal length.
+    bool formsImage() const { return fdist > flength; }
+    // Without diffraction, the hyperfocal distance H of the depth-of-field formulas,
+    // F² / (N sqrt(c² - L²)); with it, the nearest focus at which the blur at infinity is
+    // at most the CoC. noHyperfocal when diffraction and lens leave no blur to spend.
     double getHyperfocal();
     // The nearest focus distance at which the far limit is infinite, which the hyperfocal
     // button shows and sets: H + F without diffraction, since the thin-lens far limit is
-    // infinite only from S - F >= H on; with diffraction the search already finds that focus.
+    // infinite only from S - F >= H on; with diffraction getHyperfocal already is that focus.
     double getHyperfocalFocus();
+    // Exact: the geometric blur may use what diffraction and lens leave of the CoC. Both
+    // are the focus when nothing is left.
     double getNearLimit();
     double getFarLimit();
     double getScale() const;
@@ -65,6 +78,14 @@ public:
 
 private:
     friend class ZcCurve;
+
+    double diffractionBlur() const;
+    double lensBlur() const;
+    // What diffraction and lens leave of the CoC for the geometric blur, sqrt(c² - D² - L²);
+    // 0 when they use it all.
+    double blurBudget() const;
+    // H of the limit formulas for that budget, F² / (N budget).
+    double limitHyperfocal() const;
 
     double fdist = 0;
     double aperture = 0;

@@ -8,17 +8,21 @@
 
 namespace DepthRules {
 
-bool isInfinite(double farLimit)
-{
-    return farLimit > infiniteDistance;
+namespace {
+constexpr double tenKilometres = 10000000.0;
 }
 
-DepthOfField depthOfField(double zcAtFocus, double zcAtInfinity, double farLimit)
+bool isInfinite(double farLimit)
+{
+    return farLimit == CameraSetup::infiniteFarLimit;
+}
+
+DepthOfField depthOfField(double zcAtFocus, double farLimit)
 {
     // Written so that NaN blur (a focus at the focal length, a CoC of 0) counts as blurred.
     if (!(zcAtFocus < 1))
         return DepthOfField::None;
-    if (zcAtInfinity < 1 || isInfinite(farLimit))
+    if (isInfinite(farLimit))
         return DepthOfField::Endless;
     return DepthOfField::Finite;
 }
@@ -39,13 +43,20 @@ double DepthLimits::length() const
 DepthLimits depthLimits(CameraSetup& camera)
 {
     DepthLimits limits;
-    limits.zcAtInfinity = camera.getZc(infiniteDistance);
+    // Without diffraction the caption has always shown the blur of a point 10 km away, a
+    // hair below the limit; whether infinity is sharp is settled by the far limit, which is
+    // exact, so only the third digit of that number would change.
+    limits.zcAtInfinity =
+        camera.getDiffraction() == 1 ? camera.getZcAtInfinity() : camera.getZc(tenKilometres);
+    // No real image of the focus, so nothing in front of the lens is sharp.
+    if (!camera.formsImage())
+        return limits;
     const double zcAtFocus = camera.getZc(camera.getFdist());
     if (zcAtFocus < 1) {
         limits.nearLimit = camera.getNearLimit();
         limits.farLimit = camera.getFarLimit();
     }
-    limits.kind = depthOfField(zcAtFocus, limits.zcAtInfinity, limits.farLimit);
+    limits.kind = depthOfField(zcAtFocus, limits.farLimit);
     return limits;
 }
 

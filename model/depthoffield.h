@@ -8,9 +8,7 @@ class CameraSetup;
 // exported numbers and the comparison of the two cameras all go by these rules, so that
 // they cannot disagree.
 namespace DepthRules {
-// Far limits beyond this many mm stand for infinity.
-constexpr double infiniteDistance = 10000000.0;
-
+// Whether a far limit stands for infinity; a finite one may lie beyond 10 km.
 bool isInfinite(double farLimit);
 
 enum class DepthOfField
@@ -19,9 +17,9 @@ enum class DepthOfField
     Finite, // from the near to the far limit
     Endless // sharp out to infinity
 };
-// A camera sharp at the model's infinity is sharp to infinity, also where the diffraction
-// search, which stops there, returns a finite far limit.
-DepthOfField depthOfField(double zcAtFocus, double zcAtInfinity, double farLimit);
+// Sharp to infinity where the far limit is infinite, which is exactly where the blur of a
+// point at infinity is at most the CoC; a finite far limit may lie beyond 10 km.
+DepthOfField depthOfField(double zcAtFocus, double farLimit);
 
 // What the caption and the exported numbers say of a camera's depth of field; the limits
 // mean something only where the kind allows (no far limit when Endless, none when None).
@@ -35,6 +33,6 @@ struct DepthLimits
     // In mm: infinite when Endless, 0 when None.
     double length() const;
 };
-// Runs the camera's limit searches, which are skipped where there is nothing to search for.
+// None for a camera that forms no image of its focus.
 DepthLimits depthLimits(CameraSetup& camera);
 } // namespace DepthRules

@@ -10,10 +10,12 @@ namespace ShotPlans {
 
 namespace {
 constexpr int bisections = 200;
+// Far beyond any far limit short of infinity that a lens has.
+constexpr double farthestSearched = 1e15;
 
 bool sharpAt(CameraSetup& camera, double distance)
 {
-    return camera.getZc(distance) <= 1;
+    return zcAt(camera, distance) <= 1;
 }
 
 // The distance between one that is sharp and one that is not where sharpness ends.
@@ -21,7 +23,7 @@ double edge(CameraSetup& camera, double sharp, double blurred)
 {
     for (int i = 0; i < bisections && std::fabs(blurred - sharp) > sharp * 1e-13; ++i) {
         const double middle = sharp + (blurred - sharp) / 2;
-        (sharpAt(camera, middle) ? sharp : blurred) = middle;
+        (camera.getZc(middle) <= 1 ? sharp : blurred) = middle;
     }
     return sharp;
 }
@@ -104,9 +106,8 @@ SharpRange sharpRange(const CameraSetup& camera)
     // Nearer than the focal length no point is imaged.
     const double closest = camera.getFlength() * (1 + 1e-12);
     range.nearLimit = sharpAt(trial, closest) ? closest : edge(trial, focus, closest);
-    range.endless = sharpAt(trial, CameraSetup::infinity);
-    range.farLimit =
-        range.endless ? CameraSetup::infinity : edge(trial, focus, CameraSetup::infinity);
+    range.endless = sharpAt(trial, infinity);
+    range.farLimit = range.endless ? infinity : edge(trial, focus, farthestSearched);
     return range;
 }
 

@@ -33,12 +33,13 @@ CameraSetup at(const CameraSetup& camera, double focus, double aperture)
 double balancedFocus(const CameraSetup& camera, const Zone& zone)
 {
     double lo = zone.nearDistance;
-    double hi = zone.farDistance;
+    // Far beyond any focus that matters: there the near end is far the blurrier.
+    double hi = std::min(zone.farDistance, 1e15);
     for (int i = 0; i < bisections && hi - lo > hi * 1e-13; ++i) {
         const double middle = lo + (hi - lo) / 2;
         CameraSetup trial = camera;
         trial.setFdist(middle);
-        (trial.getZc(zone.nearDistance) < trial.getZc(zone.farDistance) ? lo : hi) = middle;
+        (zcAt(trial, zone.nearDistance) < zcAt(trial, zone.farDistance) ? lo : hi) = middle;
     }
     return lo + (hi - lo) / 2;
 }
@@ -72,6 +73,11 @@ double roundToStep(double value, double step)
 }
 } // namespace
 
+double zcAt(CameraSetup& camera, double distance)
+{
+    return distance == infinity ? camera.getZcAtInfinity() : camera.getZc(distance);
+}
+
 ZoneFault zoneFault(const CameraSetup& camera, const Zone& zone)
 {
     if (!(zone.nearDistance > camera.getFlength()))
@@ -84,7 +90,7 @@ ZoneFault zoneFault(const CameraSetup& camera, const Zone& zone)
 double zoneBlur(const CameraSetup& camera, const Zone& zone)
 {
     CameraSetup trial = camera;
-    return std::max(trial.getZc(zone.nearDistance), trial.getZc(zone.farDistance));
+    return std::max(zcAt(trial, zone.nearDistance), zcAt(trial, zone.farDistance));
 }
 
 ZonePlan planZone(const CameraSetup& camera, const Zone& zone, const ApertureRange& apertures,

@@ -4,6 +4,7 @@
 
 #include "camerasetup.h"
 
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -28,13 +29,16 @@ struct ApertureRange
     double maximum;
 };
 
-// From nearDistance to farDistance; a far distance of CameraSetup::infinity means infinity.
+// A far distance that is infinity itself, where a point is as blurred as getZcAtInfinity says.
+constexpr double infinity = std::numeric_limits<double>::infinity();
+
+// From nearDistance to farDistance, which may be infinity.
 struct Zone
 {
     double nearDistance;
     double farDistance;
 
-    bool toInfinity() const { return !(farDistance < CameraSetup::infinity); }
+    bool toInfinity() const { return farDistance == infinity; }
 };
 
 // Why a zone cannot be planned at all: it must lie beyond the focal length, far beyond near.
@@ -46,6 +50,9 @@ enum class ZoneFault
 };
 ZoneFault zoneFault(const CameraSetup& camera, const Zone& zone);
 
+// The camera's zc at a distance, which may be infinity.
+double zcAt(CameraSetup& camera, double distance);
+
 // The largest zc of the zone, where the camera is focused and stopped down as it is: blur
 // grows with the distance from the focus, so it is that of one of the zone's ends.
 double zoneBlur(const CameraSetup& camera, const Zone& zone);
@@ -54,7 +61,7 @@ double zoneBlur(const CameraSetup& camera, const Zone& zone);
 struct SharpRange
 {
     double nearLimit = 0;
-    double farLimit = 0; // CameraSetup::infinity where endless
+    double farLimit = 0; // infinity where endless
     bool endless = false;
 };
 SharpRange sharpRange(const CameraSetup& camera);

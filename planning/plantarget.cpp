@@ -37,7 +37,7 @@ ShotPlans::Zone PlanTarget::zone(const LengthSpinBox* nearBox, const LengthSpinB
                                  const QCheckBox* toInfinity)
 {
     return {nearBox->value() * 1000,
-            toInfinity->isChecked() ? CameraSetup::infinity : farBox->value() * 1000};
+            toInfinity->isChecked() ? ShotPlans::infinity : farBox->value() * 1000};
 }
 
 QString PlanTarget::switchedOff() const
@@ -68,7 +68,7 @@ QString PlanTarget::distance(double millimetres) const
 
 QString PlanTarget::farDistance(double millimetres) const
 {
-    return millimetres < CameraSetup::infinity ? distance(millimetres) : tr("infinity");
+    return millimetres == ShotPlans::infinity ? tr("infinity") : distance(millimetres);
 }
 
 QString PlanTarget::fNumber(double aperture, Rounding rounding)

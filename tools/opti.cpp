@@ -98,6 +98,13 @@ void opti::run()
     QDoubleSpinBox* const apertureBox = first ? mainWindow->c1_apature : mainWindow->c2_apature;
     QDoubleSpinBox* const focusBox = first ? mainWindow->c1_fdist : mainWindow->c2_fdist;
 
+    if (!camera.formsImage()) {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("Camera %1 forms no sharp image: its focus is closer than the "
+                                "focal length.\nNothing was changed.")
+                                 .arg(first ? 1 : 2));
+        return;
+    }
     optimize(camera, references, random);
     // The first write recalculates and refills the record, so read both values before it.
     const double aperture = camera.getAperture();

@@ -102,6 +102,10 @@
         <source>Camera 2: same &amp;depth of field</source>
         <translation>Kamera 2: gleiche &amp;Schärfentiefe</translation>
     </message>
+    <message>
+        <source>Camera %1 forms no sharp image: its focus is closer than the focal length.</source>
+        <translation>Kamera %1 erzeugt kein scharfes Bild: ihr Fokus liegt näher als die Brennweite.</translation>
+    </message>
 </context>
 <context>
     <name>ComparisonReadout</name>
@@ -741,6 +745,26 @@ Point between the axes to read the blur at a distance; click there to focus, tur
 zc ist der Durchmesser des Unschärfescheibchens eines Punktes geteilt durch den Zerstreuungskreis: unter 1 wirkt der Punkt scharf, 5 bedeutet ein Scheibchen, fünfmal so groß wie das größte, das noch als Punkt gesehen wird.
 Das schattierte Band ist die Schärfentiefe.
 Zwischen den Achsen zeigen, um die Unschärfe in einer Entfernung abzulesen; dort klicken, um darauf scharfzustellen, am Mausrad drehen, um zu zoomen.</translation>
+    </message>
+    <message>
+        <source>No sharp image: the focus is closer than the focal length.</source>
+        <translation>Kein scharfes Bild: der Fokus liegt näher als die Brennweite.</translation>
+    </message>
+    <message>
+        <source>] - FFScale: %1:1 Diag: %2ft</source>
+        <translation>] - KB-Maßstab: %1:1 Diag.: %2ft</translation>
+    </message>
+    <message>
+        <source>] - FFScale: %1:1 Diag: %2m</source>
+        <translation>] - KB-Maßstab: %1:1 Diag.: %2m</translation>
+    </message>
+    <message>
+        <source>ft] - FFScale: %1:1 Diag: %2ft</source>
+        <translation>ft] - KB-Maßstab: %1:1 Diag.: %2ft</translation>
+    </message>
+    <message>
+        <source>m] - FFScale: %1:1 Diag: %2m</source>
+        <translation>m] - KB-Maßstab: %1:1 Diag.: %2m</translation>
     </message>
 </context>
 <context>
@@ -1446,6 +1470,10 @@ Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
         <translation>&amp;Fuß</translation>
     </message>
     <message>
+        <source>Camera %1 forms no sharp image: its focus is closer than the focal length, so there is no framing to lock.</source>
+        <translation>Kamera %1 erzeugt kein scharfes Bild: ihr Fokus liegt näher als die Brennweite, es gibt also keinen Bildausschnitt zu halten.</translation>
+    </message>
+    <message>
         <source>Choose the camera body by name; its sensor sets the sensor format.</source>
         <translation>Kameragehäuse nach Namen wählen; sein Sensor bestimmt das Sensorformat.</translation>
     </message>
@@ -1608,6 +1636,12 @@ Es wurde nichts geändert.</translation>
         <source>The fit needs a reference distance above 0 ft in at least one row.
 Nothing was changed.</source>
         <translation>Die Anpassung braucht in mindestens einer Zeile eine Referenzentfernung über 0 ft.
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Camera %1 forms no sharp image: its focus is closer than the focal length.
+Nothing was changed.</source>
+        <translation>Kamera %1 erzeugt kein scharfes Bild: ihr Fokus liegt näher als die Brennweite.
 Es wurde nichts geändert.</translation>
     </message>
 </context>

@@ -490,6 +490,12 @@ private slots:
         const QString none = "zc(inf): 2.61 - DOF: [none] - FFScale: 1:99 Diag: 4.28m";
         QTest::newRow("f/64, diffraction") << 5000.0 << 64.0 << 1 << false << none;
         QTest::newRow("f/64, diffraction, limits") << 5000.0 << 64.0 << 1 << true << none;
+        QTest::newRow("80 mm, above 1:1")
+            << 80.0 << 8.0 << 0 << true
+            << "zc(inf): 347 - DOF: [0.08 - 0.08m] - FFScale: 1.7:1 Diag: 0.03m";
+        QTest::newRow("0.01 ft, inside the focal length")
+            << 3.048 << 2.8 << 0 << false
+            << "No sharp image: the focus is closer than the focal length.";
     }
     void captions()
     {

@@ -367,6 +367,8 @@ void TestMainWin::hyperfocalButtonMakesInfinitySharp_data()
                                 << "Set to hyperfocal (1.8m)" << 1.85;
     QTest::newRow("35 mm f/8 with diffraction")
         << 35.0 << 8.0 << true << LengthUnit::Metres << "Set to hyperfocal (5.7m)" << 5.69;
+    QTest::newRow("600 mm f/4 with diffraction, sharp at infinity itself")
+        << 600.0 << 4.0 << true << LengthUnit::Metres << "Set to hyperfocal (3170.5m)" << 3170.54;
     // 3995.7 mm is 13.109 ft: the next hundredth of a foot, not the next micrometre.
     QTest::newRow("50 mm f/22 in feet") << 50.0 << 22.0 << false << LengthUnit::Feet
                                         << "Set to hyperfocal (13.1ft)" << 13.11 * 0.3048;
@@ -391,7 +393,7 @@ void TestMainWin::hyperfocalButtonMakesInfinitySharp()
 
     QTest::mouseClick(w.c1_set_Hyper, Qt::LeftButton);
     QCOMPARE(w.c1_fdist->value(), focus);
-    QVERIFY(w.cam1.getZc(CameraSetup::infinity) <= 1);
+    QVERIFY(w.cam1.getZcAtInfinity() <= 1);
     const QString caption = w.graphWidget->captionTexts(1).values;
     QVERIFY2(caption.contains(" - inf. "), qPrintable(caption));
 }

@@ -201,9 +201,9 @@ void TestPlanning::zonePlanner()
     QCOMPARE(w.c1_fdist->value(), focus);
     QCOMPARE(w.c1_apature->value(), aperture);
     // As set, the camera keeps the zone sharp.
-    QVERIFY(ShotPlans::zoneBlur(w.cam1,
-                                {nearMetres * 1000,
-                                 farMetres > 0 ? farMetres * 1000 : CameraSetup::infinity}) <= 1);
+    QVERIFY(ShotPlans::zoneBlur(w.cam1, {nearMetres * 1000,
+                                         farMetres > 0 ? farMetres * 1000 : ShotPlans::infinity}) <=
+            1);
 }
 
 void TestPlanning::stackPlannerCoversTheZone()

@@ -82,7 +82,7 @@ double matchedQuantity(Quantity quantity, CameraSetup two, double aperture)
     const DepthRules::DepthLimits limits = DepthRules::depthLimits(two);
     switch (quantity) {
     case Quantity::BlurAtInfinity:
-        return limits.zcAtInfinity;
+        return two.getBackgroundBlur();
     case Quantity::NearLimit:
         return limits.nearLimit;
     case Quantity::DepthOfField:
@@ -141,6 +141,18 @@ void TestCameraMatch::matchesAreRoundedToTheBoxes_data()
         << Setup{FullFrame, 50, 8, 2, true, 95} << 2.0 << 2.9 << 50.0;
     QTest::newRow("full frame 50 mm f/2.8 at 3 m to Four-Thirds 25 mm: same depth of field")
         << int(DepthOfFieldLength) << fullFrame50 << fourThirds25 << 3.0 << 1.4 << 25.0;
+    QTest::newRow("lens quality 99: full frame 50 mm f/2.8 at 3 m to Four-Thirds 25 mm: same "
+                  "depth of field")
+        << int(DepthOfFieldLength) << Setup{FullFrame, 50, 2.8, 3, false, 99}
+        << Setup{FourThirds, 25, 4, 3, false, 99} << 3.0 << 2.8 << 25.0;
+    QTest::newRow("diffraction at 0.25 m: full frame 100 mm f/8 to Four-Thirds 50 mm: same depth "
+                  "of field")
+        << int(DepthOfFieldLength) << Setup{FullFrame, 100, 8, 0.25}
+        << Setup{FourThirds, 50, 4, 0.25} << 0.25 << 2.6 << 50.0;
+    QTest::newRow("full frame 50 mm f/2.8 judged by a 12 MP pixel CoC to one judged by 40 MP: "
+                  "same background blur")
+        << int(BackgroundBlur) << Setup{FullFrame, 50, 2.8, 3, true, 100, 0.0170}
+        << Setup{FullFrame, 50, 5.6, 3, true, 100, 0.0093} << 3.0 << 2.8 << 50.0;
     QTest::newRow("full frame 24 mm f/8 at 30 m, sharp to infinity, to Four-Thirds 25 mm at 3 m: "
                   "same near limit")
         << int(DepthOfFieldLength) << Setup{FullFrame, 24, 8, 30} << fourThirds25 << 3.0 << 3.5
@@ -165,8 +177,11 @@ void TestCameraMatch::matchesAreRoundedToTheBoxes()
         return;
     // The search's answer is the box's value nearest to the exact one.
     const CameraSetup cameraTwo = camera(two);
+    const double target = result.quantity == Quantity::BlurAtInfinity
+                              ? camera(one).getBackgroundBlur()
+                              : result.target;
     const auto miss = [&](double f) {
-        return std::fabs(matchedQuantity(result.quantity, cameraTwo, f) - result.target);
+        return std::fabs(matchedQuantity(result.quantity, cameraTwo, f) - target);
     };
     QVERIFY(miss(aperture) <= miss(aperture - 0.1));
     QVERIFY(miss(aperture) <= miss(aperture + 0.1));
@@ -206,6 +221,9 @@ void TestCameraMatch::impossibleMatchesSayWhatItWouldTake_data()
                   "limit")
         << int(DepthOfFieldLength) << Setup{FullFrame, 24, 8, 30} << Setup{FourThirds, 25, 4, 2}
         << unreachable << int(Quantity::NearLimit) << 2000.0 << 0.0;
+    QTest::newRow("full frame 24 mm focused at 0.01 ft, inside its focal length, forms no image")
+        << int(Framing) << Setup{FullFrame, 24, 4, 0.003048} << Setup{FourThirds, 25, 4, 3}
+        << int(Outcome::NoSharpImage) << int(Quantity::BlurAtInfinity) << 0.0 << 0.0;
     QTest::newRow("full frame 50 mm f/22 with a 0.01 mm CoC has no depth of field to match")
         << int(DepthOfFieldLength) << Setup{FullFrame, 50, 22, 5, true, 100, 0.01}
         << Setup{FourThirds, 25, 4, 3} << int(Outcome::NothingToMatch)
@@ -254,9 +272,21 @@ void TestCameraMatch::comparisonRatios_data()
         << false;
     QTest::newRow("both past their hyperfocal distance")
         << Setup{FullFrame, 24, 8, 30} << Setup{FourThirds, 12, 8, 30} << 1.9437 << 1.0 << true;
-    QTest::newRow("Camera 1 focused at 10 km without diffraction has no blur at infinity")
-        << Setup{FullFrame, 50, 2.8, 10000, false} << Setup{FullFrame, 50, 2.8, 5} << infinite
+    QTest::newRow("Camera 1 focused at 10 km without diffraction keeps a trace of blur at infinity")
+        << Setup{FullFrame, 50, 2.8, 10000, false} << Setup{FullFrame, 50, 2.8, 5} << 2020.55 << 0.0
+        << false;
+    QTest::newRow("Camera 1 focused at infinity has no blur there")
+        << Setup{FullFrame, 50, 2.8, infinite, false} << Setup{FullFrame, 50, 2.8, 5} << infinite
         << 0.0 << false;
+    QTest::newRow("lens quality 99: full frame 50 mm and Four-Thirds 25 mm at f/2.8 and 3 m")
+        << Setup{FullFrame, 50, 2.8, 3, false, 99} << Setup{FourThirds, 25, 2.8, 3, false, 99}
+        << 0.5023 << 1.0412 << false;
+    QTest::newRow("diffraction at 0.25 m: full frame 100 mm f/8 and Four-Thirds 50 mm f/4")
+        << Setup{FullFrame, 100, 8, 0.25} << Setup{FourThirds, 50, 4, 0.25} << 0.7498 << 1.4600
+        << false;
+    QTest::newRow("one full-frame picture judged by 12 and by 40 MP pixel-size CoCs")
+        << Setup{FullFrame, 50, 2.8, 3, true, 100, 0.0170}
+        << Setup{FullFrame, 50, 2.8, 3, true, 100, 0.0093} << 1.0 << 0.5179 << false;
 }
 
 void TestCameraMatch::comparisonRatios()

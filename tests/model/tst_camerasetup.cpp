@@ -27,6 +27,8 @@ class TestCameraSetup : public QObject
 private slots:
     void derivedValues_data();
     void derivedValues();
+    void exactLimits_data();
+    void exactLimits();
     void lensQualityAloneBlurs();
     void diffractionCanRuleOutHyperfocal();
     void farLimitStandsForInfinityPastHyperfocal();
@@ -50,7 +52,7 @@ void TestCameraSetup::derivedValues_data()
     QTest::newRow("50mm f/2.8 at 5 m, no diffraction")
         << 0 << 0.0 << 29761.90 << 4286.99 << 5997.51 << 0.01;
     QTest::newRow("50mm f/2.8 at 5 m, diffraction K 1.8")
-        << 1 << 0.11387 << 29914.1 << 4291.5 << 5989.5 << 2.0;
+        << 1 << 0.11387 << 30003.472 << 4290.968 << 5989.733 << 0.001;
 }
 
 void TestCameraSetup::derivedValues()
@@ -77,6 +79,82 @@ void TestCameraSetup::derivedValues()
     } else {
         QVERIFY(std::fabs(camera.getZc(CameraSetup::infinity) - 6.0095) < 1e-4);
     }
+}
+
+void TestCameraSetup::exactLimits_data()
+{
+    QTest::addColumn<double>("flength");
+    QTest::addColumn<double>("aperture");
+    QTest::addColumn<double>("coc");
+    QTest::addColumn<double>("fdist");
+    QTest::addColumn<int>("diffraction");
+    QTest::addColumn<double>("lensQuality");
+    QTest::addColumn<double>("nearLimit");
+    QTest::addColumn<double>("farLimit"); // -1: infinite
+    QTest::addColumn<double>("hyperfocalFocus");
+    QTest::addColumn<double>("zcAtInfinity");
+
+    QTest::newRow("lens quality 99: 50 mm f/2.8 at 3 m")
+        << 50.0 << 2.8 << 0.0288 << 3000.0 << 0 << 99.0 << 2764.22933 << 3279.74039 << 34636.4757
+        << 10.5184937;
+    QTest::newRow("lens quality 95: 24 mm f/8, hyperfocal")
+        << 24.0 << 8.0 << 0.0288 << 3000.0 << 0 << 95.0 << 1398.11417 << -1.0 << 2621.43091
+        << 0.88278212;
+    QTest::newRow("diffraction: 50 mm f/1.8, hyperfocal beyond the thin-lens 48.28 m")
+        << 50.0 << 1.8 << 0.0288 << 48000.0 << 1 << 100.0 << 24103.061 << 5612924.79 << 48413.588
+        << 1.00857641;
+    QTest::newRow("diffraction: 600 mm f/4 at 2407.4 m, infinity blurred")
+        << 600.0 << 4.0 << 0.0288 << 2407400.0 << 1 << 100.0 << 1368418.76 << 9999866.76
+        << 3170536.5 << 1.30920143;
+    QTest::newRow("diffraction: 100 mm f/8 at 0.25 m")
+        << 100.0 << 8.0 << 0.0288 << 250.0 << 1 << 100.0 << 249.285743 << 250.718362 << 46185.8684
+        << 289.352392;
+    QTest::newRow("diffraction: Four-Thirds 50 mm f/4 at 0.25 m")
+        << 50.0 << 4.0 << 0.0144 << 250.0 << 1 << 100.0 << 248.958556 << 251.050194 << 46129.5149
+        << 217.014294;
+}
+
+void TestCameraSetup::exactLimits()
+{
+    QFETCH(double, flength);
+    QFETCH(double, aperture);
+    QFETCH(double, coc);
+    QFETCH(double, fdist);
+    QFETCH(int, diffraction);
+    QFETCH(double, lensQuality);
+    QFETCH(double, nearLimit);
+    QFETCH(double, farLimit);
+    QFETCH(double, hyperfocalFocus);
+    QFETCH(double, zcAtInfinity);
+
+    const auto setup = [&](double focus, int withDiffraction) {
+        StdoutCapture quiet;
+        CameraSetup camera;
+        camera.init(focus, aperture, flength, coc, 1, withDiffraction, lensQuality, 1.8);
+        return camera;
+    };
+    const auto near = [](double actual, double expected) {
+        return std::fabs(actual - expected) <= 1e-6 * expected;
+    };
+    CameraSetup camera = setup(fdist, diffraction);
+    QVERIFY(near(camera.getNearLimit(), nearLimit));
+    if (farLimit < 0)
+        QCOMPARE(camera.getFarLimit(), CameraSetup::infiniteFarLimit);
+    else
+        QVERIFY(near(camera.getFarLimit(), farLimit));
+    QVERIFY(near(camera.getZcAtInfinity(), zcAtInfinity));
+    const double hyperfocal = camera.getHyperfocalFocus();
+    QVERIFY(near(hyperfocal, hyperfocalFocus));
+    // Diffraction never brings the hyperfocal focus nearer.
+    QVERIFY(hyperfocal >= setup(fdist, 0).getHyperfocalFocus());
+    // There, and only from there on, infinity is sharp.
+    CameraSetup atHyperfocal = setup(hyperfocal * (1 + 1e-9), diffraction);
+    QVERIFY(atHyperfocal.getZcAtInfinity() <= 1);
+    QCOMPARE(atHyperfocal.getFarLimit(), CameraSetup::infiniteFarLimit);
+    CameraSetup shortOfIt = setup(hyperfocal * (1 - 1e-6), diffraction);
+    QVERIFY(shortOfIt.getZcAtInfinity() > 1);
+    QVERIFY(std::isfinite(shortOfIt.getFarLimit()) &&
+            shortOfIt.getFarLimit() != CameraSetup::infiniteFarLimit);
 }
 
 void TestCameraSetup::lensQualityAloneBlurs()

@@ -145,7 +145,7 @@ private slots:
             for (int camera = 1; camera <= 2; ++camera) {
                 CameraSetup& setup = camera == 1 ? w.cam1 : w.cam2;
                 const double zc = cells[camera].toDouble();
-                if (millimetres <= 2 * setup.getFlength()) {
+                if (millimetres <= setup.getFlength()) {
                     QCOMPARE(zc, 10000.0);
                     ++pinned;
                 } else {

@@ -385,8 +385,8 @@ void TestOptiDialog::tutorialExample()
     w.c2_crop->setCurrentIndex(8);
     QCOMPARE(w.c1_coc->value(), 0.0288);
     QCOMPARE(w.c2_coc->value(), 0.0144);
-    QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (31.2m)"));
-    QCOMPARE(w.c2_set_Hyper->text(), QString("Set to hyperfocal (31.1m)"));
+    QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (31.3m)"));
+    QCOMPARE(w.c2_set_Hyper->text(), QString("Set to hyperfocal (31.2m)"));
 
     const auto limits = [](CameraSetup& camera) {
         const double nearLimit = camera.getNearLimit();
@@ -410,7 +410,7 @@ void TestOptiDialog::tutorialExample()
 
     w.c2_apature->setValue(2.8);
     QCOMPARE(limits(w.cam2), QString("2.53 - 3.69 (1.16)"));
-    QCOMPARE(w.c2_set_Hyper->text(), QString("Set to hyperfocal (15.9m)"));
+    QCOMPARE(w.c2_set_Hyper->text(), QString("Set to hyperfocal (16.0m)"));
     w.c1_apature->setValue(5.6);
     QCOMPARE(limits(w.cam1), QString("2.53 - 3.68 (1.15)"));
     QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (16.0m)"));
