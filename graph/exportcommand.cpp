@@ -4,6 +4,7 @@
 #include "lastfolder.h"
 #include "mainwin.h"
 #include "plotexport.h"
+#include "sharecommands.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -26,14 +27,15 @@ QImage graph::renderImage(qreal pixelRatio)
     return image;
 }
 
-bool graph::saveImage(const QString& fileName, qreal pixelRatio)
+bool graph::saveImage(const QString& fileName, qreal pixelRatio, const SettingsTable* table)
 {
     // Through a temporary file, so that a failed export leaves an older image intact.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     // commit() ignores a failed flush (a full disk), so it is done and checked here.
-    if (!PlotExport::write(*this, file, QFileInfo(fileName).suffix().toLower(), pixelRatio) ||
+    if (!PlotExport::write(*this, file, QFileInfo(fileName).suffix().toLower(), pixelRatio,
+                           table) ||
         !file.flush()) {
         file.cancelWriting();
         return false;
@@ -59,7 +61,8 @@ bool mainWin::exportImageTo(const QString& chosenName)
     if (QFileInfo(name).suffix().isEmpty())
         name += QLatin1String(".png");
     // As sharp as the screen shows the plot; at a ratio of 1 one pixel per pixel.
-    if (graphWidget->saveImage(name, graphWidget->devicePixelRatioF())) {
+    const std::optional<SettingsTable> table = shareCommands->exportTable();
+    if (graphWidget->saveImage(name, graphWidget->devicePixelRatioF(), table ? &*table : nullptr)) {
         LastFolder::remember(name);
         return true;
     }

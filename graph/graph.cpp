@@ -23,12 +23,12 @@
 #include <vector>
 
 namespace {
-QPen colouredPen(int red, int green, int blue)
+QPen colouredPen(const QColor& colour)
 {
     QPen pen;
     // Cosmetic: one device pixel whatever the painter's device.
     pen.setWidth(0);
-    pen.setColor(QColor(red, green, blue));
+    pen.setColor(colour);
     return pen;
 }
 
@@ -201,12 +201,17 @@ QRect unclippedArea(QPainter* painter)
 }
 } // namespace
 
+QColor graph::cameraColour(int camera)
+{
+    return camera == 1 ? QColor(0, 127, 0) : QColor(0, 0, 127);
+}
+
 graph::graph() : leftMargin(30), rightMargin(10), topMargin(10), bottomMargin(30)
 {
-    pens[Camera1Pen] = colouredPen(0, 127, 0);
-    pens[Camera2Pen] = colouredPen(0, 0, 127);
-    pens[TextPen] = colouredPen(0, 0, 0);
-    pens[GridPen] = colouredPen(200, 200, 200);
+    pens[Camera1Pen] = colouredPen(cameraColour(1));
+    pens[Camera2Pen] = colouredPen(cameraColour(2));
+    pens[TextPen] = colouredPen(QColor(0, 0, 0));
+    pens[GridPen] = colouredPen(QColor(200, 200, 200));
     setToolTip(tr("Relative blur zc over the subject distance, one curve per camera "
                   "switched on.\nzc is the diameter of a point's blur spot divided by the circle "
                   "of confusion: below 1 the point looks sharp, 5 means a spot five times the "

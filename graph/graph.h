@@ -22,6 +22,7 @@ class PlotGeometry;
 class PaintArea;
 class PlotClip;
 class QPainter;
+class SettingsTable;
 class mainWin;
 
 // The blur plot. Every paint reads the display controls and camera records of the main
@@ -38,12 +39,16 @@ public:
     // Writes the plot, as exported, in the format the file name's suffix names (an image
     // format, "svg" or "pdf"); an existing file is replaced only by a complete image. A
     // bitmap gets pixelRatio device pixels per pixel. False when nothing could be written.
-    bool saveImage(const QString& fileName, qreal pixelRatio = 1);
+    // A settings table, where given, goes below the plot.
+    bool saveImage(const QString& fileName, qreal pixelRatio = 1,
+                   const SettingsTable* table = nullptr);
     // The plot at the widget's size on the opaque grey background of exported images, with
     // pixelRatio device pixels per pixel (the image's devicePixelRatio).
     QImage renderImage(qreal pixelRatio = 1);
     // The background of exported images; graphDraw fills the caption boxes as over it.
     static QColor exportBackground() { return QColor(220, 220, 220); }
+    // The colour of camera 1 or 2: its curve, band, caption and column of the settings table.
+    static QColor cameraColour(int camera);
     // The caption of camera 1 or 2 as graphDraw writes it; evaluates the camera's limits.
     CaptionTexts captionTexts(int camera);
     // Scales, margins and size of the plot as graphDraw lays it out now.

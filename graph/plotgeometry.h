@@ -108,13 +108,6 @@ public:
     // Column 0 in focus-plane mode: where the curve starts.
     double startDistance(double focusDistance) const;
 
-    // The left border in metres at which the column keeps the distance it stands for now
-    // once the distance scale is distanceScale mm per column.
-    double leftBorderKeeping(int column, int distanceScale) const
-    {
-        return (intervalEnd(column) - column * static_cast<long long>(distanceScale)) / 1000.0;
-    }
-
     bool operator==(const PlotGeometry& other) const
     {
         return w == other.w && h == other.h && margins.left == other.margins.left &&

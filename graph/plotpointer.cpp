@@ -143,7 +143,15 @@ bool PlotPointer::wheelTurned(QWheelEvent* event)
         if (const int notches = blurWheel.take(event->angleDelta().y()))
             PlotCommands::stepBlurScale(window, notches);
     } else if (const int notches = distanceWheel.take(event->angleDelta().y())) {
-        PlotCommands::zoomDistanceAt(window, *at, notches);
+        const PlotGeometry now = plot.currentGeometry();
+        if (!zoomAnchor || zoomAnchor->column != *at ||
+            zoomAnchor->leftBorder != now.leftBorder() ||
+            zoomAnchor->distanceScale != now.distanceScale())
+            zoomAnchor = ZoomAnchor{*at, double(now.intervalEnd(*at)), 0, 0};
+        PlotCommands::zoomDistanceAt(window, *at, notches, zoomAnchor->distance);
+        const PlotGeometry after = plot.currentGeometry();
+        zoomAnchor->leftBorder = after.leftBorder();
+        zoomAnchor->distanceScale = after.distanceScale();
     }
     event->accept();
     return true;

@@ -78,4 +78,14 @@ private:
     bool dragging = false;
     WheelNotches distanceWheel;
     WheelNotches blurWheel;
+    // The distance a run of wheel notches keeps in the pointer's column, for as long as the
+    // pointer stays there and nothing else moves the view.
+    struct ZoomAnchor
+    {
+        int column;
+        double distance;
+        long long leftBorder;
+        int distanceScale;
+    };
+    std::optional<ZoomAnchor> zoomAnchor;
 };

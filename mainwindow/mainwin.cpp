@@ -8,8 +8,10 @@
 #include "graph.h"
 #include "opti.h"
 #include "plancommands.h"
+#include "plotcommands.h"
 #include "sensorformatcarry.h"
 #include "settings.h"
+#include "sharecommands.h"
 #include "windowshape.h"
 
 #include <QGridLayout>
@@ -27,6 +29,7 @@ mainWin::mainWin()
     comparisonReadout->setObjectName(QStringLiteral("comparisonReadout"));
     // Permanent, so that a passing message does not hide it.
     statusbar->addPermanentWidget(comparisonReadout);
+    shareCommands = new ShareCommands(this);
 
     settingsWin = new Settings(nullptr);
     settingsWin->setMainWindow(this);
@@ -102,6 +105,7 @@ void mainWin::connectControls()
     connect(actionAbout, &QAction::triggered, this, &mainWin::about);
     connect(actionTutorial, &QAction::triggered, this, &mainWin::tutorial);
     connect(actionShow_auto_optimizer, &QAction::triggered, this, &mainWin::showOpti);
+    connect(actionFitView, &QAction::triggered, this, [this] { PlotCommands::fitToFocus(*this); });
     connect(useLog, &QCheckBox::released, this, &mainWin::run);
 
     const auto spinToRun = [this](QDoubleSpinBox* box) {

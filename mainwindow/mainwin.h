@@ -20,6 +20,7 @@ class QLabel;
 class ProjectDocument;
 class RecentProjects;
 class Settings;
+class ShareCommands;
 class graph;
 class opti;
 
@@ -66,6 +67,8 @@ public:
     QLabel* comparisonReadout = nullptr;
     // The Plan menu, its dialogs and the focus stack on show.
     PlanCommands* planCommands = nullptr;
+    // Edit > Copy chart and Copy numbers, and the settings table of exports.
+    ShareCommands* shareCommands = nullptr;
 
     // Number of completed recalculations; lets tests and the benchmark see folding work.
     int recalculationCount() const { return recalculations; }

@@ -4,12 +4,15 @@
 
 #include "cameracontrols.h"
 #include "graph.h"
+#include "lengthspinbox.h"
 #include "mainwin.h"
 #include "plotgeometry.h"
 #include "simplesliders.h"
+#include "viewfit.h"
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 // The slider position whose focus lies nearest, the nearer end of a tie.
@@ -21,6 +24,16 @@ int nearestFocusPosition(const QSlider& slider, double metres)
             best = position;
     }
     return best;
+}
+
+int distanceScaleAt(int sliderPosition)
+{
+    return 51 - sliderPosition;
+}
+
+int sliderPositionOf(int distanceScale)
+{
+    return 51 - distanceScale;
 }
 } // namespace
 
@@ -43,22 +56,58 @@ void focusCameraAt(mainWin& window, int camera, double metres)
     focus->setValue(focus->valueFromText(focus->textFromValue(metres)));
 }
 
-void zoomDistanceAt(mainWin& window, int column, int notches)
+int zoomedDistanceScale(int scale, int notches)
 {
-    QSlider* const scale = window.qxscale;
-    const int position = std::clamp(scale->value() + notches, scale->minimum(), scale->maximum());
-    if (position == scale->value())
+    for (; notches > 0; --notches)
+        scale = std::min<int>(scale - 1, std::lround(scale / zoomRatio));
+    for (; notches < 0; ++notches)
+        scale = std::max<int>(scale + 1, std::lround(scale * zoomRatio));
+    return scale;
+}
+
+void zoomDistanceAt(mainWin& window, int column, int notches, double keptDistance)
+{
+    QSlider* const slider = window.qxscale;
+    // The slider grows to the right while the distance per column shrinks.
+    const int scale = distanceScaleAt(slider->value());
+    const int zoomed =
+        std::clamp(zoomedDistanceScale(scale, notches), distanceScaleAt(slider->maximum()),
+                   distanceScaleAt(slider->minimum()));
+    if (zoomed == scale)
         return;
-    const PlotGeometry before = window.graphWidget->currentGeometry();
     const mainWin::RecalcBatch batch(&window);
-    scale->setValue(position);
-    const int distanceScale = window.graphWidget->currentGeometry().distanceScale();
-    window.DSB_leftBorder->setValue(before.leftBorderKeeping(column, distanceScale));
+    slider->setValue(sliderPositionOf(zoomed));
+    window.DSB_leftBorder->setValue((keptDistance - column * static_cast<double>(zoomed)) / 1000);
 }
 
 void stepBlurScale(mainWin& window, int notches)
 {
     window.qyscale->setValue(window.qyscale->value() + notches);
+}
+
+void fitToFocus(mainWin& window)
+{
+    std::vector<ViewFit::Camera> cameras;
+    for (int camera : {1, 2}) {
+        if (!cameraControls(window, camera).box->isChecked())
+            continue;
+        CameraSetup& setup = camera == 1 ? window.cam1 : window.cam2;
+        cameras.push_back({setup.getFdist(), DepthRules::depthLimits(setup)});
+    }
+    const PlotGeometry plot = window.graphWidget->currentGeometry();
+    QSlider* const slider = window.qxscale;
+    LengthSpinBox* const border = window.DSB_leftBorder;
+    // Whole steps of the border box, so that what it shows is what was fitted.
+    const double borderStep = border->shownStep() * 1000;
+    const ViewFit::Axis axis{plot.plotWidth() - 1, distanceScaleAt(slider->maximum()),
+                             distanceScaleAt(slider->minimum()), borderStep};
+    const std::optional<ViewFit::View> view =
+        ViewFit::fit(cameras, window.distanceCam->isChecked(), axis);
+    if (!view)
+        return;
+    const mainWin::RecalcBatch batch(&window);
+    slider->setValue(sliderPositionOf(view->distanceScale));
+    border->setValue(view->leftBorder / 1000);
 }
 
 } // namespace PlotCommands

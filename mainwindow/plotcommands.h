@@ -13,9 +13,21 @@ namespace PlotCommands {
 // from the focus plane, for a camera switched off, or for Camera 2 in simple mode.
 void focusCameraAt(mainWin& window, int camera, double metres);
 
-// Moves the distance scale by whole steps, more detail for positive notches, and the left
-// border so that the plot's column keeps its distance, as far as the border's box allows.
-void zoomDistanceAt(mainWin& window, int column, int notches);
+// Scales the distance scale by about the same ratio per notch, more detail for positive
+// notches, and moves the left border so that the plot's column stands for keptDistance (mm
+// on the axis), as far as the border's box allows. Computing each step from the distance
+// the zoom started on, rather than from the last rounded border, keeps it from drifting.
+void zoomDistanceAt(mainWin& window, int column, int notches, double keptDistance);
+
+// The distance scale (mm per column) a number of wheel notches lead to from scale: each
+// notch divides it (or, for negative notches, multiplies it) by about zoomRatio, and
+// changes it by at least one.
+int zoomedDistanceScale(int scale, int notches);
+constexpr double zoomRatio = 1.1;
+
+// Chooses the left border and the distance scale that show every camera switched on with
+// its depth of field and room on both sides; the zc scale stays.
+void fitToFocus(mainWin& window);
 
 // Moves the zc scale by whole steps, more detail for positive notches.
 void stepBlurScale(mainWin& window, int notches);

@@ -8,6 +8,7 @@
 #include "plotexport.h"
 #include "projectfile.h"
 #include "projectopen.h"
+#include "settingstablesource.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <optional>
 
 namespace {
 const QString standardOutput = QStringLiteral("-");
@@ -126,13 +128,18 @@ bool ProjectRenderer::writeOutputs(mainWin& window, const QString& project)
 bool ProjectRenderer::writeChart(mainWin& window, const QString& name, const QString& format)
 {
     graph& plot = *window.graphWidget;
+    std::optional<SettingsTable> table;
+    if (options.settingsTable)
+        table = settingsTableOf(window);
+    const SettingsTable* const settings = table ? &*table : nullptr;
     bool written = false;
     if (name == standardOutput) {
         StandardOutput out;
-        written = PlotExport::write(plot, out.device(), format, options.scale) && out.finish();
+        written =
+            PlotExport::write(plot, out.device(), format, options.scale, settings) && out.finish();
     } else {
         // The suffix names the format, as in the window's export.
-        written = plot.saveImage(name, options.scale);
+        written = plot.saveImage(name, options.scale, settings);
     }
     if (!written)
         tell(tr("Could not write the chart to %1").arg(QDir::toNativeSeparators(name)));

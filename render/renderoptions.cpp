@@ -122,8 +122,12 @@ bool RenderCommandLine::parse(const QStringList& arguments, RenderOptions& optio
     const QCommandLineOption logScale(QStringLiteral("log-scale"),
                                       tr("Draw the zc axis logarithmically, as \"log Scale\" "
                                          "does."));
-    parser.addOptions(
-        {output, outputDir, format, size, scale, csv, json, units, trace, dofLimits, logScale});
+    const QCommandLineOption settingsTable(
+        QStringLiteral("settings-table"),
+        tr("Add a table of each camera's settings and limits, and the comparison of the two, "
+           "below the chart, as \"Settings in exports\" does."));
+    parser.addOptions({output, outputDir, format, size, scale, csv, json, units, trace, dofLimits,
+                       logScale, settingsTable});
     parser.addPositionalArgument(tr("projects"), tr("Project files (.mvx) to render."),
                                  tr("[project.mvx ...]"));
 
@@ -144,6 +148,7 @@ bool RenderCommandLine::parse(const QStringList& arguments, RenderOptions& optio
     options.trace = parser.isSet(trace);
     options.dofLimits = parser.isSet(dofLimits);
     options.logScale = parser.isSet(logScale);
+    options.settingsTable = parser.isSet(settingsTable);
     for (const QString& value : parser.values(format)) {
         for (const QString& one : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const QString lower = one.trimmed().toLower();

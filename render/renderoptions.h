@@ -25,6 +25,8 @@ struct RenderOptions
     // Views a project file does not store: "DOF Mode" and "log Scale" ticked.
     bool dofLimits = false;
     bool logScale = false;
+    // The settings table below every chart, as View > "Settings in exports" adds it.
+    bool settingsTable = false;
 };
 
 // The command line's meaning, or why it has none.

@@ -468,6 +468,10 @@
         <source>Draw the zc axis logarithmically, as &quot;log Scale&quot; does.</source>
         <translation>Zeichnet die zc-Achse logarithmisch, wie „log. Skala“.</translation>
     </message>
+    <message>
+        <source>Add a table of each camera&apos;s settings and limits, and the comparison of the two, below the chart, as &quot;Settings in exports&quot; does.</source>
+        <translation>Unter das Diagramm eine Tabelle der Einstellungen und Grenzen jeder Kamera und den Vergleich der beiden setzen, wie es &quot;Einstellungen in Exporten&quot; tut.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -478,6 +482,96 @@
     <message>
         <source>Diffraction Spot Diameter Factor</source>
         <translation>Faktor für den Beugungsscheibchen-Durchmesser</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTable</name>
+    <message>
+        <source>Camera %1</source>
+        <translation>Kamera %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Gehäuse</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objektiv</translation>
+    </message>
+    <message>
+        <source>Sensor format</source>
+        <translation>Sensorformat</translation>
+    </message>
+    <message>
+        <source>Crop factor</source>
+        <translation>Cropfaktor</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Brennweite</translation>
+    </message>
+    <message>
+        <source>F-number</source>
+        <translation>Blendenzahl</translation>
+    </message>
+    <message>
+        <source>Focus distance</source>
+        <translation>Fokusdistanz</translation>
+    </message>
+    <message>
+        <source>Circle of confusion</source>
+        <translation>Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>Diffraction</source>
+        <translation>Beugung</translation>
+    </message>
+    <message>
+        <source>included</source>
+        <translation>berücksichtigt</translation>
+    </message>
+    <message>
+        <source>not included</source>
+        <translation>nicht berücksichtigt</translation>
+    </message>
+    <message>
+        <source>Hyperfocal distance</source>
+        <translation>Hyperfokale Distanz</translation>
+    </message>
+    <message>
+        <source>Near limit</source>
+        <translation>Nahgrenze</translation>
+    </message>
+    <message>
+        <source>Far limit</source>
+        <translation>Ferngrenze</translation>
+    </message>
+    <message>
+        <source>infinity</source>
+        <translation>unendlich</translation>
+    </message>
+    <message>
+        <source>Depth of field</source>
+        <translation>Schärfentiefe</translation>
+    </message>
+    <message>
+        <source>endless</source>
+        <translation>unbegrenzt</translation>
+    </message>
+    <message>
+        <source>Blur at infinity</source>
+        <translation>Unschärfe bei unendlich</translation>
+    </message>
+</context>
+<context>
+    <name>ShareCommands</name>
+    <message>
+        <source>The chart could not be copied.</source>
+        <translation>Das Diagramm konnte nicht kopiert werden.</translation>
     </message>
 </context>
 <context>
@@ -1468,6 +1562,30 @@ Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
     <message>
         <source>&amp;Feet</source>
         <translation>&amp;Fuß</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Fit to &amp;focus</source>
+        <translation>Auf &amp;Fokus einpassen</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>&amp;Settings in exports</source>
+        <translation>Einstellungen in E&amp;xporten</translation>
+    </message>
+    <message>
+        <source>Copy &amp;chart</source>
+        <translation>&amp;Diagramm kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;numbers</source>
+        <translation>&amp;Zahlen kopieren</translation>
     </message>
     <message>
         <source>Camera %1 forms no sharp image: its focus is closer than the focal length, so there is no framing to lock.</source>

@@ -5,6 +5,8 @@
 #include "mainwin.h"
 #include "plotgeometry.h"
 
+#include <QAction>
+
 #include <QScreen>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -263,41 +265,117 @@ private slots:
     {
         QTest::addColumn<QList<int>>("turns");
         QTest::addColumn<bool>("control");
-        QTest::addColumn<int>("xSteps");
+        QTest::addColumn<int>("distanceScale");
         QTest::addColumn<int>("ySteps");
-        QTest::newRow("a notch away: more detail") << QList<int>{120} << false << 1 << 0;
-        QTest::newRow("two notches towards: less") << QList<int>{-240} << false << -2 << 0;
+        QTest::newRow("a notch away: more detail") << QList<int>{120} << false << 28 << 0;
+        QTest::newRow("two notches towards: less") << QList<int>{-240} << false << 37 << 0;
         QTest::newRow("touchpad: small turns add up")
-            << QList<int>{40, 40, 30, 10} << false << 1 << 0;
+            << QList<int>{40, 40, 30, 10} << false << 28 << 0;
         QTest::newRow("touchpad: turning back starts afresh")
-            << QList<int>{100, -100} << false << 0 << 0;
-        QTest::newRow("Ctrl: the zc scale") << QList<int>{120} << true << 0 << 1;
+            << QList<int>{100, -100} << false << 31 << 0;
+        QTest::newRow("Ctrl: the zc scale") << QList<int>{120} << true << 31 << 1;
     }
     void wheelZooms()
     {
         QFETCH(QList<int>, turns);
         QFETCH(bool, control);
-        QFETCH(int, xSteps);
+        QFETCH(int, distanceScale);
         QFETCH(int, ySteps);
         mainWin& w = *window;
         w.DSB_leftBorder->setValue(2);
-        const int x = w.qxscale->value();
         const int y = w.qyscale->value();
         const PlotGeometry before = plot->currentGeometry();
+        QCOMPARE(before.distanceScale(), 31);
         const QPoint point = pointAt(before, 9);
         const double distance = before.intervalEnd(columnOf(before, point));
         for (int turn : turns)
             turnWheel(plot, point, turn, control ? Qt::ControlModifier : Qt::NoModifier);
-        QCOMPARE(w.qxscale->value(), x + xSteps);
         QCOMPARE(w.qyscale->value(), y + ySteps);
         // The distance stays under the pointer, to a pixel.
         const PlotGeometry after = plot->currentGeometry();
+        QCOMPARE(after.distanceScale(), distanceScale);
         const double column = (distance - after.leftBorder()) / after.distanceScale();
         QVERIFY2(std::abs(column - columnOf(after, point)) <= 1,
                  qPrintable(QString::number(column)));
         QCOMPARE(plot->readoutTexts()[0],
                  QString("Distance: %1 m")
                      .arg(after.intervalEnd(columnOf(after, point)) / 1000.0, 0, 'f', 2));
+    }
+
+    // Notch after notch in and back out: no drift of the distance under the pointer, and
+    // steps of about one ratio wherever whole millimetres per pixel allow it.
+    void wheelZoomStaysPut()
+    {
+        window->DSB_leftBorder->setValue(1);
+        const PlotGeometry start = plot->currentGeometry();
+        const QPoint point = pointAt(start, 3.1);
+        const int column = columnOf(start, point);
+        QList<int> scales{start.distanceScale()};
+        for (int turn : {120, -120}) {
+            for (int notch = 0; notch < 20; ++notch) {
+                turnWheel(plot, point, turn);
+                scales.append(plot->currentGeometry().distanceScale());
+            }
+        }
+        const PlotGeometry end = plot->currentGeometry();
+        QCOMPARE(end.distanceScale(), start.distanceScale());
+        QVERIFY2(std::abs(end.intervalEnd(column) - start.intervalEnd(column)) <=
+                     start.distanceScale(),
+                 qPrintable(QString::number(end.intervalEnd(column))));
+        for (int i = 1; i < scales.size(); ++i) {
+            const double ratio =
+                double(std::max(scales[i - 1], scales[i])) / std::min(scales[i - 1], scales[i]);
+            if (std::min(scales[i - 1], scales[i]) >= 10)
+                QVERIFY2(ratio > 1.05 && ratio < 1.2, qPrintable(QString::number(ratio)));
+        }
+    }
+
+    // Each shown camera's depth of field with room around it fills the plot's width.
+    void fitToFocus_data()
+    {
+        QTest::addColumn<bool>("fromCamera");
+        QTest::addColumn<double>("aperture");
+        QTest::addColumn<bool>("secondCamera");
+        QTest::newRow("a 3 m portrait, Camera 1 alone") << true << 2.8 << false;
+        QTest::newRow("both cameras, one sharp to infinity") << true << 16.0 << true;
+        QTest::newRow("from the focus planes") << false << 2.8 << true;
+    }
+    void fitToFocus()
+    {
+        QFETCH(bool, fromCamera);
+        QFETCH(double, aperture);
+        QFETCH(bool, secondCamera);
+        mainWin& w = *window;
+        w.c1_fdist->setValue(3);
+        w.c2_fdist->setValue(12);
+        w.c2_apature->setValue(aperture);
+        w.boxC2->setChecked(secondCamera);
+        w.distanceFP->setChecked(!fromCamera);
+        const int blurScale = w.qyscale->value();
+        QAction* fit = w.findChild<QAction*>("actionFitView");
+        QVERIFY(fit);
+        QCOMPARE(fit->shortcut(), QKeySequence("Ctrl+0"));
+        fit->trigger();
+
+        double from = 1e12;
+        double to = -1e12;
+        for (int camera = 1; camera <= (secondCamera ? 2 : 1); ++camera) {
+            CameraSetup& setup = camera == 1 ? w.cam1 : w.cam2;
+            const double focus = setup.getFdist();
+            const DepthRules::DepthLimits limits = DepthRules::depthLimits(setup);
+            const bool endless = limits.kind == DepthRules::DepthOfField::Endless;
+            const double shift = fromCamera ? 0 : focus;
+            from = std::min(from, limits.nearLimit / 2 - shift);
+            to = std::max(to, (endless ? 3 * focus : 2 * limits.farLimit) - shift);
+        }
+        const PlotGeometry plot = this->plot->currentGeometry();
+        const int last = plot.plotWidth() - 1;
+        QCOMPARE(w.qyscale->value(), blurScale);
+        QVERIFY2(plot.leftBorder() <= from && plot.leftBorder() > from - 10,
+                 qPrintable(QString::number(plot.leftBorder())));
+        QVERIFY(plot.intervalEnd(last) >= to);
+        // A pixel less per column would not reach.
+        QVERIFY(plot.leftBorder() + last * (plot.distanceScale() - 1.0) < to);
     }
 
     void keyboard()

@@ -232,11 +232,12 @@ void TestMainForm::menus()
     // Texts as shown, without the mnemonics' '&'.
     const auto shown = [](QAction* action) { return action->text().remove('&'); };
     const QList<QAction*> bar = form.menubar->actions();
-    QCOMPARE(bar.size(), 4);
+    QCOMPARE(bar.size(), 5);
     QCOMPARE(shown(bar[0]), QString("File"));
-    QCOMPARE(shown(bar[1]), QString("View"));
-    QCOMPARE(shown(bar[2]), QString("Advanced"));
-    QCOMPARE(shown(bar[3]), QString("Help"));
+    QCOMPARE(shown(bar[1]), QString("Edit"));
+    QCOMPARE(shown(bar[2]), QString("View"));
+    QCOMPARE(shown(bar[3]), QString("Advanced"));
+    QCOMPARE(shown(bar[4]), QString("Help"));
     const auto texts = [&](QMenu* menu) {
         QStringList list;
         for (QAction* a : menu->actions())
@@ -249,14 +250,15 @@ void TestMainForm::menus()
     QCOMPARE(texts(form.menuOptimizer),
              QStringList({"Show auto optimizer", "Equivalency Calculator", "Settings"}));
     QCOMPARE(texts(form.menuHelp), QStringList({"Help", "Tutorial", "About"}));
-    QCOMPARE(texts(form.menuView), QStringList({"Units"}));
+    QCOMPARE(texts(form.menuView), QStringList({"Units", "Fit to focus", "Settings in exports"}));
+    QCOMPARE(texts(form.menuEdit), QStringList({"Copy chart", "Copy numbers"}));
     QCOMPARE(texts(form.menuUnits), QStringList({"Metres", "Feet"}));
     QVERIFY(form.actionMetres->isCheckable() && form.actionMetres->isChecked());
     QVERIFY(form.actionFeet->isCheckable() && !form.actionFeet->isChecked());
     // The menus on the bar, and the entries of each menu, open by distinct letters.
     QVERIFY(hasDistinctMnemonics(bar));
-    for (QMenu* menu :
-         {form.menuFile, form.menuView, form.menuUnits, form.menuOptimizer, form.menuHelp})
+    for (QMenu* menu : {form.menuFile, form.menuEdit, form.menuView, form.menuUnits,
+                        form.menuOptimizer, form.menuHelp})
         QVERIFY2(hasDistinctMnemonics(menu->actions()), qPrintable(menu->objectName()));
 }
 

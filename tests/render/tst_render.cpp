@@ -82,16 +82,20 @@ private slots:
     {
         QTest::addColumn<QString>("project");
         QTest::addColumn<bool>("views");
-        QTest::newRow("project") << project() << false;
-        QTest::newRow("start-up state") << QString() << false;
-        QTest::newRow("project, DOF limits on a log scale") << project() << true;
+        QTest::addColumn<bool>("table");
+        QTest::newRow("project") << project() << false << false;
+        QTest::newRow("start-up state") << QString() << false << false;
+        QTest::newRow("project, DOF limits on a log scale") << project() << true << false;
+        QTest::newRow("project with the settings table") << project() << false << true;
     }
     void pngEqualsTheWindowsExport()
     {
         QFETCH(QString, project);
         QFETCH(bool, views);
+        QFETCH(bool, table);
         mainWin w;
         w.graphWidget->setFixedSize(600, 400);
+        w.actionExportSettings->setChecked(table);
         if (!project.isEmpty())
             QVERIFY(w.loadFrom(project));
         QStringList arguments{"--size", "600x400", "-o", dir.filePath("render.png")};
@@ -105,6 +109,8 @@ private slots:
             arguments << "--dof-limits"
                       << "--log-scale";
         }
+        if (table)
+            arguments << "--settings-table";
         QVERIFY(w.exportImageTo(dir.filePath("window.png")));
         if (!project.isEmpty())
             arguments << project;
@@ -112,14 +118,16 @@ private slots:
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QByteArray());
         const QImage rendered(dir.filePath("render.png"));
-        QCOMPARE(rendered.size(), QSize(600, 400));
+        QCOMPARE(rendered.width(), 600);
+        // The table goes below the plot.
+        QCOMPARE(rendered.height() > 400, table);
         QVERIFY(rendered == QImage(dir.filePath("window.png")));
 
         QCOMPARE(render(arguments << "--scale"
                                   << "2")
                      .status,
                  0);
-        QCOMPARE(QImage(dir.filePath("render.png")).size(), QSize(1200, 800));
+        QCOMPARE(QImage(dir.filePath("render.png")).size(), rendered.size() * 2);
     }
 
     // Standard output carries the CSV alone; the trace goes to standard error on request.

@@ -7,6 +7,7 @@
 #include "opti.h"
 #include "projectcodec.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QMenu>
 #include <QMessageBox>
@@ -128,6 +129,11 @@ void TestTranslations::germanCatalogueReachesTheWindows()
         QCOMPARE(w.graphWidget->captionTexts(1).title, QString("Kamera 1:"));
         QVERIFY(w.graphWidget->captionTexts(1).values.startsWith("zc(unendl.): "));
         QVERIFY(w.c1_set_Hyper->text().startsWith("Auf hyperfokale Distanz ("));
+        // The settings table, as Copy numbers gives it.
+        w.actionCopyNumbers->trigger();
+        const QString numbers = QGuiApplication::clipboard()->text();
+        QVERIFY2(numbers.startsWith("\tKamera 1\n") && numbers.contains("\nNahgrenze\t"),
+                 qPrintable(numbers));
         // A project refused for camera 1's focus at -5 m says why in German.
         QByteArray outOfRange(184, '\0');
         outOfRange.replace(0, 26,

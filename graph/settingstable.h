@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#pragma once
+
+#include "camerasetup.h"
+#include "lengthunit.h"
+
+#include <QColor>
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// What the settings table says of one camera, handed in as plain values.
+struct CameraSettings
+{
+    int number = 1;
+    QColor colour;
+    // The camera's record as the last recalculation left it.
+    CameraSetup camera;
+    // The names of the chosen body and lens; empty where none is chosen.
+    QString body;
+    QString lens;
+    // The format the CoC is derived from; empty where it is not derived from one.
+    QString sensorFormat;
+    // How the CoC is set, as its mode box says.
+    QString cocMethod;
+};
+
+// The settings behind a chart, one column per camera shown, as the exports draw them below
+// the plot and Copy numbers writes them. Plain data: the texts are made once, here, and
+// drawn or copied as they are.
+class SettingsTable
+{
+    Q_DECLARE_TR_FUNCTIONS(SettingsTable)
+
+public:
+    struct Column
+    {
+        QString heading;
+        QColor colour;
+        // One per label.
+        QStringList values;
+    };
+
+    SettingsTable() = default;
+    // comparison: the status bar's line on the two cameras; empty unless both are shown.
+    SettingsTable(std::vector<CameraSettings> cameras, LengthUnit unit, const QString& comparison);
+
+    const QStringList& labels() const { return rowLabels; }
+    const std::vector<Column>& columns() const { return cameraColumns; }
+    const QString& comparison() const { return comparisonLine; }
+
+    // A row per label with tab-separated cells under a row of headings, then the comparison,
+    // as a spreadsheet pastes it into cells.
+    QString tabSeparated() const;
+
+private:
+    struct Row
+    {
+        QString label;
+        QString value;
+    };
+    // Which of the rows for names the table has: those of either camera.
+    struct Names
+    {
+        bool body;
+        bool lens;
+    };
+    static std::vector<Row> rowsOf(CameraSettings& camera, LengthUnit unit, Names names);
+
+    QStringList rowLabels;
+    std::vector<Column> cameraColumns;
+    QString comparisonLine;
+};
