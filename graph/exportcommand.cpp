@@ -5,13 +5,14 @@
 #include "mainwin.h"
 #include "plotexport.h"
 #include "sharecommands.h"
+#include "wholefile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
-#include <QSaveFile>
 
 QImage graph::renderImage(qreal pixelRatio)
 {
@@ -27,20 +28,22 @@ QImage graph::renderImage(qreal pixelRatio)
     return image;
 }
 
-bool graph::saveImage(const QString& fileName, qreal pixelRatio, const SettingsTable* table)
+bool graph::saveImage(const QString& fileName, qreal pixelRatio, const SettingsTable* table,
+                      QString* error)
 {
-    // Through a temporary file, so that a failed export leaves an older image intact.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // commit() ignores a failed flush (a full disk), so it is done and checked here.
-    if (!PlotExport::write(*this, file, QFileInfo(fileName).suffix().toLower(), pixelRatio,
-                           table) ||
-        !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // Whole in memory first, then written as every other output is, so that a failed export
+    // (a full disk halfway through a PDF) leaves an older image intact and says why.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QString reason;
+    if (!PlotExport::write(*this, buffer, QFileInfo(fileName).suffix().toLower(), pixelRatio,
+                           table))
+        reason = tr("The image could not be drawn in this format.");
+    else if (WholeFile::write(fileName, buffer.data(), reason))
+        return true;
+    if (error)
+        *error = reason;
+    return false;
 }
 
 void mainWin::exportImage()
@@ -62,7 +65,9 @@ bool mainWin::exportImageTo(const QString& chosenName)
         name += QLatin1String(".png");
     // As sharp as the screen shows the plot; at a ratio of 1 one pixel per pixel.
     const std::optional<SettingsTable> table = shareCommands->exportTable();
-    if (graphWidget->saveImage(name, graphWidget->devicePixelRatioF(), table ? &*table : nullptr)) {
+    QString reason;
+    if (graphWidget->saveImage(name, graphWidget->devicePixelRatioF(), table ? &*table : nullptr,
+                               &reason)) {
         LastFolder::remember(name);
         return true;
     }
@@ -70,6 +75,7 @@ bool mainWin::exportImageTo(const QString& chosenName)
                          tr("The image could not be written to %1.\nCheck that the folder "
                             "exists and is writable and that the name ends in an image "
                             "format such as .png.")
-                             .arg(QDir::toNativeSeparators(name)));
+                                 .arg(QDir::toNativeSeparators(name)) +
+                             QLatin1String("\n\n") + reason);
     return false;
 }

@@ -38,10 +38,10 @@ public:
     void setMainWindow(mainWin* window) { mainWindow = window; }
     // Writes the plot, as exported, in the format the file name's suffix names (an image
     // format, "svg" or "pdf"); an existing file is replaced only by a complete image. A
-    // bitmap gets pixelRatio device pixels per pixel. False when nothing could be written.
-    // A settings table, where given, goes below the plot.
+    // bitmap gets pixelRatio device pixels per pixel. A settings table, where given, goes below
+    // the plot. False when nothing could be written, with the reason in error when asked for.
     bool saveImage(const QString& fileName, qreal pixelRatio = 1,
-                   const SettingsTable* table = nullptr);
+                   const SettingsTable* table = nullptr, QString* error = nullptr);
     // The plot at the widget's size on the opaque grey background of exported images, with
     // pixelRatio device pixels per pixel (the image's devicePixelRatio).
     QImage renderImage(qreal pixelRatio = 1);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
+#include "boxrounding.h"
 #include "camerasetup.h"
 #include "graph.h"
 #include "mainwin.h"
@@ -127,6 +128,17 @@ std::shared_ptr<const CurveTrace> graph::traceCurve(const PlotGeometry& plot, in
     return curve;
 }
 
+namespace {
+// As the focus box shows it: to a hundredth of the unit, in metres without trailing zeros as
+// always; in feet the box holds finer lengths than anyone reads.
+QString focusText(double shown, bool feet)
+{
+    if (feet)
+        return QString::number(shown, 'f', 2);
+    return QString::number(roundedAsBox(shown, 2), 'g', 6);
+}
+} // namespace
+
 CaptionTexts graph::captionTexts(int camera)
 {
     CameraSetup& setup = camera == 1 ? mainWindow->cam1 : mainWindow->cam2;
@@ -140,7 +152,7 @@ CaptionTexts graph::captionTexts(int camera)
     texts.title = tr("Camera ") + QString::number(camera) + QLatin1Char(':');
     texts.settings = QString::number(setup.getFlength(), 'g', 6) + QLatin1String("mm f/") +
                      QString::number(setup.getAperture(), 'g', 6) + tr(" - Dist.: ") +
-                     QString::number(shown(setup.getFdist()), 'g', 6) +
+                     focusText(shown(setup.getFdist()), feet) +
                      (feet ? tr("ft - CoC: ") : tr("m - CoC: ")) +
                      QString::number(setup.getCoc(), 'f', 4) + QLatin1String("mm");
 

@@ -9,6 +9,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QWidget;
+class LengthSpinBox;
 class Ui_mainWin;
 
 // The controls of one camera box, so that code working on "a camera" (recalculation,
@@ -16,7 +17,7 @@ class Ui_mainWin;
 struct CameraControls
 {
     QGroupBox* box;
-    QDoubleSpinBox* fdist;
+    LengthSpinBox* fdist;
     QDoubleSpinBox* aperture;
     QDoubleSpinBox* flength;
     QDoubleSpinBox* lensQuality;

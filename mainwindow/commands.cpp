@@ -103,7 +103,7 @@ void mainWin::copyCamera(int from, int to)
     // The mode goes first and no recalculation runs in between, so a manual CoC arrives
     // intact instead of being overwritten by the target's previous mode.
     target.cocMode->setCurrentIndex(source.cocMode->currentIndex());
-    target.fdist->setValue(source.fdist->value());
+    target.fdist->setExactValue(source.fdist->value());
     target.aperture->setValue(source.aperture->value());
     target.flength->setValue(source.flength->value());
     target.coc->setValue(source.coc->value());
@@ -137,6 +137,14 @@ void swapValues(QDoubleSpinBox* a, QDoubleSpinBox* b)
     b->setValue(first);
 }
 
+// Lengths as held, finer than shown.
+void swapLengths(LengthSpinBox* a, LengthSpinBox* b)
+{
+    const double first = a->value();
+    a->setExactValue(b->value());
+    b->setExactValue(first);
+}
+
 void swapIndices(QComboBox* a, QComboBox* b)
 {
     const int first = a->currentIndex();
@@ -157,7 +165,7 @@ void mainWin::swapLR()
     const int pixelSizeFormats[] = {one.pixelSizeFormat->currentIndex(),
                                     two.pixelSizeFormat->currentIndex()};
     swapIndices(one.cocMode, two.cocMode);
-    swapValues(one.fdist, two.fdist);
+    swapLengths(one.fdist, two.fdist);
     swapValues(one.aperture, two.aperture);
     swapValues(one.coc, two.coc);
     swapValues(one.flength, two.flength);

@@ -5,14 +5,27 @@
 #include "boxrounding.h"
 #include "languagechoice.h"
 
+#include <QLineEdit>
 #include <QLocale>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
 
-LengthSpinBox::LengthSpinBox(QWidget* parent) : QDoubleSpinBox(parent) {}
+namespace {
+// Light red behind a text the box did not take.
+const QColor refusedBackground(255, 214, 214);
+} // namespace
+
+LengthSpinBox::LengthSpinBox(QWidget* parent) : QDoubleSpinBox(parent)
+{
+    connect(lineEdit(), &QLineEdit::textEdited, this, &LengthSpinBox::textEdited);
+    connect(this, &QAbstractSpinBox::editingFinished, this, &LengthSpinBox::editingEnded);
+    // A new value, typed or set by a command, makes an earlier refusal moot.
+    connect(this, &QDoubleSpinBox::valueChanged, this, &LengthSpinBox::clearRefusal);
+}
 
 int LengthSpinBox::shownDecimalsNow() const
 {
@@ -30,7 +43,7 @@ void LengthSpinBox::setUnit(LengthUnit unit)
     const double held = value();
     const QSignalBlocker blocker(this);
     shownUnit = unit;
-    setDecimals(unit == LengthUnit::Metres ? shownDecimals : feetModeDecimals);
+    setDecimals(unit == LengthUnit::Metres ? shownDecimals : heldDecimals);
     setSuffix(unit == LengthUnit::Metres ? metricSuffix : QStringLiteral(" ft"));
     // Fewer decimals rounded the value; it comes back as if typed, which is not rounded.
     if (value() != held) {
@@ -40,38 +53,126 @@ void LengthSpinBox::setUnit(LengthUnit unit)
     }
 }
 
-LengthReading LengthSpinBox::read(const QString& text) const
+void LengthSpinBox::setExactValue(double metres)
+{
+    if (!std::isfinite(metres)) {
+        setValue(metres);
+        return;
+    }
+    // Handed in as if typed, which is not rounded.
+    keeping = std::clamp(metres, minimum(), maximum());
+    interpretText();
+    keeping.reset();
+}
+
+QString LengthSpinBox::withoutSuffix(const QString& text) const
 {
     // The box puts its suffix back behind whatever is typed: "350 cm" arrives as "350 cm m".
     QString typed = text;
     if (!suffix().isEmpty() && typed.endsWith(suffix()))
         typed.chop(suffix().size());
+    return typed;
+}
+
+LengthReading LengthSpinBox::read(const QString& text) const
+{
     // Read as typed in the program's language, and as the box writes its own numbers.
     const QString decimalMarks = programLocale().decimalPoint() + locale().decimalPoint();
-    return readLength(typed, shownUnit, decimalMarks);
+    return readLength(withoutSuffix(text), shownUnit, decimalMarks);
+}
+
+QString LengthSpinBox::refusalOf(const QString& text, bool& mayBecomeOne) const
+{
+    const LengthReading reading = read(text);
+    mayBecomeOne = reading.state == TextState::Intermediate;
+    if (reading.state == TextState::Invalid)
+        return tr("Not a length: type a number, or a number and its unit, such as 350 cm or "
+                  "16' 5\".");
+    if (reading.state == TextState::Intermediate)
+        return tr("Not a whole length yet.");
+    // No more decimals than the box shows, as a plain spin box takes them.
+    if (reading.plainNumber && reading.decimals > shownDecimalsNow())
+        return tr("No more than %1 decimals here; type a finer length with its unit, such as "
+                  "512.3 cm.")
+            .arg(shownDecimalsNow());
+    const double metres = roundedAsBox(reading.metres, decimals());
+    if (metres < minimum() || metres > maximum()) {
+        mayBecomeOne = true;
+        return tr("Outside the box's range, %1 to %2.")
+            .arg(LengthUnits::text(minimum(), shownUnit), LengthUnits::text(maximum(), shownUnit));
+    }
+    return QString();
 }
 
 QValidator::State LengthSpinBox::validate(QString& input, int&) const
 {
     if (keeping)
         return QValidator::Acceptable;
-    const LengthReading reading = read(input);
-    if (reading.state != TextState::Acceptable)
-        return reading.state == TextState::Invalid ? QValidator::Invalid : QValidator::Intermediate;
-    // No more decimals than the box shows, as a plain spin box takes them.
-    if (reading.plainNumber && reading.decimals > shownDecimalsNow())
-        return QValidator::Invalid;
-    const double metres = roundedAsBox(reading.metres, decimals());
-    if (metres < minimum() || metres > maximum())
-        return QValidator::Intermediate;
-    return QValidator::Acceptable;
+    // What cannot be taken stays in view, marked, instead of losing the keystroke.
+    bool mayBecomeOne = false;
+    return refusalOf(input, mayBecomeOne).isEmpty() ? QValidator::Acceptable
+                                                    : QValidator::Intermediate;
 }
 
 double LengthSpinBox::valueFromText(const QString& text) const
 {
     if (keeping)
         return *keeping;
-    return roundedAsBox(read(text).metres, decimals());
+    // Enter on the text as shown keeps the finer length the box holds.
+    if (withoutSuffix(text) == textFromValue(value()))
+        return value();
+    const LengthReading reading = read(text);
+    // A length typed with its unit is held as typed, to the micrometre, in either unit.
+    return roundedAsBox(reading.metres, reading.plainNumber ? decimals() : heldDecimals);
+}
+
+void LengthSpinBox::textEdited(const QString& text)
+{
+    bool mayBecomeOne = false;
+    const QString reason = refusalOf(text, mayBecomeOne);
+    if (reason.isEmpty())
+        untaken.reset();
+    else
+        untaken = withoutSuffix(text).trimmed();
+    if (!reason.isEmpty() && !mayBecomeOne)
+        markRefused(reason);
+    else
+        clearRefusal();
+}
+
+void LengthSpinBox::editingEnded()
+{
+    if (!untaken)
+        return;
+    // The box has gone back to its value; say so, and why.
+    bool mayBecomeOne = false;
+    const QString reason = refusalOf(*untaken, mayBecomeOne);
+    markRefused(tr("\"%1\" was not taken. %2 The box keeps %3.")
+                    .arg(*untaken, reason, LengthUnits::text(value(), shownUnit)));
+    untaken.reset();
+}
+
+void LengthSpinBox::markRefused(const QString& reason)
+{
+    if (!refused)
+        ownToolTip = toolTip();
+    refused = true;
+    setToolTip(reason);
+    QPalette marked = palette();
+    marked.setColor(QPalette::Base, refusedBackground);
+    lineEdit()->setPalette(marked);
+    if (isVisible())
+        QToolTip::showText(mapToGlobal(QPoint(0, height())), reason, this);
+}
+
+void LengthSpinBox::clearRefusal()
+{
+    if (!refused)
+        return;
+    refused = false;
+    setToolTip(ownToolTip);
+    lineEdit()->setPalette(palette());
+    QToolTip::hideText();
 }
 
 QString LengthSpinBox::textFromValue(double metres) const
@@ -87,13 +188,14 @@ QString LengthSpinBox::textFromValue(double metres) const
 
 void LengthSpinBox::stepBy(int steps)
 {
-    if (shownUnit == LengthUnit::Metres) {
+    if (shownUnit == LengthUnit::Metres && value() == roundedAsBox(value(), decimals())) {
         QDoubleSpinBox::stepBy(steps);
         return;
     }
     // From the value shown, in steps of the unit shown.
-    const double shown = roundedAsBox(LengthUnits::fromMetres(value(), shownUnit), shownDecimals);
-    const double target = roundedAsBox(shown + steps * singleStep(), shownDecimals);
+    const int places = shownDecimalsNow();
+    const double shown = roundedAsBox(LengthUnits::fromMetres(value(), shownUnit), places);
+    const double target = roundedAsBox(shown + steps * singleStep(), places);
     setValue(std::clamp(LengthUnits::toMetres(target, shownUnit), minimum(), maximum()));
     if (style()->styleHint(QStyle::SH_SpinBox_SelectOnStep, nullptr, this))
         selectAll();

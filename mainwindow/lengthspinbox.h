@@ -17,9 +17,16 @@
 // In metres the box rounds, steps and shows as a plain QDoubleSpinBox with the form's
 // decimals. In feet it shows and steps in feet with those decimals, and holds its metres to
 // the micrometre, so that a length typed to a hundredth of a foot or inch is held exactly.
+// In either unit a length typed with its unit ("16' 5\"" in metres) and one handed to
+// setExactValue (a project file's) is held as it is, finer than the box shows it.
+//
+// A text the box cannot take stays in view, marked and with the reason in its tooltip,
+// rather than vanishing keystroke by keystroke or silently when editing ends.
 class LengthSpinBox : public QDoubleSpinBox
 {
     Q_OBJECT
+    // True while the box shows why it did not take what was typed.
+    Q_PROPERTY(bool refused READ isRefused)
 
 public:
     explicit LengthSpinBox(QWidget* parent = nullptr);
@@ -27,6 +34,10 @@ public:
     LengthUnit unit() const { return shownUnit; }
     // Keeps value() as it is.
     void setUnit(LengthUnit unit);
+    // Holds metres unrounded (within the range), as the box shows them or not.
+    void setExactValue(double metres);
+
+    bool isRefused() const { return refused; }
 
     QValidator::State validate(QString& input, int& pos) const override;
     double valueFromText(const QString& text) const override;
@@ -44,9 +55,18 @@ public:
 private:
     LengthReading read(const QString& text) const;
     int shownDecimalsNow() const;
+    QString withoutSuffix(const QString& text) const;
+    // Why the text is no length the box takes, empty when it is one; mayBecomeOne tells
+    // whether typing on can still make it one.
+    QString refusalOf(const QString& text, bool& mayBecomeOne) const;
+    void textEdited(const QString& text);
+    void editingEnded();
+    void markRefused(const QString& reason);
+    void clearRefusal();
 
-    // Enough for a hundredth of a foot (3.048 mm) or of an inch to be held exactly.
-    static constexpr int feetModeDecimals = 6;
+    // The decimals of metres held in feet and for lengths typed with a unit: enough for a
+    // hundredth of a foot (3.048 mm) or of an inch to be held exactly.
+    static constexpr int heldDecimals = 6;
 
     LengthUnit shownUnit = LengthUnit::Metres;
     // The form's decimals and suffix, the box's own in metres; known from the first switch.
@@ -54,4 +74,8 @@ private:
     QString metricSuffix;
     // While the unit switches: the value to keep, handed in as if typed.
     std::optional<double> keeping;
+    // The last text typed that the box could not take, and the form's tooltip while marked.
+    std::optional<QString> untaken;
+    bool refused = false;
+    QString ownToolTip;
 };

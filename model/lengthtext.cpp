@@ -89,7 +89,8 @@ public:
                 digits += c;
                 ++count;
                 term.decimals += pointSeen ? 1 : 0;
-            } else if (!pointSeen && (c == QLatin1Char('.') || marks.contains(c))) {
+            } else if (!pointSeen &&
+                       (c == QLatin1Char('.') || c == QLatin1Char(',') || marks.contains(c))) {
                 digits += QLatin1Char('.');
                 pointSeen = true;
             } else {
@@ -151,8 +152,11 @@ LengthReading readLength(const QString& text, LengthUnit plainUnit, const QStrin
             break;
         Term term;
         if (!scanner.number(term)) {
-            // Nothing but a sign or a decimal mark yet.
-            if (scanner.atEnd() && terms.empty())
+            // Nothing but a sign or a decimal mark yet, where a number may still come: first,
+            // or as the inches after feet ("16' ." on the way to "16' .5\"").
+            const bool numberMayCome =
+                terms.empty() || (terms.size() == 1 && terms.front().unit == Unit::Foot);
+            if (scanner.atEnd() && numberMayCome)
                 reading.state = TextState::Intermediate;
             return reading;
         }

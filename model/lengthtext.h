@@ -27,6 +27,7 @@ struct LengthReading
 // Reads a length as photographers write it: a number with or without a unit ("5", "5 m",
 // "350 cm", "16.4 ft", "16'", "197 in", "197\""), or feet and inches together ("16' 5\"",
 // "16 ft 5 in", "16' 5"). A number without a unit is in plainUnit. The decimal mark is
-// "." or any character of decimalMarks (the reader's locale's); group separators are not
-// read, so that "1,000" cannot pass for a thousand in one language and one in another.
+// "." or "," in every language, or any character of decimalMarks (the reader's locale's):
+// no distance here needs a group separator, and "4,5" must not become 45 in one language.
+// Every beginning of a length reads as Intermediate, so no keystroke of one is refused.
 LengthReading readLength(const QString& text, LengthUnit plainUnit, const QString& decimalMarks);

@@ -81,13 +81,16 @@ public:
         stream >> value;
         if (stream.status() == QDataStream::Ok)
             return true;
-        return fail(
-            DecodeError::EndsEarly,
-            QCoreApplication::translate(
-                "mainWin", "The file ends after %1 bytes; %2, stored from byte %3 on, is missing.")
-                .arg(size)
-                .arg(describe(field))
-                .arg(start));
+        // Two texts rather than "%n byte(s)", which the English program would show as is.
+        const QString text =
+            size == 1
+                ? QCoreApplication::translate(
+                      "mainWin",
+                      "The file ends after 1 byte; %2, stored from byte %3 on, is missing.")
+                : QCoreApplication::translate("mainWin", "The file ends after %1 bytes; %2, "
+                                                         "stored from byte %3 on, is missing.")
+                      .arg(size);
+        return fail(DecodeError::EndsEarly, text.arg(describe(field)).arg(start));
     }
 
     bool readFinite(double& value, Field field)

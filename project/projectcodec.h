@@ -33,7 +33,7 @@ constexpr int formFactorCount = 2;
 // A stored number as its control takes it: the control rounds the value to its decimals
 // and then holds it within minimum and maximum. A value that rounds to outside would load
 // as a different one, so such a file is refused; more decimals than the control shows are
-// in range and load rounded.
+// in range and load rounded (the distance boxes hold them as stored).
 struct ValueRange
 {
     double minimum;
@@ -47,7 +47,7 @@ struct ValueRange
 // that they agree with the controls).
 constexpr ValueRange focusDistanceRange{0, 99999, 2};
 constexpr ValueRange apertureRange{0.7, 64, 1};
-constexpr ValueRange focalLengthRange{1, 5000, 0};
+constexpr ValueRange focalLengthRange{1, 5000, 1};
 constexpr ValueRange cocRange{0.0001, 10, 4};
 constexpr ValueRange lensQualityRange{0, 100, 2};
 constexpr ValueRange viewDistanceRange{0.1, 99999, 2};

@@ -53,7 +53,7 @@ void applyCamera(const CameraControls& c, const CameraRecord& r, bool withLensQu
     trace(switchedOnLabel, r.switchedOn);
     c.box->setChecked(r.switchedOn);
     trace("fdist: ", r.focusDistance);
-    c.fdist->setValue(r.focusDistance);
+    c.fdist->setExactValue(r.focusDistance);
     trace("apature: ", r.aperture);
     c.aperture->setValue(r.aperture);
     trace("flength: ", r.focalLength);
@@ -107,7 +107,7 @@ void applyProjectToControls(mainWin& w, const ProjectRecord& r, std::ostream& ou
     Tracer trace(out);
     traceVersion(out, r.version);
     trace("lb: ", r.leftBorder);
-    w.DSB_leftBorder->setValue(r.leftBorder);
+    w.DSB_leftBorder->setExactValue(r.leftBorder);
     trace("distCam: ", r.distanceFromCamera);
     w.distanceCam->setChecked(r.distanceFromCamera);
     trace("distFP: ", r.distanceFromFocusPlane);

@@ -51,10 +51,15 @@ Decoded decode(const QByteArray& file, int start)
         return result;
     };
     if (file.size() - start < headerSize || file.mid(start, tagSize) != QByteArray(magic))
-        return fail(start, QCoreApplication::translate(
-                               "mainWin", "The %1 bytes after the camera settings are not Zidov's "
-                                          "additions to the format.")
-                               .arg(file.size() - start));
+        // One byte is a text of its own: "%n byte(s)" would show as is in English.
+        return fail(start, file.size() - start == 1
+                               ? QCoreApplication::translate(
+                                     "mainWin", "The 1 byte after the camera settings is not "
+                                                "Zidov's additions to the format.")
+                               : QCoreApplication::translate(
+                                     "mainWin", "The %1 bytes after the camera settings are not "
+                                                "Zidov's additions to the format.")
+                                     .arg(file.size() - start));
     const quint32 readVersion = numberAt(file, start + tagSize);
     if (readVersion != version)
         return fail(start + tagSize,
@@ -74,25 +79,34 @@ Decoded decode(const QByteArray& file, int start)
                                      .arg(count)
                                      .arg(at));
         const quint32 length = numberAt(file, int(at) + tagSize);
-        if (quint64(file.size() - at - recordHeaderSize) < length)
-            return fail(int(at),
-                        QCoreApplication::translate(
-                            "mainWin",
-                            "Record %1 of the additions (byte %2) claims %3 bytes, but the "
-                            "file ends before.")
-                            .arg(i + 1)
-                            .arg(at)
-                            .arg(length));
+        if (quint64(file.size() - at - recordHeaderSize) < length) {
+            const QString claim =
+                (length == 1
+                     ? QCoreApplication::translate("mainWin",
+                                                   "Record %1 of the additions (byte %2) claims 1 "
+                                                   "byte, but the file ends before.")
+                     : QCoreApplication::translate("mainWin",
+                                                   "Record %1 of the additions (byte %2) claims %3 "
+                                                   "bytes, but the file ends before."))
+                    .arg(i + 1)
+                    .arg(at);
+            return fail(int(at), length == 1 ? claim : claim.arg(length));
+        }
         result.records.append(
             {file.mid(int(at), tagSize), file.mid(int(at) + recordHeaderSize, int(length))});
         at += recordHeaderSize + length;
     }
     if (at != file.size())
-        return fail(int(at), QCoreApplication::translate(
-                                 "mainWin", "%1 bytes follow the last addition to the format, from "
-                                            "byte %2 on.")
-                                 .arg(file.size() - at)
-                                 .arg(at));
+        return fail(int(at), file.size() - at == 1
+                                 ? QCoreApplication::translate(
+                                       "mainWin", "1 byte follows the last addition to the format, "
+                                                  "at byte %1.")
+                                       .arg(at)
+                                 : QCoreApplication::translate(
+                                       "mainWin", "%1 bytes follow the last addition to the "
+                                                  "format, from byte %2 on.")
+                                       .arg(file.size() - at)
+                                       .arg(at));
     return result;
 }
 

@@ -3,15 +3,23 @@
 #include "projectfile.h"
 
 #include "projectcodec.h"
+#include "wholefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 namespace ProjectFile {
 
 ReadResult read(const QString& name)
 {
     ReadResult result;
+    // Opening a pipe would wait for a writer for ever, and a device may never end.
+    const QFileInfo info(name);
+    if (info.exists() && !info.isFile()) {
+        result.error = QCoreApplication::translate("mainWin", "It is not a regular file.");
+        return result;
+    }
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
         result.error = file.errorString();
@@ -31,28 +39,7 @@ ReadResult read(const QString& name)
 
 bool write(const QString& name, const QByteArray& bytes, QString& error)
 {
-    QSaveFile file(name);
-    // Normally the new file is written beside the old one and renamed over it, so a failed
-    // save never leaves a half-written project. In a folder that takes no new files that
-    // is impossible, yet the project file itself may be writable: only then write it in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
-    // The bytes sit in the device's buffer until flushed. commit() flushes too, but it
-    // ignores a failed flush (Qt 6.4 renames a short temporary file over the target when
-    // the disk fills up), so the flush is done and checked here.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    return WholeFile::write(name, bytes, error);
 }
 
 } // namespace ProjectFile

@@ -17,12 +17,11 @@ struct ReadResult
 };
 
 // Reads no more than a project can hold, so picking a huge file by mistake costs nothing;
-// bytes after the last field are ignored anyway.
+// bytes after the last field are ignored anyway. What is not a regular file (a pipe, a
+// device, a folder) is refused at once.
 ReadResult read(const QString& name);
 
-// Writes to a temporary file beside the target and renames it over the target only once
-// every byte is on disk, so a full disk or a lost permission keeps the previous file whole.
-// Returns false and sets error on failure.
+// Replaces the file whole (see WholeFile). Returns false and sets error on failure.
 bool write(const QString& name, const QByteArray& bytes, QString& error);
 
 } // namespace ProjectFile

@@ -9,6 +9,7 @@
 #include <QApplication>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <streambuf>
@@ -37,6 +38,10 @@ int main(int argc, char* argv[])
     // standard output carries data, so they never go there.
     NullBuffer discard;
     std::streambuf* const standardOutput = std::cout.rdbuf(&discard);
+
+    // A reader that goes away (`| head`) makes the next write fail with a message and exit
+    // status 1, instead of killing the program without a word.
+    std::signal(SIGPIPE, SIG_IGN);
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

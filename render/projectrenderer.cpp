@@ -133,16 +133,18 @@ bool ProjectRenderer::writeChart(mainWin& window, const QString& name, const QSt
         table = settingsTableOf(window);
     const SettingsTable* const settings = table ? &*table : nullptr;
     bool written = false;
+    QString error;
     if (name == standardOutput) {
         StandardOutput out;
         written =
             PlotExport::write(plot, out.device(), format, options.scale, settings) && out.finish();
+        error = out.device().errorString();
     } else {
         // The suffix names the format, as in the window's export.
-        written = plot.saveImage(name, options.scale, settings);
+        written = plot.saveImage(name, options.scale, settings, &error);
     }
     if (!written)
-        tell(tr("Could not write the chart to %1").arg(QDir::toNativeSeparators(name)));
+        tell(tr("Could not write the chart to %1: %2").arg(QDir::toNativeSeparators(name), error));
     return written;
 }
 

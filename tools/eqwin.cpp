@@ -15,12 +15,12 @@ constexpr int firstLensColumn = 1;
 constexpr int firstEquivalentColumn = 5;
 constexpr int valuesPerLens = 4;
 
-// Focal lengths to the millimetre and f-numbers to a tenth, as the main window shows them.
-QString equivalentText(double value, int index)
+// Focal lengths and f-numbers to a tenth, as the main window shows them.
+QString equivalentText(double value)
 {
     QLocale locale = programLocale();
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'f', index < 2 ? 0 : 1);
+    return locale.toString(value, 'f', 1);
 }
 } // namespace
 
@@ -81,6 +81,6 @@ void EqWin::computeRow(int row)
             equivalent->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             table->setItem(row, firstEquivalentColumn + index, equivalent);
         }
-        equivalent->setText(usable ? equivalentText(*value * crop, index) : QString());
+        equivalent->setText(usable ? equivalentText(*value * crop) : QString());
     }
 }

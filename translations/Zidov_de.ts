@@ -245,6 +245,29 @@
     </message>
 </context>
 <context>
+    <name>LengthSpinBox</name>
+    <message>
+        <source>Not a length: type a number, or a number and its unit, such as 350 cm or 16&apos; 5&quot;.</source>
+        <translation>Keine Länge: eine Zahl eingeben, oder eine Zahl mit ihrer Einheit, etwa 350 cm oder 16&apos; 5&quot;.</translation>
+    </message>
+    <message>
+        <source>Not a whole length yet.</source>
+        <translation>Noch keine vollständige Länge.</translation>
+    </message>
+    <message>
+        <source>No more than %1 decimals here; type a finer length with its unit, such as 512.3 cm.</source>
+        <translation>Hier höchstens %1 Nachkommastellen; eine feinere Länge mit ihrer Einheit eingeben, etwa 512,3 cm.</translation>
+    </message>
+    <message>
+        <source>Outside the box&apos;s range, %1 to %2.</source>
+        <translation>Außerhalb des Bereichs von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not taken. %2 The box keeps %3.</source>
+        <translation>„%1“ wurde nicht übernommen. %2 Das Feld behält %3.</translation>
+    </message>
+</context>
+<context>
     <name>PlanCommands</name>
     <message>
         <source>&amp;Plan</source>
@@ -315,12 +338,12 @@
         <translation>Der Ordner %1 konnte nicht angelegt werden</translation>
     </message>
     <message>
-        <source>Could not write the chart to %1</source>
-        <translation>Das Diagramm konnte nicht nach %1 geschrieben werden</translation>
-    </message>
-    <message>
         <source>Could not write %1: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not write the chart to %1: %2</source>
+        <translation>Das Diagramm konnte nicht nach %1 geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -839,6 +862,10 @@ Point between the axes to read the blur at a distance; click there to focus, tur
 zc ist der Durchmesser des Unschärfescheibchens eines Punktes geteilt durch den Zerstreuungskreis: unter 1 wirkt der Punkt scharf, 5 bedeutet ein Scheibchen, fünfmal so groß wie das größte, das noch als Punkt gesehen wird.
 Das schattierte Band ist die Schärfentiefe.
 Zwischen den Achsen zeigen, um die Unschärfe in einer Entfernung abzulesen; dort klicken, um darauf scharfzustellen, am Mausrad drehen, um zu zoomen.</translation>
+    </message>
+    <message>
+        <source>The image could not be drawn in this format.</source>
+        <translation>Das Bild lässt sich in diesem Format nicht zeichnen.</translation>
     </message>
     <message>
         <source>No sharp image: the focus is closer than the focal length.</source>
@@ -1588,6 +1615,14 @@ Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
         <translation>&amp;Zahlen kopieren</translation>
     </message>
     <message>
+        <source>The file ends after 1 byte; %2, stored from byte %3 on, is missing.</source>
+        <translation>Die Datei endet nach 1 Byte; %2, ab Byte %3 gespeichert, fehlt.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
         <source>Camera %1 forms no sharp image: its focus is closer than the focal length, so there is no framing to lock.</source>
         <translation>Kamera %1 erzeugt kein scharfes Bild: ihr Fokus liegt näher als die Brennweite, es gibt also keinen Bildausschnitt zu halten.</translation>
     </message>
@@ -1666,6 +1701,18 @@ Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
     <message>
         <source>%1 bytes follow the last addition to the format, from byte %2 on.</source>
         <translation>Nach der letzten Erweiterung des Formats folgen %1 Bytes, ab Byte %2.</translation>
+    </message>
+    <message>
+        <source>The 1 byte after the camera settings is not Zidov&apos;s additions to the format.</source>
+        <translation>Das 1 Byte nach den Kameraeinstellungen ist keine Zidov-Erweiterung des Formats.</translation>
+    </message>
+    <message>
+        <source>Record %1 of the additions (byte %2) claims 1 byte, but the file ends before.</source>
+        <translation>Eintrag %1 der Erweiterungen (Byte %2) gibt 1 Byte an, aber die Datei endet vorher.</translation>
+    </message>
+    <message>
+        <source>1 byte follows the last addition to the format, at byte %1.</source>
+        <translation>Nach der letzten Erweiterung des Formats folgt 1 Byte, bei Byte %1.</translation>
     </message>
     <message>
         <source>No focus distance makes infinity sharp.</source>

@@ -533,7 +533,7 @@ private slots:
         w.dofMode->setChecked(true);
         w.cam2.init(40000, 2.8, 50, 0.03, 1, 0, 100, 1.8);
         const CaptionTexts caption = w.graphWidget->captionTexts(2);
-        QCOMPARE(caption.settings, QString("50mm f/2.8 - Dist.: 131.234ft - CoC: 0.0300mm"));
+        QCOMPARE(caption.settings, QString("50mm f/2.8 - Dist.: 131.23ft - CoC: 0.0300mm"));
         QCOMPARE(caption.values,
                  QString("zc(inf): 0.74 - DOF: [56.03 - inf. ft] - FFScale: 1:799 Diag: 113ft"));
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
+#include "filesizelimit.h"
 #include "graph.h"
 #include "guitest.h"
 #include "mainwin.h"
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class TestImageExport : public QObject
@@ -179,15 +181,23 @@ private slots:
     void failuresAreReported_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("folder missing") << "missing/plot.png";
-        QTest::newRow("folder is a file") << "file.txt/plot.png";
-        QTest::newRow("unknown suffix over an older file") << "old.xyz";
+        QTest::addColumn<int>("diskBytes"); // 0: as much as there is
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder missing") << "missing/plot.png" << 0 << "No such file or directory";
+        QTest::newRow("folder is a file") << "file.txt/plot.png" << 0 << "Not a directory";
+        QTest::newRow("unknown suffix over an older file")
+            << "old.xyz" << 0 << "could not be drawn in this format";
+        // The PDF writer wrote straight into the file and never heard of the full disk.
+        QTest::newRow("PDF over an older file on a full disk")
+            << "old.pdf" << 4096 << "File too large";
     }
     void failuresAreReported()
     {
         QFETCH(QString, name);
+        QFETCH(int, diskBytes);
+        QFETCH(QString, reason);
         const QString path = dir->filePath(name);
-        for (const char* existing : {"file.txt", "old.xyz"}) {
+        for (const char* existing : {"file.txt", "old.xyz", "old.pdf"}) {
             QFile file(dir->filePath(existing));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("keep") == 4);
         }
@@ -196,10 +206,18 @@ private slots:
             text = qobject_cast<QMessageBox*>(modal)->text();
             qobject_cast<QDialog*>(modal)->accept();
         });
-        QVERIFY(!window->exportImageTo(path));
+        {
+            std::optional<FileSizeLimit> fullDisk;
+            if (diskBytes > 0)
+                fullDisk.emplace(diskBytes);
+            QVERIFY(!window->exportImageTo(path));
+        }
         QVERIFY2(text.contains(QDir::toNativeSeparators(path)), qPrintable(text));
-        QFile old(dir->filePath("old.xyz"));
-        QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "keep");
+        QVERIFY2(text.contains(reason), qPrintable(text));
+        for (const char* existing : {"old.xyz", "old.pdf"}) {
+            QFile old(dir->filePath(existing));
+            QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "keep");
+        }
     }
 
 private:

@@ -166,6 +166,9 @@ void TestCompare::commandsSetCameraTwo_data()
     QTest::newRow("full frame 50 mm f/2.8 at 3 m to Four-Thirds: equivalent settings")
         << "actionMatchEquivalent" << fullFrame50 << Lens{FourThirds, 50, 4, 5} << 3.0 << 1.4
         << 25.0;
+    QTest::newRow("full frame 35 mm f/2 at 3 m to Four-Thirds: to a tenth of a millimetre")
+        << "actionMatchEquivalent" << Lens{FullFrame, 35, 2, 3} << Lens{FourThirds, 50, 4, 5} << 3.0
+        << 1.0 << 17.5;
     QTest::newRow("APS-C 35 mm f/2 at 2 m to full frame: equivalent settings")
         << "actionMatchEquivalent" << apsC35 << fullFrame85 << 2.0 << 3.3 << 57.0;
     QTest::newRow("full frame 50 mm at 3 m to Four-Thirds 25 mm: same framing")

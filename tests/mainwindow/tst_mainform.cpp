@@ -73,7 +73,7 @@ void TestMainForm::doubleSpinBoxes_data()
             << p + "apature" << 0.7 << 64.0 << 0.1 << 1 << aperture << "f/"
             << "";
         QTest::newRow(qPrintable(p + "flength"))
-            << p + "flength" << 1.0 << 5000.0 << 5.0 << 0 << 50.0 << ""
+            << p + "flength" << 1.0 << 5000.0 << 5.0 << 1 << 50.0 << ""
             << " mm";
         QTest::newRow(qPrintable(p + "lensQ"))
             << p + "lensQ" << 0.0 << 100.0 << 0.1 << 2 << 100.0 << ""
@@ -346,10 +346,10 @@ void TestMainForm::rounding()
     QCOMPARE(form.c1_apature->value(), 0.7);
     form.c1_apature->setValue(70);
     QCOMPARE(form.c1_apature->value(), 64.0);
-    form.c1_flength->setValue(52.4);
-    QCOMPARE(form.c1_flength->value(), 52.0);
+    form.c1_flength->setValue(52.44);
+    QCOMPARE(form.c1_flength->value(), 52.4);
     form.c1_flength->stepUp();
-    QCOMPARE(form.c1_flength->value(), 57.0);
+    QCOMPARE(form.c1_flength->value(), 57.4);
     form.c1_coc->setValue(0.00001);
     QCOMPARE(form.c1_coc->value(), 0.0001);
     form.dsb_repScale->stepUp();

@@ -715,7 +715,7 @@ void TestMainWin::feetThroughoutTheWindow()
     setTextbookCamera1(w);
     QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (97.8ft)"));
     QCOMPARE(w.graphWidget->captionTexts(1).settings,
-             QString("50mm f/2.8 - Dist.: 16.4042ft - CoC: 0.0300mm"));
+             QString("50mm f/2.8 - Dist.: 16.40ft - CoC: 0.0300mm"));
     QCOMPARE(w.optiWin->table->horizontalHeaderItem(0)->text(), QString("Distance [ft]"));
     // Arrows step in feet; the scroll bar moves the border in whole feet.
     w.c1_fdist->stepBy(1);
@@ -750,9 +750,12 @@ void TestMainWin::typedLengths_data()
     QTest::newRow("metres in feet") << feet << false << "5 m" << true << 5.0;
     QTest::newRow("feet and inch signs") << feet << false << "16' 5\"" << true << 5.0038;
     QTest::newRow("centimetres") << metres << false << "350 cm" << true << 3.5;
-    QTest::newRow("feet and inches, to the centimetre")
-        << metres << false << "16 ft 5 in" << true << 5.0;
-    QTest::newRow("inches") << metres << false << "197 in" << true << 5.0;
+    QTest::newRow("feet and inches in metres, exactly")
+        << metres << false << "16 ft 5 in" << true << 5.0038;
+    QTest::newRow("inches") << metres << false << "197 in" << true << 5.0038;
+    QTest::newRow("a point after the feet, key by key")
+        << feet << false << "16' .5\"" << true << 4.8895;
+    QTest::newRow("English decimal comma") << metres << false << "4,5 m" << true << 4.5;
     QTest::newRow("German decimal comma") << metres << true << "4,5 m" << true << 4.5;
     QTest::newRow("not a length") << metres << false << "abc" << false << 2.0;
     QTest::newRow("in front of the camera") << feet << false << "-5 ft" << false << 2.0;
@@ -786,6 +789,9 @@ void TestMainWin::typedLengths()
     QCOMPARE(w.cam1.getFdist(), metres * 1000);
     if (!accepted)
         QCOMPARE(w.c1_fdist->text(), shown);
+    // What the box did not take is marked, and its tooltip says why.
+    QCOMPARE(w.c1_fdist->property("refused").toBool(), !accepted);
+    QCOMPARE(w.c1_fdist->toolTip().contains("was not taken"), !accepted);
 }
 
 void TestMainWin::startsInTheUnitLastChosen()

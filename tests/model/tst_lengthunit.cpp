@@ -17,6 +17,7 @@ private slots:
     void firstUnitFollowsTheLocale();
     void typedLengths_data();
     void typedLengths();
+    void everyBeginningOfALengthMayGoOn();
 };
 
 void TestLengthUnit::firstUnitFollowsTheLocale()
@@ -59,7 +60,8 @@ void TestLengthUnit::typedLengths_data()
     QTest::newRow("millimetres are not a distance unit here")
         << "5 mm" << metres << "" << refused << 0.0;
     QTest::newRow("metres then a number") << "5 m 3" << metres << "" << refused << 0.0;
-    QTest::newRow("group separator") << "1,000" << metres << "" << refused << 0.0;
+    QTest::newRow("a comma is a decimal mark in English too")
+        << "4,5 m" << metres << "" << ok << 4.5;
     QTest::newRow("unit without number") << "ft" << feet << "" << refused << 0.0;
 }
 
@@ -73,6 +75,20 @@ void TestLengthUnit::typedLengths()
     QCOMPARE(reading.state, state);
     if (state == TextState::Acceptable)
         QTEST(reading.metres, "metres");
+}
+
+void TestLengthUnit::everyBeginningOfALengthMayGoOn()
+{
+    // Typed key by key, no keystroke of a length may be refused on the way.
+    const QStringList lengths{"16' .5\"", ".5'.5\"", "16 ft .5 in", "-2.5 m",        "+3",
+                              "350 cm",   "16′ 5″",  "16'5",        "1,5 ft 2,5 in", "197\""};
+    for (const QString& length : lengths) {
+        QCOMPARE(readLength(length, LengthUnit::Feet, QString()).state, TextState::Acceptable);
+        for (qsizetype size = 0; size < length.size(); ++size)
+            QVERIFY2(readLength(length.left(size), LengthUnit::Feet, QString()).state !=
+                         TextState::Invalid,
+                     qPrintable(length.left(size)));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestLengthUnit)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
+#include "filesizelimit.h"
 #include "guitest.h"
 #include "mainwin.h"
 #include "projectbytes.h"
@@ -19,6 +20,7 @@
 #if defined(Q_OS_UNIX)
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -173,32 +175,6 @@ const char* const goldenTrace =
     "diff: 1\nlock mag: 1\n0: 5\n1: 7\n2: 14\n4: 30\n5: 1\n6: 0.5\n";
 
 #if defined(Q_OS_UNIX)
-// Makes every file of this process stop growing after a number of bytes, as a full disk
-// does, without needing a small file system.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &previous);
-        rlimit limited = previous;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit previous{};
-    void (*previousHandler)(int) = nullptr;
-};
-
 // Root writes into read-only folders; while this lives the process acts as "nobody".
 class Unprivileged
 {
@@ -542,7 +518,8 @@ void TestProjectFiles::loadRoundsToTheControlsDecimals()
     QVERIFY(!answered([&] { QVERIFY(w.loadFrom(name)); }).shown);
 
     QCOMPARE(w.c1_apature->value(), 64.0);
-    QCOMPARE(w.c1_fdist->value(), 12.35);
+    // Lengths are held as stored, finer than the box shows them.
+    QCOMPARE(w.c1_fdist->value(), 12.3456789);
     QCOMPARE(w.c2_coc->value(), 0.0001);
     // The trace shows what the file holds, in six significant digits.
     QVERIFY(QString::fromStdString(trace.text()).contains("calc c1: 1\nfdist: 12.3457\n"));
@@ -682,7 +659,10 @@ void TestProjectFiles::refusedFilesChangeNothing_data()
                                      "directory";
     QTest::newRow("a folder")
         << "folder.mvx" << QByteArray()
-        << "Could not open the project file:\n%1\n\nfile to open is a directory";
+        << "Could not open the project file:\n%1\n\nIt is not a regular file.";
+    // Opened, it would wait for a writer for ever.
+    QTest::newRow("a pipe") << "pipe.mvx" << QByteArray()
+                            << "Could not open the project file:\n%1\n\nIt is not a regular file.";
 }
 
 void TestProjectFiles::refusedFilesChangeNothing()
@@ -693,6 +673,8 @@ void TestProjectFiles::refusedFilesChangeNothing()
     const QString name = path(file);
     if (file == "folder.mvx")
         QVERIFY(QDir(dir->path()).mkdir(file));
+    else if (file == "pipe.mvx")
+        QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
     else if (file != "missing.mvx")
         writeFile(name, bytes);
 

@@ -16,6 +16,9 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 struct Run
 {
@@ -64,6 +67,9 @@ private slots:
         w.c2_apature->setValue(11);
         w.c2_flength->setValue(24);
         QVERIFY(w.saveTo(project()));
+        // Typed as 16' 5".
+        w.c1_fdist->setExactValue(5.0038);
+        QVERIFY(w.saveTo(dir.filePath("feet.mvx")));
         QFile damaged(dir.filePath("damaged.mvx"));
         QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\x3f\xf4\xcc", 3) == 3);
         // Camera 1 focused at -5 m.
@@ -73,6 +79,7 @@ private slots:
         QVERIFY(outOfRange.open(QIODevice::WriteOnly));
         QVERIFY(outOfRange.write(
                     saved.readAll().replace(31, 8, QByteArray("\xc0\x14\0\0\0\0\0\0", 8))) == 184);
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe.mvx")).constData(), 0600), 0);
     }
 
     // The window and the renderer load and draw through the same code, so the files
@@ -182,6 +189,30 @@ private slots:
                  double(w.graphWidget->currentGeometry().intervalEnd(1)));
     }
 
+    // The unit changes what is shown, never the lengths the numbers are computed from.
+    void sameNumbersInEitherUnit()
+    {
+        QJsonObject numbers[2];
+        QList<QByteArray> blur[2];
+        for (int i : {0, 1}) {
+            const QString csv = dir.filePath(QString("unit%1.csv").arg(i));
+            const Run run = render({"--units", i == 0 ? "m" : "ft", "--json", "-", "--csv", csv,
+                                    dir.filePath("feet.mvx")});
+            QCOMPARE(run.status, 0);
+            QJsonObject camera =
+                QJsonDocument::fromJson(run.out).object()["cameras"].toArray()[0].toObject();
+            camera.remove("caption");
+            numbers[i] = camera;
+            QFile file(csv);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            for (const QByteArray& line : file.readAll().trimmed().split('\n').mid(1))
+                blur[i] << line.mid(line.indexOf(','));
+        }
+        QCOMPARE(numbers[0]["inputs"].toObject()["focus_mm"].toDouble(), 5003.8);
+        QCOMPARE(numbers[0], numbers[1]);
+        QCOMPARE(blur[0], blur[1]);
+    }
+
     void jsonLimitsMatchTheCaption()
     {
         const Run run = render({"--json", "-", project()});
@@ -226,8 +257,13 @@ private slots:
         QTest::newRow("no output") << QStringList{project()} << 2 << "Nothing to write";
         QTest::newRow("unknown unit")
             << QStringList{"--units", "yd", "--csv", out + "/a.csv", project()} << 2 << "--units";
-        QTest::newRow("unwritable chart") << QStringList{"-o", out + "/missing/a.png", project()}
-                                          << 1 << QDir::toNativeSeparators(out + "/missing/a.png");
+        QTest::newRow("unwritable chart")
+            << QStringList{"-o", out + "/missing/a.png", project()} << 1
+            << QDir::toNativeSeparators(out + "/missing/a.png") + ": No such file or directory";
+        // Opened, it would wait for a writer for ever.
+        QTest::newRow("a pipe as the project")
+            << QStringList{"-o", out + "/a.png", dir.filePath("pipe.mvx")} << 2
+            << "It is not a regular file.";
         QTest::newRow("unwritable csv") << QStringList{"--csv", out + "/missing/a.csv", project()}
                                         << 1 << QDir::toNativeSeparators(out + "/missing/a.csv");
     }
@@ -241,6 +277,27 @@ private slots:
         QCOMPARE(run.status, status);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(QDir(dir.filePath("out")).isEmpty());
+    }
+
+    // The temporary file's name stays within the file system's limit, so a name at the limit
+    // can be written again; a reader that goes away ends the run with a message, not a signal.
+    void outputsAtTheLimits()
+    {
+        const QString longName = dir.filePath(QString(251, QLatin1Char('a')) + ".csv");
+        for (int round = 0; round < 2; ++round)
+            QCOMPARE(render({"--csv", longName, project()}).status, 0);
+        // Standard output a pipe whose reader is gone, as in "| head -c0".
+        int ends[2];
+        QCOMPARE(::pipe(ends), 0);
+        ::close(ends[0]);
+        QProcess process;
+        process.setChildProcessModifier([&ends] { ::dup2(ends[1], STDOUT_FILENO); });
+        process.start(QStringLiteral(ZIDOV_RENDER), {"--csv", "-", project()});
+        QVERIFY(process.waitForFinished(60000));
+        ::close(ends[1]);
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY(process.readAllStandardError().contains("Could not write -"));
     }
 
     // One file per project and format; a refused project costs only its own files.

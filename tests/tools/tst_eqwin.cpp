@@ -59,19 +59,19 @@ void TestEqWin::equivalentsFollowTheLenses()
     auto* lenses = calculator.findChild<QSpinBox*>("spinBox");
     QCOMPARE(crop->value(), 1.6);
 
-    type(table, 0, {"17", "55", "2,8", "4.0"});
-    QCOMPARE(equivalents(table, 0), QStringList({"27", "88", "4,5", "6,4"}));
+    type(table, 0, {"17,5", "55", "2,8", "4.0"});
+    QCOMPARE(equivalents(table, 0), QStringList({"28,0", "88,0", "4,5", "6,4"}));
     type(table, 1, {"50", "", "f/1.8", ""});
-    QCOMPARE(equivalents(table, 1), QStringList({"80", "", "", ""}));
+    QCOMPARE(equivalents(table, 1), QStringList({"80,0", "", "", ""}));
     QCOMPARE(table->item(1, 3)->foreground().color(), QColor(Qt::red));
     QVERIFY(!table->item(1, 3)->toolTip().isEmpty());
     QVERIFY(table->item(0, 3)->data(Qt::ForegroundRole).isNull());
     table->item(1, 3)->setText("1.8");
-    QCOMPARE(equivalents(table, 1), QStringList({"80", "", "2,9", ""}));
+    QCOMPARE(equivalents(table, 1), QStringList({"80,0", "", "2,9", ""}));
     QVERIFY(table->item(1, 3)->data(Qt::ForegroundRole).isNull());
 
     crop->setValue(2);
-    QCOMPARE(equivalents(table, 0), QStringList({"34", "110", "5,6", "8,0"}));
+    QCOMPARE(equivalents(table, 0), QStringList({"35,0", "110,0", "5,6", "8,0"}));
 
     lenses->setValue(4);
     QCOMPARE(equivalents(table, 3), QStringList({"", "", "", ""}));
