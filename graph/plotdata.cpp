@@ -3,6 +3,7 @@
 #include "plotdata.h"
 
 #include "camerasetup.h"
+#include "gearcommands.h"
 #include "graph.h"
 #include "mainwin.h"
 #include "plancommands.h"
@@ -53,7 +54,7 @@ QJsonObject cameraObject(mainWin& window, int number)
 {
     CameraSetup& camera = setupOf(window, number);
     const CaptionTexts caption = window.graphWidget->captionTexts(number);
-    const QJsonObject inputs{
+    QJsonObject inputs{
         {QStringLiteral("focus_mm"), camera.getFdist()},
         {QStringLiteral("aperture"), camera.getAperture()},
         {QStringLiteral("focal_length_mm"), camera.getFlength()},
@@ -63,6 +64,12 @@ QJsonObject cameraObject(mainWin& window, int number)
         {QStringLiteral("lens_quality_percent"), camera.getLensQuality()},
         {QStringLiteral("diffraction_factor"), camera.getDiffFactor()},
     };
+    // The gear by name, where the project has any.
+    const GearCommands::Gear& gear = window.gearCommands->gear(number);
+    if (gear.body.isSet())
+        inputs.insert(QStringLiteral("body"), gear.body.name());
+    if (gear.lens.isSet())
+        inputs.insert(QStringLiteral("lens"), gear.lens.name());
     // The focus the hyperfocal button shows, not the H of the limit formulas.
     const double hyperfocal = camera.getHyperfocalFocus();
     // The same limits as the caption, so that the two cannot disagree on infinity or on a

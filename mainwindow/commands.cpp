@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
 #include "cameracontrols.h"
+#include "gearcommands.h"
 #include "lengthspinbox.h"
 #include "mainwin.h"
 #include "windowshape.h"
@@ -100,6 +101,7 @@ void mainWin::copyCamera(int from, int to)
     RecalcBatch batch(this);
     const CameraControls source = cameraControls(*this, from);
     const CameraControls target = cameraControls(*this, to);
+    gearCommands->copy(from, to);
     // The mode goes first and no recalculation runs in between, so a manual CoC arrives
     // intact instead of being overwritten by the target's previous mode.
     target.cocMode->setCurrentIndex(source.cocMode->currentIndex());
@@ -158,6 +160,7 @@ void mainWin::swapLR()
     RecalcBatch batch(this);
     const CameraControls one = cameraControls(*this, 1);
     const CameraControls two = cameraControls(*this, 2);
+    gearCommands->beginSwap();
     // Exchanging the modes carries each camera's sensor into its other format box; the
     // boxes are exchanged as they were before.
     const int cropFactorFormats[] = {one.cropFactorFormat->currentIndex(),
@@ -181,6 +184,7 @@ void mainWin::swapLR()
     swapIndices(one.formFactor, two.formFactor);
     swapValues(one.viewDistance, two.viewDistance);
     swapValues(one.imageWidth, two.imageWidth);
+    gearCommands->endSwap();
 }
 
 void mainWin::checkDistanceCam()

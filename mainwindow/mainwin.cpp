@@ -5,6 +5,7 @@
 #include "cameracontrols.h"
 #include "comparecommands.h"
 #include "eqwin.h"
+#include "gearcommands.h"
 #include "graph.h"
 #include "opti.h"
 #include "plancommands.h"
@@ -74,6 +75,7 @@ mainWin::mainWin()
     plotLayout->addWidget(graphWidget);
     frame->setLayout(plotLayout);
     WindowShape::holdSteady(*this);
+    gearCommands = new GearCommands(*this);
 
     expertMode = 1;
     switchpromode();

@@ -5,6 +5,7 @@
 #include "camerasetup.h"
 #include "lengthunit.h"
 #include "magnificationlock.h"
+#include "projectextension.h"
 #include "sensorformattable.h"
 #include "ui_mainWin.h"
 
@@ -16,6 +17,7 @@
 class CompareCommands;
 class PlanCommands;
 class EqWin;
+class GearCommands;
 class QLabel;
 class ProjectDocument;
 class RecentProjects;
@@ -69,6 +71,10 @@ public:
     PlanCommands* planCommands = nullptr;
     // Edit > Copy chart and Copy numbers, and the settings table of exports.
     ShareCommands* shareCommands = nullptr;
+    // Each camera's body and lens by name.
+    GearCommands* gearCommands = nullptr;
+    // Additions of the open project that this build does not read, written back on saving.
+    QList<ProjectExtension::Record> keptAdditions;
 
     // Number of completed recalculations; lets tests and the benchmark see folding work.
     int recalculationCount() const { return recalculations; }

@@ -5,6 +5,7 @@
 #include "cocpresets.h"
 #include "comparecommands.h"
 #include "comparisonreadout.h"
+#include "gearcommands.h"
 #include "graph.h"
 #include "mainwin.h"
 #include "plancommands.h"
@@ -115,6 +116,8 @@ void mainWin::recalculateOnce()
     qyscaled->setText(QString::number(qyscale->value()));
     SB_leftBorder->setMaximum(leftBorderSteps(leftBorderScrollReach));
 
+    gearCommands->followLens(1);
+    gearCommands->followLens(2);
     const double diffFactor = settingsWin->diffractionFactor();
     cam1.init(c1_fdist->value() * 1000, c1_apature->value(), c1_flength->value(), c1_coc->value(),
               c1Crop, c1_calcDef->isChecked() ? 1 : 0, c1_lensQ->value(), diffFactor);
@@ -270,7 +273,9 @@ void mainWin::showSensorRow(int camera, int mode)
         if (part != c.cropLabel)
             part->setVisible(customSensor);
     }
-    c.sensorRow->setVisible(customSensor);
+    const bool withBody = gearCommands && gearCommands->gear(camera).body.isSet();
+    c.sensorRow->setVisible((customSensor || withBody) &&
+                            (mode == CocByCropFactor || mode == CocByPixelSize));
     c.megapixels->setVisible(c.pixelCount->currentIndex() == CocPresets::customPixelCountIndex);
 }
 

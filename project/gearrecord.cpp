@@ -58,13 +58,13 @@ QString decode(const QByteArray& payload, ProjectRecord& project)
         return QCoreApplication::translate("mainWin",
                                            "The gear names camera %1; only cameras 1 and 2 exist.")
             .arg(camera);
-    const int formats = SensorFormatTable().formatCount() + 1;
+    const int formats = ProjectCodec::additionsFormatCount;
     const auto index = [](qint32 value, int count) { return value >= 0 && value < count; };
     const ProjectCodec::ValueRange& sensorRange = ProjectCodec::sensorSideRange;
     const ProjectCodec::ValueRange& megapixelRange = ProjectCodec::megapixelRange;
     const LensSpec& lens = read.lens.spec;
     if (!index(read.cropFactorFormat, formats) || !index(read.pixelSizeFormat, formats) ||
-        !index(read.pixelCountPreset, CocPresets::pixelPresetCount + 1) ||
+        !index(read.pixelCountPreset, ProjectCodec::additionsPixelCountCount) ||
         !std::isfinite(read.sensorWidth) || !sensorRange.holds(read.sensorWidth) ||
         !std::isfinite(read.sensorHeight) || !sensorRange.holds(read.sensorHeight) ||
         !std::isfinite(read.megapixels) || !megapixelRange.holds(read.megapixels) ||

@@ -294,7 +294,11 @@ DecodeResult decode(const QByteArray& bytes)
     in.readInRange(r.zcScale, zcScaleRange, {0, QT_TRANSLATE_NOOP("mainWin", "zc scale")});
     readCamera(in, r.camera1, 1, current);
     readCamera(in, r.camera2, 2, current);
-    if (result.ok() && current && bytes.size() > currentFileSize)
+    if (result.ok() && current && bytes.size() > largestFileSize)
+        in.fail(DecodeError::DamagedAdditions,
+                QCoreApplication::translate("mainWin", "The file is longer than %1 bytes.")
+                    .arg(largestFileSize));
+    else if (result.ok() && current && bytes.size() > currentFileSize)
         readAdditions(bytes, result);
     return result;
 }

@@ -22,6 +22,8 @@ constexpr double previousVersion = 1.2;
 constexpr double perfectLensQuality = 100;
 constexpr int currentFileSize = 184;
 constexpr int previousFileSize = 168;
+// Additions included; a longer file is refused as damaged.
+constexpr int largestFileSize = 1 << 20;
 
 // Items of the stored combo boxes. An index outside them would make the CoC presets look
 // outside their tables, so such a file is rejected.
@@ -29,6 +31,10 @@ constexpr int cocModeCount = 4;
 constexpr int sensorFormatCount = 15;
 constexpr int pixelCountPresetCount = 15;
 constexpr int formFactorCount = 2;
+// What the additions may hold: the formats of today with a custom sensor last, and the
+// presets with a typed count last.
+constexpr int additionsFormatCount = 19;
+constexpr int additionsPixelCountCount = pixelCountPresetCount + 1;
 
 // A stored number as its control takes it: the control rounds the value to its decimals
 // and then holds it within minimum and maximum. A value that rounds to outside would load

@@ -3,6 +3,7 @@
 #include "projectcontrols.h"
 
 #include "cameracontrols.h"
+#include "gearcommands.h"
 #include "mainwin.h"
 #include "plancommands.h"
 #include "projectcodec.h"
@@ -98,6 +99,12 @@ ProjectRecord projectFromControls(mainWin& w)
     r.zcScale = w.qyscale->value();
     r.camera1 = cameraFromControls(cameraControls(w, 1));
     r.camera2 = cameraFromControls(cameraControls(w, 2));
+    for (CameraRecord* camera : {&r.camera1, &r.camera2}) {
+        const GearCommands::Gear& gear = w.gearCommands->gear(camera == &r.camera1 ? 1 : 2);
+        camera->body = gear.body;
+        camera->lens = gear.lens;
+    }
+    r.otherRecords = w.keptAdditions;
     r.focusStack = w.planCommands->stackRecord();
     return r;
 }
@@ -117,6 +124,10 @@ void applyProjectToControls(mainWin& w, const ProjectRecord& r, std::ostream& ou
     trace("yscale: ", r.zcScale);
     w.qyscale->setValue(r.zcScale);
     const bool withLensQuality = r.version != ProjectCodec::previousVersion;
+    // The lens's ranges first, so that its focal length and f-number arrive whole.
+    w.gearCommands->restore(1, r.camera1.body, r.camera1.lens);
+    w.gearCommands->restore(2, r.camera2.body, r.camera2.lens);
+    w.keptAdditions = r.otherRecords;
     applyCamera(cameraControls(w, 1), r.camera1, withLensQuality, "calc c1: ", trace);
     applyCamera(cameraControls(w, 2), r.camera2, withLensQuality, "calc c2: ", trace);
     // Switching the distance reference above reset the border; now that the focus distances

@@ -25,11 +25,9 @@ ReadResult read(const QString& name)
         result.error = file.errorString();
         return result;
     }
-    // The additions after the fields of format 1.3 belong to the file too; far beyond what
-    // any project holds, the cap keeps a wrong file from filling the memory, and what it cuts
-    // off the decoder finds missing.
-    constexpr qint64 largestRead = 1 << 20;
-    result.bytes = file.read(largestRead);
+    // Past the largest file with additions, a file is damaged whatever follows; one byte more
+    // than that is enough to tell.
+    result.bytes = file.read(ProjectCodec::largestFileSize + 1);
     if (file.error() != QFileDevice::NoError) {
         result.error = file.errorString();
         result.bytes.clear();

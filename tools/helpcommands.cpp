@@ -44,7 +44,11 @@ void mainWin::about()
                    "Copyright (c) 2026 The Zidov developers\n"
                    "Released under the MIT licence.\n\n"
                    "Qt version %2")
-                    .arg(version, QString::fromLatin1(qVersion())));
+                    .arg(version, QString::fromLatin1(qVersion())) +
+                QStringLiteral("\n\n") +
+                tr("Camera bodies and lenses by name come from the lensfun database "
+                   "(lensfun.github.io): its data under the Creative Commons licence CC BY-SA 3.0, "
+                   "read through its library under the GNU LGPL 3."));
     box.setIcon(QMessageBox::Information);
     box.setWindowTitle(QStringLiteral("Zidov"));
     box.exec();

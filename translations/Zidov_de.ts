@@ -245,6 +245,36 @@
     </message>
 </context>
 <context>
+    <name>GearChooser</name>
+    <message>
+        <source>Type to search, for example a7 iii or x-t4</source>
+        <translation>Zum Suchen tippen, zum Beispiel a7 iii oder x-t4</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+</context>
+<context>
+    <name>GearCommands</name>
+    <message>
+        <source>Camera %1: camera body</source>
+        <translation>Kamera %1: Kameragehäuse</translation>
+    </message>
+    <message>
+        <source>Camera %1: lens</source>
+        <translation>Kamera %1: Objektiv</translation>
+    </message>
+    <message>
+        <source>%1 (not found)</source>
+        <translation>%1 (nicht gefunden)</translation>
+    </message>
+    <message>
+        <source>crop %1</source>
+        <translation>Crop %1</translation>
+    </message>
+</context>
+<context>
     <name>LengthSpinBox</name>
     <message>
         <source>Not a length: type a number, or a number and its unit, such as 350 cm or 16&apos; 5&quot;.</source>
@@ -1713,6 +1743,14 @@ Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
     <message>
         <source>1 byte follows the last addition to the format, at byte %1.</source>
         <translation>Nach der letzten Erweiterung des Formats folgt 1 Byte, bei Byte %1.</translation>
+    </message>
+    <message>
+        <source>The file is longer than %1 bytes.</source>
+        <translation>Die Datei ist länger als %1 Bytes.</translation>
+    </message>
+    <message>
+        <source>Camera bodies and lenses by name come from the lensfun database (lensfun.github.io): its data under the Creative Commons licence CC BY-SA 3.0, read through its library under the GNU LGPL 3.</source>
+        <translation>Kameragehäuse und Objektive nach Namen stammen aus der lensfun-Datenbank (lensfun.github.io): ihre Daten unter der Creative-Commons-Lizenz CC BY-SA 3.0, gelesen über ihre Bibliothek unter der GNU LGPL 3.</translation>
     </message>
     <message>
         <source>No focus distance makes infinity sharp.</source>

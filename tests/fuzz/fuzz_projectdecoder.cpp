@@ -23,9 +23,9 @@ bool usable(const CameraRecord& c)
 {
     using namespace ProjectCodec;
     return c.cocMode >= 0 && c.cocMode < cocModeCount && c.cropFactorFormat >= 0 &&
-           c.cropFactorFormat < sensorFormatCount && c.pixelSizeFormat >= 0 &&
-           c.pixelSizeFormat < sensorFormatCount && c.pixelCountPreset >= 0 &&
-           c.pixelCountPreset < pixelCountPresetCount && c.formFactor >= 0 &&
+           c.cropFactorFormat < additionsFormatCount && c.pixelSizeFormat >= 0 &&
+           c.pixelSizeFormat < additionsFormatCount && c.pixelCountPreset >= 0 &&
+           c.pixelCountPreset < additionsPixelCountCount && c.formFactor >= 0 &&
            c.formFactor < formFactorCount && std::isfinite(c.focusDistance) &&
            focusDistanceRange.holds(c.focusDistance) && apertureRange.holds(c.aperture) &&
            focalLengthRange.holds(c.focalLength) && cocRange.holds(c.circleOfConfusion) &&

@@ -311,9 +311,9 @@ void TestProjectFiles::storedRangesMatchTheControls()
         };
         QCOMPARE(combo("cocSet"), ProjectCodec::cocModeCount);
         // Format 1.3 holds the first entries; the additions hold the rest and a custom one.
-        QCOMPARE(combo("cropC"), ProjectCodec::sensorFormatCount + 4);
-        QCOMPARE(combo("crop"), ProjectCodec::sensorFormatCount + 4);
-        QCOMPARE(combo("quality"), ProjectCodec::pixelCountPresetCount + 1);
+        QCOMPARE(combo("cropC"), ProjectCodec::additionsFormatCount);
+        QCOMPARE(combo("crop"), ProjectCodec::additionsFormatCount);
+        QCOMPARE(combo("quality"), ProjectCodec::additionsPixelCountCount);
         QVERIFY(same(range(name("sensorWidth")), ProjectCodec::sensorSideRange));
         QVERIFY(same(range(name("sensorHeight")), ProjectCodec::sensorSideRange));
         QVERIFY(same(range(name("megapixels")), ProjectCodec::megapixelRange));

@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "geardatabase.h"
+
+#include <lensfun.h>
+
+#include <QFile>
+
+#include <cstring>
+
+#include <algorithm>
+
+namespace {
+// A lensfun string holds the default text first, then pairs of language and text.
+struct Names
+{
+    QString english;
+    QString original;
+};
+
+Names names(const lfMLstr text)
+{
+    Names result;
+    if (!text)
+        return result;
+    result.original = QString::fromUtf8(text);
+    result.english = result.original;
+    const char* at = text + std::strlen(text) + 1;
+    while (*at) {
+        const char* language = at;
+        const char* translated = language + std::strlen(language) + 1;
+        if (std::strcmp(language, "en") == 0)
+            result.english = QString::fromUtf8(translated);
+        at = translated + std::strlen(translated) + 1;
+    }
+    return result;
+}
+
+QString text(const char* value)
+{
+    return value ? QString::fromUtf8(value) : QString();
+}
+} // namespace
+
+struct GearDatabase::Loader
+{
+    static std::unique_ptr<GearDatabase> copy(lfDatabase* db)
+    {
+        auto result = std::make_unique<GearDatabase>();
+        if (const lfCamera* const* cameras = lf_db_get_cameras(db)) {
+            for (; *cameras; ++cameras) {
+                const lfCamera& c = **cameras;
+                const Names model = names(c.Model);
+                BodyChoice body;
+                body.maker = names(c.Maker).english;
+                body.model = model.english;
+                body.mount = text(c.Mount);
+                // Some entries repeat the maker in the model ("Canon EOS R6" for "EOS R6").
+                if (model.original != model.english && model.original != body.name())
+                    body.shortModel = model.original;
+                body.crop = c.CropFactor;
+                result->bodyList.append(body);
+            }
+        }
+        if (const lfLens* const* lenses = lf_db_get_lenses(db)) {
+            for (; *lenses; ++lenses) {
+                const lfLens& l = **lenses;
+                Lens lens;
+                lens.choice.maker = names(l.Maker).english;
+                lens.choice.model = names(l.Model).english;
+                lens.choice.spec = lensSpecFromName(lens.choice.model);
+                LensSpec& spec = lens.choice.spec;
+                // What the name leaves out, the database's own fields give where they can.
+                if (!spec.isSet())
+                    spec = {l.MinFocal, l.MaxFocal, 0, 0};
+                if (spec.widestAtMin <= 0 && l.MinAperture > 0)
+                    spec.widestAtMin = spec.widestAtMax = l.MinAperture;
+                for (char* const* mount = l.Mounts; mount && *mount; ++mount)
+                    lens.mounts << text(*mount);
+                result->lensList.append(lens);
+            }
+        }
+        if (const lfMount* const* mounts = lf_db_get_mounts(db)) {
+            for (; *mounts; ++mounts) {
+                QStringList takes;
+                for (char* const* other = (*mounts)->Compat; other && *other; ++other)
+                    takes << text(*other);
+                result->compatible.append({names((*mounts)->Name).english, takes});
+            }
+        }
+        lf_db_destroy(db);
+        const auto byName = [](const auto& a, const auto& b) {
+            return QString::compare(a.maker + a.model, b.maker + b.model, Qt::CaseInsensitive) < 0;
+        };
+        std::stable_sort(result->bodyList.begin(), result->bodyList.end(), byName);
+        std::stable_sort(result->lensList.begin(), result->lensList.end(),
+                         [&](const Lens& a, const Lens& b) { return byName(a.choice, b.choice); });
+        return result;
+    }
+};
+
+std::unique_ptr<GearDatabase> GearDatabase::loadInstalled()
+{
+    lfDatabase* db = lf_db_new();
+    lf_db_load(db);
+    return Loader::copy(db);
+}
+
+std::unique_ptr<GearDatabase> GearDatabase::loadFiles(const QStringList& files)
+{
+    lfDatabase* db = lf_db_new();
+    for (const QString& file : files)
+        lf_db_load_file(db, QFile::encodeName(file).constData());
+    return Loader::copy(db);
+}
+
+bool GearDatabase::fits(const QString& lensMount, const QString& bodyMount) const
+{
+    if (lensMount == bodyMount)
+        return true;
+    for (const auto& [mount, takes] : compatible) {
+        if (mount == bodyMount)
+            return takes.contains(lensMount);
+    }
+    return false;
+}
+
+bool GearDatabase::has(const BodyChoice& body) const
+{
+    return std::any_of(bodyList.begin(), bodyList.end(), [&](const BodyChoice& b) {
+        return b.maker == body.maker && b.model == body.model;
+    });
+}
+
+bool GearDatabase::has(const LensChoice& lens) const
+{
+    return std::any_of(lensList.begin(), lensList.end(), [&](const Lens& l) {
+        return l.choice.maker == lens.maker && l.choice.model == lens.model;
+    });
+}
