@@ -293,13 +293,20 @@ void graph::drawScene(QPainter* painter, const PlotScene& scene)
     drawTitles(painter, scene);
     drawGrid(painter, scene.plot);
     drawDistanceTicks(painter, scene.plot);
-    drawAxes(painter, scene.plot);
+    drawReferenceLine(painter, scene.plot);
+    const bool smoothedFrame = painter->testRenderHint(QPainter::Antialiasing);
     for (size_t camera = 0; camera < scene.cameras.size(); ++camera) {
         if (scene.cameras[camera])
             drawCamera(painter, scene, *scene.cameras[camera], int(camera) + 1);
     }
     if (scene.stack)
         StackOverlay::draw(painter, *scene.stack, paintArea);
+    // A curve or band that starts at the left border runs along the vertical axis; the axes
+    // stay readable over them, drawn as the rest of the frame is.
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, smoothedFrame);
+    drawAxes(painter, scene.plot);
+    painter->restore();
     // Over every curve and band, so that nothing shows through a caption's texts.
     for (const std::optional<CameraScene>& camera : scene.cameras) {
         if (camera)
@@ -338,9 +345,11 @@ void graph::drawTitles(QPainter* painter, const PlotScene& scene)
     const int h = scene.plot.height();
     painter->setPen(pens[TextPen]);
     painter->setFont(arial(8));
-    // "zc" with a lowered c.
-    drawText(painter, 2, 12, QStringLiteral("z  [-]"));
-    drawText(painter, 8, 14, QStringLiteral("c"));
+    // "zc" with a lowered c, beside the vertical axis's arrow where the topmost grid label
+    // would run into it (a low plot).
+    const int left = topGridLabelTop(scene.plot) < titleBottom ? scene.plot.axisX() + 8 : 2;
+    drawText(painter, left, 12, QStringLiteral("z  [-]"));
+    drawText(painter, left + 6, 14, QStringLiteral("c"));
     drawText(painter, scene.plot.distanceTitleX(), h - 12, scene.distanceTitle);
 
     painter->setFont(arial(7));
@@ -442,12 +451,29 @@ void graph::drawAxes(QPainter* painter, const PlotGeometry& plot)
         painter->drawLine(x0, topMargin, x0 - 5, topMargin + 10);
         painter->drawLine(x0, topMargin, x0 + 5, topMargin + 10);
     }
+}
 
+void graph::drawReferenceLine(QPainter* painter, const PlotGeometry& plot)
+{
     // On the log scale zc = 1 is the horizontal axis itself.
-    if (!plot.logScale()) {
-        const int one = plot.rowOfAxisValue(1);
-        drawLine(painter, pen, QPoint(x0, one), QPoint(plot.width() - 15, one));
-    }
+    if (plot.logScale())
+        return;
+    const int one = plot.rowOfAxisValue(1);
+    drawLine(painter, pens[TextPen], QPoint(plot.axisX(), one), QPoint(plot.width() - 15, one));
+}
+
+int graph::topGridLabelTop(const PlotGeometry& plot)
+{
+    const double step = plot.gridStep();
+    const double limit = plot.gridLimit();
+    if (limit <= 0)
+        return plot.height();
+    // Counted as drawGrid counts, so that rounding cannot tell the two apart.
+    int top = 0;
+    while ((top + 1) * step < limit)
+        ++top;
+    // As drawGrid places its label boxes.
+    return plot.rowOfAxisValue(top * step) - 8;
 }
 
 void graph::drawCamera(QPainter* painter, const PlotScene& scene, const CameraScene& camera,

@@ -92,6 +92,9 @@ private:
     void drawGrid(QPainter* painter, const PlotGeometry& plot);
     void drawDistanceTicks(QPainter* painter, const PlotGeometry& plot);
     void drawAxes(QPainter* painter, const PlotGeometry& plot);
+    void drawReferenceLine(QPainter* painter, const PlotGeometry& plot);
+    // The top of the highest grid label's box.
+    static int topGridLabelTop(const PlotGeometry& plot);
     void drawCamera(QPainter* painter, const PlotScene& scene, const CameraScene& camera,
                     int number);
     void drawCurve(QPainter* painter, const CurveTrace& curve, const QPen& pen, const QRect& area);
@@ -108,6 +111,8 @@ private:
 
     // Lines and the band stop this far below the top margin.
     static constexpr int topGap = 10;
+    // The lowest row of the vertical axis's title, its lowered c included.
+    static constexpr int titleBottom = 16;
 
     mainWin* mainWindow = nullptr;
     std::array<QPen, PenCount> pens;

@@ -71,7 +71,12 @@ PlotReadout::PlotReadout(const PlotScene& scene, int column, int pointerRow, boo
                   : tr("Camera %1: zc %2").arg(QString::number(index + 1), number);
         texts.push_back({text, camera->colour, nullptr});
     }
-    placeBox(plot, pointerRow, metrics);
+    std::vector<QRect> captions;
+    for (const std::optional<CameraScene>& camera : scene.cameras) {
+        if (camera)
+            captions.push_back(camera->captionArea);
+    }
+    placeBox(plot, pointerRow, captions, metrics);
 }
 
 QString PlotReadout::distanceText(const PlotGeometry& plot, int column, bool fromCamera)
@@ -89,7 +94,8 @@ QString PlotReadout::distanceText(const PlotGeometry& plot, int column, bool fro
     return tr("From focus plane: %1 %2").arg(number, LengthUnits::symbol(unit));
 }
 
-void PlotReadout::placeBox(const PlotGeometry& plot, int pointerRow, const QPaintDevice* metrics)
+void PlotReadout::placeBox(const PlotGeometry& plot, int pointerRow,
+                           const std::vector<QRect>& captions, const QPaintDevice* metrics)
 {
     qreal textWidth = 0;
     qreal textHeight = 0;
@@ -111,16 +117,41 @@ void PlotReadout::placeBox(const PlotGeometry& plot, int pointerRow, const QPain
 
     // Right of the cursor, or left of it where the plot ends; inside the axes either way.
     const int right = plot.axisX() + plot.plotWidth() - 1;
-    int left = cursor.left() + besideCursor;
-    if (left + width - 1 > right)
-        left = cursor.left() - besideCursor - width + 1;
-    left = std::max(left, plot.axisX() + 1);
+    const int leftmost = plot.axisX() + 1;
+    const int rightSide = cursor.left() + besideCursor;
+    const int leftSide = cursor.left() - besideCursor - width + 1;
+    const bool rightFits = rightSide + width - 1 <= right;
+    std::vector<int> lefts{std::max(rightFits ? rightSide : leftSide, leftmost)};
+    if (rightFits && leftSide >= leftmost)
+        lefts.push_back(leftSide);
     const int bottom = plot.axisY() - 1;
+    const auto clamped = [&](int top) {
+        return std::max(std::min(top, bottom - height + 1), cursor.top() + 1);
+    };
     int top = pointerRow + belowPointer;
     if (top + height - 1 > bottom)
         top = pointerRow - abovePointer - height + 1;
-    top = std::max(std::min(top, bottom - height + 1), cursor.top() + 1);
-    box = QRect(left, top, width, height);
+    std::vector<int> tops{clamped(top)};
+    // Clear of the caption boxes: on the other side of the cursor, else below the boxes.
+    int captionsBottom = -1;
+    for (const QRect& caption : captions)
+        captionsBottom = std::max(captionsBottom, caption.bottom());
+    if (captionsBottom >= 0 && captionsBottom + besideCursor + height <= bottom)
+        tops.push_back(std::max(tops.front(), captionsBottom + besideCursor));
+    const auto clear = [&captions](const QRect& place) {
+        return std::none_of(captions.begin(), captions.end(),
+                            [&place](const QRect& caption) { return caption.intersects(place); });
+    };
+    box = QRect(lefts.front(), tops.front(), width, height);
+    for (const int candidateTop : tops) {
+        for (const int candidateLeft : lefts) {
+            const QRect place(candidateLeft, candidateTop, width, height);
+            if (clear(place)) {
+                box = place;
+                return;
+            }
+        }
+    }
 }
 
 QRect PlotReadout::grown(const QRect& rect) const

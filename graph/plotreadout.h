@@ -44,7 +44,8 @@ public:
     static std::optional<int> columnAt(const PlotGeometry& plot, QPoint point);
 
     // fromCamera: distances from the camera, otherwise from each camera's focus plane.
-    // pointerRow: the box sits below the pointer where it fits, above it where not.
+    // pointerRow: the box sits below the pointer where it fits, above it where not; beside a
+    // caption box rather than over it.
     // metrics: the device the box's texts are laid out for.
     PlotReadout(const PlotScene& scene, int column, int pointerRow, bool fromCamera,
                 const QPaintDevice* metrics);
@@ -66,7 +67,8 @@ public:
 
 private:
     static QString distanceText(const PlotGeometry& plot, int column, bool fromCamera);
-    void placeBox(const PlotGeometry& plot, int pointerRow, const QPaintDevice* metrics);
+    void placeBox(const PlotGeometry& plot, int pointerRow, const std::vector<QRect>& captions,
+                  const QPaintDevice* metrics);
     QRect grown(const QRect& rect) const;
 
     int cursorColumn;

@@ -44,12 +44,9 @@ void mainWin::switchpromode()
     horizontalSlider->setVisible(!expert);
     horizontalSlider_2->setVisible(!expert);
     horizontalSlider_3->setVisible(!expert);
-    const auto buttons = expert ? QAbstractSpinBox::UpDownArrows : QAbstractSpinBox::NoButtons;
     // In simple mode the sliders own these values; typing into the boxes would only snap back.
-    for (QDoubleSpinBox* box : {static_cast<QDoubleSpinBox*>(c1_fdist), c1_apature, c1_flength}) {
-        box->setButtonSymbols(buttons);
-        box->setReadOnly(!expert);
-    }
+    for (QDoubleSpinBox* box : {static_cast<QDoubleSpinBox*>(c1_fdist), c1_apature, c1_flength})
+        WindowShape::showAsReadOut(box, !expert);
     if (!expert)
         setSliderDefaults();
     groupBox->hide();

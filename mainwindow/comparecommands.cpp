@@ -62,7 +62,8 @@ void CompareCommands::match(const QAction* command, Solver solve)
     // The records are those of the last recalculation, so they show what the boxes show.
     const Result result = solve(window->cam1, window->cam2, cameraTwoBoxes());
     if (result.outcome != Outcome::Matched) {
-        QMessageBox::information(window, command->text(), refusal(result));
+        // Titled as the menu names the command, without its mnemonic.
+        QMessageBox::information(window, command->iconText(), refusal(result));
         return;
     }
     mainWin::RecalcBatch batch(window);

@@ -194,7 +194,13 @@ void mainWin::on_actionSettings_triggered()
 
 void mainWin::on_actionEquivalency_Calculator_triggered()
 {
+    // Opened afresh, it starts from Camera 1's sensor; open, it keeps what was typed.
+    if (!eqWin->isVisible())
+        eqWin->setSourceCropFactor(c1Crop);
     eqWin->setVisible(true);
+    // Typing goes into the calculator, not into the window behind it.
+    eqWin->raise();
+    eqWin->activateWindow();
 }
 
 void mainWin::on_dofMode_clicked()

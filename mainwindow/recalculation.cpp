@@ -13,6 +13,7 @@
 #include "projectdocument.h"
 #include "settings.h"
 #include "simplesliders.h"
+#include "windowshape.h"
 
 #include <QLabel>
 #include <QtMath>
@@ -89,6 +90,7 @@ void mainWin::run()
     planCommands->followCameras();
     // Only the plot depends on the records. The controls this pass wrote have asked for
     // their own deferred paint; painting the whole window here would draw them twice.
+    WindowShape::settle(*this);
     graphWidget->refresh();
     updateHyperfocalButtons();
     locks[0].remember(cam1);

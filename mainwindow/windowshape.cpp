@@ -5,9 +5,13 @@
 #include "graph.h"
 #include "mainwin.h"
 
+#include <QApplication>
 #include <QScreen>
+#include <QScrollArea>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -48,6 +52,97 @@ int widestMinimum(QGroupBox* box, const std::initializer_list<QWidget*>& groups)
     box->layout()->invalidate();
     return widest;
 }
+
+// The controls below the plot, scrolled where the window is too small for them. Where the
+// window has room they get all they want, so the plot keeps the height it had without it.
+class ControlScroller : public QScrollArea
+{
+public:
+    explicit ControlScroller(QWidget* parent) : QScrollArea(parent)
+    {
+        setObjectName(QStringLiteral("controlsArea"));
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setFocusPolicy(Qt::NoFocus);
+        // Spare height is the plot's.
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        // Tab and a click bring a control into view, wherever the focus came from.
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+            if (now && widget() && widget()->isAncestorOf(now))
+                ensureWidgetVisible(now);
+        });
+    }
+    QSize sizeHint() const override { return widget() ? widget()->sizeHint() : QSize(); }
+
+    // A box shown or hidden changes what the controls want. Laid out at once, as the window
+    // was before they moved in here, the plot takes its new size before it is painted.
+    void settle()
+    {
+        const QSize wanted = sizeHint();
+        if (wanted == laidOutFor)
+            return;
+        laidOutFor = wanted;
+        updateGeometry();
+        if (QLayout* around = parentWidget() ? parentWidget()->layout() : nullptr)
+            around->activate();
+    }
+
+    // Run once the controls are polished and about to show: only then do their sizes hold.
+    std::function<void()> whenShown;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (object == widget() && event->type() == QEvent::LayoutRequest)
+            settle();
+        return QScrollArea::eventFilter(object, event);
+    }
+    void showEvent(QShowEvent* event) override
+    {
+        if (whenShown)
+            std::exchange(whenShown, nullptr)();
+        QScrollArea::showEvent(event);
+    }
+
+private:
+    QSize laidOutFor;
+};
+
+// Moves the controls below the plot, as the form lays them out, into a scroll area in their
+// place: the display row is wider than a small screen in expert mode, the camera boxes too
+// tall. Every new parent lies in the same window, so Tab keeps its order.
+void scrollControls(mainWin& w)
+{
+    QVBoxLayout* column = w.vboxLayout;
+    auto* scroller = new ControlScroller(w.centralwidget);
+    auto* controls = new QWidget(scroller->viewport());
+    controls->setObjectName(QStringLiteral("controls"));
+    auto* inside = new QVBoxLayout(controls);
+    inside->setContentsMargins(0, 0, 0, 0);
+    inside->setSpacing(column->spacing());
+    const int first = column->indexOf(w.hboxLayout);
+    for (QLayoutItem* item :
+         {static_cast<QLayoutItem*>(w.hboxLayout), column->itemAt(column->indexOf(w.SB_leftBorder)),
+          static_cast<QLayoutItem*>(w.hboxLayout1)}) {
+        QLayout* row = item->layout();
+        const int spacing = row ? row->spacing() : 0;
+        column->removeItem(item);
+        if (row) {
+            row->setParent(nullptr);
+            inside->addLayout(row);
+            row->setSpacing(spacing);
+        } else {
+            inside->addWidget(item->widget());
+            delete item;
+        }
+    }
+    scroller->setWidget(controls);
+    controls->installEventFilter(scroller);
+    // Inside the scroll area the camera boxes are measured before the style has polished
+    // them; they are measured again when first shown.
+    scroller->whenShown = [&w] { WindowShape::fixCameraBoxWidths(w); };
+    column->insertWidget(first, scroller);
+}
 } // namespace
 
 namespace WindowShape {
@@ -55,6 +150,11 @@ namespace WindowShape {
 void holdSteady(mainWin& w)
 {
     w.graphWidget->setMinimumHeight(minimumPlotHeight);
+    scrollControls(w);
+    // Spare height goes below the rows, so that they stay where they are whatever the CoC
+    // mode shows under them.
+    w.vboxLayout1->addStretch();
+    w.vboxLayout6->addStretch();
     // Hyperfocal distances beyond 100 km are rare enough to widen the box; in either unit,
     // which may change while the window is open.
     const QStringList hyperfocalTexts{mainWin::hyperfocalText(99999900, LengthUnit::Metres),
@@ -70,10 +170,32 @@ void holdSteady(mainWin& w)
         readOut->setMinimumWidth(readOut->fontMetrics().horizontalAdvance(QStringLiteral("100")));
 }
 
+void settle(mainWin& w)
+{
+    if (auto* scroller = w.centralwidget->findChild<ControlScroller*>(
+            QStringLiteral("controlsArea"), Qt::FindDirectChildrenOnly))
+        scroller->settle();
+}
+
 void fixCameraBoxWidths(mainWin& w)
 {
     w.boxC1->setFixedWidth(widestMinimum(w.boxC1, {w.gbC1_1, w.gbC1_2, w.gbC1_3}));
     w.boxC2->setFixedWidth(widestMinimum(w.boxC2, {w.gbC2_1, w.gbC2_2, w.gbC2_3}));
+}
+
+void showAsReadOut(QAbstractSpinBox* box, bool readOut)
+{
+    box->setButtonSymbols(readOut ? QAbstractSpinBox::NoButtons : QAbstractSpinBox::UpDownArrows);
+    box->setFrame(true);
+    const QSize asField = box->sizeHint();
+    box->setReadOnly(readOut);
+    box->setFrame(!readOut);
+    box->setMinimumSize(readOut ? asField : QSize(0, 0));
+    // A read-out shows whatever lies behind it, as a label does.
+    QPalette palette;
+    if (readOut)
+        palette.setColor(QPalette::Base, Qt::transparent);
+    box->setPalette(palette);
 }
 
 bool fits(const QSize& window, const QSize& available)
@@ -82,13 +204,23 @@ bool fits(const QSize& window, const QSize& available)
     return framed.width() <= available.width() && framed.height() <= available.height();
 }
 
+QSize fittedSize(const QSize& window, const QSize& available, const QSize& minimum)
+{
+    return window.boundedTo(available - windowFrame).expandedTo(minimum);
+}
+
 void showFirstWindow(QWidget& window)
 {
     const QScreen* screen = window.screen();
-    if (screen && !fits(window.size(), screen->availableGeometry().size()))
-        window.showMaximized();
-    else
+    if (!screen || fits(window.size(), screen->availableGeometry().size())) {
         window.show();
+        return;
+    }
+    // Without a window manager nothing maximises it: it is made to fit first.
+    const QRect available = screen->availableGeometry();
+    window.resize(fittedSize(window.size(), available.size(), window.minimumSizeHint()));
+    window.move(available.topLeft());
+    window.showMaximized();
 }
 
 } // namespace WindowShape

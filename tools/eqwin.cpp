@@ -6,7 +6,11 @@
 #include "typednumber.h"
 #include "ui_eqwin.h"
 
+#include <QKeyEvent>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
 
 namespace {
 // Focal length start and end, f-number start and end, as typed; the equivalents follow in
@@ -22,18 +26,82 @@ QString equivalentText(double value)
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale.toString(value, 'f', 1);
 }
+
+// Enter in the lens table goes on to the next cell, editing it, as Tab does; the dialog
+// has no default button for it to press.
+class EnterMovesOn : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        auto* editor = qobject_cast<QWidget*>(object);
+        if (editor && isEnter(event)) {
+            emit commitData(editor);
+            emit closeEditor(editor, QAbstractItemDelegate::EditNextItem);
+            return true;
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+public:
+    static bool isEnter(const QEvent* event)
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<const QKeyEvent*>(event)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+};
+
+// Enter on a cell that is not being edited moves on as well, left to right, row by row.
+class EnterOnCell : public QObject
+{
+public:
+    explicit EnterOnCell(QTableWidget* table) : QObject(table), table(table) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (!EnterMovesOn::isEnter(event) || table->rowCount() == 0)
+            return false;
+        const int cells = table->rowCount() * table->columnCount();
+        const int at =
+            std::max(0, table->currentRow() * table->columnCount() + table->currentColumn());
+        const int next = (at + 1) % cells;
+        table->setCurrentCell(next / table->columnCount(), next % table->columnCount());
+        return true;
+    }
+
+private:
+    QTableWidget* table;
+};
 } // namespace
 
 EqWin::EqWin(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::EqWin>())
 {
     ui->setupUi(this);
-    ui->tableWidget->resizeColumnsToContents();
+    QTableWidget* table = ui->tableWidget;
+    table->setItemDelegate(new EnterMovesOn(table));
+    table->installEventFilter(new EnterOnCell(table));
+    table->resizeColumnsToContents();
+    // Wide enough for a zoom lens's name with its range, f-numbers and a type or two.
+    table->setColumnWidth(0, std::max(table->columnWidth(0),
+                                      table->fontMetrics().horizontalAdvance(
+                                          QStringLiteral("0000-0000mm f/0.0-0.0 XXXX XX XXX"))));
     connect(ui->tableWidget, &QTableWidget::itemChanged, this, &EqWin::lensCellChanged);
     connect(ui->doubleSpinBox, &QDoubleSpinBox::valueChanged, this, &EqWin::computeAll);
     ui->spinBox->setValue(3);
 }
 
 EqWin::~EqWin() = default;
+
+void EqWin::setSourceCropFactor(double crop)
+{
+    ui->doubleSpinBox->setValue(crop);
+}
 
 void EqWin::on_pushButton_released()
 {

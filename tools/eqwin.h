@@ -21,6 +21,8 @@ class EqWin : public QDialog
 public:
     explicit EqWin(QWidget* parent = nullptr);
     ~EqWin() override;
+    // The crop factor the lenses are for.
+    void setSourceCropFactor(double crop);
 
 private slots:
     void on_pushButton_released();

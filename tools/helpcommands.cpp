@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -15,10 +16,27 @@ QString docsFolder()
     return HelpPages::docsFolder(QCoreApplication::applicationDirPath());
 }
 
+// A page that is not there is no fault of the browser: say so, and where it was looked for.
+void reportMissingPage(mainWin* window, const QString& page)
+{
+    QStringList places;
+    for (const QString& folder :
+         HelpPages::candidateFolders(QCoreApplication::applicationDirPath()))
+        places << QDir::toNativeSeparators(folder + QLatin1String("/links"));
+    QMessageBox::warning(window, QStringLiteral("Zidov"),
+                         mainWin::tr("The help pages are not installed: %1 is missing.\n"
+                                     "They were looked for in:\n%2")
+                             .arg(QFileInfo(page).fileName(), places.join(QLatin1Char('\n'))));
+}
+
 // Without a program to show the page the desktop says why only on the console, where a
 // photographer does not look; the message tells where the page is, to open it by hand.
 void openPage(mainWin* window, const QUrl& page)
 {
+    if (page.isLocalFile() && !QFileInfo::exists(page.toLocalFile())) {
+        reportMissingPage(window, page.toLocalFile());
+        return;
+    }
     if (QDesktopServices::openUrl(page))
         return;
     const QString where =

@@ -7,16 +7,21 @@
 
 namespace HelpPages {
 
-QString docsFolder(const QString& applicationDir)
+QStringList candidateFolders(const QString& applicationDir)
 {
     const QDir dir(applicationDir);
-    const QString buildTree = QDir::cleanPath(dir.filePath(QStringLiteral("docs")));
-    const QString installed = QDir::cleanPath(dir.filePath(QStringLiteral("../share/zidov/docs")));
-    for (const QString& candidate : {buildTree, installed}) {
+    return {QDir::cleanPath(dir.filePath(QStringLiteral("docs"))),
+            QDir::cleanPath(dir.filePath(QStringLiteral("../share/zidov/docs")))};
+}
+
+QString docsFolder(const QString& applicationDir)
+{
+    const QStringList candidates = candidateFolders(applicationDir);
+    for (const QString& candidate : candidates) {
         if (QFileInfo(candidate + QLatin1String("/links")).isDir())
             return candidate;
     }
-    return installed;
+    return candidates.last();
 }
 
 QString address(const QString& pattern, const QString& docsFolder)

@@ -168,6 +168,22 @@
         <source>Not a positive number, so it has no equivalent.</source>
         <translation>Keine positive Zahl, daher ohne Äquivalent.</translation>
     </message>
+    <message>
+        <source>Full-frame focal length start</source>
+        <translation>Kleinbild-Brennweite von</translation>
+    </message>
+    <message>
+        <source>Full-frame focal length end</source>
+        <translation>Kleinbild-Brennweite bis</translation>
+    </message>
+    <message>
+        <source>Full-frame aperture start</source>
+        <translation>Kleinbild-Blende von</translation>
+    </message>
+    <message>
+        <source>Full-frame aperture end</source>
+        <translation>Kleinbild-Blende bis</translation>
+    </message>
 </context>
 <context>
     <name>FramingPlanner</name>
@@ -1651,6 +1667,14 @@ Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
     <message>
         <source>It is not a regular file.</source>
         <translation>Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>The help pages are not installed: %1 is missing.
+They were looked for in:
+%2</source>
+        <translation>Die Hilfeseiten sind nicht installiert: %1 fehlt.
+Gesucht wurde in:
+%2</translation>
     </message>
     <message>
         <source>Camera %1 forms no sharp image: its focus is closer than the focal length, so there is no framing to lock.</source>

@@ -122,6 +122,43 @@ private slots:
         QCOMPARE(image.copy(0, H - 12, 150, 12), texts.copy(0, H - 12, 150, 12));
     }
 
+    // A curve that starts inside the plot runs up the vertical axis from its first value; the
+    // axes stay black over it and over the band.
+    void axesLieOverTheCurves()
+    {
+        mainWin& w = *window;
+        w.switchpromode();
+        w.setLengthUnit(LengthUnit::Feet);
+        w.c1_flength->setValue(24);
+        w.c1_apature->setValue(8);
+        w.c1_fdist->setValue(8.8 * 0.3048);
+        const QImage image = draw(w);
+        for (int y = 10; y <= H - 30; ++y)
+            QVERIFY2(image.pixel(30, y) == qRgb(0, 0, 0), qPrintable(QString::number(y)));
+        for (int x = 30; x <= W - 10; ++x)
+            QVERIFY2(image.pixel(x, H - 30) == qRgb(0, 0, 0), qPrintable(QString::number(x)));
+    }
+
+    // In a low plot the topmost grid label sits where the axis title was: the title moves aside.
+    void axisTitleClearOfTheTopLabel()
+    {
+        window->graphWidget->setFixedSize(W, 200);
+        window->boxC1->setChecked(false);
+        const QImage image = draw(*window).copy(0, 0, W, 200);
+        const QRect three(0, 200 - 30 - 150 - 8, 22, 10);
+        const QImage alone = paintAlone([&three](QPainter& p) {
+            p.setFont(QFont("Arial", 8));
+            p.drawText(three, Qt::AlignRight | Qt::AlignVCenter, "3");
+        });
+        QCOMPARE(image.copy(0, 0, 22, three.bottom() + 1),
+                 alone.copy(0, 0, 22, three.bottom() + 1));
+        int titleInk = 0;
+        for (int y = 0; y < 17; ++y)
+            for (int x = 36; x < 80; ++x)
+                titleInk += qGray(image.pixel(x, y)) < 128;
+        QVERIFY(titleInk > 10);
+    }
+
     void gridLineEnds()
     {
         window->boxC1->setChecked(false);

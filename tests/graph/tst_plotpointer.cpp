@@ -170,6 +170,33 @@ private slots:
         QCOMPARE(plotInWindow(w), left);
     }
 
+    // The box goes to the cursor's other side, or below the caption boxes, rather than over them.
+    void readoutKeepsClearOfTheCaptions_data()
+    {
+        QTest::addColumn<int>("fromRight");
+        QTest::newRow("right of the cursor would cover them") << 440;
+        QTest::newRow("cursor under the captions") << 200;
+    }
+    void readoutKeepsClearOfTheCaptions()
+    {
+        QFETCH(int, fromRight);
+        mainWin& w = *window;
+        const QImage without = plotInWindow(w);
+        const QPoint point(plot->width() - fromRight, 30);
+        moveTo(plot, point);
+        QVERIFY(!plot->readoutTexts().isEmpty());
+        const QImage with = plotInWindow(w);
+        // Both caption boxes; the cursor line alone may cross them.
+        const QRect captions(plot->width() - 411, 16, 402, 71);
+        for (int y = captions.top(); y <= captions.bottom(); ++y) {
+            for (int x = captions.left(); x <= captions.right(); ++x) {
+                if (x != point.x())
+                    QVERIFY2(with.pixel(x, y) == without.pixel(x, y),
+                             qPrintable(QString("%1, %2").arg(x).arg(y)));
+            }
+        }
+    }
+
     // Exports draw the plot alone, whatever the window shows over it.
     void exportsLeaveTheReadoutOut()
     {

@@ -59,15 +59,19 @@ QString withoutMnemonic(QString title)
     return title.remove(QLatin1Char('&'));
 }
 
-// Triggers a command and returns the text of the message it shows, answering it.
-QString messageOf(QAction* action)
+// Triggers a command and returns the text of the message it shows, and its title where asked,
+// answering it.
+QString messageOf(QAction* action, QString* title = nullptr)
 {
     if (!action)
         return QStringLiteral("(no such command)");
     QString text;
-    ModalAnswerer answerer([&text](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal))
+    ModalAnswerer answerer([&text, title](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             text = box->text();
+            if (title)
+                *title = box->windowTitle();
+        }
         modal->close();
     });
     action->trigger();
@@ -224,8 +228,10 @@ void TestCompare::impossibleTargetChangesNothing()
     setCamera(w, 1, Lens{FullFrame, 50, 1.0, 3});
     setCamera(w, 2, Lens{FourThirds, 25, 4, 3});
     const int before = w.recalculationCount();
-    QCOMPARE(messageOf(command(w, "actionMatchBlur")),
+    QString title;
+    QCOMPARE(messageOf(command(w, "actionMatchBlur"), &title),
              QString("Camera 2 would need f/0.5; the smallest f-number is f/0.7."));
+    QCOMPARE(title, QString("Camera 2: same background blur"));
     QCOMPARE(w.recalculationCount(), before);
     QCOMPARE(w.c2_apature->value(), 4.0);
     QCOMPARE(w.cam2.getAperture(), 4.0);

@@ -13,7 +13,10 @@
 #include "windowshape.h"
 
 #include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QMenu>
+#include <QScrollArea>
+#include <QStatusBar>
 
 #include <memory>
 
@@ -86,7 +89,10 @@ private slots:
     void startsInTheUnitLastChosen();
     void windowKeepsItsShape_data();
     void windowKeepsItsShape();
+    void everyControlReachableOnASmallScreen_data();
+    void everyControlReachableOnASmallScreen();
     void cameraBoxesHoldStill();
+    void simpleModeBoxesAreReadOuts();
     void firstWindowFitsTheScreen_data();
     void firstWindowFitsTheScreen();
     void tabFollowsTheLayout_data();
@@ -839,7 +845,46 @@ void TestMainWin::windowKeepsItsShape()
     }
 }
 
-// Another CoC mode, a longer hyperfocal distance or none at all: nothing moves sideways.
+void TestMainWin::everyControlReachableOnASmallScreen_data()
+{
+    windowKeepsItsShape_data();
+}
+
+// At 1920 x 1080 with a scale factor of 2, 960 x 540 pixels less a window frame: the plot
+// keeps its least height, and every control lies in the window or scrolls into it.
+void TestMainWin::everyControlReachableOnASmallScreen()
+{
+    QFETCH(bool, expert);
+    mainWin& w = *window;
+    showIn(w, expert);
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QSize small = WindowShape::fittedSize(w.size(), QSize(960, 540), QSize());
+    w.resize(small);
+    QTRY_COMPARE(w.size(), small);
+    QVERIFY(w.graphWidget->height() >= WindowShape::minimumPlotHeight);
+    auto* scroller = w.findChild<QScrollArea*>("controlsArea");
+    QVERIFY(scroller);
+    const QRect shown = w.rect();
+    for (QWidget* control : w.findChildren<QWidget*>()) {
+        if (!control->isVisible() || control->objectName().isEmpty() ||
+            control->objectName().startsWith("qt_") || control->window() != &w ||
+            control == scroller->widget())
+            continue;
+        if (!scroller->widget()->isAncestorOf(control)) {
+            const QRect inWindow(control->mapTo(&w, QPoint()), control->size());
+            QVERIFY2(shown.contains(inWindow), qPrintable(control->objectName()));
+            continue;
+        }
+        // Scrolled to, it shows whole, or fills the view where it is larger.
+        scroller->ensureWidgetVisible(control, 0, 0);
+        const QRect view = scroller->viewport()->rect();
+        const QRect inView(control->mapTo(scroller->viewport(), QPoint()), control->size());
+        const QSize seen = (view & inView).size();
+        QVERIFY2(seen == inView.size().boundedTo(view.size()), qPrintable(control->objectName()));
+    }
+}
+
+// Another CoC mode, a longer hyperfocal distance or none at all: nothing moves.
 void TestMainWin::cameraBoxesHoldStill()
 {
     mainWin& w = *window;
@@ -852,6 +897,9 @@ void TestMainWin::cameraBoxesHoldStill()
              {static_cast<QWidget*>(w.boxC1), static_cast<QWidget*>(w.boxC2),
               static_cast<QWidget*>(w.c1_calcDef), static_cast<QWidget*>(w.c2_calcDef)})
             columns << control->mapTo(&w, QPoint()).x() << control->width();
+        // Rows stay in their place in the box, level with the other camera's.
+        columns << w.c1_fdist->mapTo(w.boxC1, QPoint()).y()
+                << w.c1_fdist->mapTo(&w, QPoint()).y() - w.c2_fdist->mapTo(&w, QPoint()).y();
         return columns;
     };
     const QList<int> start = places();
@@ -870,21 +918,45 @@ void TestMainWin::firstWindowFitsTheScreen_data()
 {
     QTest::addColumn<QSize>("available");
     QTest::addColumn<bool>("fits");
-    QTest::newRow("1920 x 1080 with a panel") << QSize(1920, 1040) << true;
-    QTest::newRow("1440 x 900") << QSize(1440, 900) << true;
-    QTest::newRow("1366 x 768 laptop with a panel") << QSize(1366, 728) << false;
-    QTest::newRow("1920 x 1080 at scale factor 1.5") << QSize(1280, 690) << false;
+    QTest::addColumn<QSize>("fitted");
+    QTest::newRow("1920 x 1080 with a panel") << QSize(1920, 1040) << true << QSize(1292, 725);
+    QTest::newRow("1440 x 900") << QSize(1440, 900) << true << QSize(1292, 725);
+    QTest::newRow("1366 x 768 laptop with a panel")
+        << QSize(1366, 728) << false << QSize(1292, 680);
+    QTest::newRow("1920 x 1080 at scale factor 1.5")
+        << QSize(1280, 690) << false << QSize(1264, 642);
 }
 
 // The offscreen screen is smaller than the window, which zidov-render and the tests keep at
-// its own size; the program's first window is maximised there.
+// its own size; the program's first window is fitted to it, also where nothing maximises it.
 void TestMainWin::firstWindowFitsTheScreen()
 {
     QFETCH(QSize, available);
     QTEST(WindowShape::fits(window->size(), available), "fits");
+    QTEST(WindowShape::fittedSize(window->size(), available, QSize()), "fitted");
     QCOMPARE(window->size(), QSize(1292, 725));
+    const QRect screen = window->screen()->availableGeometry();
     WindowShape::showFirstWindow(*window);
     QVERIFY(window->isMaximized());
+    QVERIFY(window->normalGeometry().width() <= screen.width() ||
+            window->normalGeometry().width() == window->minimumSizeHint().width());
+}
+
+// The boxes the sliders drive look like read-outs in simple mode and like fields in expert
+// mode.
+void TestMainWin::simpleModeBoxesAreReadOuts()
+{
+    mainWin& w = *window;
+    const auto* edit = w.c1_fdist->findChild<QLineEdit*>();
+    QVERIFY(edit);
+    QVERIFY(!w.c1_fdist->hasFrame());
+    QVERIFY(w.c1_fdist->isReadOnly());
+    QCOMPARE(edit->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(w.c1_fdist->palette().color(QPalette::Base).alpha(), 0);
+    w.switchpromode();
+    QVERIFY(w.c1_fdist->hasFrame());
+    QCOMPARE(edit->cursor().shape(), Qt::IBeamCursor);
+    QCOMPARE(w.c1_fdist->palette().color(QPalette::Base), w.palette().color(QPalette::Base));
 }
 
 void TestMainWin::tabFollowsTheLayout_data()

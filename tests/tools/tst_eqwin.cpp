@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
+#include "cameracontrols.h"
 #include "eqwin.h"
 #include "guitest.h"
 #include "languagechoice.h"
@@ -9,6 +10,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -37,6 +39,7 @@ class TestEqWin : public QObject
 private slots:
     void advancedMenuOpensTheCalculator();
     void equivalentsFollowTheLenses();
+    void enterMovesOnWithinTheCalculator();
 };
 
 void TestEqWin::advancedMenuOpensTheCalculator()
@@ -80,6 +83,47 @@ void TestEqWin::equivalentsFollowTheLenses()
             QVERIFY(!(table->item(row, column)->flags() & Qt::ItemIsEditable));
     }
     setProgramLocale(QLocale::c());
+}
+
+// Opened from the window it starts at Camera 1's crop factor and says what its columns are;
+// Enter goes from cell to cell and neither closes it nor reaches the window behind.
+void TestEqWin::enterMovesOnWithinTheCalculator()
+{
+    QuietStdout quiet;
+    mainWin w;
+    w.switchpromode();
+    w.c1_cocSet->setCurrentIndex(CocByCropFactor);
+    w.c1_cropC->setCurrentIndex(5); // "DX Crop 1.5"
+    w.actionEquivalency_Calculator->trigger();
+    EqWin* calculator = w.eqWin;
+    auto* table = calculator->findChild<QTableWidget*>("tableWidget");
+    auto* crop = calculator->findChild<QDoubleSpinBox*>("doubleSpinBox");
+    QVERIFY(table && crop);
+    QCOMPARE(crop->value(), std::round(w.c1Crop * 100) / 100);
+    QVERIFY(std::abs(crop->value() - 1.5) < 0.05);
+    QCOMPARE(table->horizontalHeaderItem(5)->text(), QString("Full-frame focal length start"));
+    QCOMPARE(table->horizontalHeaderItem(8)->text(), QString("Full-frame aperture end"));
+    QVERIFY(table->columnWidth(0) >=
+            table->fontMetrics().horizontalAdvance("18-135mm f/3.5-5.6 IS USM"));
+
+    QApplication::setActiveWindow(calculator);
+    table->setFocus();
+    table->setCurrentCell(0, 0);
+    const double border = w.DSB_leftBorder->value();
+    for (const char* cell : {"Zoom", "17", "55"}) {
+        QTest::keyClick(table, Qt::Key_F2);
+        QTest::keyClicks(QApplication::focusWidget(), cell);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    QCOMPARE(table->item(0, 2)->text(), QString("55"));
+    QCOMPARE(table->currentColumn(), 3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // stop editing
+    QTest::keyClick(table, Qt::Key_Enter);
+    QCOMPARE(table->currentColumn(), 4);
+    QVERIFY(calculator->isVisible());
+    QTest::keyClicks(QApplication::focusWidget(), "5");
+    QCOMPARE(w.DSB_leftBorder->value(), border);
+    calculator->hide();
 }
 
 ZIDOV_GUITEST_MAIN(TestEqWin)

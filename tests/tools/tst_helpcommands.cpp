@@ -29,17 +29,24 @@ public slots:
     void openUrl(const QUrl& url) { urls << url; }
 };
 
-// Sends help to a web page, as a translation may do.
-class WebHelpTranslator : public QTranslator
+// Sends help elsewhere, as a translation may do: to a web page, or to a page of its own.
+class HelpTranslator : public QTranslator
 {
 public:
+    explicit HelpTranslator(const QString& page = "https://example.org/de/links/Zidov%2.html")
+        : page(page)
+    {
+    }
     QString translate(const char* context, const char* sourceText, const char*, int) const override
     {
         if (QByteArray(context) == "mainWin" && QByteArray(sourceText) == "%1/links/Zidov%2.html")
-            return QStringLiteral("https://example.org/de/links/Zidov%2.html");
+            return page;
         return QString();
     }
     bool isEmpty() const override { return false; }
+
+private:
+    QString page;
 };
 
 QString readFile(const QString& path)
@@ -72,6 +79,7 @@ private slots:
     void translationCanSendHelpElsewhere();
     void germanProgramOpensGermanPages();
     void withoutBrowserAMessageNamesThePage();
+    void missingPageSaysWhereItWasLookedFor();
     void docsFolderLayouts_data();
     void docsFolderLayouts();
     void addressSurvivesOddFolderNames_data();
@@ -188,6 +196,26 @@ void TestHelpCommands::withoutBrowserAMessageNamesThePage()
              qPrintable(texts[1]));
 }
 
+// Not the browser's fault: the message says the page is missing and names every folder tried.
+void TestHelpCommands::missingPageSaysWhereItWasLookedFor()
+{
+    HelpTranslator missing("%1/links/NoSuchPage%2.html");
+    QCoreApplication::installTranslator(&missing);
+    QString text;
+    ModalAnswerer answerer([&text](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            text = box->text();
+        modal->close();
+    });
+    window->help();
+    QCoreApplication::removeTranslator(&missing);
+    QVERIFY(catcher.urls.isEmpty());
+    QVERIFY2(text.contains("not installed: NoSuchPage0.14ruri.html is missing"), qPrintable(text));
+    for (const QString& folder :
+         HelpPages::candidateFolders(QCoreApplication::applicationDirPath()))
+        QVERIFY2(text.contains(QDir::toNativeSeparators(folder + "/links")), qPrintable(text));
+}
+
 void TestHelpCommands::pagesAreSelfContained_data()
 {
     QTest::addColumn<QString>("page");
@@ -227,7 +255,7 @@ void TestHelpCommands::pagesAreSelfContained()
 
 void TestHelpCommands::translationCanSendHelpElsewhere()
 {
-    WebHelpTranslator translator;
+    HelpTranslator translator;
     QCoreApplication::installTranslator(&translator);
     window->help();
     window->tutorial();
