@@ -5,6 +5,7 @@
 #include "plotpointer.h"
 #include "plotscene.h"
 #include "segmentshapes.h"
+#include "stackoverlay.h"
 #include "textlayoutcache.h"
 
 #include <QImage>
@@ -56,6 +57,10 @@ public:
     void refresh();
     // What the read-out under the pointer says, line by line; empty while it is hidden.
     QStringList readoutTexts() const { return pointer.texts(); }
+    // A focus stack to draw over its camera's curve until it is handed nothing; shown from
+    // the next refresh on.
+    void setFocusStack(std::optional<StackOnPlot> stack) { stackOverlay.set(std::move(stack)); }
+    bool showsFocusStack() const { return stackOverlay.shown(); }
 
 public slots:
     void paintEvent(QPaintEvent* event) override;
@@ -127,4 +132,5 @@ private:
     int topMargin;
     int bottomMargin;
     PlotPointer pointer{*this};
+    StackOverlay stackOverlay;
 };

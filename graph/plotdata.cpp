@@ -6,6 +6,7 @@
 #include "gearcommands.h"
 #include "graph.h"
 #include "mainwin.h"
+#include "plancommands.h"
 #include "plotgeometry.h"
 
 #include <QJsonArray>
@@ -120,7 +121,7 @@ QByteArray PlotData::json(const QString& projectName) const
     QJsonArray cameras;
     for (int camera : switchedOnCameras(window))
         cameras.append(cameraObject(window, camera));
-    const QJsonObject root{
+    QJsonObject root{
         {QStringLiteral("program"), QStringLiteral("Zidov")},
         {QStringLiteral("version"), window.version},
         {QStringLiteral("project"),
@@ -128,5 +129,8 @@ QByteArray PlotData::json(const QString& projectName) const
         {QStringLiteral("length_unit"), QStringLiteral("mm")},
         {QStringLiteral("cameras"), cameras},
     };
+    // Only where a focus stack is on show, so that other projects' numbers stay as they were.
+    if (const QJsonObject stack = window.planCommands->stackJson(); !stack.isEmpty())
+        root.insert(QStringLiteral("stack"), stack);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

@@ -43,12 +43,13 @@ PlotScene graph::buildScene(const QColor& background)
         mainWindow->lengthUnit() == LengthUnit::Feet ? tr("Distance [ft]") : tr("Distance [m]");
     const PlotClip clip(plot, topMargin + topGap);
     const QString version = mainWindow->version;
-    PlotScene scene{plot, clip.area(), devicePixelRatioF(), background, version, title, {}};
+    PlotScene scene{plot, clip.area(), devicePixelRatioF(), background, version, title, {}, {}};
     // Camera by camera, curve before caption, as the records have always been evaluated.
     if (mainWindow->boxC1->isChecked())
         scene.cameras[0] = cameraScene(plot, clip, 1, background);
     if (mainWindow->boxC2->isChecked())
         scene.cameras[1] = cameraScene(plot, clip, 2, background);
+    scene.stack = stackOverlay.sceneFor(scene, clip);
     return scene;
 }
 

@@ -5,6 +5,7 @@
 #include "cameracontrols.h"
 #include "gearcommands.h"
 #include "mainwin.h"
+#include "plancommands.h"
 #include "projectcodec.h"
 
 namespace {
@@ -104,6 +105,7 @@ ProjectRecord projectFromControls(mainWin& w)
         camera->lens = gear.lens;
     }
     r.otherRecords = w.keptAdditions;
+    r.focusStack = w.planCommands->stackRecord();
     return r;
 }
 
@@ -131,6 +133,8 @@ void applyProjectToControls(mainWin& w, const ProjectRecord& r, std::ostream& ou
     // Switching the distance reference above reset the border; now that the focus distances
     // that bound it are loaded too, the project opens at the border it was saved with.
     w.restoreLeftBorder(r.leftBorder);
+    // Shown once the recalculation knows the cameras it was planned for.
+    w.planCommands->restoreStack(r.focusStack);
 }
 
 void traceVersion(std::ostream& out, double version)
