@@ -15,6 +15,7 @@
 #include "geardatabase.h"
 #include "graph.h"
 #include "mainwin.h"
+#include "plancommands.h"
 #include "renderbatch.h"
 
 #include <QApplication>
@@ -285,12 +286,53 @@ void pointerMove(mainWin& w, QSize size, const char* label, DiscardStdout& out)
     QApplication::sendEvent(plot, &leave);
 }
 
+// A focus change of Camera 1 with a focus stack of five shots shown for it, which the change
+// leaves on show, beside the same change without it; taken alternately.
+void stackFigure(mainWin& w, QSize size, const char* label, DiscardStdout& out)
+{
+    prepareExpertWindow(w, size);
+    requireExpertState(w, size);
+    ShotPlans::FocusStack stack;
+    stack.aperture = w.cam1.getAperture();
+    for (const double metres : {2.0, 3.0, 5.0, 8.0, 13.0})
+        stack.shots.push_back({metres * 1000, {}});
+    const auto show = [&w](const ShotPlans::FocusStack& shown) {
+        w.planCommands->showStack(1, shown);
+        w.run();
+    };
+    const int repetitions = 300;
+    std::vector<double> with;
+    std::vector<double> without;
+    for (int round = 0; round < 10; ++round) {
+        show(stack);
+        if (!w.graphWidget->showsFocusStack()) {
+            std::fprintf(stderr, "the stack is not on show\n");
+            std::exit(1);
+        }
+        with.push_back(medianMs(
+            repetitions / 10, [&](int i) { focusStep(w, i); }, out));
+        show(ShotPlans::FocusStack());
+        without.push_back(medianMs(
+            repetitions / 10, [&](int i) { focusStep(w, i); }, out));
+    }
+    std::sort(with.begin(), with.end());
+    std::sort(without.begin(), without.end());
+    const double ms = with[with.size() / 2];
+    report(label, ms);
+    std::printf("%-58s %10.2f times the same change without the stack\n", "",
+                ms / without[without.size() / 2]);
+}
+
 void redrawFigures(DiscardStdout& out)
 {
     mainWin w;
     focusChange(w, QSize(1292, 725), "event to pixels: c1_fdist change, 1292 x 725", out);
     focusChange(w, QSize(3840, 2160), "event to pixels: c1_fdist change, 3840 x 2160", out);
     pointerMove(w, QSize(3840, 2160), "event to pixels: pointer move, 3840 x 2160", out);
+    stackFigure(w, QSize(1292, 725), "event to pixels: c1_fdist change, 5-shot stack, 1292 x 725",
+                out);
+    stackFigure(w, QSize(3840, 2160), "event to pixels: c1_fdist change, 5-shot stack, 3840 x 2160",
+                out);
 }
 
 // Run as a child: time from process start to the first finished paint, then memory.

@@ -304,6 +304,8 @@ void graph::drawScene(QPainter* painter, const PlotScene& scene)
         if (scene.cameras[camera])
             drawCamera(painter, scene, *scene.cameras[camera], int(camera) + 1);
     }
+    if (scene.stack)
+        StackOverlay::draw(painter, *scene.stack, paintArea);
     // A curve or band that starts at the left border runs along the vertical axis; the axes
     // stay readable over them, drawn as the rest of the frame is.
     painter->save();

@@ -6,6 +6,7 @@
 #include "plotpointer.h"
 #include "plotscene.h"
 #include "segmentshapes.h"
+#include "stackoverlay.h"
 #include "textlayoutcache.h"
 
 #include <QImage>
@@ -61,6 +62,11 @@ public:
     void refresh();
     // What the read-out under the pointer says, line by line; empty while it is hidden.
     QStringList readoutTexts() const { return pointer.texts(); }
+    // A focus stack to draw over its camera's curve until it is handed nothing; shown from
+    // the next refresh on.
+    void setFocusStack(std::optional<StackOnPlot> stack) { stackOverlay.set(std::move(stack)); }
+    bool showsFocusStack() const { return stackOverlay.shown(); }
+    const std::optional<StackOnPlot>& focusStack() const { return stackOverlay.shownStack(); }
 
 signals:
     // Focus camera 1 or 2 at a distance in metres from the camera (a click or Enter).
@@ -142,4 +148,5 @@ private:
     int topMargin;
     int bottomMargin;
     PlotPointer pointer{*this};
+    StackOverlay stackOverlay;
 };

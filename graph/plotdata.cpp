@@ -5,6 +5,7 @@
 #include "camerasetup.h"
 #include "graph.h"
 #include "plotgeometry.h"
+#include "stackoverlay.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -120,7 +121,7 @@ QByteArray PlotData::json(const QString& projectName) const
     QJsonArray cameras;
     for (int camera : switchedOnCameras(*plot.input()))
         cameras.append(cameraObject(plot, camera));
-    const QJsonObject root{
+    QJsonObject root{
         {QStringLiteral("program"), QStringLiteral("Zidov")},
         {QStringLiteral("version"), plot.input()->version},
         {QStringLiteral("project"),
@@ -128,5 +129,8 @@ QByteArray PlotData::json(const QString& projectName) const
         {QStringLiteral("length_unit"), QStringLiteral("mm")},
         {QStringLiteral("cameras"), cameras},
     };
+    // Only where a focus stack is on show, so that other projects' numbers stay as they were.
+    if (const std::optional<StackOnPlot>& stack = plot.focusStack())
+        root.insert(QStringLiteral("stack"), stackJson(*stack));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

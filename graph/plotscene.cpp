@@ -114,7 +114,8 @@ bool sameFrame(const PlotScene& a, const PlotScene& b)
 {
     return a.plot == b.plot && a.curveArea == b.curveArea && a.pixelRatio == b.pixelRatio &&
            a.background == b.background && a.version == b.version &&
-           a.distanceTitle == b.distanceTitle;
+           a.distanceTitle == b.distanceTitle &&
+           (a.stack == b.stack || (a.stack && b.stack && *a.stack == *b.stack));
 }
 
 bool sameLook(const CameraScene& a, const CameraScene& b)

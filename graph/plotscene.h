@@ -4,6 +4,7 @@
 
 #include "camerasetup.h"
 #include "plotgeometry.h"
+#include "stackoverlay.h"
 
 #include <QColor>
 #include <QLine>
@@ -99,6 +100,7 @@ struct PlotScene
     QString version;
     QString distanceTitle;
     std::array<std::optional<CameraScene>, 2> cameras;
+    std::shared_ptr<const StackScene> stack; // none without a focus stack on show
 };
 
 // Where the pixels of after can differ from those of before, in widget coordinates: the

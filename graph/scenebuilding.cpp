@@ -41,12 +41,14 @@ PlotScene graph::buildScene(const QColor& background)
     const QString title =
         given->unit == LengthUnit::Feet ? tr("Distance [ft]") : tr("Distance [m]");
     const PlotClip clip(plot, topMargin + topGap);
-    PlotScene scene{plot, clip.area(), devicePixelRatioF(), background, given->version, title, {}};
+    PlotScene scene{plot, clip.area(), devicePixelRatioF(), background, given->version, title,
+                    {},   {}};
     // Camera by camera, curve before caption, as the records have always been evaluated.
     for (int camera : {1, 2}) {
         if (given->switchedOn[camera - 1])
             scene.cameras[camera - 1] = cameraScene(plot, clip, camera, background);
     }
+    scene.stack = stackOverlay.sceneFor(scene, clip);
     return scene;
 }
 

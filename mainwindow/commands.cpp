@@ -63,14 +63,13 @@ void mainWin::switchModeControls()
     WindowShape::fixCameraBoxWidths(*this);
 }
 
-namespace {
-// No hyperfocal distance exists where diffraction and lens use up the CoC: keep the focus
-// rather than jumping to 0 m.
-void focusAtHyperfocal(CameraSetup& camera, LengthSpinBox* focus)
+std::optional<double> mainWin::hyperfocalFocusShown(const CameraSetup& setup,
+                                                    const LengthSpinBox* focus)
 {
+    CameraSetup camera = setup;
     const double hyperfocal = camera.getHyperfocalFocus();
     if (!CameraSetup::isHyperfocalDistance(hyperfocal))
-        return;
+        return std::nullopt;
     // The box shows whole centimetres or hundredths of a foot. Rounded down, the focus would
     // fall short of the hyperfocal one and leave infinity outside the depth of field, so it
     // is rounded up.
@@ -81,7 +80,16 @@ void focusAtHyperfocal(CameraSetup& camera, LengthSpinBox* focus)
     atRounded.setFdist(metres * 1000);
     if (atRounded.getZcAtInfinity() > 1)
         metres = focus->shownAtLeast(metres + focus->shownStep() / 2);
-    focus->setValue(metres);
+    return metres;
+}
+
+namespace {
+// No hyperfocal distance exists where diffraction and lens use up the CoC: keep the focus
+// rather than jumping to 0 m.
+void focusAtHyperfocal(const CameraSetup& camera, LengthSpinBox* focus)
+{
+    if (const std::optional<double> metres = mainWin::hyperfocalFocusShown(camera, focus))
+        focus->setValue(*metres);
 }
 } // namespace
 

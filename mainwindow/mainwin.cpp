@@ -8,6 +8,7 @@
 #include "gearcommands.h"
 #include "graph.h"
 #include "opti.h"
+#include "plancommands.h"
 #include "plotcommands.h"
 #include "sensorformatcarry.h"
 #include "settings.h"
@@ -24,6 +25,7 @@ mainWin::mainWin()
     version = programVersion();
     groupBox->hide();
     compareCommands = new CompareCommands(this);
+    planCommands = new PlanCommands(this);
     comparisonReadout = new QLabel(statusbar);
     comparisonReadout->setObjectName(QStringLiteral("comparisonReadout"));
     // Permanent, so that a passing message does not hide it.

@@ -13,7 +13,10 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <optional>
+
 class CompareCommands;
+class PlanCommands;
 class EqWin;
 class GearCommands;
 class QLabel;
@@ -46,6 +49,10 @@ public:
     static QString programVersion() { return ::programVersion(); }
     // The text of a "Set to hyperfocal" button for a hyperfocal distance in mm.
     static QString hyperfocalText(double hyperfocal, LengthUnit unit);
+    // The focus in metres that a "Set to hyperfocal" button sets: the hyperfocal focus
+    // rounded up to what the focus box shows; none where there is no hyperfocal distance.
+    static std::optional<double> hyperfocalFocusShown(const CameraSetup& camera,
+                                                      const LengthSpinBox* focus);
 
     // Read by the plot and the optimizer, refilled by every recalculation.
     Settings* settingsWin = nullptr;
@@ -63,6 +70,8 @@ public:
     // The Compare menu, and its read-out of Camera 2 against Camera 1 in the status bar.
     CompareCommands* compareCommands = nullptr;
     QLabel* comparisonReadout = nullptr;
+    // The Plan menu, its dialogs and the focus stack on show.
+    PlanCommands* planCommands = nullptr;
     // Edit > Copy chart and Copy numbers, and the settings table of exports.
     ShareCommands* shareCommands = nullptr;
     // Each camera's body and lens by name.

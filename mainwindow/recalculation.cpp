@@ -7,6 +7,7 @@
 #include "gearcommands.h"
 #include "graph.h"
 #include "mainwin.h"
+#include "plancommands.h"
 #include "plotgeometry.h"
 #include "projectcameras.h"
 #include "projectcontrols.h"
@@ -93,6 +94,7 @@ void mainWin::run()
         recalculateOnce();
     } while (recalculationPending && ++passes < maxPassesPerRecalculation);
     recalculationPending = false;
+    planCommands->followCameras();
     // Only the plot depends on the records. The controls this pass wrote have asked for
     // their own deferred paint; painting the whole window here would draw them twice.
     WindowShape::settle(*this);
@@ -102,6 +104,7 @@ void mainWin::run()
     locks[0].remember(cam1);
     locks[1].remember(cam2);
     updateComparison();
+    planCommands->updateDialogs();
     ++recalculations;
     recalculating = false;
     if (projectDocument)
@@ -186,8 +189,23 @@ QString mainWin::hyperfocalText(double hyperfocal, LengthUnit unit)
 
 void mainWin::updateHyperfocalButtons()
 {
-    c1_set_Hyper->setText(hyperfocalText(cam1.getHyperfocalFocus(), unit));
-    c2_set_Hyper->setText(hyperfocalText(cam2.getHyperfocalFocus(), unit));
+    for (int camera : {1, 2}) {
+        const CameraSetup& setup = camera == 1 ? cam1 : cam2;
+        const CameraControls c = cameraControls(*this, camera);
+        CameraSetup atHyperfocal = setup;
+        c.setHyperfocal->setText(hyperfocalText(atHyperfocal.getHyperfocalFocus(), unit));
+        // What the button gives: sharp from the near limit at the focus it sets.
+        const std::optional<double> focus =
+            hyperfocalFocusShown(setup, static_cast<const LengthSpinBox*>(c.fdist));
+        if (!focus) {
+            c.setHyperfocal->setToolTip(tr("No focus distance makes infinity sharp."));
+            continue;
+        }
+        atHyperfocal.setFdist(*focus * 1000);
+        c.setHyperfocal->setToolTip(
+            tr("Sharp from %1 to infinity")
+                .arg(LengthUnits::text(atHyperfocal.getNearLimit() / 1000, unit)));
+    }
 }
 
 void mainWin::followMagnificationLocks()

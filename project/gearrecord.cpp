@@ -15,13 +15,6 @@
 namespace GearRecord {
 
 namespace {
-void configure(QDataStream& stream)
-{
-    stream.setVersion(QDataStream::Qt_4_6);
-    stream.setByteOrder(QDataStream::BigEndian);
-    stream.setFloatingPointPrecision(QDataStream::DoublePrecision);
-}
-
 bool positiveOrNone(double value)
 {
     return std::isfinite(value) && value >= 0 && value < 1e6;
@@ -39,7 +32,7 @@ ProjectExtension::Record encode(int camera, const CameraRecord& c)
 {
     QByteArray payload;
     QDataStream out(&payload, QIODevice::WriteOnly);
-    configure(out);
+    ProjectCodec::configure(out);
     out << quint8(camera) << c.cropFactorFormat << c.pixelSizeFormat << c.pixelCountPreset
         << c.sensorWidth << c.sensorHeight << c.megapixels << c.body.maker << c.body.model
         << c.body.shortModel << c.body.mount << c.body.crop << c.lens.maker << c.lens.model
@@ -51,7 +44,7 @@ ProjectExtension::Record encode(int camera, const CameraRecord& c)
 QString decode(const QByteArray& payload, ProjectRecord& project)
 {
     QDataStream in(payload);
-    configure(in);
+    ProjectCodec::configure(in);
     quint8 camera = 0;
     CameraRecord read;
     in >> camera >> read.cropFactorFormat >> read.pixelSizeFormat >> read.pixelCountPreset >>

@@ -6,6 +6,7 @@
 #include "cocpresets.h"
 #include "gearrecord.h"
 #include "sensorformattable.h"
+#include "stackrecord.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -16,13 +17,6 @@
 
 namespace ProjectCodec {
 
-namespace {
-
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("mainWin", text);
-}
-
 // Files written by every version so far are Qt 4 streams; pinning the stream version
 // keeps the bytes identical whatever Qt builds the program.
 void configure(QDataStream& stream)
@@ -30,6 +24,13 @@ void configure(QDataStream& stream)
     stream.setVersion(QDataStream::Qt_4_6);
     stream.setByteOrder(QDataStream::BigEndian);
     stream.setFloatingPointPrecision(QDataStream::DoublePrecision);
+}
+
+namespace {
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("mainWin", text);
 }
 
 // Names a field for messages; camera 0 is the file header.
@@ -236,6 +237,8 @@ void readAdditions(const QByteArray& bytes, DecodeResult& result)
             break;
         if (record.tag == GearRecord::tag)
             problem = GearRecord::decode(record.payload, result.record);
+        else if (record.tag == StackRecord::tag)
+            problem = StackRecord::decode(record.payload, result.record);
         else
             result.record.otherRecords.append(record);
     }
@@ -315,6 +318,8 @@ QByteArray encode(const ProjectRecord& record)
         additions.append(GearRecord::encode(1, record.camera1));
     if (GearRecord::needed(record.camera2))
         additions.append(GearRecord::encode(2, record.camera2));
+    if (record.focusStack.camera != 0)
+        additions.append(StackRecord::encode(record.focusStack));
     additions.append(record.otherRecords);
     bytes.append(ProjectExtension::encode(additions));
     return bytes;

@@ -5,6 +5,7 @@
 #include "projectrecord.h"
 
 #include <QByteArray>
+#include <QDataStream>
 #include <QString>
 
 // Bytes of a project file to a ProjectRecord and back, without files, dialogs or widgets.
@@ -94,6 +95,9 @@ struct DecodeResult
 };
 
 DecodeResult decode(const QByteArray& bytes);
+
+// The stream settings of the format, for the payloads of its additions too.
+void configure(QDataStream& stream);
 
 // Always writes the current version: currentFileSize bytes, followed by the additions of
 // projectextension.h where the record has any.

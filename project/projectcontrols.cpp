@@ -5,6 +5,7 @@
 #include "cameracontrols.h"
 #include "gearcommands.h"
 #include "mainwin.h"
+#include "plancommands.h"
 #include "projectcodec.h"
 #include "projectread.h"
 
@@ -76,6 +77,7 @@ ProjectRecord projectFromControls(mainWin& w)
         camera->lens = gear.lens;
     }
     r.otherRecords = w.keptAdditions;
+    r.focusStack = w.planCommands->stackRecord();
     return r;
 }
 
@@ -97,4 +99,6 @@ void applyProjectToControls(mainWin& w, const ProjectRecord& r, std::ostream& ou
     // Switching the distance reference above reset the border; now that the focus distances
     // that bound it are loaded too, the project opens at the border it was saved with.
     w.restoreLeftBorder(r.leftBorder);
+    // Shown once the recalculation knows the cameras it was planned for.
+    w.planCommands->restoreStack(r.focusStack);
 }

@@ -54,6 +54,20 @@ struct CameraRecord
     friend bool operator!=(const CameraRecord& a, const CameraRecord& b) { return !(a == b); }
 };
 
+// The focus stack on show on the plot, camera 0 where there is none.
+struct FocusStackRecord
+{
+    qint32 camera = 0;
+    double aperture = 0;
+    QList<double> focusDistances; // metres, nearest first
+
+    friend bool operator==(const FocusStackRecord& a, const FocusStackRecord& b)
+    {
+        return a.camera == b.camera && a.aperture == b.aperture &&
+               a.focusDistances == b.focusDistances;
+    }
+};
+
 struct ProjectRecord
 {
     // The format version the values were read from; writing always uses the current one.
@@ -67,6 +81,7 @@ struct ProjectRecord
     CameraRecord camera2;
     // Additions of tags this build does not read, kept so that saving writes them back.
     QList<ProjectExtension::Record> otherRecords;
+    FocusStackRecord focusStack;
 
     friend bool operator==(const ProjectRecord& a, const ProjectRecord& b)
     {
@@ -74,7 +89,8 @@ struct ProjectRecord
                a.distanceFromCamera == b.distanceFromCamera &&
                a.distanceFromFocusPlane == b.distanceFromFocusPlane &&
                a.distanceScale == b.distanceScale && a.zcScale == b.zcScale &&
-               a.camera1 == b.camera1 && a.camera2 == b.camera2 && a.otherRecords == b.otherRecords;
+               a.camera1 == b.camera1 && a.camera2 == b.camera2 &&
+               a.otherRecords == b.otherRecords && a.focusStack == b.focusStack;
     }
     friend bool operator!=(const ProjectRecord& a, const ProjectRecord& b) { return !(a == b); }
 };

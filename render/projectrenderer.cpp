@@ -71,6 +71,7 @@ RenderStatus ProjectRenderer::render(const QString& project)
                                               : DefaultPlotSize::simple;
     plot = std::make_unique<graph>();
     plot->setFixedSize(size);
+    plot->setFocusStack(stackOnPlot(record.focusStack, input));
     plot->setInput(input);
     return writeOutputs(project) ? RenderDone : RenderWriteFailed;
 }

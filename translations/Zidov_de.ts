@@ -186,26 +186,78 @@
     </message>
 </context>
 <context>
-    <name>LengthSpinBox</name>
+    <name>FramingPlanner</name>
     <message>
-        <source>Not a length: type a number, or a number and its unit, such as 350 cm or 16&apos; 5&quot;.</source>
-        <translation>Keine Länge: eine Zahl eingeben, oder eine Zahl mit ihrer Einheit, etwa 350 cm oder 16&apos; 5&quot;.</translation>
+        <source>Framing by subject size</source>
+        <translation>Bildausschnitt nach Motivgröße</translation>
     </message>
     <message>
-        <source>Not a whole length yet.</source>
-        <translation>Noch keine vollständige Länge.</translation>
+        <source>&amp;Subject size:</source>
+        <translation>&amp;Motivgröße:</translation>
     </message>
     <message>
-        <source>No more than %1 decimals here; type a finer length with its unit, such as 512.3 cm.</source>
-        <translation>Hier höchstens %1 Nachkommastellen; eine feinere Länge mit ihrer Einheit eingeben, etwa 512,3 cm.</translation>
+        <source>How large the subject is along the frame side chosen below.</source>
+        <translation>Wie groß das Motiv entlang der unten gewählten Bildseite ist.</translation>
     </message>
     <message>
-        <source>Outside the box&apos;s range, %1 to %2.</source>
-        <translation>Außerhalb des Bereichs von %1 bis %2.</translation>
+        <source> m</source>
+        <translation> m</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; was not taken. %2 The box keeps %3.</source>
-        <translation>„%1“ wurde nicht übernommen. %2 Das Feld behält %3.</translation>
+        <source>&amp;Fills the frame&apos;s:</source>
+        <translation>&amp;Füllt im Bild die:</translation>
+    </message>
+    <message>
+        <source>The side of the frame the subject fills.</source>
+        <translation>Die Seite des Bildes, die das Motiv füllt.</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>diagonal</source>
+        <translation>Diagonale</translation>
+    </message>
+    <message>
+        <source>&amp;Camera:</source>
+        <translation>&amp;Kamera:</translation>
+    </message>
+    <message>
+        <source>The camera whose focus Apply sets; with both, each gets its own distance, so the two frame the subject alike.</source>
+        <translation>Die Kamera, deren Fokus Anwenden setzt; bei beiden bekommt jede ihre eigene Entfernung, sodass beide das Motiv gleich ins Bild setzen.</translation>
+    </message>
+    <message>
+        <source>Camera 1</source>
+        <translation>Kamera 1</translation>
+    </message>
+    <message>
+        <source>Camera 2</source>
+        <translation>Kamera 2</translation>
+    </message>
+    <message>
+        <source>both</source>
+        <translation>beide</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Anwenden</translation>
+    </message>
+    <message>
+        <source>Clos&amp;e</source>
+        <translation>Schli&amp;eßen</translation>
+    </message>
+    <message>
+        <source>Camera %1 would need a focus of %2; the farthest is %3.</source>
+        <translation>Kamera %1 müsste auf %2 fokussieren; die größte Entfernung ist %3.</translation>
+    </message>
+    <message>
+        <source>Camera %1 frames it from %2 (%3 mm, a frame side of %4 mm).</source>
+        <translation>Kamera %1 setzt es aus %2 ins Bild (%3 mm, eine Bildseite von %4 mm).</translation>
     </message>
 </context>
 <context>
@@ -236,6 +288,67 @@
     <message>
         <source>crop %1</source>
         <translation>Crop %1</translation>
+    </message>
+</context>
+<context>
+    <name>LengthSpinBox</name>
+    <message>
+        <source>Not a length: type a number, or a number and its unit, such as 350 cm or 16&apos; 5&quot;.</source>
+        <translation>Keine Länge: eine Zahl eingeben, oder eine Zahl mit ihrer Einheit, etwa 350 cm oder 16&apos; 5&quot;.</translation>
+    </message>
+    <message>
+        <source>Not a whole length yet.</source>
+        <translation>Noch keine vollständige Länge.</translation>
+    </message>
+    <message>
+        <source>No more than %1 decimals here; type a finer length with its unit, such as 512.3 cm.</source>
+        <translation>Hier höchstens %1 Nachkommastellen; eine feinere Länge mit ihrer Einheit eingeben, etwa 512,3 cm.</translation>
+    </message>
+    <message>
+        <source>Outside the box&apos;s range, %1 to %2.</source>
+        <translation>Außerhalb des Bereichs von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not taken. %2 The box keeps %3.</source>
+        <translation>„%1“ wurde nicht übernommen. %2 Das Feld behält %3.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanCommands</name>
+    <message>
+        <source>&amp;Plan</source>
+        <translation>&amp;Planen</translation>
+    </message>
+    <message>
+        <source>&amp;Sharp from … to …</source>
+        <translation>&amp;Scharf von … bis …</translation>
+    </message>
+    <message>
+        <source>&amp;Focus stack…</source>
+        <translation>&amp;Fokusreihe…</translation>
+    </message>
+    <message>
+        <source>F&amp;raming by subject size…</source>
+        <translation>Bild&amp;ausschnitt nach Motivgröße…</translation>
+    </message>
+</context>
+<context>
+    <name>PlanTarget</name>
+    <message>
+        <source>Camera %1 is switched off.</source>
+        <translation>Kamera %1 ist ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>The near distance must lie beyond the focal length of %1 mm.</source>
+        <translation>Die nahe Entfernung muss jenseits der Brennweite von %1 mm liegen.</translation>
+    </message>
+    <message>
+        <source>The far distance must lie beyond the near distance.</source>
+        <translation>Die ferne Entfernung muss jenseits der nahen liegen.</translation>
+    </message>
+    <message>
+        <source>infinity</source>
+        <translation>unendlich</translation>
     </message>
 </context>
 <context>
@@ -528,6 +641,208 @@
     <message>
         <source>The chart could not be copied.</source>
         <translation>Das Diagramm konnte nicht kopiert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>StackPlanner</name>
+    <message>
+        <source>Focus stack</source>
+        <translation>Fokusreihe</translation>
+    </message>
+    <message>
+        <source>&amp;Camera:</source>
+        <translation>&amp;Kamera:</translation>
+    </message>
+    <message>
+        <source>The camera whose focal length, CoC, diffraction and lens quality the stack is for.</source>
+        <translation>Die Kamera, für deren Brennweite, Zerstreuungskreis, Beugung und Objektivqualität die Reihe gilt.</translation>
+    </message>
+    <message>
+        <source>Camera 1</source>
+        <translation>Kamera 1</translation>
+    </message>
+    <message>
+        <source>Camera 2</source>
+        <translation>Kamera 2</translation>
+    </message>
+    <message>
+        <source>&amp;Near:</source>
+        <translation>&amp;Nah:</translation>
+    </message>
+    <message>
+        <source>The nearest distance that must be sharp in one of the shots.</source>
+        <translation>Die nächste Entfernung, die in einer der Aufnahmen scharf sein muss.</translation>
+    </message>
+    <message>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>&amp;Far:</source>
+        <translation>&amp;Fern:</translation>
+    </message>
+    <message>
+        <source>The farthest distance that must be sharp in one of the shots.</source>
+        <translation>Die fernste Entfernung, die in einer der Aufnahmen scharf sein muss.</translation>
+    </message>
+    <message>
+        <source>Sharp out to infinity instead of to the far distance.</source>
+        <translation>Scharf bis unendlich statt bis zur fernen Entfernung.</translation>
+    </message>
+    <message>
+        <source>to &amp;infinity</source>
+        <translation>bis &amp;unendlich</translation>
+    </message>
+    <message>
+        <source>&amp;Aperture:</source>
+        <translation>&amp;Blende:</translation>
+    </message>
+    <message>
+        <source>The f-number of every shot; it starts at the camera&apos;s.</source>
+        <translation>Die Blendenzahl jeder Aufnahme; sie beginnt mit der der Kamera.</translation>
+    </message>
+    <message>
+        <source>f/</source>
+        <translation>f/</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Fokus</translation>
+    </message>
+    <message>
+        <source>Near limit</source>
+        <translation>Nahgrenze</translation>
+    </message>
+    <message>
+        <source>Far limit</source>
+        <translation>Ferngrenze</translation>
+    </message>
+    <message>
+        <source>&amp;Show on plot</source>
+        <translation>Im &amp;Diagramm zeigen</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>K&amp;opieren</translation>
+    </message>
+    <message>
+        <source>C&amp;lear plot</source>
+        <translation>Diagramm &amp;leeren</translation>
+    </message>
+    <message>
+        <source>Clos&amp;e</source>
+        <translation>Schli&amp;eßen</translation>
+    </message>
+    <message>
+        <source>One shot at f/%1 keeps %2 to %3 sharp.</source>
+        <translation>Eine Aufnahme mit f/%1 hält %2 bis %3 scharf.</translation>
+    </message>
+    <message>
+        <source>%1 shots at f/%2 keep %3 to %4 sharp.</source>
+        <translation>%1 Aufnahmen mit f/%2 halten %3 bis %4 scharf.</translation>
+    </message>
+    <message>
+        <source>At f/%1 not even the focused distance is sharp: diffraction and the lens blur it beyond the circle of confusion.</source>
+        <translation>Bei f/%1 ist nicht einmal die Fokusentfernung scharf: Beugung und Objektiv machen sie unschärfer als den Zerstreuungskreis.</translation>
+    </message>
+    <message>
+        <source>At f/%1 the depth of field is thinner than the focus box&apos;s step of %2, so no stack of its focus distances covers the zone.</source>
+        <translation>Bei f/%1 ist die Schärfentiefe dünner als der Schritt des Fokusfelds von %2, daher deckt keine Reihe seiner Fokusentfernungen den Bereich ab.</translation>
+    </message>
+    <message>
+        <source>At f/%1 it takes more than %2 shots.</source>
+        <translation>Bei f/%1 braucht es mehr als %2 Aufnahmen.</translation>
+    </message>
+    <message>
+        <source>The zone reaches beyond the farthest focus distance.</source>
+        <translation>Der Bereich reicht über die größte Fokusentfernung hinaus.</translation>
+    </message>
+    <message>
+        <source>Focus stack at f/%1</source>
+        <translation>Fokusreihe mit f/%1</translation>
+    </message>
+    <message>
+        <source>Shot	Focus	Near limit	Far limit</source>
+        <translation>Aufnahme	Fokus	Nahgrenze	Ferngrenze</translation>
+    </message>
+</context>
+<context>
+    <name>ZonePlanner</name>
+    <message>
+        <source>Sharp from … to …</source>
+        <translation>Scharf von … bis …</translation>
+    </message>
+    <message>
+        <source>&amp;Camera:</source>
+        <translation>&amp;Kamera:</translation>
+    </message>
+    <message>
+        <source>The camera whose focal length, CoC, diffraction and lens quality the answer is for, and which Apply sets.</source>
+        <translation>Die Kamera, für deren Brennweite, Zerstreuungskreis, Beugung und Objektivqualität die Antwort gilt und die Anwenden setzt.</translation>
+    </message>
+    <message>
+        <source>Camera 1</source>
+        <translation>Kamera 1</translation>
+    </message>
+    <message>
+        <source>Camera 2</source>
+        <translation>Kamera 2</translation>
+    </message>
+    <message>
+        <source>&amp;Near:</source>
+        <translation>&amp;Nah:</translation>
+    </message>
+    <message>
+        <source>The nearest distance that must be sharp.</source>
+        <translation>Die nächste Entfernung, die scharf sein muss.</translation>
+    </message>
+    <message>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>&amp;Far:</source>
+        <translation>&amp;Fern:</translation>
+    </message>
+    <message>
+        <source>The farthest distance that must be sharp.</source>
+        <translation>Die fernste Entfernung, die scharf sein muss.</translation>
+    </message>
+    <message>
+        <source>Sharp out to infinity instead of to the far distance.</source>
+        <translation>Scharf bis unendlich statt bis zur fernen Entfernung.</translation>
+    </message>
+    <message>
+        <source>to &amp;infinity</source>
+        <translation>bis &amp;unendlich</translation>
+    </message>
+    <message>
+        <source>Plan a focus &amp;stack…</source>
+        <translation>Eine Fokus&amp;reihe planen…</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Anwenden</translation>
+    </message>
+    <message>
+        <source>Clos&amp;e</source>
+        <translation>Schli&amp;eßen</translation>
+    </message>
+    <message>
+        <source>No f-number keeps %1 to %2 sharp: the best is f/%3, focused at %4, with zc at most %5. A focus stack can cover it.</source>
+        <translation>Keine Blendenzahl hält %1 bis %2 scharf: am besten ist f/%3, auf %4 fokussiert, mit zc höchstens %5. Eine Fokusreihe kann den Bereich abdecken.</translation>
+    </message>
+    <message>
+        <source>Focus at %1. f/%2 or narrower keeps %3 to %4 sharp</source>
+        <translation>Auf %1 fokussieren. f/%2 oder kleiner hält %3 bis %4 scharf</translation>
+    </message>
+    <message>
+        <source>; sharpest at f/%1 (zc at most %2)</source>
+        <translation>; am schärfsten bei f/%1 (zc höchstens %2)</translation>
+    </message>
+    <message>
+        <source>; beyond f/%1 diffraction blurs it</source>
+        <translation>; jenseits von f/%1 macht Beugung ihn unscharf</translation>
     </message>
 </context>
 <context>
@@ -1460,6 +1775,26 @@ Gesucht wurde in:
     <message>
         <source>Camera bodies and lenses by name come from the lensfun database (lensfun.github.io): its data under the Creative Commons licence CC BY-SA 3.0, read through its library under the GNU LGPL 3.</source>
         <translation>Kameragehäuse und Objektive nach Namen stammen aus der lensfun-Datenbank (lensfun.github.io): ihre Daten unter der Creative-Commons-Lizenz CC BY-SA 3.0, gelesen über ihre Bibliothek unter der GNU LGPL 3.</translation>
+    </message>
+    <message>
+        <source>No focus distance makes infinity sharp.</source>
+        <translation>Keine Fokusentfernung macht unendlich scharf.</translation>
+    </message>
+    <message>
+        <source>Sharp from %1 to infinity</source>
+        <translation>Scharf von %1 bis unendlich</translation>
+    </message>
+    <message>
+        <source>The focus stack is cut short.</source>
+        <translation>Die Fokusreihe bricht vorzeitig ab.</translation>
+    </message>
+    <message>
+        <source>The focus stack names camera %1; only cameras 1 and 2 exist.</source>
+        <translation>Die Fokusreihe nennt Kamera %1; es gibt nur die Kameras 1 und 2.</translation>
+    </message>
+    <message>
+        <source>The focus stack holds a value outside its range.</source>
+        <translation>Die Fokusreihe enthält einen Wert außerhalb ihres Bereichs.</translation>
     </message>
 </context>
 <context>

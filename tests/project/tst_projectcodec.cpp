@@ -355,7 +355,7 @@ ProjectRecord geared()
     r.camera1.body = {"Fujifilm", "X-T4", "", "Fujifilm X", 1.534};
     r.camera1.lens = {"Fujifilm", "XF 16-55mm f/2.8 R LM WR", {16, 55, 2.8, 2.8}};
     r.camera2.cropFactorFormat = 15;
-    r.otherRecords.append({"STCK", QByteArray("\1\2\3", 3)});
+    r.otherRecords.append({"ZZZZ", QByteArray("\1\2\3", 3)});
     return r;
 }
 } // namespace

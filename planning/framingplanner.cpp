@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "framingplanner.h"
+
+#include "cameracontrols.h"
+#include "mainwin.h"
+#include "plantarget.h"
+#include "shotplans.h"
+#include "ui_framingPlanner.h"
+
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+enum Side
+{
+    Height,
+    Width,
+    Diagonal
+};
+// The full-frame sensor, which a camera whose CoC names no format is scaled from by its crop.
+constexpr double fullFrameWidth = 36;
+constexpr double fullFrameHeight = 24;
+constexpr double fullFrameDiagonal = 43.26661531;
+} // namespace
+
+FramingPlanner::FramingPlanner(mainWin& window_)
+    : QDialog(&window_), ui(std::make_unique<Ui::FramingPlanner>()), window(window_)
+{
+    ui->setupUi(this);
+    connect(ui->subjectSize, &QDoubleSpinBox::valueChanged, this, &FramingPlanner::update);
+    connect(ui->subjectSide, &QComboBox::currentIndexChanged, this, &FramingPlanner::update);
+    connect(ui->framingCamera, &QComboBox::currentIndexChanged, this, &FramingPlanner::update);
+    connect(ui->framingApply, &QPushButton::clicked, this, &FramingPlanner::apply);
+    connect(ui->framingClose, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+FramingPlanner::~FramingPlanner() = default;
+
+void FramingPlanner::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    update();
+}
+
+std::vector<int> FramingPlanner::chosenCameras() const
+{
+    const int choice = ui->framingCamera->currentIndex();
+    if (choice == 2)
+        return {1, 2};
+    return {choice + 1};
+}
+
+double FramingPlanner::frameSide(int camera) const
+{
+    const CameraControls c = cameraControls(window, camera);
+    const int mode = c.cocMode->currentIndex();
+    const QComboBox* format = mode == CocByCropFactor  ? c.cropFactorFormat
+                              : mode == CocByPixelSize ? c.pixelSizeFormat
+                                                       : nullptr;
+    const int index = format ? format->currentIndex() : -1;
+    const SensorFormatTable& table = window.sensorTable;
+    if (index >= 0 && index < table.formatCount()) {
+        const double sides[] = {table.height(index), table.width(index), table.diagonal(index)};
+        return sides[ui->subjectSide->currentIndex()];
+    }
+    const double crop = PlanTarget(window, camera).record().getCrop();
+    const double sides[] = {fullFrameHeight, fullFrameWidth, fullFrameDiagonal};
+    return sides[ui->subjectSide->currentIndex()] / crop;
+}
+
+void FramingPlanner::update()
+{
+    if (!isVisible())
+        return;
+    PlanTarget::followUnit(window, *this);
+    framing.reset();
+    std::vector<Framed> framed;
+    QStringList answers;
+    for (const int camera : chosenCameras()) {
+        const PlanTarget target(window, camera);
+        if (!target.switchedOn()) {
+            answers << target.switchedOff();
+            continue;
+        }
+        const double side = frameSide(camera);
+        const double focus = ShotPlans::focusForSubjectSize(target.record().getFlength(), side,
+                                                            ui->subjectSize->value() * 1000);
+        const ShotPlans::FocusBox box = target.focusBox();
+        if (!std::isfinite(focus) || focus > box.maximum) {
+            answers << tr("Camera %1 would need a focus of %2; the farthest is %3.")
+                           .arg(camera)
+                           .arg(target.distance(focus), target.distance(box.maximum));
+            continue;
+        }
+        framed.push_back({camera, focus});
+        answers << tr("Camera %1 frames it from %2 (%3 mm, a frame side of %4 mm).")
+                       .arg(camera)
+                       .arg(target.distance(focus))
+                       .arg(target.record().getFlength())
+                       .arg(QString::number(side, 'f', 1));
+    }
+    const bool all = framed.size() == chosenCameras().size();
+    if (all)
+        framing = std::move(framed);
+    ui->framingResult->setText(answers.join(QLatin1Char('\n')));
+    ui->framingApply->setEnabled(all);
+}
+
+void FramingPlanner::apply()
+{
+    if (!framing)
+        return;
+    const std::vector<Framed> applied = *framing;
+    mainWin::RecalcBatch batch(&window);
+    for (const Framed& f : applied)
+        cameraControls(window, f.camera).fdist->setValue(f.focus / 1000);
+}

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "plancommands.h"
+
+#include "framingplanner.h"
+#include "graph.h"
+#include "mainwin.h"
+#include "plantarget.h"
+#include "stackplanner.h"
+#include "zoneplanner.h"
+
+#include <QMenu>
+
+namespace {
+// What a stack was planned from; its shots have a focus and f-number of their own, so the
+// camera may be focused and stopped down to look at them one by one.
+bool samePlanningBasis(const CameraSetup& a, const CameraSetup& b)
+{
+    return a.getFlength() == b.getFlength() && a.getCoc() == b.getCoc() &&
+           a.getCrop() == b.getCrop() && a.getDiffraction() == b.getDiffraction() &&
+           a.getLensQuality() == b.getLensQuality() && a.getDiffFactor() == b.getDiffFactor();
+}
+} // namespace
+
+PlanCommands::PlanCommands(mainWin* window_)
+    : QObject(window_), window(window_), zonePlanner(new ZonePlanner(*window_)),
+      stackPlanner(new StackPlanner(*window_)), framingPlanner(new FramingPlanner(*window_))
+{
+    auto* menu = new QMenu(tr("&Plan"), window->menubar);
+    menu->setObjectName(QStringLiteral("menuPlan"));
+    // After Compare, which comes before the optimizer's menu.
+    window->menubar->insertMenu(window->menuOptimizer->menuAction(), menu);
+    menu->addAction(addCommand("actionPlanZone", tr("&Sharp from … to …"), zonePlanner));
+    menu->addAction(addCommand("actionPlanStack", tr("&Focus stack…"), stackPlanner));
+    menu->addAction(
+        addCommand("actionPlanFraming", tr("F&raming by subject size…"), framingPlanner));
+
+    connect(zonePlanner, &ZonePlanner::stackWanted, stackPlanner, &StackPlanner::planFor);
+    connect(stackPlanner, &StackPlanner::showOnPlot, this, [this](int number, const auto& stack) {
+        showStack(number, stack);
+        window->run();
+    });
+}
+
+QAction* PlanCommands::addCommand(const char* objectName, const QString& text, QDialog* dialog)
+{
+    auto* command = new QAction(text, window);
+    command->setObjectName(QLatin1String(objectName));
+    connect(command, &QAction::triggered, this, [this, dialog] {
+        // The cameras' settings are those of expert mode, as for the optimizer.
+        if (window->expertMode == 0)
+            window->switchpromode();
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    });
+    return command;
+}
+
+void PlanCommands::showStack(int number, const ShotPlans::FocusStack& stack)
+{
+    if (stack.shots.empty()) {
+        shown.reset();
+        window->graphWidget->setFocusStack(std::nullopt);
+        return;
+    }
+    camera = number;
+    shown = stack;
+    shownFor = PlanTarget(*window, number).record();
+    StackOnPlot onPlot{number, shownFor, {}};
+    onPlot.setup.setAperture(stack.aperture);
+    for (const ShotPlans::Shot& shot : stack.shots)
+        onPlot.focuses.push_back(shot.focus);
+    window->graphWidget->setFocusStack(std::move(onPlot));
+}
+
+FocusStackRecord PlanCommands::stackRecord() const
+{
+    if (restoring)
+        return *restoring;
+    FocusStackRecord record;
+    if (!shown)
+        return record;
+    record.camera = camera;
+    record.aperture = shown->aperture;
+    for (const ShotPlans::Shot& shot : shown->shots)
+        record.focusDistances.append(shot.focus / 1000);
+    return record;
+}
+
+void PlanCommands::restoreStack(const FocusStackRecord& record)
+{
+    restoring = record;
+}
+
+void PlanCommands::followCameras()
+{
+    if (restoring) {
+        const FocusStackRecord record = *restoring;
+        restoring.reset();
+        ShotPlans::FocusStack stack;
+        stack.aperture = record.aperture;
+        if (record.camera == 1 || record.camera == 2) {
+            CameraSetup atAperture = PlanTarget(*window, record.camera).record();
+            atAperture.setAperture(record.aperture);
+            for (const double metres : record.focusDistances) {
+                atAperture.setFdist(metres * 1000);
+                stack.shots.push_back({metres * 1000, ShotPlans::sharpRange(atAperture)});
+            }
+        }
+        showStack(record.camera, stack);
+    }
+    if (!shown)
+        return;
+    const PlanTarget target(*window, camera);
+    if (!target.switchedOn() || !samePlanningBasis(target.record(), shownFor))
+        showStack(camera, ShotPlans::FocusStack());
+}
+
+void PlanCommands::updateDialogs()
+{
+    zonePlanner->update();
+    stackPlanner->update();
+    framingPlanner->update();
+}

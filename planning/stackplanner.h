@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#pragma once
+
+#include "shotplans.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class StackPlanner;
+}
+class mainWin;
+
+// "Focus stack…": the fewest shots whose depths of field together cover a zone, nearest
+// first, with the focus distances rounded as the camera's focus box shows them. "Show on
+// plot" hands the stack to the plot; "Copy" puts the list on the clipboard.
+class StackPlanner : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit StackPlanner(mainWin& window);
+    ~StackPlanner() override;
+    // The answer follows the camera's settings and the unit on show while the dialog is open.
+    void update();
+    // Opens the dialog for a zone (far 0 for infinity), at the camera's f-number.
+    void planFor(int camera, double nearMetres, double farMetres);
+    // The clipboard's text of the stack on show.
+    QString listText() const;
+
+signals:
+    // The stack to draw for a camera, or an empty stack to draw none.
+    void showOnPlot(int camera, const ShotPlans::FocusStack& stack);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    int camera() const;
+    void startAtCameraAperture();
+    QString refusal(const ShotPlans::FocusStack& stack) const;
+    void fillTable();
+
+    std::unique_ptr<Ui::StackPlanner> ui;
+    mainWin& window;
+    std::optional<ShotPlans::FocusStack> stack;
+};

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#pragma once
+
+#include "projectextension.h"
+#include "projectrecord.h"
+
+// The "STCK" addition: the focus stack on show on the plot, written only while one is.
+//
+// Payload, big-endian: the camera (quint8, 1 or 2), the stack's f-number (double), the number
+// of shots (quint32) and each shot's focus distance in metres (doubles), nearest first.
+namespace StackRecord {
+
+constexpr char tag[] = "STCK";
+// As many shots as the stack planner plans at most.
+constexpr quint32 maxShots = 999;
+
+ProjectExtension::Record encode(const FocusStackRecord& stack);
+// Reads the payload into the project; an empty result when it was read, otherwise why not.
+QString decode(const QByteArray& payload, ProjectRecord& project);
+
+} // namespace StackRecord
