@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
 #include "filesizelimit.h"
+#include "graph.h"
 #include "guitest.h"
 #include "mainwin.h"
 #include "projectbytes.h"
@@ -10,6 +11,7 @@
 #include "projectsettingstable.h"
 #include "settings.h"
 #include "settingstablesource.h"
+#include "stackoverlay.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -581,6 +583,9 @@ void TestProjectFiles::derivedAsTheWindowLoads_data()
     gear.camera2.focalLength = 200;
     gear.camera2.aperture = 1.4;
     QTest::newRow("gear") << ProjectCodec::encode(gear) << false;
+    ProjectRecord stack = ProjectCodec::decode(golden).record;
+    stack.focusStack = FocusStackRecord{2, 8, {2.0, 3.0, 5.0}};
+    QTest::newRow("focus stack") << ProjectCodec::encode(stack) << false;
 }
 
 void TestProjectFiles::derivedAsTheWindowLoads()
@@ -632,6 +637,15 @@ void TestProjectFiles::derivedAsTheWindowLoads()
     for (int camera : {0, 1}) {
         QCOMPARE(derived.gear[camera].body, shown.gear[camera].body);
         QCOMPARE(derived.gear[camera].lens, shown.gear[camera].lens);
+    }
+    const std::optional<StackOnPlot> stack = stackOnPlot(record.focusStack, derived);
+    QCOMPARE(stack.has_value(), w.graphWidget->showsFocusStack());
+    if (stack) {
+        StackOnPlot made = *stack;
+        StackOnPlot drawn = *w.graphWidget->focusStack();
+        QCOMPARE(made.camera, drawn.camera);
+        QVERIFY(made.focuses == drawn.focuses);
+        QVERIFY(ZcCurve(made.setup) == ZcCurve(drawn.setup));
     }
     // zidov-render's settings table, from the record and the input alone.
     PlotInput rendered = derived;
