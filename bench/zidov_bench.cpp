@@ -421,7 +421,7 @@ void gearFigures()
         for (const BodyChoice& body : database->bodies())
             entries << body.name();
         for (const GearDatabase::Lens& lens : database->lenses())
-            entries << lens.choice.name() + QStringLiteral("  ·  ") + lens.choice.spec.text();
+            entries << lens.choice.name() + QStringLiteral("  ·  ") + lens.choice.stated.text();
     }
     entries = entries.mid(0, 2000);
     GearChooser chooser(nullptr, QStringLiteral("bench"), entries, -1);

@@ -68,13 +68,13 @@ struct GearDatabase::Loader
                 Lens lens;
                 lens.choice.maker = names(l.Maker).english;
                 lens.choice.model = names(l.Model).english;
-                lens.choice.spec = lensSpecFromName(lens.choice.model);
-                LensSpec& spec = lens.choice.spec;
+                lens.choice.stated = lensRangeFromName(lens.choice.model);
+                LensRange& stated = lens.choice.stated;
                 // What the name leaves out, the database's own fields give where they can.
-                if (!spec.isSet())
-                    spec = {l.MinFocal, l.MaxFocal, 0, 0};
-                if (spec.widestAtMin <= 0 && l.MinAperture > 0)
-                    spec.widestAtMin = spec.widestAtMax = l.MinAperture;
+                if (!stated.isSet())
+                    stated = {l.MinFocal, l.MaxFocal, 0, 0};
+                if (stated.widestAtMin <= 0 && l.MinAperture > 0)
+                    stated.widestAtMin = stated.widestAtMax = l.MinAperture;
                 for (char* const* mount = l.Mounts; mount && *mount; ++mount)
                     lens.mounts << text(*mount);
                 result->lensList.append(lens);

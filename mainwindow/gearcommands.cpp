@@ -77,7 +77,7 @@ void GearCommands::chooseLens(int camera)
         if (lens.choice == gear(camera).lens)
             current = int(entries.size());
         lenses << lens.choice;
-        entries << lens.choice.name() + QStringLiteral("  ·  ") + lens.choice.spec.text();
+        entries << lens.choice.name() + QStringLiteral("  ·  ") + lens.choice.stated.text();
     }
     GearChooser chooser(&window, tr("Camera %1: lens").arg(camera), entries, current);
     if (chooser.exec() == QDialog::Accepted)
@@ -160,23 +160,23 @@ void GearCommands::endSwap()
 
 void GearCommands::followLens(int camera)
 {
-    const LensSpec& spec = gear(camera).lens.spec;
-    if (!spec.isSet() || spec.widestAtMin <= 0)
+    const LensRange& stated = gear(camera).lens.stated;
+    if (!stated.isSet() || stated.widestAtMin <= 0)
         return;
     const CameraControls c = cameraControls(window, camera);
-    c.aperture->setMinimum(std::max(widestAperture, spec.widestAperture(c.flength->value())));
+    c.aperture->setMinimum(std::max(widestAperture, stated.widestAperture(c.flength->value())));
 }
 
 void GearCommands::applyRanges(int camera)
 {
     const CameraControls c = cameraControls(window, camera);
-    const LensSpec& spec = gear(camera).lens.spec;
-    if (spec.isSet()) {
-        c.flength->setRange(std::max(fullFocal[0], spec.minFocal),
-                            std::min(fullFocal[1], std::max(spec.minFocal, spec.maxFocal)));
+    const LensRange& stated = gear(camera).lens.stated;
+    if (stated.isSet()) {
+        c.flength->setRange(std::max(fullFocal[0], stated.minFocal),
+                            std::min(fullFocal[1], std::max(stated.minFocal, stated.maxFocal)));
         // What the lens allows anywhere in its range: the focal length may still change (a
         // project or a copy writes it next), and the recalculation then narrows it.
-        const double widest = std::min(spec.widestAtMin, spec.widestAtMax);
+        const double widest = std::min(stated.widestAtMin, stated.widestAtMax);
         c.aperture->setMinimum(widest > 0 ? std::max(widestAperture, widest) : widestAperture);
     } else {
         c.flength->setRange(fullFocal[0], fullFocal[1]);

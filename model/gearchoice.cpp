@@ -18,12 +18,12 @@ QString range(double from, double to)
 }
 } // namespace
 
-double LensSpec::focalWithin(double focal) const
+double LensRange::focalWithin(double focal) const
 {
     return std::clamp(focal, minFocal, std::max(minFocal, maxFocal));
 }
 
-double LensSpec::widestAperture(double focal) const
+double LensRange::widestAperture(double focal) const
 {
     if (!isZoom() || widestAtMax <= 0)
         return widestAtMin;
@@ -31,7 +31,7 @@ double LensSpec::widestAperture(double focal) const
     return widestAtMin + along * (widestAtMax - widestAtMin);
 }
 
-QString LensSpec::text() const
+QString LensRange::text() const
 {
     QString shown = range(minFocal, maxFocal) + QStringLiteral("mm");
     if (widestAtMin > 0)
@@ -46,7 +46,7 @@ QString LensChoice::name() const
     return maker + QLatin1Char(' ') + model;
 }
 
-LensSpec lensSpecFromName(const QString& name)
+LensRange lensRangeFromName(const QString& name)
 {
     static const QRegularExpression focal(
         QStringLiteral(R"((\d+(?:\.\d+)?)(?:\s*-\s*(\d+(?:\.\d+)?))?\s*mm)"),
@@ -55,16 +55,17 @@ LensSpec lensSpecFromName(const QString& name)
     static const QRegularExpression aperture(
         QStringLiteral(R"((?:\bf/?|\b1:)\s*(\d+(?:\.\d+)?)(?:\s*-\s*(\d+(?:\.\d+)?))?)"),
         QRegularExpression::CaseInsensitiveOption);
-    LensSpec spec;
+    LensRange stated;
     const QRegularExpressionMatch f = focal.match(name);
     if (f.hasMatch()) {
-        spec.minFocal = f.captured(1).toDouble();
-        spec.maxFocal = f.captured(2).isEmpty() ? spec.minFocal : f.captured(2).toDouble();
+        stated.minFocal = f.captured(1).toDouble();
+        stated.maxFocal = f.captured(2).isEmpty() ? stated.minFocal : f.captured(2).toDouble();
     }
     const QRegularExpressionMatch a = aperture.match(name, f.hasMatch() ? f.capturedEnd() : 0);
     if (a.hasMatch()) {
-        spec.widestAtMin = a.captured(1).toDouble();
-        spec.widestAtMax = a.captured(2).isEmpty() ? spec.widestAtMin : a.captured(2).toDouble();
+        stated.widestAtMin = a.captured(1).toDouble();
+        stated.widestAtMax =
+            a.captured(2).isEmpty() ? stated.widestAtMin : a.captured(2).toDouble();
     }
-    return spec;
+    return stated;
 }

@@ -6,7 +6,7 @@
 
 // What a lens's name promises: its focal range and the widest f-number at either end. A
 // variable-aperture zoom ("18-135mm f/3.5-5.6") opens to 3.5 at 18 mm and to 5.6 at 135 mm.
-struct LensSpec
+struct LensRange
 {
     double minFocal = 0;
     double maxFocal = 0;
@@ -22,7 +22,7 @@ struct LensSpec
     // "16-55mm f/2.8", "18-135mm f/3.5-5.6", "85mm f/1.8".
     QString text() const;
 
-    friend bool operator==(const LensSpec& a, const LensSpec& b)
+    friend bool operator==(const LensRange& a, const LensRange& b)
     {
         return a.minFocal == b.minFocal && a.maxFocal == b.maxFocal &&
                a.widestAtMin == b.widestAtMin && a.widestAtMax == b.widestAtMax;
@@ -53,7 +53,7 @@ struct LensChoice
 {
     QString maker;
     QString model;
-    LensSpec spec;
+    LensRange stated;
 
     bool isSet() const { return !model.isEmpty(); }
     // The lens's model name, which usually starts with its maker's.
@@ -61,10 +61,10 @@ struct LensChoice
 
     friend bool operator==(const LensChoice& a, const LensChoice& b)
     {
-        return a.maker == b.maker && a.model == b.model && a.spec == b.spec;
+        return a.maker == b.maker && a.model == b.model && a.stated == b.stated;
     }
 };
 
 // The focal range and f-numbers a lens's name states ("Fujifilm XF 16-55mm f/2.8 R LM WR",
 // "Sony FE 85mm F1.8", "Canon EF 70-200mm 1:4"); what the name leaves out stays 0.
-LensSpec lensSpecFromName(const QString& name);
+LensRange lensRangeFromName(const QString& name);

@@ -36,8 +36,8 @@ ProjectExtension::Record encode(int camera, const CameraRecord& c)
     out << quint8(camera) << c.cropFactorFormat << c.pixelSizeFormat << c.pixelCountPreset
         << c.sensorWidth << c.sensorHeight << c.megapixels << c.body.maker << c.body.model
         << c.body.shortModel << c.body.mount << c.body.crop << c.lens.maker << c.lens.model
-        << c.lens.spec.minFocal << c.lens.spec.maxFocal << c.lens.spec.widestAtMin
-        << c.lens.spec.widestAtMax;
+        << c.lens.stated.minFocal << c.lens.stated.maxFocal << c.lens.stated.widestAtMin
+        << c.lens.stated.widestAtMax;
     return {QByteArray(tag), payload};
 }
 
@@ -50,8 +50,8 @@ QString decode(const QByteArray& payload, ProjectRecord& project)
     in >> camera >> read.cropFactorFormat >> read.pixelSizeFormat >> read.pixelCountPreset >>
         read.sensorWidth >> read.sensorHeight >> read.megapixels >> read.body.maker >>
         read.body.model >> read.body.shortModel >> read.body.mount >> read.body.crop >>
-        read.lens.maker >> read.lens.model >> read.lens.spec.minFocal >> read.lens.spec.maxFocal >>
-        read.lens.spec.widestAtMin >> read.lens.spec.widestAtMax;
+        read.lens.maker >> read.lens.model >> read.lens.stated.minFocal >>
+        read.lens.stated.maxFocal >> read.lens.stated.widestAtMin >> read.lens.stated.widestAtMax;
     if (in.status() != QDataStream::Ok)
         return QCoreApplication::translate("mainWin", "The gear of a camera is cut short.");
     if (camera != 1 && camera != 2)
@@ -62,7 +62,7 @@ QString decode(const QByteArray& payload, ProjectRecord& project)
     const auto index = [](qint32 value, int count) { return value >= 0 && value < count; };
     const ProjectCodec::ValueRange& sensorRange = ProjectCodec::sensorSideRange;
     const ProjectCodec::ValueRange& megapixelRange = ProjectCodec::megapixelRange;
-    const LensSpec& lens = read.lens.spec;
+    const LensRange& lens = read.lens.stated;
     if (!index(read.cropFactorFormat, formats) || !index(read.pixelSizeFormat, formats) ||
         !index(read.pixelCountPreset, ProjectCodec::additionsPixelCountCount) ||
         !std::isfinite(read.sensorWidth) || !sensorRange.holds(read.sensorWidth) ||

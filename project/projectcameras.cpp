@@ -51,21 +51,21 @@ CameraRecord cameraAsHeld(CameraRecord c)
     c.megapixels = held(c.megapixels, megapixelRange);
     // A chosen lens keeps the focal length within its range and the f-number no wider than
     // it opens at that focal length, as the window's boxes do (see GearCommands).
-    const LensSpec& spec = c.lens.spec;
-    if (spec.isSet()) {
+    const LensRange& stated = c.lens.stated;
+    if (stated.isSet()) {
         const auto heldFocal = [](double focal) {
             return held(std::clamp(focal, focalLengthRange.minimum, focalLengthRange.maximum),
                         focalLengthRange);
         };
-        c.focalLength = std::clamp(c.focalLength, heldFocal(spec.minFocal),
-                                   heldFocal(std::max(spec.minFocal, spec.maxFocal)));
+        c.focalLength = std::clamp(c.focalLength, heldFocal(stated.minFocal),
+                                   heldFocal(std::max(stated.minFocal, stated.maxFocal)));
         const auto widestHeld = [](double widest) {
             return held(std::max(apertureRange.minimum, widest), apertureRange);
         };
-        if (const double widest = std::min(spec.widestAtMin, spec.widestAtMax); widest > 0)
+        if (const double widest = std::min(stated.widestAtMin, stated.widestAtMax); widest > 0)
             c.aperture = std::max(c.aperture, widestHeld(widest));
-        if (spec.widestAtMin > 0)
-            c.aperture = std::max(c.aperture, widestHeld(spec.widestAperture(c.focalLength)));
+        if (stated.widestAtMin > 0)
+            c.aperture = std::max(c.aperture, widestHeld(stated.widestAperture(c.focalLength)));
     }
     return c;
 }

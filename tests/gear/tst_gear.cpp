@@ -44,8 +44,8 @@ class TestGear : public QObject
 private slots:
     void init() { quiet = std::make_unique<QuietStdout>(); }
     void cleanup() { quiet.reset(); }
-    void lensSpecFromItsName_data();
-    void lensSpecFromItsName();
+    void lensRangeFromItsName_data();
+    void lensRangeFromItsName();
     void chooserFindsBodiesAsTyped_data();
     void chooserFindsBodiesAsTyped();
     void databaseWaitsUntilNeeded();
@@ -57,10 +57,10 @@ private:
     std::unique_ptr<QuietStdout> quiet;
 };
 
-void TestGear::lensSpecFromItsName_data()
+void TestGear::lensRangeFromItsName_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("stated");
     QTest::newRow("zoom") << "Fujifilm XF 16-55mm f/2.8 R LM WR"
                           << "16-55mm f/2.8";
     QTest::newRow("variable aperture") << "Canon EF-S 18-135mm f/3.5-5.6 IS"
@@ -71,10 +71,10 @@ void TestGear::lensSpecFromItsName_data()
                          << "70-200mm f/4";
 }
 
-void TestGear::lensSpecFromItsName()
+void TestGear::lensRangeFromItsName()
 {
     QFETCH(QString, name);
-    QTEST(lensSpecFromName(name).text(), "spec");
+    QTEST(lensRangeFromName(name).text(), "stated");
 }
 
 void TestGear::chooserFindsBodiesAsTyped_data()

@@ -575,11 +575,11 @@ void TestProjectFiles::derivedAsTheWindowLoads_data()
     gear.camera1.body = BodyChoice{QStringLiteral("Sony"), QStringLiteral("Alpha 7 III"),
                                    QStringLiteral("ILCE-7M3"), QStringLiteral("Sony E"), 1};
     gear.camera1.lens = LensChoice{QStringLiteral("Sony"), QStringLiteral("FE 85mm F1.8"),
-                                   lensSpecFromName(QStringLiteral("FE 85mm F1.8"))};
+                                   lensRangeFromName(QStringLiteral("FE 85mm F1.8"))};
     gear.camera1.focalLength = 50;
     gear.camera2.lens =
         LensChoice{QStringLiteral("Canon"), QStringLiteral("EF-S 18-135mm f/3.5-5.6"),
-                   lensSpecFromName(QStringLiteral("EF-S 18-135mm f/3.5-5.6"))};
+                   lensRangeFromName(QStringLiteral("EF-S 18-135mm f/3.5-5.6"))};
     gear.camera2.focalLength = 200;
     gear.camera2.aperture = 1.4;
     QTest::newRow("gear") << ProjectCodec::encode(gear) << false;
