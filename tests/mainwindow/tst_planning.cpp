@@ -5,6 +5,7 @@
 #include "guitest.h"
 #include "mainwin.h"
 #include "plotdata.h"
+#include "sensorformattable.h"
 #include "shotplans.h"
 
 #include <QCheckBox>
@@ -96,8 +97,11 @@ private slots:
     void zonePlanner();
     void stackPlannerCoversTheZone();
     void stackPlannerRefuses();
+    void stackSavedWithProject_data();
     void stackSavedWithProject();
     void framingBothCameras();
+    void framingFromTheRealSensor_data();
+    void framingFromTheRealSensor();
     void hyperfocalTooltip();
 
 private:
@@ -154,7 +158,11 @@ void TestPlanning::zonePlanner_data()
 
     QTest::newRow("24 mm, 0.5 m to infinity, no diffraction")
         << Lens{24, 8, false} << 0.5 << 0.0
-        << "Focus at 1.00 m. f/20 or narrower keeps 0.50 m to infinity sharp." << 1.0 << 20.0;
+        << "Focus at 1.00 m. f/20 or narrower keeps 500 mm to infinity sharp." << 1.0 << 20.0;
+    // f/55.7 holds it at the balanced 299.67 mm, but at 300 mm it takes f/57.5.
+    QTest::newRow("100 mm, 290 to 310 mm, no diffraction")
+        << Lens{100, 8, false} << 0.29 << 0.31
+        << "Focus at 299.7 mm. f/56 or narrower keeps 290 mm to 310 mm sharp." << 0.2997 << 57.0;
     QTest::newRow("50 mm, 3 to 8 m, diffraction")
         << Lens{50, 2.8, true} << 3.0 << 8.0
         << "Focus at 4.36 m. f/9.6 or narrower keeps 3.00 m to 8.00 m sharp; sharpest at f/15 "
@@ -162,8 +170,13 @@ void TestPlanning::zonePlanner_data()
         << 4.36 << 10.0;
     QTest::newRow("24 mm, 0.5 m to infinity, diffraction: no f-number")
         << Lens{24, 8, true} << 0.5 << 0.0
-        << "No f-number keeps 0.50 m to infinity sharp: the best is f/22, focused at 1.00 m, "
+        << "No f-number keeps 500 mm to infinity sharp: the best is f/22, focused at 1.00 m, "
            "with zc at most 1.27. A focus stack can cover it."
+        << 0.0 << 0.0;
+    QTest::newRow("100 mm, 290 to 310 mm, diffraction: a macro stack")
+        << Lens{100, 8, true} << 0.29 << 0.31
+        << "No f-number keeps 290 mm to 310 mm sharp: the best is f/31, focused at 300 mm, with "
+           "zc at most 2.63. A focus stack can cover it."
         << 0.0 << 0.0;
 }
 
@@ -194,7 +207,9 @@ void TestPlanning::zonePlanner()
         QDialog* planner = child<QDialog>(&w, "stackPlanner");
         QVERIFY(planner && planner->isVisible());
         QCOMPARE(child<QDoubleSpinBox>(planner, "stackNear")->value(), nearMetres);
-        QVERIFY(child<QCheckBox>(planner, "stackToInfinity")->isChecked());
+        QCOMPARE(child<QCheckBox>(planner, "stackToInfinity")->isChecked(), farMetres == 0);
+        // Which the stack planner does plan.
+        QVERIFY(child<QPushButton>(planner, "stackShow")->isEnabled());
         return;
     }
     QCOMPARE(w.recalculationCount(), before + 1);
@@ -221,7 +236,7 @@ void TestPlanning::stackPlannerCoversTheZone()
         rows << shots->item(row, 0)->text() + " " + shots->item(row, 1)->text() + " " +
                     shots->item(row, 2)->text();
     QCOMPARE(rows, QStringList(
-                       {"0.62 m 0.50 m 0.82 m", "1.24 m 0.82 m 2.51 m", "2.43 m 1.21 m infinity"}));
+                       {"625 mm 500 mm 834 mm", "1.26 m 832 mm 2.60 m", "2.43 m 1.21 m infinity"}));
     child<QPushButton>(dialog, "stackCopy")->click();
     QCOMPARE(QGuiApplication::clipboard()->text().count(QLatin1Char('\n')), 5);
 
@@ -253,17 +268,51 @@ void TestPlanning::stackPlannerRefuses()
     QVERIFY(!show->isEnabled());
 }
 
+void TestPlanning::stackSavedWithProject_data()
+{
+    QTest::addColumn<Lens>("lens");
+    QTest::addColumn<double>("nearMetres");
+    QTest::addColumn<double>("farMetres"); // 0: infinity
+    QTest::addColumn<bool>("onRail");
+    QTest::addColumn<int>("shots");
+    QTest::addColumn<double>("firstFocus"); // mm
+    QTest::addColumn<double>("railStep");   // mm
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("copiedTitle");
+    QTest::newRow("24 mm f/8, 0.5 m to infinity, by the focus ring")
+        << Lens{24, 8, false} << 0.5 << 0.0 << false << 3 << 625.0 << 0.0
+        << "3 shots at f/8 keep 500 mm to infinity sharp."
+        << "Focus stack at f/8";
+    QTest::newRow("100 mm f/8, 290 to 310 mm, on a focusing rail")
+        << Lens{100, 8, false} << 0.29 << 0.31 << true << 8 << 291.0 << 2.66
+        << "8 shots at f/8 keep 290 mm to 310 mm sharp on a focusing rail: focus at 291 mm, then "
+           "move the camera 2.66 mm closer after each shot."
+        << "Focus stack at f/8, the camera moved 2.66 mm between shots";
+}
+
 void TestPlanning::stackSavedWithProject()
 {
+    QFETCH(Lens, lens);
+    QFETCH(double, nearMetres);
+    QFETCH(double, farMetres);
+    QFETCH(bool, onRail);
+    QFETCH(double, railStep);
     mainWin& w = *window;
-    QDialog* dialog = openStackPlanner(w, Lens{24, 8, false});
-    QVERIFY(dialog);
+    setCamera(w, lens);
+    QDialog* dialog = open(w, "actionPlanStack", "stackPlanner");
+    QVERIFY(dialog && setZone(dialog, "stack", nearMetres, farMetres));
+    auto* method = child<QComboBox>(dialog, "stackMethod");
+    QVERIFY(method);
+    method->setCurrentIndex(onRail ? 1 : 0);
+    QTEST(child<QLabel>(dialog, "stackResult")->text(), "answer");
+    child<QPushButton>(dialog, "stackCopy")->click();
+    QTEST(QGuiApplication::clipboard()->text().section(QLatin1Char('\n'), 0, 0), "copiedTitle");
     QTest::keyClick(child<QDoubleSpinBox>(dialog, "stackNear"), Qt::Key_Return);
     QTemporaryDir folder;
     const QString name = folder.filePath(QStringLiteral("stack.mvx"));
     QVERIFY(w.saveTo(name));
 
-    // Drawn again when the project opens, and in the numbers zidov-render writes.
+    // Drawn again when the project opens, and in the numbers zidov-render writes, as planned.
     mainWin opened;
     QVERIFY(opened.loadFrom(name));
     QVERIFY(opened.graphWidget->showsFocusStack());
@@ -273,10 +322,17 @@ void TestPlanning::stackSavedWithProject()
     QCOMPARE(stack["camera"].toInt(), 1);
     QCOMPARE(stack["f_number"].toDouble(), 8.0);
     const QJsonArray shots = stack["shots"].toArray();
-    QCOMPARE(shots.size(), 3);
-    QCOMPARE(shots[0].toObject()["focus"].toDouble(), 620.0);
-    QVERIFY(shots[0].toObject()["near"].toDouble() <= 500);
-    QVERIFY(shots[2].toObject()["far"].isNull());
+    QTEST(int(shots.size()), "shots");
+    QTEST(shots[0].toObject()["focus"].toDouble(), "firstFocus");
+    QVERIFY(shots[0].toObject()["near"].toDouble() <= nearMetres * 1000);
+    const QJsonObject last = shots.last().toObject();
+    QVERIFY(farMetres == 0 ? last["far"].isNull() : last["far"].toDouble() >= farMetres * 1000);
+    QCOMPARE(stack.contains("focusing_rail"), onRail);
+    if (onRail) {
+        QCOMPARE(stack["focusing_rail"].toObject()["step"].toDouble(), railStep);
+        QCOMPARE(shots[1].toObject()["focus"].toDouble() - shots[0].toObject()["focus"].toDouble(),
+                 railStep);
+    }
     // A project saved without a stack opens without one.
     w.c1_flength->setValue(25);
     QVERIFY(w.saveTo(name));
@@ -300,7 +356,51 @@ void TestPlanning::framingBothCameras()
     QTest::keyClick(child<QDoubleSpinBox>(dialog, "subjectSize"), Qt::Key_Return);
     // Camera 1: 50 mm on full frame, 24 mm high; 50 + 50 * 1800 / 24 mm.
     QCOMPARE(w.c1_fdist->value(), 3.80);
-    QCOMPARE(w.c2_fdist->value(), 3.49);
+    // 25 mm on Four-Thirds, 13 mm high: exactly, finer than the box shows.
+    QCOMPARE(w.c2_fdist->value(), (25 + 25 * 1800 / 13.0) / 1000);
+}
+
+void TestPlanning::framingFromTheRealSensor_data()
+{
+    QTest::addColumn<int>("camera");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<double>("focalLength");
+    QTest::addColumn<double>("subjectMetres");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<double>("focus");
+    // The exact distance, not 60 mm, which would cut 9 % of the subject.
+    QTest::newRow("Four-Thirds, 25 mm, a 20 mm subject")
+        << 2 << 8 << 25.0 << 0.02
+        << "Camera 2 frames it from 63.5 mm (25 mm, a frame side of 13.0 mm)."
+        << (25 + 25 * 20 / 13.0) / 1000;
+    QTest::newRow("custom 36 x 18 mm sensor, 50 mm, a 1.8 m subject")
+        << 1 << SensorFormatTable().customIndex() << 50.0 << 1.8
+        << "Camera 1 frames it from 5.05 m (50 mm, a frame side of 18.0 mm)." << 5.05;
+}
+
+void TestPlanning::framingFromTheRealSensor()
+{
+    QFETCH(int, camera);
+    QFETCH(int, format);
+    QFETCH(double, focalLength);
+    QFETCH(double, subjectMetres);
+    mainWin& w = *window;
+    QDialog* dialog = open(w, "actionPlanFraming", "framingPlanner");
+    QVERIFY(dialog);
+    const CameraControls c = cameraControls(w, camera);
+    c.box->setChecked(true);
+    c.cocMode->setCurrentIndex(CocByCropFactor);
+    c.cropFactorFormat->setCurrentIndex(format);
+    c.sensorWidth->setValue(36);
+    c.sensorHeight->setValue(18);
+    c.flength->setValue(focalLength);
+    auto* subject = child<QDoubleSpinBox>(dialog, "subjectSize");
+    subject->setValue(subjectMetres);
+    child<QComboBox>(dialog, "subjectSide")->setCurrentIndex(0); // the short side
+    child<QComboBox>(dialog, "framingCamera")->setCurrentIndex(camera - 1);
+    QTEST(child<QLabel>(dialog, "framingResult")->text(), "answer");
+    QTest::keyClick(subject, Qt::Key_Return);
+    QTEST(c.fdist->value(), "focus");
 }
 
 void TestPlanning::hyperfocalTooltip()
