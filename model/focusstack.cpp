@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace ShotPlans {
 
@@ -26,38 +27,35 @@ bool reaches(const SharpRange& range, double farDistance)
     return range.endless || (farDistance != infinity && range.farLimit >= farDistance);
 }
 
-// The farthest focus up to farthest whose near limit lies at or before the distance; the
-// distance itself is one, as nothing beyond a focus is its near limit.
-double farthestCovering(const CameraSetup& camera, double distance, double farthest)
+// Between a focus where holds is true and a farther one where it is not: the last focus
+// where it is and the first where it is not, as close as doubles go.
+template <typename Holds> std::pair<double, double> edge(double lo, double hi, Holds holds)
 {
-    if (rangeAt(camera, farthest).nearLimit <= distance)
-        return farthest;
-    double lo = distance;
-    double hi = farthest;
     for (int i = 0; i < bisections; ++i) {
         const double middle = lo + (hi - lo) / 2;
         if (middle <= lo || middle >= hi)
             break;
-        (rangeAt(camera, middle).nearLimit <= distance ? lo : hi) = middle;
+        (holds(middle) ? lo : hi) = middle;
     }
-    return lo;
+    return {lo, hi};
+}
+
+// The farthest focus up to farthest whose near limit lies at or before the distance; the
+// distance itself is one, as nothing beyond a focus is its near limit.
+double farthestCovering(const CameraSetup& camera, double distance, double farthest)
+{
+    const auto covers = [&](double focus) { return rangeAt(camera, focus).nearLimit <= distance; };
+    return covers(farthest) ? farthest : edge(distance, farthest, covers).first;
 }
 
 // The nearest focus from nearest on that reaches the far distance, where farthest does.
 double nearestReaching(const CameraSetup& camera, double farDistance, double nearest,
                        double farthest)
 {
-    if (reaches(rangeAt(camera, nearest), farDistance))
-        return nearest;
-    double lo = nearest;
-    double hi = farthest;
-    for (int i = 0; i < bisections; ++i) {
-        const double middle = lo + (hi - lo) / 2;
-        if (middle <= lo || middle >= hi)
-            break;
-        (reaches(rangeAt(camera, middle), farDistance) ? hi : lo) = middle;
-    }
-    return hi;
+    const auto fallsShort = [&](double focus) {
+        return !reaches(rangeAt(camera, focus), farDistance);
+    };
+    return fallsShort(nearest) ? edge(nearest, farthest, fallsShort).second : nearest;
 }
 
 // Focus distances as a reader sees them with some extra digits, or exact.
@@ -201,7 +199,8 @@ FocusStack planStack(const CameraSetup& camera, const Zone& zone, const FocusBox
     FocusStack exact = plan({std::nullopt, unit});
     if (exact.outcome != StackOutcome::Planned)
         return exact;
-    // As coarse as costs no shot: 0.62 m where that does, 291.4 mm where a macro stack needs it.
+    // As coarse as costs no shot: 625 mm and 1.26 m where that does, 291.2 mm where a macro
+    // stack needs it.
     for (int digits = 0; digits <= maxFocusDigits; ++digits) {
         FocusStack rounded = plan({digits, unit});
         if (rounded.outcome == StackOutcome::Planned &&

@@ -66,7 +66,8 @@ ReaderLength readerLength(double metres, LengthUnit unit, int extraDigits, Round
     if (std::isfinite(small) && std::fabs(small) < smallLimit) {
         const int magnitude =
             small == 0 ? 0 : int(std::floor(std::log10(std::fabs(small) * (1 + 1e-12))));
-        int decimals = std::max(0, 2 + extraDigits - magnitude);
+        // Held to what a double can say of a length at all.
+        int decimals = std::clamp(2 + extraDigits - magnitude, 0, 15);
         double length = roundedTo(small, decimals, rounding);
         // 9.996 mm reads 10.0 mm, with the digits of its new magnitude.
         if (decimals > 0 && std::fabs(length) >= std::pow(10.0, magnitude + 1))
