@@ -5,7 +5,6 @@
 #include "guitest.h"
 #include "mainwin.h"
 #include "plotdata.h"
-#include "sensorformattable.h"
 #include "shotplans.h"
 
 #include <QCheckBox>
@@ -100,8 +99,6 @@ private slots:
     void stackSavedWithProject_data();
     void stackSavedWithProject();
     void framingBothCameras();
-    void framingFromTheRealSensor_data();
-    void framingFromTheRealSensor();
     void hyperfocalTooltip();
 
 private:
@@ -278,16 +275,13 @@ void TestPlanning::stackSavedWithProject_data()
     QTest::addColumn<double>("firstFocus"); // mm
     QTest::addColumn<double>("railStep");   // mm
     QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("copiedTitle");
     QTest::newRow("24 mm f/8, 0.5 m to infinity, by the focus ring")
         << Lens{24, 8, false} << 0.5 << 0.0 << false << 3 << 625.0 << 0.0
-        << "3 shots at f/8 keep 500 mm to infinity sharp."
-        << "Focus stack at f/8";
+        << "3 shots at f/8 keep 500 mm to infinity sharp.";
     QTest::newRow("100 mm f/8, 290 to 310 mm, on a focusing rail")
         << Lens{100, 8, false} << 0.29 << 0.31 << true << 8 << 291.0 << 2.66
         << "8 shots at f/8 keep 290 mm to 310 mm sharp on a focusing rail: focus at 291 mm, then "
-           "move the camera 2.66 mm closer after each shot."
-        << "Focus stack at f/8, the camera moved 2.66 mm between shots";
+           "move the camera 2.66 mm closer after each shot.";
 }
 
 void TestPlanning::stackSavedWithProject()
@@ -296,17 +290,12 @@ void TestPlanning::stackSavedWithProject()
     QFETCH(double, nearMetres);
     QFETCH(double, farMetres);
     QFETCH(bool, onRail);
-    QFETCH(double, railStep);
     mainWin& w = *window;
     setCamera(w, lens);
     QDialog* dialog = open(w, "actionPlanStack", "stackPlanner");
     QVERIFY(dialog && setZone(dialog, "stack", nearMetres, farMetres));
-    auto* method = child<QComboBox>(dialog, "stackMethod");
-    QVERIFY(method);
-    method->setCurrentIndex(onRail ? 1 : 0);
+    child<QComboBox>(dialog, "stackMethod")->setCurrentIndex(onRail ? 1 : 0);
     QTEST(child<QLabel>(dialog, "stackResult")->text(), "answer");
-    child<QPushButton>(dialog, "stackCopy")->click();
-    QTEST(QGuiApplication::clipboard()->text().section(QLatin1Char('\n'), 0, 0), "copiedTitle");
     QTest::keyClick(child<QDoubleSpinBox>(dialog, "stackNear"), Qt::Key_Return);
     QTemporaryDir folder;
     const QString name = folder.filePath(QStringLiteral("stack.mvx"));
@@ -325,14 +314,8 @@ void TestPlanning::stackSavedWithProject()
     QTEST(int(shots.size()), "shots");
     QTEST(shots[0].toObject()["focus"].toDouble(), "firstFocus");
     QVERIFY(shots[0].toObject()["near"].toDouble() <= nearMetres * 1000);
-    const QJsonObject last = shots.last().toObject();
-    QVERIFY(farMetres == 0 ? last["far"].isNull() : last["far"].toDouble() >= farMetres * 1000);
-    QCOMPARE(stack.contains("focusing_rail"), onRail);
-    if (onRail) {
-        QCOMPARE(stack["focusing_rail"].toObject()["step"].toDouble(), railStep);
-        QCOMPARE(shots[1].toObject()["focus"].toDouble() - shots[0].toObject()["focus"].toDouble(),
-                 railStep);
-    }
+    QVERIFY(farMetres > 0 || shots.last().toObject()["far"].isNull());
+    QTEST(stack["focusing_rail"].toObject()["step"].toDouble(), "railStep");
     // A project saved without a stack opens without one.
     w.c1_flength->setValue(25);
     QVERIFY(w.saveTo(name));
@@ -358,49 +341,18 @@ void TestPlanning::framingBothCameras()
     QCOMPARE(w.c1_fdist->value(), 3.80);
     // 25 mm on Four-Thirds, 13 mm high: exactly, finer than the box shows.
     QCOMPARE(w.c2_fdist->value(), (25 + 25 * 1800 / 13.0) / 1000);
-}
-
-void TestPlanning::framingFromTheRealSensor_data()
-{
-    QTest::addColumn<int>("camera");
-    QTest::addColumn<int>("format");
-    QTest::addColumn<double>("focalLength");
-    QTest::addColumn<double>("subjectMetres");
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<double>("focus");
-    // The exact distance, not 60 mm, which would cut 9 % of the subject.
-    QTest::newRow("Four-Thirds, 25 mm, a 20 mm subject")
-        << 2 << 8 << 25.0 << 0.02
-        << "Camera 2 frames it from 63.5 mm (25 mm, a frame side of 13.0 mm)."
-        << (25 + 25 * 20 / 13.0) / 1000;
-    QTest::newRow("custom 36 x 18 mm sensor, 50 mm, a 1.8 m subject")
-        << 1 << SensorFormatTable().customIndex() << 50.0 << 1.8
-        << "Camera 1 frames it from 5.05 m (50 mm, a frame side of 18.0 mm)." << 5.05;
-}
-
-void TestPlanning::framingFromTheRealSensor()
-{
-    QFETCH(int, camera);
-    QFETCH(int, format);
-    QFETCH(double, focalLength);
-    QFETCH(double, subjectMetres);
-    mainWin& w = *window;
-    QDialog* dialog = open(w, "actionPlanFraming", "framingPlanner");
-    QVERIFY(dialog);
-    const CameraControls c = cameraControls(w, camera);
-    c.box->setChecked(true);
-    c.cocMode->setCurrentIndex(CocByCropFactor);
-    c.cropFactorFormat->setCurrentIndex(format);
-    c.sensorWidth->setValue(36);
-    c.sensorHeight->setValue(18);
-    c.flength->setValue(focalLength);
-    auto* subject = child<QDoubleSpinBox>(dialog, "subjectSize");
-    subject->setValue(subjectMetres);
-    child<QComboBox>(dialog, "subjectSide")->setCurrentIndex(0); // the short side
-    child<QComboBox>(dialog, "framingCamera")->setCurrentIndex(camera - 1);
-    QTEST(child<QLabel>(dialog, "framingResult")->text(), "answer");
-    QTest::keyClick(subject, Qt::Key_Return);
-    QTEST(c.fdist->value(), "focus");
+    // From the real sensor: a custom 36 x 18 mm one is no 3:2 frame.
+    const CameraControls one = cameraControls(w, 1);
+    one.cocMode->setCurrentIndex(CocByCropFactor);
+    one.cropFactorFormat->setCurrentIndex(w.sensorTable.customIndex());
+    one.sensorWidth->setValue(36);
+    one.sensorHeight->setValue(18);
+    QTest::keyClick(child<QDoubleSpinBox>(dialog, "subjectSize"), Qt::Key_Return);
+    QCOMPARE(w.c1_fdist->value(), 5.05);
+    // A macro subject, with no rounding that would cut 9 % of it.
+    child<QDoubleSpinBox>(dialog, "subjectSize")->setValue(0.02);
+    QCOMPARE(child<QLabel>(dialog, "framingResult")->text().section('\n', 1),
+             QString("Camera 2 frames it from 63.5 mm (25 mm, a frame side of 13.0 mm)."));
 }
 
 void TestPlanning::hyperfocalTooltip()

@@ -6,8 +6,6 @@
 #include <QLocale>
 #include <QtTest>
 
-#include <cmath>
-
 Q_DECLARE_METATYPE(LengthUnit)
 Q_DECLARE_METATYPE(TextState)
 
@@ -101,18 +99,13 @@ void TestLengthUnit::readerTexts_data()
     QTest::addColumn<LengthUnit>("unit");
     QTest::addColumn<int>("extraDigits");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("roundedDown"); // metres
     const auto metres = LengthUnit::Metres;
-    const auto feet = LengthUnit::Feet;
-    QTest::newRow("a macro depth of field") << 0.0027648 << metres << 0 << "2.76 mm" << 0.00276;
-    QTest::newRow("a macro focus, a digit more") << 0.29967 << metres << 1 << "299.7 mm" << 0.2996;
-    QTest::newRow("a focus below 1 m") << 0.62526 << metres << 0 << "625 mm" << 0.625;
-    QTest::newRow("just below 1 m reads 1.00 m") << 0.99972 << metres << 0 << "1.00 m" << 0.999;
-    QTest::newRow("a tenth of a millimetre short of 10 mm")
-        << 0.009996 << metres << 0 << "10.0 mm" << 0.00999;
-    QTest::newRow("from 1 m on as before") << 2.4243 << metres << 0 << "2.42 m" << 2.42;
-    QTest::newRow("inches below 3 ft") << 0.3 << feet << 0 << "11.8 in" << 0.29972;
-    QTest::newRow("feet from 3 ft on") << 1.0 << feet << 0 << "3.28 ft" << 0.999744;
+    QTest::newRow("a macro depth of field") << 0.0027648 << metres << 0 << "2.76 mm";
+    QTest::newRow("a macro focus, a digit more") << 0.29967 << metres << 1 << "299.7 mm";
+    QTest::newRow("just below 1 m reads 1.00 m") << 0.99972 << metres << 0 << "1.00 m";
+    QTest::newRow("a hair short of 10 mm") << 0.009996 << metres << 0 << "10.0 mm";
+    QTest::newRow("inches below 3 ft") << 0.3 << LengthUnit::Feet << 0 << "11.8 in";
+    QTest::newRow("feet from 3 ft on") << 1.0 << LengthUnit::Feet << 0 << "3.28 ft";
 }
 
 void TestLengthUnit::readerTexts()
@@ -120,11 +113,7 @@ void TestLengthUnit::readerTexts()
     QFETCH(double, metres);
     QFETCH(LengthUnit, unit);
     QFETCH(int, extraDigits);
-    QFETCH(double, roundedDown);
     QTEST(LengthUnits::readerText(metres, unit, extraDigits), "text");
-    QVERIFY(std::fabs(
-                LengthUnits::readerRounded(metres, unit, extraDigits, LengthUnits::Rounding::Down) -
-                roundedDown) < 1e-12);
 }
 
 QTEST_APPLESS_MAIN(TestLengthUnit)
