@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QLocale>
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -38,9 +39,9 @@ std::vector<int> switchedOnCameras(const PlotInput& input)
     return cameras;
 }
 
-QJsonValue distanceOrNull(double millimetres, bool present)
+QJsonValue numberOrNull(double value, bool present)
 {
-    return present ? QJsonValue(millimetres) : QJsonValue(QJsonValue::Null);
+    return present ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
 }
 
 QJsonObject cameraObject(graph& plot, int number)
@@ -74,12 +75,13 @@ QJsonObject cameraObject(graph& plot, int number)
         {QStringLiteral("camera"), number},
         {QStringLiteral("inputs"), inputs},
         {QStringLiteral("hyperfocal_mm"),
-         distanceOrNull(hyperfocal, CameraSetup::isHyperfocalDistance(hyperfocal))},
+         numberOrNull(hyperfocal, CameraSetup::isHyperfocalDistance(hyperfocal))},
         {QStringLiteral("near_limit_mm"),
-         distanceOrNull(limits.nearLimit, limits.kind != Kind::None)},
+         numberOrNull(limits.nearLimit, limits.kind != Kind::None)},
         {QStringLiteral("far_limit_mm"),
-         distanceOrNull(limits.farLimit, limits.kind == Kind::Finite)},
-        {QStringLiteral("zc_infinity"), limits.zcAtInfinity},
+         numberOrNull(limits.farLimit, limits.kind == Kind::Finite)},
+        {QStringLiteral("zc_infinity"),
+         numberOrNull(limits.zcAtInfinity, std::isfinite(limits.zcAtInfinity))},
         {QStringLiteral("full_frame_scale"), camera.getFFScale()},
         {QStringLiteral("field_diagonal_mm"), camera.getFieldDiag()},
         {QStringLiteral("caption"), QJsonArray{caption.title, caption.settings, caption.values}},

@@ -6,6 +6,7 @@
 #include "plotgeometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 SettingsTable::SettingsTable(std::vector<CameraSettings> cameras, LengthUnit unit,
                              const QString& comparison)
@@ -75,8 +76,10 @@ std::vector<SettingsTable::Row> SettingsTable::rowsOf(CameraSettings& settings, 
                                                   : none});
     rows.push_back(
         {tr("Blur at infinity"),
-         QStringLiteral("zc ") +
-             QString::number(CaptionNumbers::blurAtInfinity(limits.zcAtInfinity), 'g', 6)});
+         std::isfinite(limits.zcAtInfinity)
+             ? QStringLiteral("zc ") +
+                   QString::number(CaptionNumbers::blurAtInfinity(limits.zcAtInfinity), 'g', 6)
+             : none});
     return rows;
 }
 

@@ -52,12 +52,15 @@ StackScene trace(const StackOnPlot& stack, const CameraScene& camera, const Plot
 {
     const CurveTrace& curve = *camera.curve;
     const PlotGeometry& plot = curve.plot;
-    std::vector<ZcCurve> shots;
+    // Each shot's curve, and how far its camera stands beyond where the plot measures from.
+    std::vector<std::pair<ZcCurve, double>> shots;
     for (const double focus : stack.focuses) {
         CameraSetup shot = stack.setup;
-        shot.setFdist(focus);
-        shots.emplace_back(shot);
+        const bool onRail = stack.railFocus > 0;
+        shot.setFdist(onRail ? stack.railFocus : focus);
+        shots.emplace_back(ZcCurve(shot), onRail ? focus - stack.railFocus : 0);
     }
+    const double flength = stack.setup.getFlength();
     StackScene scene;
     scene.colour = camera.colour;
     scene.penWidth = camera.penWidth;
@@ -68,8 +71,10 @@ StackScene trace(const StackOnPlot& stack, const CameraScene& camera, const Plot
         double blur = CurveRule::pinnedBlur;
         if (distance > curve.closest) {
             blur = std::numeric_limits<double>::infinity();
-            for (const ZcCurve& shot : shots)
-                blur = std::min(blur, shot.at(distance));
+            for (const auto& [shot, offset] : shots) {
+                if (distance - offset > flength)
+                    blur = std::min(blur, shot.at(distance - offset));
+            }
         }
         points.push_back(heldTo(QPointF(plot.axisX() + column, plot.rowOfBlur(blur)), scene.area));
     }
@@ -108,25 +113,33 @@ std::optional<StackOnPlot> stackOnPlot(const FocusStackRecord& record, const Plo
     stack.setup.setAperture(record.aperture);
     for (const double metres : record.focusDistances)
         stack.focuses.push_back(metres * 1000);
+    stack.railFocus = record.railFocus * 1000;
     return stack;
 }
 
 QJsonObject stackJson(const StackOnPlot& stack)
 {
-    CameraSetup atFocus = stack.setup;
-    QJsonArray shots;
-    for (const double focus : stack.focuses) {
-        atFocus.setFdist(focus);
-        const ShotPlans::SharpRange range = ShotPlans::sharpRange(atFocus);
-        shots.append(
-            QJsonObject{{QStringLiteral("focus"), focus},
+    const ShotPlans::FocusStack shots =
+        ShotPlans::stackOf(stack.setup, stack.focuses, stack.railFocus);
+    QJsonArray shotObjects;
+    for (const ShotPlans::Shot& shot : shots.shots) {
+        const ShotPlans::SharpRange& range = shot.range;
+        shotObjects.append(
+            QJsonObject{{QStringLiteral("focus"), shot.focus},
                         {QStringLiteral("near"), range.nearLimit},
                         {QStringLiteral("far"), range.endless ? QJsonValue(QJsonValue::Null)
                                                               : QJsonValue(range.farLimit)}});
     }
-    return {{QStringLiteral("camera"), stack.camera},
-            {QStringLiteral("f_number"), stack.setup.getAperture()},
-            {QStringLiteral("shots"), shots}};
+    QJsonObject object{{QStringLiteral("camera"), stack.camera},
+                       {QStringLiteral("f_number"), stack.setup.getAperture()},
+                       {QStringLiteral("shots"), shotObjects}};
+    // Only for a rail, so that a stack by the ring reads as it always has.
+    if (shots.method == ShotPlans::StackMethod::FocusingRail) {
+        object.insert(QStringLiteral("focusing_rail"),
+                      QJsonObject{{QStringLiteral("lens_focus"), shots.lensFocus},
+                                  {QStringLiteral("step"), shots.railStep}});
+    }
+    return object;
 }
 
 void StackOverlay::set(std::optional<StackOnPlot> newStack)

@@ -14,6 +14,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class PaintArea;
@@ -22,12 +23,15 @@ class QPainter;
 struct PlotScene;
 
 // A focus stack handed to the plot: the camera it was planned for, as it was then at the
-// stack's f-number, and the focus distance of each shot (mm, nearest first).
+// stack's f-number, and the focus distance of each shot (mm, nearest first). On a focusing
+// rail the lens keeps railFocus and the camera moves, so that each shot's focus plane lies
+// where its focus says; by the focus ring railFocus is 0.
 struct StackOnPlot
 {
     int camera = 1;
     CameraSetup setup;
     std::vector<double> focuses;
+    double railFocus = 0;
 };
 
 // A project's stack as the plot shows it for the cameras of the input: none where the project
@@ -35,7 +39,7 @@ struct StackOnPlot
 // project, and zidov-render draws.
 std::optional<StackOnPlot> stackOnPlot(const FocusStackRecord& record, const PlotInput& input);
 // The stack for the exported numbers: camera, f-number and shots with focus, near and far
-// limit in mm (far null where endless).
+// limit in mm (far null where endless), and on a focusing rail the lens's focus and the step.
 QJsonObject stackJson(const StackOnPlot& stack);
 
 // What the stack adds to a paint: its combined blur (at each distance the least zc of its

@@ -8,10 +8,6 @@
 
 namespace DepthRules {
 
-namespace {
-constexpr double tenKilometres = 10000000.0;
-}
-
 bool isInfinite(double farLimit)
 {
     return farLimit == CameraSetup::infiniteFarLimit;
@@ -43,14 +39,16 @@ double DepthLimits::length() const
 DepthLimits depthLimits(CameraSetup& camera)
 {
     DepthLimits limits;
-    // Without diffraction the caption has always shown the blur of a point 10 km away, a
-    // hair below the limit; whether infinity is sharp is settled by the far limit, which is
-    // exact, so only the third digit of that number would change.
-    limits.zcAtInfinity =
-        camera.getDiffraction() == 1 ? camera.getZcAtInfinity() : camera.getZc(tenKilometres);
-    // No real image of the focus, so nothing in front of the lens is sharp.
-    if (!camera.formsImage())
+    // No real image of the focus, so nothing in front of the lens is sharp, and there is no
+    // blur of infinity to speak of either.
+    if (!camera.formsImage()) {
+        limits.zcAtInfinity = std::numeric_limits<double>::quiet_NaN();
         return limits;
+    }
+    // The limit itself, not the blur of a far point: a point 10 km away is less blurred by
+    // S / 10 km, which for a long lens focused far away calls infinity sharp while the far
+    // limit is finite.
+    limits.zcAtInfinity = camera.getZcAtInfinity();
     const double zcAtFocus = camera.getZc(camera.getFdist());
     if (zcAtFocus < 1) {
         limits.nearLimit = camera.getNearLimit();

@@ -28,6 +28,7 @@ struct DepthLimits
     DepthOfField kind = DepthOfField::None;
     double nearLimit = 0;
     double farLimit = 0;
+    // NaN where no image forms.
     double zcAtInfinity = 0;
 
     // In mm: infinite when Endless, 0 when None.

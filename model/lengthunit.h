@@ -27,6 +27,22 @@ QString symbol(LengthUnit unit);
 // "2.97 m" or "9.74 ft", for messages. A length that the decimals would turn into 0 keeps two
 // significant digits.
 QString text(double metres, LengthUnit unit, int decimals = 2);
+// How a length for reading is rounded: to the nearest, or down or up where what is shown
+// must stay on one side of what was asked.
+enum class Rounding
+{
+    Nearest,
+    Down,
+    Up
+};
+// A length as a photographer reads it: millimetres (inches in feet) to three significant
+// digits below 1 m (3 ft), where a macro depth of field of 2.77 mm would otherwise read
+// 0.00 m, and as text() writes it above. extraDigits shows that many digits more, where the
+// reader needs them: "299.7 mm".
+QString readerText(double metres, LengthUnit unit, int extraDigits = 0);
+// The length readerText shows, in metres, rounded as asked.
+double readerRounded(double metres, LengthUnit unit, int extraDigits = 0,
+                     Rounding rounding = Rounding::Nearest);
 // Feet where the locale measures in imperial units, metres elsewhere (the C locale too).
 LengthUnit forLocale(const QLocale& locale);
 } // namespace LengthUnits

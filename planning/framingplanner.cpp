@@ -12,19 +12,6 @@
 
 #include <cmath>
 
-namespace {
-enum Side
-{
-    Height,
-    Width,
-    Diagonal
-};
-// The full-frame sensor, which a camera whose CoC names no format is scaled from by its crop.
-constexpr double fullFrameWidth = 36;
-constexpr double fullFrameHeight = 24;
-constexpr double fullFrameDiagonal = 43.26661531;
-} // namespace
-
 FramingPlanner::FramingPlanner(mainWin& window_)
     : QDialog(&window_), ui(std::make_unique<Ui::FramingPlanner>()), window(window_)
 {
@@ -61,13 +48,15 @@ double FramingPlanner::frameSide(int camera) const
                                                        : nullptr;
     const int index = format ? format->currentIndex() : -1;
     const SensorFormatTable& table = window.sensorTable;
-    if (index >= 0 && index < table.formatCount()) {
-        const double sides[] = {table.height(index), table.width(index), table.diagonal(index)};
-        return sides[ui->subjectSide->currentIndex()];
-    }
-    const double crop = PlanTarget(window, camera).record().getCrop();
-    const double sides[] = {fullFrameHeight, fullFrameWidth, fullFrameDiagonal};
-    return sides[ui->subjectSide->currentIndex()] / crop;
+    CocPresets::SensorSides sensor{};
+    if (index >= 0 && index < table.formatCount())
+        sensor = {table.width(index), table.height(index)};
+    else if (index == table.customIndex())
+        sensor = {c.sensorWidth->value(), c.sensorHeight->value()};
+    else
+        sensor = CocPresets::sidesOfDiagonal(CocPresets::fullFrameDiagonal /
+                                             PlanTarget(window, camera).record().getCrop());
+    return ShotPlans::frameSide(sensor, ShotPlans::FrameSide(ui->subjectSide->currentIndex()));
 }
 
 void FramingPlanner::update()
@@ -115,5 +104,5 @@ void FramingPlanner::apply()
     const std::vector<Framed> applied = *framing;
     mainWin::RecalcBatch batch(&window);
     for (const Framed& f : applied)
-        cameraControls(window, f.camera).fdist->setValue(f.focus / 1000);
+        cameraControls(window, f.camera).fdist->setExactValue(f.focus / 1000);
 }

@@ -11,6 +11,8 @@
 
 #include <QMenu>
 
+#include <vector>
+
 namespace {
 // What a stack was planned from; its shots have a focus and f-number of their own, so the
 // camera may be focused and stopped down to look at them one by one.
@@ -71,6 +73,8 @@ void PlanCommands::showStack(int number, const ShotPlans::FocusStack& stack)
     onPlot.setup.setAperture(stack.aperture);
     for (const ShotPlans::Shot& shot : stack.shots)
         onPlot.focuses.push_back(shot.focus);
+    if (stack.method == ShotPlans::StackMethod::FocusingRail)
+        onPlot.railFocus = stack.lensFocus;
     window->graphWidget->setFocusStack(std::move(onPlot));
 }
 
@@ -85,6 +89,8 @@ FocusStackRecord PlanCommands::stackRecord() const
     record.aperture = shown->aperture;
     for (const ShotPlans::Shot& shot : shown->shots)
         record.focusDistances.append(shot.focus / 1000);
+    if (shown->method == ShotPlans::StackMethod::FocusingRail)
+        record.railFocus = shown->lensFocus / 1000;
     return record;
 }
 
@@ -99,14 +105,13 @@ void PlanCommands::followCameras()
         const FocusStackRecord record = *restoring;
         restoring.reset();
         ShotPlans::FocusStack stack;
-        stack.aperture = record.aperture;
         if (record.camera == 1 || record.camera == 2) {
             CameraSetup atAperture = PlanTarget(*window, record.camera).record();
             atAperture.setAperture(record.aperture);
-            for (const double metres : record.focusDistances) {
-                atAperture.setFdist(metres * 1000);
-                stack.shots.push_back({metres * 1000, ShotPlans::sharpRange(atAperture)});
-            }
+            std::vector<double> focuses;
+            for (const double metres : record.focusDistances)
+                focuses.push_back(metres * 1000);
+            stack = ShotPlans::stackOf(atAperture, focuses, record.railFocus * 1000);
         }
         showStack(record.camera, stack);
     }

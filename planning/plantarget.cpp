@@ -8,8 +8,6 @@
 #include <QCheckBox>
 #include <QDialog>
 
-#include <cmath>
-
 const CameraSetup& PlanTarget::record() const
 {
     return camera == 1 ? window.cam1 : window.cam2;
@@ -22,9 +20,8 @@ bool PlanTarget::switchedOn() const
 
 ShotPlans::FocusBox PlanTarget::focusBox() const
 {
-    // The focus is rounded to what its box shows: 0.01 m, or 0.01 ft in feet.
     const LengthSpinBox* focus = camera == 1 ? window.c1_fdist : window.c2_fdist;
-    return {focus->minimum() * 1000, focus->maximum() * 1000, focus->shownStep() * 1000};
+    return {focus->minimum() * 1000, focus->maximum() * 1000};
 }
 
 ShotPlans::ApertureRange PlanTarget::apertures() const
@@ -61,9 +58,14 @@ QString PlanTarget::refusal(const ShotPlans::Zone& zone) const
     return QString();
 }
 
-QString PlanTarget::distance(double millimetres) const
+LengthUnit PlanTarget::unit() const
 {
-    return LengthUnits::text(millimetres / 1000, window.lengthUnit());
+    return window.lengthUnit();
+}
+
+QString PlanTarget::distance(double millimetres, int extraDigits) const
+{
+    return LengthUnits::readerText(millimetres / 1000, unit(), extraDigits);
 }
 
 QString PlanTarget::farDistance(double millimetres) const
@@ -73,14 +75,7 @@ QString PlanTarget::farDistance(double millimetres) const
 
 QString PlanTarget::fNumber(double aperture, Rounding rounding)
 {
-    // A tenth below f/10, whole numbers above, as f-numbers are written.
-    const double steps = aperture < 10 ? 10 : 1;
-    const double scaled = aperture * steps;
-    // A hair's slack, so that f/8 found as 8.0000000001 is not written f/8.1.
-    const double rounded = rounding == Rounding::Up     ? std::ceil(scaled - 1e-6)
-                           : rounding == Rounding::Down ? std::floor(scaled + 1e-6)
-                                                        : std::round(scaled);
-    return QString::number(rounded / steps, 'g', 4);
+    return QString::number(ShotPlans::shownFNumber(aperture, rounding), 'g', 4);
 }
 
 void PlanTarget::followUnit(const mainWin& window, QDialog& dialog)

@@ -36,15 +36,13 @@ public:
     // Why the zone cannot be planned, or why the camera cannot; empty where it can.
     QString refusal(const ShotPlans::Zone& zone) const;
 
-    QString distance(double millimetres) const;
+    LengthUnit unit() const;
+    // As a photographer reads it: millimetres (inches) below 1 m (3 ft), with extraDigits
+    // more digits where the answer needs them.
+    QString distance(double millimetres, int extraDigits = 0) const;
     // A far limit or far end: "infinity" where it is.
     QString farDistance(double millimetres) const;
-    enum class Rounding
-    {
-        Up,
-        Down,
-        Nearest
-    };
+    using Rounding = ShotPlans::FNumberRounding;
     // An f-number as the boxes show it, rounded so that what is said holds.
     static QString fNumber(double aperture, Rounding rounding);
 

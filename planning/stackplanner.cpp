@@ -23,6 +23,7 @@ StackPlanner::StackPlanner(mainWin& window_)
                                 static_cast<QDoubleSpinBox*>(ui->stackFar), ui->stackAperture})
         connect(box, &QDoubleSpinBox::valueChanged, this, &StackPlanner::update);
     connect(ui->stackToInfinity, &QCheckBox::toggled, this, &StackPlanner::update);
+    connect(ui->stackMethod, &QComboBox::currentIndexChanged, this, &StackPlanner::update);
     connect(ui->stackToInfinity, &QCheckBox::toggled, ui->stackFar, &QWidget::setDisabled);
     connect(ui->stackShow, &QPushButton::clicked, this, [this] {
         if (stack)
@@ -42,6 +43,18 @@ int StackPlanner::camera() const
     return ui->stackCamera->currentIndex() + 1;
 }
 
+ShotPlans::StackMethod StackPlanner::method() const
+{
+    return ui->stackMethod->currentIndex() == 1 ? ShotPlans::StackMethod::FocusingRail
+                                                : ShotPlans::StackMethod::FocusRing;
+}
+
+QString StackPlanner::railStepText(double millimetres)
+{
+    // Rails are marked in millimetres, whatever the unit of distances.
+    return LengthUnits::readerText(millimetres / 1000, LengthUnit::Metres);
+}
+
 void StackPlanner::startAtCameraAperture()
 {
     const QSignalBlocker blocker(ui->stackAperture);
@@ -55,11 +68,12 @@ void StackPlanner::planFor(int camera, double nearMetres, double farMetres)
             QSignalBlocker(ui->stackCamera), QSignalBlocker(ui->stackNear),
             QSignalBlocker(ui->stackFar), QSignalBlocker(ui->stackToInfinity)};
         ui->stackCamera->setCurrentIndex(camera - 1);
-        ui->stackNear->setValue(nearMetres);
+        // As the zone was typed, which may be finer than the boxes show.
+        ui->stackNear->setExactValue(nearMetres);
         ui->stackToInfinity->setChecked(farMetres == 0);
         ui->stackFar->setDisabled(farMetres == 0);
         if (farMetres > 0)
-            ui->stackFar->setValue(farMetres);
+            ui->stackFar->setExactValue(farMetres);
     }
     startAtCameraAperture();
     show();
@@ -88,7 +102,7 @@ void StackPlanner::update()
     if (message.isEmpty()) {
         CameraSetup atAperture = target.record();
         atAperture.setAperture(ui->stackAperture->value());
-        stack = ShotPlans::planStack(atAperture, zone, target.focusBox());
+        stack = ShotPlans::planStack(atAperture, zone, target.focusBox(), method(), target.unit());
         message = refusal(*stack);
         const QString aperture =
             PlanTarget::fNumber(stack->aperture, PlanTarget::Rounding::Nearest);
@@ -96,6 +110,12 @@ void StackPlanner::update()
         const QString farText = target.farDistance(zone.farDistance);
         if (message.isEmpty() && stack->shots.size() == 1)
             message = tr("One shot at f/%1 keeps %2 to %3 sharp.").arg(aperture, nearText, farText);
+        else if (message.isEmpty() && stack->method == ShotPlans::StackMethod::FocusingRail)
+            message = tr("%1 shots at f/%2 keep %3 to %4 sharp on a focusing rail: focus at %5, "
+                         "then move the camera %6 closer after each shot.")
+                          .arg(QString::number(stack->shots.size()), aperture, nearText, farText,
+                               target.distance(stack->lensFocus, stack->focusDigits),
+                               railStepText(stack->railStep));
         else if (message.isEmpty())
             message = tr("%1 shots at f/%2 keep %3 to %4 sharp.")
                           .arg(QString::number(stack->shots.size()), aperture, nearText, farText);
@@ -120,15 +140,14 @@ QString StackPlanner::refusal(const ShotPlans::FocusStack& planned) const
         return tr("At f/%1 not even the focused distance is sharp: diffraction and the lens "
                   "blur it beyond the circle of confusion.")
             .arg(aperture);
-    case StackOutcome::StepTooCoarse:
-        return tr("At f/%1 the depth of field is thinner than the focus box's step of %2, so no "
-                  "stack of its focus distances covers the zone.")
-            .arg(aperture, PlanTarget(window, camera())
-                               .distance(PlanTarget(window, camera()).focusBox().step));
     case StackOutcome::TooManyShots:
         return tr("At f/%1 it takes more than %2 shots.").arg(aperture).arg(ShotPlans::maxShots);
     case StackOutcome::OutOfFocusRange:
         return tr("The zone reaches beyond the farthest focus distance.");
+    case StackOutcome::RailToInfinity:
+        return tr("A focusing rail moves the sharp zone by steps and never reaches infinity at "
+                  "f/%1; focus by the focus ring.")
+            .arg(aperture);
     }
     return QString();
 }
@@ -140,7 +159,8 @@ void StackPlanner::fillTable()
     ui->stackShots->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
         const ShotPlans::Shot& shot = stack->shots[size_t(row)];
-        const QString cells[] = {target.distance(shot.focus), target.distance(shot.range.nearLimit),
+        const QString cells[] = {target.distance(shot.focus, stack->shotDigits),
+                                 target.distance(shot.range.nearLimit),
                                  target.farDistance(shot.range.farLimit)};
         for (int column = 0; column < 3; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
@@ -154,8 +174,12 @@ QString StackPlanner::listText() const
 {
     if (!stack)
         return QString();
-    QString text = tr("Focus stack at f/%1")
-                       .arg(PlanTarget::fNumber(stack->aperture, PlanTarget::Rounding::Nearest)) +
+    const QString aperture = PlanTarget::fNumber(stack->aperture, PlanTarget::Rounding::Nearest);
+    const bool onRail =
+        stack->method == ShotPlans::StackMethod::FocusingRail && stack->shots.size() > 1;
+    QString text = (onRail ? tr("Focus stack at f/%1, the camera moved %2 between shots")
+                                 .arg(aperture, railStepText(stack->railStep))
+                           : tr("Focus stack at f/%1").arg(aperture)) +
                    QLatin1Char('\n') + tr("Shot\tFocus\tNear limit\tFar limit") + QLatin1Char('\n');
     for (int row = 0; row < ui->stackShots->rowCount(); ++row) {
         text += QString::number(row + 1);

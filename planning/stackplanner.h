@@ -14,8 +14,8 @@ class StackPlanner;
 }
 class mainWin;
 
-// "Focus stack…": the fewest shots whose depths of field together cover a zone, nearest
-// first, with the focus distances rounded as the camera's focus box shows them. "Show on
+// "Focus stack…": the shots whose depths of field together cover a zone, nearest first, by
+// the focus ring (the fewest) or on a focusing rail (equal steps of the camera). "Show on
 // plot" hands the stack to the plot; "Copy" puts the list on the clipboard.
 class StackPlanner : public QDialog
 {
@@ -40,6 +40,8 @@ protected:
 
 private:
     int camera() const;
+    ShotPlans::StackMethod method() const;
+    static QString railStepText(double millimetres);
     void startAtCameraAperture();
     QString refusal(const ShotPlans::FocusStack& stack) const;
     void fillTable();

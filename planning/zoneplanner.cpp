@@ -52,7 +52,8 @@ void ZonePlanner::update()
         ui->zoneApply->setEnabled(false);
         return;
     }
-    plan = ShotPlans::planZone(target.record(), zone, target.apertures(), target.focusBox());
+    plan = ShotPlans::planZone(target.record(), zone, target.apertures(), target.focusBox(),
+                               target.unit());
     using Rounding = PlanTarget::Rounding;
     const QString nearText = target.distance(zone.nearDistance);
     const QString farText = target.farDistance(zone.farDistance);
@@ -61,14 +62,14 @@ void ZonePlanner::update()
             tr("No f-number keeps %1 to %2 sharp: the best is f/%3, focused at %4, with zc at "
                "most %5. A focus stack can cover it.")
                 .arg(nearText, farText, PlanTarget::fNumber(plan->widest, Rounding::Nearest),
-                     target.distance(plan->roundedFocus),
+                     target.distance(plan->roundedFocus, plan->focusDigits),
                      QString::number(plan->sharpestBlur, 'f', 2)));
         ui->zoneStack->show();
         ui->zoneApply->setEnabled(false);
         return;
     }
     QString answer = tr("Focus at %1. f/%2 or narrower keeps %3 to %4 sharp")
-                         .arg(target.distance(plan->roundedFocus),
+                         .arg(target.distance(plan->roundedFocus, plan->focusDigits),
                               PlanTarget::fNumber(plan->widest, Rounding::Up), nearText, farText);
     if (plan->sharpest)
         answer += tr("; sharpest at f/%1 (zc at most %2)")
@@ -88,6 +89,7 @@ void ZonePlanner::apply()
     const ShotPlans::ZonePlan applied = *plan;
     const int number = camera();
     mainWin::RecalcBatch batch(&window);
-    (number == 1 ? window.c1_fdist : window.c2_fdist)->setValue(applied.roundedFocus / 1000);
+    // The focus as the answer names it, which its box holds finer than it shows.
+    (number == 1 ? window.c1_fdist : window.c2_fdist)->setExactValue(applied.roundedFocus / 1000);
     (number == 1 ? window.c1_apature : window.c2_apature)->setValue(*applied.thirdStop);
 }

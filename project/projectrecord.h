@@ -60,11 +60,14 @@ struct FocusStackRecord
     qint32 camera = 0;
     double aperture = 0;
     QList<double> focusDistances; // metres, nearest first
+    // On a focusing rail, the focus the lens keeps while the camera moves (metres); 0 where
+    // each shot is focused by the ring.
+    double railFocus = 0;
 
     friend bool operator==(const FocusStackRecord& a, const FocusStackRecord& b)
     {
         return a.camera == b.camera && a.aperture == b.aperture &&
-               a.focusDistances == b.focusDistances;
+               a.focusDistances == b.focusDistances && a.railFocus == b.railFocus;
     }
 };
 

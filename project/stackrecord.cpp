@@ -20,6 +20,8 @@ ProjectExtension::Record encode(const FocusStackRecord& stack)
     out << quint8(stack.camera) << stack.aperture << quint32(stack.focusDistances.size());
     for (const double focus : stack.focusDistances)
         out << focus;
+    if (stack.railFocus > 0)
+        out << stack.railFocus;
     return {QByteArray(tag), payload};
 }
 
@@ -51,6 +53,12 @@ QString decode(const QByteArray& payload, ProjectRecord& project)
                 ProjectCodec::focusDistanceRange.holds(focus) &&
                 (read.focusDistances.isEmpty() || focus > read.focusDistances.last());
         read.focusDistances.append(focus);
+    }
+    // Bytes beyond the shots are the rail's lens focus where there are enough for one.
+    if (valid && payload.size() >= qsizetype(13 + 8 * shots + 8)) {
+        in >> read.railFocus;
+        valid = in.status() == QDataStream::Ok && std::isfinite(read.railFocus) &&
+                read.railFocus > 0 && ProjectCodec::focusDistanceRange.holds(read.railFocus);
     }
     if (!valid)
         return QCoreApplication::translate("mainWin",

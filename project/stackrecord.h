@@ -8,7 +8,9 @@
 // The "STCK" addition: the focus stack on show on the plot, written only while one is.
 //
 // Payload, big-endian: the camera (quint8, 1 or 2), the stack's f-number (double), the number
-// of shots (quint32) and each shot's focus distance in metres (doubles), nearest first.
+// of shots (quint32) and each shot's focus distance in metres (doubles), nearest first; for a
+// stack on a focusing rail then the focus the lens keeps (double, metres), which builds that
+// read no further take for a stack by the focus ring.
 namespace StackRecord {
 
 constexpr char tag[] = "STCK";

@@ -208,18 +208,6 @@
         <translation>&amp;Füllt im Bild die:</translation>
     </message>
     <message>
-        <source>The side of the frame the subject fills.</source>
-        <translation>Die Seite des Bildes, die das Motiv füllt.</translation>
-    </message>
-    <message>
-        <source>height</source>
-        <translation>Höhe</translation>
-    </message>
-    <message>
-        <source>width</source>
-        <translation>Breite</translation>
-    </message>
-    <message>
         <source>diagonal</source>
         <translation>Diagonale</translation>
     </message>
@@ -258,6 +246,18 @@
     <message>
         <source>Camera %1 frames it from %2 (%3 mm, a frame side of %4 mm).</source>
         <translation>Kamera %1 setzt es aus %2 ins Bild (%3 mm, eine Bildseite von %4 mm).</translation>
+    </message>
+    <message>
+        <source>The side of the frame the subject fills: the short side is the height of a landscape frame and the width of a portrait one.</source>
+        <translation>Die Seite des Bildes, die das Motiv füllt: Die kurze Seite ist die Höhe eines Querformats und die Breite eines Hochformats.</translation>
+    </message>
+    <message>
+        <source>short side</source>
+        <translation>kurze Seite</translation>
+    </message>
+    <message>
+        <source>long side</source>
+        <translation>lange Seite</translation>
     </message>
 </context>
 <context>
@@ -746,10 +746,6 @@
         <translation>Bei f/%1 ist nicht einmal die Fokusentfernung scharf: Beugung und Objektiv machen sie unschärfer als den Zerstreuungskreis.</translation>
     </message>
     <message>
-        <source>At f/%1 the depth of field is thinner than the focus box&apos;s step of %2, so no stack of its focus distances covers the zone.</source>
-        <translation>Bei f/%1 ist die Schärfentiefe dünner als der Schritt des Fokusfelds von %2, daher deckt keine Reihe seiner Fokusentfernungen den Bereich ab.</translation>
-    </message>
-    <message>
         <source>At f/%1 it takes more than %2 shots.</source>
         <translation>Bei f/%1 braucht es mehr als %2 Aufnahmen.</translation>
     </message>
@@ -764,6 +760,34 @@
     <message>
         <source>Shot	Focus	Near limit	Far limit</source>
         <translation>Aufnahme	Fokus	Nahgrenze	Ferngrenze</translation>
+    </message>
+    <message>
+        <source>Focus &amp;by:</source>
+        <translation>Fokussieren &amp;mit:</translation>
+    </message>
+    <message>
+        <source>The focus ring refocuses the lens for every shot, which takes the fewest shots; a focusing rail moves the whole camera in equal steps with the lens focused once, which keeps the magnification, as for macro.</source>
+        <translation>Der Fokusring stellt das Objektiv für jede Aufnahme neu scharf, was die wenigsten Aufnahmen braucht; ein Einstellschlitten verschiebt die ganze Kamera in gleichen Schritten bei einmal scharfgestelltem Objektiv, was den Abbildungsmaßstab hält, wie bei Makro.</translation>
+    </message>
+    <message>
+        <source>focus ring</source>
+        <translation>Fokusring</translation>
+    </message>
+    <message>
+        <source>focusing rail</source>
+        <translation>Einstellschlitten</translation>
+    </message>
+    <message>
+        <source>%1 shots at f/%2 keep %3 to %4 sharp on a focusing rail: focus at %5, then move the camera %6 closer after each shot.</source>
+        <translation>%1 Aufnahmen mit f/%2 halten %3 bis %4 auf einem Einstellschlitten scharf: auf %5 fokussieren, dann die Kamera nach jeder Aufnahme um %6 näher rücken.</translation>
+    </message>
+    <message>
+        <source>A focusing rail moves the sharp zone by steps and never reaches infinity at f/%1; focus by the focus ring.</source>
+        <translation>Ein Einstellschlitten verschiebt den scharfen Bereich schrittweise und erreicht bei f/%1 nie unendlich; fokussieren Sie mit dem Fokusring.</translation>
+    </message>
+    <message>
+        <source>Focus stack at f/%1, the camera moved %2 between shots</source>
+        <translation>Fokusreihe mit f/%1, die Kamera zwischen den Aufnahmen um %2 verschoben</translation>
     </message>
 </context>
 <context>

@@ -4,9 +4,12 @@
 #include "graph.h"
 #include "guitest.h"
 #include "mainwin.h"
+#include "plotdata.h"
 #include "segmentshapes.h"
 #include "textlayoutcache.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -515,14 +518,20 @@ private slots:
         QTest::addColumn<int>("diffraction");
         QTest::addColumn<bool>("dofMode");
         QTest::addColumn<QString>("values");
+        // The blur of infinity itself, 2500 / (2.8 x 4950) / 0.03 = 6.0125; a point 10 km away
+        // has 6.0095.
         QTest::newRow("5 m") << 5000.0 << 2.8 << 0 << false
-                             << "zc(inf): 6 - DOF: [1.71m] - FFScale: 1:99 Diag: 4.28m";
+                             << "zc(inf): 6.01 - DOF: [1.71m] - FFScale: 1:99 Diag: 4.28m";
         QTest::newRow("5 m, limits")
             << 5000.0 << 2.8 << 0 << true
-            << "zc(inf): 6 - DOF: [4.29 - 6.00m] - FFScale: 1:99 Diag: 4.28m";
+            << "zc(inf): 6.01 - DOF: [4.29 - 6.00m] - FFScale: 1:99 Diag: 4.28m";
         QTest::newRow("40 m, past hyperfocal")
             << 40000.0 << 2.8 << 0 << false
             << "zc(inf): 0.74 - DOF: [inf. m] - FFScale: 1:799 Diag: 34.6m";
+        // 2500 / (2.8 x 19950) / 0.03 = 1.4918, where a point 10 km away has 1.4888.
+        QTest::newRow("20 m, infinity blurred")
+            << 20000.0 << 2.8 << 0 << true
+            << "zc(inf): 1.49 - DOF: [11.97 - 60.66m] - FFScale: 1:399 Diag: 17.3m";
         QTest::newRow("40 m, past hyperfocal, limits")
             << 40000.0 << 2.8 << 0 << true
             << "zc(inf): 0.74 - DOF: [17.08 - inf. m] - FFScale: 1:799 Diag: 34.6m";
@@ -558,6 +567,15 @@ private slots:
         if (focus == 5000 && aperture == 2.8)
             QCOMPARE(texts.settings, QString("50mm f/2.8 - Dist.: 5m - CoC: 0.0300mm"));
         QTEST(texts.values, "values");
+        // The exported numbers say the same of infinity, and nothing where no image forms.
+        PlotInput alone = window->plotInput();
+        alone.switchedOn = {false, true};
+        window->graphWidget->setInput(alone);
+        const QJsonValue zc = QJsonDocument::fromJson(PlotData(*window->graphWidget).json({}))
+                                  .object()["cameras"][0]["zc_infinity"];
+        QCOMPARE(zc.isNull(), !window->cam2.formsImage());
+        const double shown = CaptionNumbers::blurAtInfinity(zc.toDouble());
+        QVERIFY(zc.isNull() || texts.values.startsWith(QString("zc(inf): %1 ").arg(shown)));
     }
 
     // In feet the axis is titled and ticked in feet, and the captions give feet.

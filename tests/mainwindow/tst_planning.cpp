@@ -96,6 +96,7 @@ private slots:
     void zonePlanner();
     void stackPlannerCoversTheZone();
     void stackPlannerRefuses();
+    void stackSavedWithProject_data();
     void stackSavedWithProject();
     void framingBothCameras();
     void hyperfocalTooltip();
@@ -154,7 +155,11 @@ void TestPlanning::zonePlanner_data()
 
     QTest::newRow("24 mm, 0.5 m to infinity, no diffraction")
         << Lens{24, 8, false} << 0.5 << 0.0
-        << "Focus at 1.00 m. f/20 or narrower keeps 0.50 m to infinity sharp." << 1.0 << 20.0;
+        << "Focus at 1.00 m. f/20 or narrower keeps 500 mm to infinity sharp." << 1.0 << 20.0;
+    // f/55.7 holds it at the balanced 299.67 mm, but at 300 mm it takes f/57.5.
+    QTest::newRow("100 mm, 290 to 310 mm, no diffraction")
+        << Lens{100, 8, false} << 0.29 << 0.31
+        << "Focus at 299.7 mm. f/56 or narrower keeps 290 mm to 310 mm sharp." << 0.2997 << 57.0;
     QTest::newRow("50 mm, 3 to 8 m, diffraction")
         << Lens{50, 2.8, true} << 3.0 << 8.0
         << "Focus at 4.36 m. f/9.6 or narrower keeps 3.00 m to 8.00 m sharp; sharpest at f/15 "
@@ -162,8 +167,13 @@ void TestPlanning::zonePlanner_data()
         << 4.36 << 10.0;
     QTest::newRow("24 mm, 0.5 m to infinity, diffraction: no f-number")
         << Lens{24, 8, true} << 0.5 << 0.0
-        << "No f-number keeps 0.50 m to infinity sharp: the best is f/22, focused at 1.00 m, "
+        << "No f-number keeps 500 mm to infinity sharp: the best is f/22, focused at 1.00 m, "
            "with zc at most 1.27. A focus stack can cover it."
+        << 0.0 << 0.0;
+    QTest::newRow("100 mm, 290 to 310 mm, diffraction: a macro stack")
+        << Lens{100, 8, true} << 0.29 << 0.31
+        << "No f-number keeps 290 mm to 310 mm sharp: the best is f/31, focused at 300 mm, with "
+           "zc at most 2.63. A focus stack can cover it."
         << 0.0 << 0.0;
 }
 
@@ -194,7 +204,9 @@ void TestPlanning::zonePlanner()
         QDialog* planner = child<QDialog>(&w, "stackPlanner");
         QVERIFY(planner && planner->isVisible());
         QCOMPARE(child<QDoubleSpinBox>(planner, "stackNear")->value(), nearMetres);
-        QVERIFY(child<QCheckBox>(planner, "stackToInfinity")->isChecked());
+        QCOMPARE(child<QCheckBox>(planner, "stackToInfinity")->isChecked(), farMetres == 0);
+        // Which the stack planner does plan.
+        QVERIFY(child<QPushButton>(planner, "stackShow")->isEnabled());
         return;
     }
     QCOMPARE(w.recalculationCount(), before + 1);
@@ -221,7 +233,7 @@ void TestPlanning::stackPlannerCoversTheZone()
         rows << shots->item(row, 0)->text() + " " + shots->item(row, 1)->text() + " " +
                     shots->item(row, 2)->text();
     QCOMPARE(rows, QStringList(
-                       {"0.62 m 0.50 m 0.82 m", "1.24 m 0.82 m 2.51 m", "2.43 m 1.21 m infinity"}));
+                       {"625 mm 500 mm 834 mm", "1.26 m 832 mm 2.60 m", "2.43 m 1.21 m infinity"}));
     child<QPushButton>(dialog, "stackCopy")->click();
     QCOMPARE(QGuiApplication::clipboard()->text().count(QLatin1Char('\n')), 5);
 
@@ -253,17 +265,43 @@ void TestPlanning::stackPlannerRefuses()
     QVERIFY(!show->isEnabled());
 }
 
+void TestPlanning::stackSavedWithProject_data()
+{
+    QTest::addColumn<Lens>("lens");
+    QTest::addColumn<double>("nearMetres");
+    QTest::addColumn<double>("farMetres"); // 0: infinity
+    QTest::addColumn<bool>("onRail");
+    QTest::addColumn<int>("shots");
+    QTest::addColumn<double>("firstFocus"); // mm
+    QTest::addColumn<double>("railStep");   // mm
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("24 mm f/8, 0.5 m to infinity, by the focus ring")
+        << Lens{24, 8, false} << 0.5 << 0.0 << false << 3 << 625.0 << 0.0
+        << "3 shots at f/8 keep 500 mm to infinity sharp.";
+    QTest::newRow("100 mm f/8, 290 to 310 mm, on a focusing rail")
+        << Lens{100, 8, false} << 0.29 << 0.31 << true << 8 << 291.0 << 2.66
+        << "8 shots at f/8 keep 290 mm to 310 mm sharp on a focusing rail: focus at 291 mm, then "
+           "move the camera 2.66 mm closer after each shot.";
+}
+
 void TestPlanning::stackSavedWithProject()
 {
+    QFETCH(Lens, lens);
+    QFETCH(double, nearMetres);
+    QFETCH(double, farMetres);
+    QFETCH(bool, onRail);
     mainWin& w = *window;
-    QDialog* dialog = openStackPlanner(w, Lens{24, 8, false});
-    QVERIFY(dialog);
+    setCamera(w, lens);
+    QDialog* dialog = open(w, "actionPlanStack", "stackPlanner");
+    QVERIFY(dialog && setZone(dialog, "stack", nearMetres, farMetres));
+    child<QComboBox>(dialog, "stackMethod")->setCurrentIndex(onRail ? 1 : 0);
+    QTEST(child<QLabel>(dialog, "stackResult")->text(), "answer");
     QTest::keyClick(child<QDoubleSpinBox>(dialog, "stackNear"), Qt::Key_Return);
     QTemporaryDir folder;
     const QString name = folder.filePath(QStringLiteral("stack.mvx"));
     QVERIFY(w.saveTo(name));
 
-    // Drawn again when the project opens, and in the numbers zidov-render writes.
+    // Drawn again when the project opens, and in the numbers zidov-render writes, as planned.
     mainWin opened;
     QVERIFY(opened.loadFrom(name));
     QVERIFY(opened.graphWidget->showsFocusStack());
@@ -273,10 +311,11 @@ void TestPlanning::stackSavedWithProject()
     QCOMPARE(stack["camera"].toInt(), 1);
     QCOMPARE(stack["f_number"].toDouble(), 8.0);
     const QJsonArray shots = stack["shots"].toArray();
-    QCOMPARE(shots.size(), 3);
-    QCOMPARE(shots[0].toObject()["focus"].toDouble(), 620.0);
-    QVERIFY(shots[0].toObject()["near"].toDouble() <= 500);
-    QVERIFY(shots[2].toObject()["far"].isNull());
+    QTEST(int(shots.size()), "shots");
+    QTEST(shots[0].toObject()["focus"].toDouble(), "firstFocus");
+    QVERIFY(shots[0].toObject()["near"].toDouble() <= nearMetres * 1000);
+    QVERIFY(farMetres > 0 || shots.last().toObject()["far"].isNull());
+    QTEST(stack["focusing_rail"].toObject()["step"].toDouble(), "railStep");
     // A project saved without a stack opens without one.
     w.c1_flength->setValue(25);
     QVERIFY(w.saveTo(name));
@@ -300,7 +339,20 @@ void TestPlanning::framingBothCameras()
     QTest::keyClick(child<QDoubleSpinBox>(dialog, "subjectSize"), Qt::Key_Return);
     // Camera 1: 50 mm on full frame, 24 mm high; 50 + 50 * 1800 / 24 mm.
     QCOMPARE(w.c1_fdist->value(), 3.80);
-    QCOMPARE(w.c2_fdist->value(), 3.49);
+    // 25 mm on Four-Thirds, 13 mm high: exactly, finer than the box shows.
+    QCOMPARE(w.c2_fdist->value(), (25 + 25 * 1800 / 13.0) / 1000);
+    // From the real sensor: a custom 36 x 18 mm one is no 3:2 frame.
+    const CameraControls one = cameraControls(w, 1);
+    one.cocMode->setCurrentIndex(CocByCropFactor);
+    one.cropFactorFormat->setCurrentIndex(w.sensorTable.customIndex());
+    one.sensorWidth->setValue(36);
+    one.sensorHeight->setValue(18);
+    QTest::keyClick(child<QDoubleSpinBox>(dialog, "subjectSize"), Qt::Key_Return);
+    QCOMPARE(w.c1_fdist->value(), 5.05);
+    // A macro subject, with no rounding that would cut 9 % of it.
+    child<QDoubleSpinBox>(dialog, "subjectSize")->setValue(0.02);
+    QCOMPARE(child<QLabel>(dialog, "framingResult")->text().section('\n', 1),
+             QString("Camera 2 frames it from 63.5 mm (25 mm, a frame side of 13.0 mm)."));
 }
 
 void TestPlanning::hyperfocalTooltip()

@@ -18,6 +18,8 @@ private slots:
     void typedLengths_data();
     void typedLengths();
     void everyBeginningOfALengthMayGoOn();
+    void readerTexts_data();
+    void readerTexts();
 };
 
 void TestLengthUnit::firstUnitFollowsTheLocale()
@@ -89,6 +91,29 @@ void TestLengthUnit::everyBeginningOfALengthMayGoOn()
                          TextState::Invalid,
                      qPrintable(length.left(size)));
     }
+}
+
+void TestLengthUnit::readerTexts_data()
+{
+    QTest::addColumn<double>("metres");
+    QTest::addColumn<LengthUnit>("unit");
+    QTest::addColumn<int>("extraDigits");
+    QTest::addColumn<QString>("text");
+    const auto metres = LengthUnit::Metres;
+    QTest::newRow("a macro depth of field") << 0.0027648 << metres << 0 << "2.76 mm";
+    QTest::newRow("a macro focus, a digit more") << 0.29967 << metres << 1 << "299.7 mm";
+    QTest::newRow("just below 1 m reads 1.00 m") << 0.99972 << metres << 0 << "1.00 m";
+    QTest::newRow("a hair short of 10 mm") << 0.009996 << metres << 0 << "10.0 mm";
+    QTest::newRow("inches below 3 ft") << 0.3 << LengthUnit::Feet << 0 << "11.8 in";
+    QTest::newRow("feet from 3 ft on") << 1.0 << LengthUnit::Feet << 0 << "3.28 ft";
+}
+
+void TestLengthUnit::readerTexts()
+{
+    QFETCH(double, metres);
+    QFETCH(LengthUnit, unit);
+    QFETCH(int, extraDigits);
+    QTEST(LengthUnits::readerText(metres, unit, extraDigits), "text");
 }
 
 QTEST_APPLESS_MAIN(TestLengthUnit)

@@ -389,6 +389,11 @@ void TestProjectCodec::damagedAdditions_data()
     QTest::newRow("bytes after the last record") << bytes + QByteArray(1, '\0') << bytes.size();
     QTest::newRow("gear of a third camera") << patched(bytes, 204, QByteArray(1, '\3')) << 184;
     QTest::newRow("a sensor 0 mm wide") << patched(bytes, 204 + 13, doubleBytes(0)) << 184;
+    ProjectRecord onRail = goldenRecord();
+    onRail.focusStack = FocusStackRecord{1, 8, {0.2913, 0.29386}, 0.2913};
+    const QByteArray rail = ProjectCodec::encode(onRail);
+    QTest::newRow("a rail's lens focus of NaN")
+        << patched(rail, int(rail.size()) - 8, doubleBytes(std::nan(""))) << 184;
 }
 
 void TestProjectCodec::damagedAdditions()

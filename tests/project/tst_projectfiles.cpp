@@ -586,6 +586,8 @@ void TestProjectFiles::derivedAsTheWindowLoads_data()
     ProjectRecord stack = ProjectCodec::decode(golden).record;
     stack.focusStack = FocusStackRecord{2, 8, {2.0, 3.0, 5.0}};
     QTest::newRow("focus stack") << ProjectCodec::encode(stack) << false;
+    stack.focusStack = FocusStackRecord{1, 8, {0.2913, 0.29386, 0.29642}, 0.2913};
+    QTest::newRow("focus stack on a focusing rail") << ProjectCodec::encode(stack) << false;
 }
 
 void TestProjectFiles::derivedAsTheWindowLoads()
@@ -645,6 +647,7 @@ void TestProjectFiles::derivedAsTheWindowLoads()
         StackOnPlot drawn = *w.graphWidget->focusStack();
         QCOMPARE(made.camera, drawn.camera);
         QVERIFY(made.focuses == drawn.focuses);
+        QCOMPARE(made.railFocus, drawn.railFocus);
         QVERIFY(ZcCurve(made.setup) == ZcCurve(drawn.setup));
     }
     // zidov-render's settings table, from the record and the input alone.
