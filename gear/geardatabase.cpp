@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <charconv>
+#include <cstdlib>
 #include <cstring>
 
 #include <algorithm>
@@ -40,6 +42,15 @@ QString text(const char* value)
 {
     return value ? QString::fromUtf8(value) : QString();
 }
+
+// lensfun keeps the decimals of its XML files as floats; 5.6 is 5.6, not 5.599999904632568.
+double decimal(float value)
+{
+    char digits[32];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
+    *end.ptr = '\0';
+    return std::strtod(digits, nullptr);
+}
 } // namespace
 
 struct GearDatabase::Loader
@@ -68,13 +79,9 @@ struct GearDatabase::Loader
                 Lens lens;
                 lens.choice.maker = names(l.Maker).english;
                 lens.choice.model = names(l.Model).english;
-                lens.choice.stated = lensRangeFromName(lens.choice.model);
-                LensRange& stated = lens.choice.stated;
-                // What the name leaves out, the database's own fields give where they can.
-                if (!stated.isSet())
-                    stated = {l.MinFocal, l.MaxFocal, 0, 0};
-                if (stated.widestAtMin <= 0 && l.MinAperture > 0)
-                    stated.widestAtMin = stated.widestAtMax = l.MinAperture;
+                // lensfun's MinAperture is the widest f-number, at the short end.
+                lens.choice.stated = lensRangeOf(lens.choice.model, decimal(l.MinFocal),
+                                                 decimal(l.MaxFocal), decimal(l.MinAperture));
                 for (char* const* mount = l.Mounts; mount && *mount; ++mount)
                     lens.mounts << text(*mount);
                 result->lensList.append(lens);

@@ -77,7 +77,9 @@ void GearCommands::chooseLens(int camera)
         if (lens.choice == gear(camera).lens)
             current = int(entries.size());
         lenses << lens.choice;
-        entries << lens.choice.name() + QStringLiteral("  ·  ") + lens.choice.stated.text();
+        const QString stated = lens.choice.stated.text();
+        entries << (stated.isEmpty() ? lens.choice.name()
+                                     : lens.choice.name() + QStringLiteral("  ·  ") + stated);
     }
     GearChooser chooser(&window, tr("Camera %1: lens").arg(camera), entries, current);
     if (chooser.exec() == QDialog::Accepted)

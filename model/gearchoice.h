@@ -4,7 +4,17 @@
 
 #include <QString>
 
-// What a lens's name promises: its focal range and the widest f-number at either end. A
+// What the focal-length and aperture boxes hold; a lens's range that reaches outside them
+// would move their limits past what a project file may store (a test checks them against
+// the boxes).
+namespace LensLimits {
+constexpr double shortestFocal = 1;
+constexpr double longestFocal = 5000;
+constexpr double widestFNumber = 0.7;
+constexpr double narrowestFNumber = 64;
+} // namespace LensLimits
+
+// What a lens promises: its focal range and the widest f-number at either end. A
 // variable-aperture zoom ("18-135mm f/3.5-5.6") opens to 3.5 at 18 mm and to 5.6 at 135 mm.
 struct LensRange
 {
@@ -15,11 +25,14 @@ struct LensRange
 
     bool isSet() const { return minFocal > 0; }
     bool isZoom() const { return maxFocal > minFocal; }
+    // Set, finite, ordered (the long end no wider than the short one) and inside LensLimits;
+    // f-numbers may be left out (0), and 0 at the long end is the short end's.
+    bool isUsable() const;
     // The focal length kept within the range.
     double focalWithin(double focal) const;
     // The widest f-number at a focal length, between the two ends in proportion.
     double widestAperture(double focal) const;
-    // "16-55mm f/2.8", "18-135mm f/3.5-5.6", "85mm f/1.8".
+    // "16-55mm f/2.8", "18-135mm f/3.5-5.6", "85mm f/1.8"; empty when not set.
     QString text() const;
 
     friend bool operator==(const LensRange& a, const LensRange& b)
@@ -66,5 +79,11 @@ struct LensChoice
 };
 
 // The focal range and f-numbers a lens's name states ("Fujifilm XF 16-55mm f/2.8 R LM WR",
-// "Sony FE 85mm F1.8", "Canon EF 70-200mm 1:4"); what the name leaves out stays 0.
+// "Sony FE 85mm F1.8", "Canon EF 70-200mm 1:4"); what the name leaves out stays 0, and a
+// range that is not usable (see LensRange::isUsable) is no range at all.
 LensRange lensRangeFromName(const QString& name);
+
+// A lens's range from what lensfun keeps of it, its focal range and widest f-number (0 where
+// it keeps none), and from its name only what lensfun does not keep: the widest f-number at
+// the long end. Without a focal range from lensfun the name states it all.
+LensRange lensRangeOf(const QString& name, double minFocal, double maxFocal, double widest);

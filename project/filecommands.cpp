@@ -2,7 +2,6 @@
 // Copyright (c) 2026 The Zidov developers
 #include "lastfolder.h"
 #include "mainwin.h"
-#include "projectcodec.h"
 #include "projectcontrols.h"
 #include "projectdocument.h"
 #include "projectfile.h"
@@ -73,7 +72,7 @@ bool mainWin::saveTo(const QString& name)
     if (name.isEmpty())
         return false;
     QString error;
-    if (!ProjectFile::write(name, ProjectCodec::encode(projectFromControls(*this)), error)) {
+    if (!ProjectFile::save(name, projectFromControls(*this), error)) {
         warn(tr("Could not save the project file:\n") + name + QLatin1String("\n\n") + error);
         return false;
     }

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #include "gearrecord.h"
 
+#include "boxrounding.h"
 #include "cocpresets.h"
 #include "projectcodec.h"
 #include "sensorformattable.h"
@@ -18,6 +19,134 @@ namespace {
 bool positiveOrNone(double value)
 {
     return std::isfinite(value) && value >= 0 && value < 1e6;
+}
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("mainWin", text);
+}
+
+// What a lens's range that states no focal range may hold: nothing the window reads.
+bool harmlessUnset(const LensRange& lens)
+{
+    return positiveOrNone(lens.minFocal) && positiveOrNone(lens.maxFocal) &&
+           lens.maxFocal >= lens.minFocal && positiveOrNone(lens.widestAtMin) &&
+           positiveOrNone(lens.widestAtMax);
+}
+
+// Why the values read cannot be the gear of a camera, empty when they can.
+QString outOfRange(int camera, const CameraRecord& read, const QString& where)
+{
+    using ProjectCodec::shownNumber;
+    struct Index
+    {
+        qint32 value;
+        int count;
+        const char* name;
+    };
+    for (const Index& index :
+         {Index{read.cropFactorFormat, ProjectCodec::additionsFormatCount,
+                QT_TRANSLATE_NOOP("mainWin", "sensor format for the crop factor")},
+          Index{read.pixelSizeFormat, ProjectCodec::additionsFormatCount,
+                QT_TRANSLATE_NOOP("mainWin", "sensor format for the pixel size")},
+          Index{read.pixelCountPreset, ProjectCodec::additionsPixelCountCount,
+                QT_TRANSLATE_NOOP("mainWin", "pixel count")}}) {
+        if (index.value < 0 || index.value >= index.count)
+            return QCoreApplication::translate(
+                       "mainWin", "The file is damaged: the gear of camera %1 gives list entry %2 "
+                                  "for the %3, but only 0 to %4 exist (%5).")
+                .arg(camera)
+                .arg(index.value)
+                .arg(translated(index.name))
+                .arg(index.count - 1)
+                .arg(where);
+    }
+    struct Number
+    {
+        double value;
+        const ProjectCodec::ValueRange& range;
+        const char* name;
+    };
+    for (const Number& number :
+         {Number{read.sensorWidth, ProjectCodec::sensorSideRange,
+                 QT_TRANSLATE_NOOP("mainWin", "width of the custom sensor in mm")},
+          Number{read.sensorHeight, ProjectCodec::sensorSideRange,
+                 QT_TRANSLATE_NOOP("mainWin", "height of the custom sensor in mm")},
+          Number{read.megapixels, ProjectCodec::megapixelRange,
+                 QT_TRANSLATE_NOOP("mainWin", "pixel count in millions")}}) {
+        if (!std::isfinite(number.value) || !number.range.holds(number.value))
+            return QCoreApplication::translate(
+                       "mainWin", "The file is damaged: the gear of camera %1 gives %2 for the "
+                                  "%3, but only %4 to %5 are allowed (%6).")
+                .arg(camera)
+                .arg(shownNumber(number.value), translated(number.name),
+                     shownNumber(number.range.minimum), shownNumber(number.range.maximum), where);
+    }
+    if (!positiveOrNone(read.body.crop))
+        return QCoreApplication::translate("mainWin",
+                                           "The file is damaged: the gear of camera %1 gives %2 "
+                                           "as the crop factor of its body, which is none (%3).")
+            .arg(camera)
+            .arg(shownNumber(read.body.crop), where);
+    const LensRange& lens = read.lens.stated;
+    if (lens.isSet() ? !lens.isUsable() : !harmlessUnset(lens))
+        return QCoreApplication::translate(
+                   "mainWin", "The file is damaged: the gear of camera %1 gives its lens a range "
+                              "of %2 to %3 mm and f/%4 to f/%5, which the focal length and "
+                              "aperture boxes cannot hold (%6).")
+            .arg(camera)
+            .arg(shownNumber(lens.minFocal), shownNumber(lens.maxFocal),
+                 shownNumber(lens.widestAtMin), shownNumber(lens.widestAtMax), where);
+    if (!needed(read))
+        return QCoreApplication::translate(
+                   "mainWin", "The file is damaged: the gear of camera %1 names no body or lens "
+                              "and chooses no sensor format or pixel count that needs it (%2).")
+            .arg(camera)
+            .arg(where);
+    return {};
+}
+
+// The codec's rule: never hand the controls a value they would change. With a lens chosen
+// the focal-length box keeps to its range and the aperture box to what it opens to there,
+// each rounded to the box's decimals as it sets its limits.
+QString outsideItsLens(int camera, const CameraRecord& c, const QString& where)
+{
+    const LensRange& lens = c.lens.stated;
+    if (!lens.isSet())
+        return {};
+    using ProjectCodec::shownNumber;
+    const int focalDecimals = ProjectCodec::focalLengthRange.decimals;
+    const double focal = roundedAsBox(c.focalLength, focalDecimals);
+    const double shortest = roundedAsBox(lens.minFocal, focalDecimals);
+    const double longest = roundedAsBox(lens.maxFocal, focalDecimals);
+    if (focal < shortest || focal > longest) {
+        const QString text =
+            lens.isZoom()
+                ? QCoreApplication::translate("mainWin", "Camera %1 is set to %2 mm, but its "
+                                                         "lens, %3, reaches only %4 to %5 mm (%6).")
+                      .arg(camera)
+                      .arg(shownNumber(c.focalLength), c.lens.name(), shownNumber(lens.minFocal),
+                           shownNumber(lens.maxFocal), where)
+                : QCoreApplication::translate("mainWin",
+                                              "Camera %1 is set to %2 mm, but its lens, %3, has a "
+                                              "fixed focal length of %4 mm (%5).")
+                      .arg(camera)
+                      .arg(shownNumber(c.focalLength), c.lens.name(), shownNumber(lens.minFocal),
+                           where);
+        return text;
+    }
+    if (lens.widestAtMin <= 0)
+        return {};
+    const int apertureDecimals = ProjectCodec::apertureRange.decimals;
+    const double widest = roundedAsBox(lens.widestAperture(focal), apertureDecimals);
+    if (roundedAsBox(c.aperture, apertureDecimals) >= widest)
+        return {};
+    return QCoreApplication::translate(
+               "mainWin", "Camera %1 is set to f/%2, but at %3 mm its lens, %4, opens only to f/%5 "
+                          "(%6).")
+        .arg(camera)
+        .arg(shownNumber(c.aperture), shownNumber(focal), c.lens.name(), shownNumber(widest),
+             where);
 }
 } // namespace
 
@@ -41,7 +170,12 @@ ProjectExtension::Record encode(int camera, const CameraRecord& c)
     return {QByteArray(tag), payload};
 }
 
-QString decode(const QByteArray& payload, ProjectRecord& project)
+int cameraOf(const QByteArray& payload)
+{
+    return payload.isEmpty() ? 0 : quint8(payload.at(0));
+}
+
+QString decode(const QByteArray& payload, const QString& where, ProjectRecord& project)
 {
     QDataStream in(payload);
     ProjectCodec::configure(in);
@@ -53,28 +187,18 @@ QString decode(const QByteArray& payload, ProjectRecord& project)
         read.lens.maker >> read.lens.model >> read.lens.stated.minFocal >>
         read.lens.stated.maxFocal >> read.lens.stated.widestAtMin >> read.lens.stated.widestAtMax;
     if (in.status() != QDataStream::Ok)
-        return QCoreApplication::translate("mainWin", "The gear of a camera is cut short.");
+        return QCoreApplication::translate(
+                   "mainWin", "The file is damaged: the gear of a camera is cut short (%1).")
+            .arg(where);
     if (camera != 1 && camera != 2)
         return QCoreApplication::translate("mainWin",
-                                           "The gear names camera %1; only cameras 1 and 2 exist.")
-            .arg(camera);
-    const int formats = ProjectCodec::additionsFormatCount;
-    const auto index = [](qint32 value, int count) { return value >= 0 && value < count; };
-    const ProjectCodec::ValueRange& sensorRange = ProjectCodec::sensorSideRange;
-    const ProjectCodec::ValueRange& megapixelRange = ProjectCodec::megapixelRange;
-    const LensRange& lens = read.lens.stated;
-    if (!index(read.cropFactorFormat, formats) || !index(read.pixelSizeFormat, formats) ||
-        !index(read.pixelCountPreset, ProjectCodec::additionsPixelCountCount) ||
-        !std::isfinite(read.sensorWidth) || !sensorRange.holds(read.sensorWidth) ||
-        !std::isfinite(read.sensorHeight) || !sensorRange.holds(read.sensorHeight) ||
-        !std::isfinite(read.megapixels) || !megapixelRange.holds(read.megapixels) ||
-        !positiveOrNone(read.body.crop) || !positiveOrNone(lens.minFocal) ||
-        !positiveOrNone(lens.maxFocal) || lens.maxFocal < lens.minFocal ||
-        !positiveOrNone(lens.widestAtMin) || !positiveOrNone(lens.widestAtMax))
-        return QCoreApplication::translate("mainWin",
-                                           "The gear of camera %1 holds a value outside its range.")
-            .arg(camera);
-    CameraRecord& target = camera == 1 ? project.camera1 : project.camera2;
+                                           "The file is damaged: it holds gear for camera %1, but "
+                                           "only cameras 1 and 2 exist (%2).")
+            .arg(camera)
+            .arg(where);
+    if (const QString problem = outOfRange(camera, read, where); !problem.isEmpty())
+        return problem;
+    CameraRecord target = camera == 1 ? project.camera1 : project.camera2;
     target.cropFactorFormat = read.cropFactorFormat;
     target.pixelSizeFormat = read.pixelSizeFormat;
     target.pixelCountPreset = read.pixelCountPreset;
@@ -83,6 +207,9 @@ QString decode(const QByteArray& payload, ProjectRecord& project)
     target.megapixels = read.megapixels;
     target.body = read.body;
     target.lens = read.lens;
+    if (const QString problem = outsideItsLens(camera, target, where); !problem.isEmpty())
+        return problem;
+    (camera == 1 ? project.camera1 : project.camera2) = target;
     return {};
 }
 

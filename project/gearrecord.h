@@ -21,8 +21,12 @@ constexpr char tag[] = "GEAR";
 // Whether the camera has anything format 1.3 cannot hold.
 bool needed(const CameraRecord& camera);
 ProjectExtension::Record encode(int camera, const CameraRecord& record);
-// Reads the payload into its camera of the project; an empty result when it was read,
-// otherwise why not.
-QString decode(const QByteArray& payload, ProjectRecord& project);
+// The camera a payload is for, as it names it.
+int cameraOf(const QByteArray& payload);
+// Reads the payload into its camera of the project, whose settings must already be read;
+// an empty result when it was read, otherwise why not, ending in `where` (the record's
+// place in the file). Only what encode() writes is read: a record the camera would not
+// need, or a focal length or f-number its lens cannot be set to, is refused.
+QString decode(const QByteArray& payload, const QString& where, ProjectRecord& project);
 
 } // namespace GearRecord

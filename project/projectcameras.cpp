@@ -49,24 +49,8 @@ CameraRecord cameraAsHeld(CameraRecord c)
     c.sensorWidth = held(c.sensorWidth, sensorSideRange);
     c.sensorHeight = held(c.sensorHeight, sensorSideRange);
     c.megapixels = held(c.megapixels, megapixelRange);
-    // A chosen lens keeps the focal length within its range and the f-number no wider than
-    // it opens at that focal length, as the window's boxes do (see GearCommands).
-    const LensRange& stated = c.lens.stated;
-    if (stated.isSet()) {
-        const auto heldFocal = [](double focal) {
-            return held(std::clamp(focal, focalLengthRange.minimum, focalLengthRange.maximum),
-                        focalLengthRange);
-        };
-        c.focalLength = std::clamp(c.focalLength, heldFocal(stated.minFocal),
-                                   heldFocal(std::max(stated.minFocal, stated.maxFocal)));
-        const auto widestHeld = [](double widest) {
-            return held(std::max(apertureRange.minimum, widest), apertureRange);
-        };
-        if (const double widest = std::min(stated.widestAtMin, stated.widestAtMax); widest > 0)
-            c.aperture = std::max(c.aperture, widestHeld(widest));
-        if (stated.widestAtMin > 0)
-            c.aperture = std::max(c.aperture, widestHeld(stated.widestAperture(c.focalLength)));
-    }
+    // A chosen lens moves neither the focal length nor the f-number: a file whose values lie
+    // outside what its lens is set to is refused when it is read (see GearRecord).
     return c;
 }
 } // namespace

@@ -55,13 +55,6 @@ QString capitalised(QString text)
     return text;
 }
 
-// As many digits as it takes to tell the value apart, so that a value just past a limit
-// does not read as the limit itself.
-QString shortest(double value)
-{
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
-}
-
 // Reads fields in file order and stops at the first one that is missing or unusable,
 // remembering where it started and why it was refused.
 class FieldReader
@@ -99,15 +92,12 @@ public:
             return false;
         if (std::isfinite(value))
             return true;
-        const QString what = std::isnan(value) ? QStringLiteral("NaN")
-                             : value > 0       ? QStringLiteral("+infinity")
-                                               : QStringLiteral("-infinity");
         return fail(DecodeError::NotFinite,
                     QCoreApplication::translate(
                         "mainWin", "%1 (byte %2) holds %3, which is not a finite number.")
                         .arg(capitalised(describe(field)))
                         .arg(start)
-                        .arg(what));
+                        .arg(shownNumber(value)));
     }
 
     bool readIndex(qint32& value, int count, Field field)
@@ -143,12 +133,13 @@ public:
         if (range.holds(value))
             return true;
         start = offset;
-        return fail(DecodeError::OutOfRange,
-                    QCoreApplication::translate(
-                        "mainWin", "%1 (byte %2) holds %3, but only %4 to %5 are allowed.")
-                        .arg(capitalised(describe(field)))
-                        .arg(start)
-                        .arg(shortest(value), shortest(range.minimum), shortest(range.maximum)));
+        return fail(
+            DecodeError::OutOfRange,
+            QCoreApplication::translate("mainWin",
+                                        "%1 (byte %2) holds %3, but only %4 to %5 are allowed.")
+                .arg(capitalised(describe(field)))
+                .arg(start)
+                .arg(shownNumber(value), shownNumber(range.minimum), shownNumber(range.maximum)));
     }
 
     bool fail(DecodeError error, const QString& message)
@@ -232,24 +223,57 @@ void readAdditions(const QByteArray& bytes, DecodeResult& result)
 {
     const ProjectExtension::Decoded additions = ProjectExtension::decode(bytes, currentFileSize);
     QString problem = additions.message;
-    for (const ProjectExtension::Record& record : additions.records) {
-        if (!problem.isEmpty())
-            break;
-        if (record.tag == GearRecord::tag)
-            problem = GearRecord::decode(record.payload, result.record);
-        else if (record.tag == StackRecord::tag)
-            problem = StackRecord::decode(record.payload, result.record);
-        else
+    int offset = additions.offset;
+    // Each record read so far per camera's gear and of the stack, counted from 1.
+    int gearRecords[2] = {0, 0};
+    int stackRecord = 0;
+    for (int i = 0; problem.isEmpty() && i < additions.records.size(); ++i) {
+        const ProjectExtension::Record& record = additions.records[i];
+        const int number = i + 1;
+        offset = additions.starts[i];
+        const QString where = ProjectExtension::place(number, offset);
+        if (record.tag == GearRecord::tag) {
+            const int camera = GearRecord::cameraOf(record.payload);
+            const bool again = (camera == 1 || camera == 2) && gearRecords[camera - 1] != 0;
+            problem = again ? QCoreApplication::translate(
+                                  "mainWin", "The file is damaged: it holds the gear of camera "
+                                             "%1 twice (records %2 and %3).")
+                                  .arg(camera)
+                                  .arg(gearRecords[camera - 1])
+                                  .arg(number)
+                            : GearRecord::decode(record.payload, where, result.record);
+            if (problem.isEmpty())
+                gearRecords[camera - 1] = number;
+        } else if (record.tag == StackRecord::tag) {
+            problem = stackRecord != 0
+                          ? QCoreApplication::translate("mainWin",
+                                                        "The file is damaged: it holds two focus "
+                                                        "stacks (records %1 and %2).")
+                                .arg(stackRecord)
+                                .arg(number)
+                          : StackRecord::decode(record.payload, where, result.record);
+            stackRecord = number;
+        } else {
             result.record.otherRecords.append(record);
+        }
     }
     if (problem.isEmpty())
         return;
     result.error = DecodeError::DamagedAdditions;
-    result.offset = additions.ok() ? currentFileSize : additions.offset;
+    result.offset = offset;
     result.message = problem;
 }
 
 } // namespace
+
+QString shownNumber(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NaN");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("+infinity") : QStringLiteral("-infinity");
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
 
 bool ValueRange::holds(double value) const
 {
@@ -294,11 +318,14 @@ DecodeResult decode(const QByteArray& bytes)
     in.readInRange(r.zcScale, zcScaleRange, {0, QT_TRANSLATE_NOOP("mainWin", "zc scale")});
     readCamera(in, r.camera1, 1, current);
     readCamera(in, r.camera2, 2, current);
-    if (result.ok() && current && bytes.size() > largestFileSize)
-        in.fail(DecodeError::DamagedAdditions,
-                QCoreApplication::translate("mainWin", "The file is longer than %1 bytes.")
-                    .arg(largestFileSize));
-    else if (result.ok() && current && bytes.size() > currentFileSize)
+    if (result.ok() && current && bytes.size() > largestFileSize) {
+        result.error = DecodeError::DamagedAdditions;
+        result.offset = currentFileSize;
+        result.message =
+            QCoreApplication::translate("mainWin", "The file is damaged: it is longer than a "
+                                                   "project file can be (more than %1 bytes).")
+                .arg(largestFileSize);
+    } else if (result.ok() && current && bytes.size() > currentFileSize)
         readAdditions(bytes, result);
     return result;
 }
@@ -323,6 +350,26 @@ QByteArray encode(const ProjectRecord& record)
     additions.append(record.otherRecords);
     bytes.append(ProjectExtension::encode(additions));
     return bytes;
+}
+
+Encoded encodeChecked(const ProjectRecord& record)
+{
+    Encoded result;
+    result.bytes = encode(record);
+    if (result.bytes.size() > largestFileSize) {
+        result.problem = QCoreApplication::translate(
+                             "mainWin", "The project is too large to be opened again: it would "
+                                        "take %1 bytes, but a project file holds at most %2.")
+                             .arg(result.bytes.size())
+                             .arg(largestFileSize);
+    } else if (const DecodeResult again = decode(result.bytes); !again.ok()) {
+        result.problem =
+            QCoreApplication::translate("mainWin", "Zidov would refuse to open it again:\n%1")
+                .arg(again.message);
+    }
+    if (!result.problem.isEmpty())
+        result.bytes.clear();
+    return result;
 }
 
 } // namespace ProjectCodec

@@ -52,8 +52,8 @@ struct ValueRange
 // The ranges of the main window's controls, in the units the file stores (a test checks
 // that they agree with the controls).
 constexpr ValueRange focusDistanceRange{0, 99999, 2};
-constexpr ValueRange apertureRange{0.7, 64, 1};
-constexpr ValueRange focalLengthRange{1, 5000, 1};
+constexpr ValueRange apertureRange{LensLimits::widestFNumber, LensLimits::narrowestFNumber, 1};
+constexpr ValueRange focalLengthRange{LensLimits::shortestFocal, LensLimits::longestFocal, 1};
 constexpr ValueRange cocRange{0.0001, 10, 4};
 constexpr ValueRange lensQualityRange{0, 100, 2};
 constexpr ValueRange viewDistanceRange{0.1, 99999, 2};
@@ -102,5 +102,19 @@ void configure(QDataStream& stream);
 // Always writes the current version: currentFileSize bytes, followed by the additions of
 // projectextension.h where the record has any.
 QByteArray encode(const ProjectRecord& record);
+
+// What saving writes: the bytes, only where they would be opened again as they are, and
+// otherwise why not.
+struct Encoded
+{
+    QByteArray bytes;
+    QString problem;
+};
+Encoded encodeChecked(const ProjectRecord& record);
+
+// A stored number as messages show it: with as many digits as it takes to tell it apart, so
+// that a value just past a limit does not read as the limit itself; NaN and infinities by
+// name.
+QString shownNumber(double value);
 
 } // namespace ProjectCodec

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace ProjectExtension {
 
 namespace {
@@ -41,72 +43,85 @@ QByteArray encode(const QList<Record>& records)
     return bytes;
 }
 
+QString place(int record, int start)
+{
+    return QCoreApplication::translate("mainWin", "record %1 at byte %2").arg(record).arg(start);
+}
+
 Decoded decode(const QByteArray& file, int start)
 {
     Decoded result;
-    const auto fail = [&](int offset, const QString& message) {
+    const auto fail = [&](qint64 offset, const QString& message) {
         result.records.clear();
-        result.offset = offset;
+        result.starts.clear();
+        result.offset = int(offset);
         result.message = message;
         return result;
     };
+    // One byte is a text of its own: "%n byte(s)" would show as is in English.
+    const auto bytesFrom = [](qint64 count, qint64 offset) {
+        return count == 1 ? QCoreApplication::translate("mainWin", "1 byte at byte %1").arg(offset)
+                          : QCoreApplication::translate("mainWin", "%1 bytes from byte %2 on")
+                                .arg(count)
+                                .arg(offset);
+    };
     if (file.size() - start < headerSize || file.mid(start, tagSize) != QByteArray(magic))
-        // One byte is a text of its own: "%n byte(s)" would show as is in English.
-        return fail(start, file.size() - start == 1
-                               ? QCoreApplication::translate(
-                                     "mainWin", "The 1 byte after the camera settings is not "
-                                                "Zidov's additions to the format.")
-                               : QCoreApplication::translate(
-                                     "mainWin", "The %1 bytes after the camera settings are not "
-                                                "Zidov's additions to the format.")
-                                     .arg(file.size() - start));
+        return fail(start, QCoreApplication::translate(
+                               "mainWin", "The file is damaged: after the camera settings it "
+                                          "holds something Zidov did not write (%1).")
+                               .arg(bytesFrom(file.size() - start, start)));
     const quint32 readVersion = numberAt(file, start + tagSize);
     if (readVersion != version)
         return fail(start + tagSize,
                     QCoreApplication::translate(
-                        "mainWin", "The additions to the format are of version %1, which this "
-                                   "Zidov does not know.")
-                        .arg(readVersion));
+                        "mainWin", "The file is damaged or was saved by a newer Zidov: the "
+                                   "camera settings added to it are of a kind this Zidov does not "
+                                   "know (version %1 at byte %2).")
+                        .arg(readVersion)
+                        .arg(start + tagSize));
     const quint32 count = numberAt(file, start + tagSize + 4);
     qint64 at = start + headerSize;
     for (quint32 i = 0; i < count; ++i) {
         if (file.size() - at < recordHeaderSize)
-            return fail(int(at), QCoreApplication::translate(
-                                     "mainWin", "The file ends after %1 bytes; record %2 of the %3 "
-                                                "additions, from byte %4 on, is missing.")
-                                     .arg(file.size())
-                                     .arg(i + 1)
-                                     .arg(count)
-                                     .arg(at));
+            return fail(at, QCoreApplication::translate(
+                                "mainWin", "The file is damaged: the camera settings added to "
+                                           "it end too early (record %1 of %2 is missing at byte "
+                                           "%3, where the file ends after %4 bytes).")
+                                .arg(i + 1)
+                                .arg(count)
+                                .arg(at)
+                                .arg(file.size()));
+        const QByteArray tag = file.mid(int(at), tagSize);
+        if (!std::all_of(tag.begin(), tag.end(), [](char c) { return c >= ' ' && c <= '~'; }))
+            return fail(
+                at, QCoreApplication::translate("mainWin",
+                                                "The file is damaged: the camera settings added to "
+                                                "it cannot be read (the tag of %1, %2, is not four "
+                                                "printable ASCII characters).")
+                        .arg(place(int(i + 1), int(at)), QString::fromLatin1(tag.toHex(' '))));
         const quint32 length = numberAt(file, int(at) + tagSize);
         if (quint64(file.size() - at - recordHeaderSize) < length) {
             const QString claim =
-                (length == 1
-                     ? QCoreApplication::translate("mainWin",
-                                                   "Record %1 of the additions (byte %2) claims 1 "
-                                                   "byte, but the file ends before.")
-                     : QCoreApplication::translate("mainWin",
-                                                   "Record %1 of the additions (byte %2) claims %3 "
-                                                   "bytes, but the file ends before."))
-                    .arg(i + 1)
-                    .arg(at);
-            return fail(int(at), length == 1 ? claim : claim.arg(length));
+                length == 1 ? QCoreApplication::translate(
+                                  "mainWin", "The file is damaged: the camera settings added to "
+                                             "it end too early (record %1 at byte %2 claims 1 "
+                                             "byte).")
+                            : QCoreApplication::translate(
+                                  "mainWin", "The file is damaged: the camera settings added to "
+                                             "it end too early (record %1 at byte %2 claims %3 "
+                                             "bytes).");
+            const QString message = claim.arg(i + 1).arg(at);
+            return fail(at, length == 1 ? message : message.arg(length));
         }
-        result.records.append(
-            {file.mid(int(at), tagSize), file.mid(int(at) + recordHeaderSize, int(length))});
+        result.records.append({tag, file.mid(int(at) + recordHeaderSize, int(length))});
+        result.starts.append(int(at));
         at += recordHeaderSize + length;
     }
     if (at != file.size())
-        return fail(int(at), file.size() - at == 1
-                                 ? QCoreApplication::translate(
-                                       "mainWin", "1 byte follows the last addition to the format, "
-                                                  "at byte %1.")
-                                       .arg(at)
-                                 : QCoreApplication::translate(
-                                       "mainWin", "%1 bytes follow the last addition to the "
-                                                  "format, from byte %2 on.")
-                                       .arg(file.size() - at)
-                                       .arg(at));
+        return fail(at, QCoreApplication::translate(
+                            "mainWin", "The file is damaged: it goes on after the camera settings "
+                                       "added to it (%1).")
+                            .arg(bytesFrom(file.size() - at, at)));
     return result;
 }
 

@@ -36,6 +36,8 @@ QByteArray encode(const QList<Record>& records);
 struct Decoded
 {
     QList<Record> records;
+    // Where each record starts in the file.
+    QList<int> starts;
     // Empty when the records were read; otherwise why not, and from which byte of the file.
     QString message;
     int offset = -1;
@@ -44,5 +46,8 @@ struct Decoded
 
 // Reads the records that start at byte `start` of a file and run to its end.
 Decoded decode(const QByteArray& file, int start);
+
+// "record 2 at byte 230", the detail that ends a message about a record (counted from 1).
+QString place(int record, int start);
 
 } // namespace ProjectExtension

@@ -40,4 +40,14 @@ bool write(const QString& name, const QByteArray& bytes, QString& error)
     return WholeFile::write(name, bytes, error);
 }
 
+bool save(const QString& name, const ProjectRecord& project, QString& error)
+{
+    const ProjectCodec::Encoded encoded = ProjectCodec::encodeChecked(project);
+    if (!encoded.problem.isEmpty()) {
+        error = encoded.problem;
+        return false;
+    }
+    return write(name, encoded.bytes, error);
+}
+
 } // namespace ProjectFile

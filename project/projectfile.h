@@ -2,6 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
+#include "projectrecord.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -23,5 +25,9 @@ ReadResult read(const QString& name);
 
 // Replaces the file whole (see WholeFile). Returns false and sets error on failure.
 bool write(const QString& name, const QByteArray& bytes, QString& error);
+
+// Writes the project, but only where it would open again as it is; otherwise, as on any
+// other failure, the file stays as it was, and error says why.
+bool save(const QString& name, const ProjectRecord& project, QString& error);
 
 } // namespace ProjectFile

@@ -25,44 +25,76 @@ ProjectExtension::Record encode(const FocusStackRecord& stack)
     return {QByteArray(tag), payload};
 }
 
-QString decode(const QByteArray& payload, ProjectRecord& project)
+QString decode(const QByteArray& payload, const QString& where, ProjectRecord& project)
 {
+    using ProjectCodec::shownNumber;
     QDataStream in(payload);
     ProjectCodec::configure(in);
     quint8 camera = 0;
     FocusStackRecord read;
     quint32 shots = 0;
     in >> camera >> read.aperture >> shots;
+    const QString cutShort =
+        QCoreApplication::translate("mainWin",
+                                    "The file is damaged: the focus stack is cut short (%1).")
+            .arg(where);
     if (in.status() != QDataStream::Ok)
-        return QCoreApplication::translate("mainWin", "The focus stack is cut short.");
+        return cutShort;
     if (camera != 1 && camera != 2)
-        return QCoreApplication::translate(
-                   "mainWin", "The focus stack names camera %1; only cameras 1 and 2 exist.")
-            .arg(camera);
+        return QCoreApplication::translate("mainWin",
+                                           "The file is damaged: it holds a focus stack for camera "
+                                           "%1, but only cameras 1 and 2 exist (%2).")
+            .arg(camera)
+            .arg(where);
     read.camera = camera;
     // Checked before anything is read for them, so that a damaged count reserves nothing.
-    const bool countFits =
-        shots >= 1 && shots <= maxShots && payload.size() >= qsizetype(13 + 8 * shots);
-    bool valid = countFits && std::isfinite(read.aperture) &&
-                 ProjectCodec::apertureRange.holds(read.aperture);
-    for (quint32 i = 0; valid && i < shots; ++i) {
+    if (shots < 1 || shots > maxShots)
+        return QCoreApplication::translate("mainWin",
+                                           "The file is damaged: the focus stack has %1 shots, but "
+                                           "only 1 to %2 are allowed (%3).")
+            .arg(shots)
+            .arg(maxShots)
+            .arg(where);
+    if (payload.size() < qsizetype(13 + 8 * shots))
+        return cutShort;
+    const ProjectCodec::ValueRange& apertures = ProjectCodec::apertureRange;
+    if (!std::isfinite(read.aperture) || !apertures.holds(read.aperture))
+        return QCoreApplication::translate("mainWin",
+                                           "The file is damaged: the focus stack is taken at f/%1, "
+                                           "but only f/%2 to f/%3 are allowed (%4).")
+            .arg(shownNumber(read.aperture), shownNumber(apertures.minimum),
+                 shownNumber(apertures.maximum), where);
+    for (quint32 i = 0; i < shots; ++i) {
         double focus = 0;
         in >> focus;
-        // Nearest first, each within the focus box's range.
-        valid = in.status() == QDataStream::Ok && std::isfinite(focus) && focus > 0 &&
-                ProjectCodec::focusDistanceRange.holds(focus) &&
-                (read.focusDistances.isEmpty() || focus > read.focusDistances.last());
+        if (!std::isfinite(focus) || !(focus > 0) || !ProjectCodec::focusDistanceRange.holds(focus))
+            return QCoreApplication::translate(
+                       "mainWin", "The file is damaged: shot %1 of the focus stack is focused at "
+                                  "%2 m, but only more than 0 up to %3 m are allowed (%4).")
+                .arg(i + 1)
+                .arg(shownNumber(focus), shownNumber(ProjectCodec::focusDistanceRange.maximum),
+                     where);
+        // Nearest first.
+        if (!read.focusDistances.isEmpty() && focus <= read.focusDistances.last())
+            return QCoreApplication::translate("mainWin",
+                                               "The file is damaged: shot %1 of the focus stack is "
+                                               "not farther than the shot before it (%2).")
+                .arg(i + 1)
+                .arg(where);
         read.focusDistances.append(focus);
     }
     // Bytes beyond the shots are the rail's lens focus where there are enough for one.
-    if (valid && payload.size() >= qsizetype(13 + 8 * shots + 8)) {
+    if (payload.size() >= qsizetype(13 + 8 * shots + 8)) {
         in >> read.railFocus;
-        valid = in.status() == QDataStream::Ok && std::isfinite(read.railFocus) &&
-                read.railFocus > 0 && ProjectCodec::focusDistanceRange.holds(read.railFocus);
+        if (in.status() != QDataStream::Ok || !std::isfinite(read.railFocus) ||
+            !(read.railFocus > 0) || !ProjectCodec::focusDistanceRange.holds(read.railFocus))
+            return QCoreApplication::translate(
+                       "mainWin",
+                       "The file is damaged: the focusing rail of the focus stack "
+                       "starts at %1 m, but only more than 0 up to %2 m are allowed (%3).")
+                .arg(shownNumber(read.railFocus),
+                     shownNumber(ProjectCodec::focusDistanceRange.maximum), where);
     }
-    if (!valid)
-        return QCoreApplication::translate("mainWin",
-                                           "The focus stack holds a value outside its range.");
     project.focusStack = read;
     return {};
 }

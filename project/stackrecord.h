@@ -18,7 +18,8 @@ constexpr char tag[] = "STCK";
 constexpr quint32 maxShots = 999;
 
 ProjectExtension::Record encode(const FocusStackRecord& stack);
-// Reads the payload into the project; an empty result when it was read, otherwise why not.
-QString decode(const QByteArray& payload, ProjectRecord& project);
+// Reads the payload into the project; an empty result when it was read, otherwise why not,
+// ending in `where` (the record's place in the file).
+QString decode(const QByteArray& payload, const QString& where, ProjectRecord& project);
 
 } // namespace StackRecord

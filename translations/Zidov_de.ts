@@ -1749,54 +1749,6 @@ Gesucht wurde in:
         <translation>Eigene…</translation>
     </message>
     <message>
-        <source>The gear of a camera is cut short.</source>
-        <translation>Die Ausrüstung einer Kamera ist abgeschnitten.</translation>
-    </message>
-    <message>
-        <source>The gear names camera %1; only cameras 1 and 2 exist.</source>
-        <translation>Die Ausrüstung nennt Kamera %1; es gibt nur die Kameras 1 und 2.</translation>
-    </message>
-    <message>
-        <source>The gear of camera %1 holds a value outside its range.</source>
-        <translation>Die Ausrüstung von Kamera %1 enthält einen Wert außerhalb seines Bereichs.</translation>
-    </message>
-    <message>
-        <source>The %1 bytes after the camera settings are not Zidov&apos;s additions to the format.</source>
-        <translation>Die %1 Bytes nach den Kameraeinstellungen sind keine Zidov-Erweiterungen des Formats.</translation>
-    </message>
-    <message>
-        <source>The additions to the format are of version %1, which this Zidov does not know.</source>
-        <translation>Die Erweiterungen des Formats haben die Version %1, die dieses Zidov nicht kennt.</translation>
-    </message>
-    <message>
-        <source>The file ends after %1 bytes; record %2 of the %3 additions, from byte %4 on, is missing.</source>
-        <translation>Die Datei endet nach %1 Bytes; Eintrag %2 der %3 Erweiterungen, ab Byte %4, fehlt.</translation>
-    </message>
-    <message>
-        <source>Record %1 of the additions (byte %2) claims %3 bytes, but the file ends before.</source>
-        <translation>Eintrag %1 der Erweiterungen (Byte %2) gibt %3 Bytes an, aber die Datei endet vorher.</translation>
-    </message>
-    <message>
-        <source>%1 bytes follow the last addition to the format, from byte %2 on.</source>
-        <translation>Nach der letzten Erweiterung des Formats folgen %1 Bytes, ab Byte %2.</translation>
-    </message>
-    <message>
-        <source>The 1 byte after the camera settings is not Zidov&apos;s additions to the format.</source>
-        <translation>Das 1 Byte nach den Kameraeinstellungen ist keine Zidov-Erweiterung des Formats.</translation>
-    </message>
-    <message>
-        <source>Record %1 of the additions (byte %2) claims 1 byte, but the file ends before.</source>
-        <translation>Eintrag %1 der Erweiterungen (Byte %2) gibt 1 Byte an, aber die Datei endet vorher.</translation>
-    </message>
-    <message>
-        <source>1 byte follows the last addition to the format, at byte %1.</source>
-        <translation>Nach der letzten Erweiterung des Formats folgt 1 Byte, bei Byte %1.</translation>
-    </message>
-    <message>
-        <source>The file is longer than %1 bytes.</source>
-        <translation>Die Datei ist länger als %1 Bytes.</translation>
-    </message>
-    <message>
         <source>Camera bodies and lenses by name come from the lensfun database (lensfun.github.io): its data under the Creative Commons licence CC BY-SA 3.0, read through its library under the GNU LGPL 3.</source>
         <translation>Kameragehäuse und Objektive nach Namen stammen aus der lensfun-Datenbank (lensfun.github.io): ihre Daten unter der Creative-Commons-Lizenz CC BY-SA 3.0, gelesen über ihre Bibliothek unter der GNU LGPL 3.</translation>
     </message>
@@ -1809,16 +1761,186 @@ Gesucht wurde in:
         <translation>Scharf von %1 bis unendlich</translation>
     </message>
     <message>
-        <source>The focus stack is cut short.</source>
-        <translation>Die Fokusreihe bricht vorzeitig ab.</translation>
+        <source>The file is damaged: the gear of camera %1 gives list entry %2 for the %3, but only 0 to %4 exist (%5).</source>
+        <translation>Die Datei ist beschädigt: Die Ausrüstung von Kamera %1 gibt für „%3“ den Listeneintrag %2 an, es gibt aber nur 0 bis %4 (%5).</translation>
     </message>
     <message>
-        <source>The focus stack names camera %1; only cameras 1 and 2 exist.</source>
-        <translation>Die Fokusreihe nennt Kamera %1; es gibt nur die Kameras 1 und 2.</translation>
+        <source>width of the custom sensor in mm</source>
+        <translation>Breite des eigenen Sensors in mm</translation>
     </message>
     <message>
-        <source>The focus stack holds a value outside its range.</source>
-        <translation>Die Fokusreihe enthält einen Wert außerhalb ihres Bereichs.</translation>
+        <source>height of the custom sensor in mm</source>
+        <translation>Höhe des eigenen Sensors in mm</translation>
+    </message>
+    <message>
+        <source>pixel count in millions</source>
+        <translation>Pixelzahl in Millionen</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the gear of camera %1 gives %2 for the %3, but only %4 to %5 are allowed (%6).</source>
+        <translation>Die Datei ist beschädigt: Die Ausrüstung von Kamera %1 gibt für „%3“ %2 an, erlaubt sind aber nur %4 bis %5 (%6).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the gear of camera %1 gives %2 as the crop factor of its body, which is none (%3).</source>
+        <translation>Die Datei ist beschädigt: Die Ausrüstung von Kamera %1 gibt %2 als Cropfaktor ihres Gehäuses an, was kein Cropfaktor ist (%3).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the gear of camera %1 gives its lens a range of %2 to %3 mm and f/%4 to f/%5, which the focal length and aperture boxes cannot hold (%6).</source>
+        <translation>Die Datei ist beschädigt: Die Ausrüstung von Kamera %1 gibt ihrem Objektiv einen Bereich von %2 bis %3 mm und f/%4 bis f/%5, den die Felder für Brennweite und Blende nicht fassen können (%6).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the gear of camera %1 names no body or lens and chooses no sensor format or pixel count that needs it (%2).</source>
+        <translation>Die Datei ist beschädigt: Die Ausrüstung von Kamera %1 nennt weder Gehäuse noch Objektiv und wählt kein Sensorformat und keine Pixelzahl, die sie bräuchten (%2).</translation>
+    </message>
+    <message>
+        <source>Camera %1 is set to %2 mm, but its lens, %3, reaches only %4 to %5 mm (%6).</source>
+        <translation>Kamera %1 steht auf %2 mm, ihr Objektiv, %3, reicht aber nur von %4 bis %5 mm (%6).</translation>
+    </message>
+    <message>
+        <source>Camera %1 is set to %2 mm, but its lens, %3, has a fixed focal length of %4 mm (%5).</source>
+        <translation>Kamera %1 steht auf %2 mm, ihr Objektiv, %3, hat aber die feste Brennweite %4 mm (%5).</translation>
+    </message>
+    <message>
+        <source>Camera %1 is set to f/%2, but at %3 mm its lens, %4, opens only to f/%5 (%6).</source>
+        <translation>Kamera %1 steht auf f/%2, ihr Objektiv, %4, öffnet bei %3 mm aber nur bis f/%5 (%6).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the gear of a camera is cut short (%1).</source>
+        <translation>Die Datei ist beschädigt: Die Ausrüstung einer Kamera bricht vorzeitig ab (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it holds gear for camera %1, but only cameras 1 and 2 exist (%2).</source>
+        <translation>Die Datei ist beschädigt: Sie enthält Ausrüstung für Kamera %1, es gibt aber nur die Kameras 1 und 2 (%2).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it holds the gear of camera %1 twice (records %2 and %3).</source>
+        <translation>Die Datei ist beschädigt: Sie enthält die Ausrüstung von Kamera %1 zweimal (Einträge %2 und %3).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it holds two focus stacks (records %1 and %2).</source>
+        <translation>Die Datei ist beschädigt: Sie enthält zwei Fokusreihen (Einträge %1 und %2).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it is longer than a project file can be (more than %1 bytes).</source>
+        <translation>Die Datei ist beschädigt: Sie ist länger, als eine Projektdatei sein kann (mehr als %1 Bytes).</translation>
+    </message>
+    <message>
+        <source>The project is too large to be opened again: it would take %1 bytes, but a project file holds at most %2.</source>
+        <translation>Das Projekt ist zu groß, um wieder geöffnet zu werden: Es bräuchte %1 Bytes, eine Projektdatei fasst aber höchstens %2.</translation>
+    </message>
+    <message>
+        <source>Zidov would refuse to open it again:
+%1</source>
+        <translation>Zidov würde sie nicht wieder öffnen:
+%1</translation>
+    </message>
+    <message>
+        <source>record %1 at byte %2</source>
+        <translation>Eintrag %1 bei Byte %2</translation>
+    </message>
+    <message>
+        <source>1 byte at byte %1</source>
+        <translation>1 Byte bei Byte %1</translation>
+    </message>
+    <message>
+        <source>%1 bytes from byte %2 on</source>
+        <translation>%1 Bytes ab Byte %2</translation>
+    </message>
+    <message>
+        <source>The file is damaged: after the camera settings it holds something Zidov did not write (%1).</source>
+        <translation>Die Datei ist beschädigt: Nach den Kameraeinstellungen enthält sie etwas, das Zidov nicht geschrieben hat (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged or was saved by a newer Zidov: the camera settings added to it are of a kind this Zidov does not know (version %1 at byte %2).</source>
+        <translation>Die Datei ist beschädigt oder wurde von einem neueren Zidov gespeichert: Die ihr hinzugefügten Kameraeinstellungen sind von einer Art, die dieses Zidov nicht kennt (Version %1 bei Byte %2).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the camera settings added to it end too early (record %1 of %2 is missing at byte %3, where the file ends after %4 bytes).</source>
+        <translation>Die Datei ist beschädigt: Die ihr hinzugefügten Kameraeinstellungen enden zu früh (Eintrag %1 von %2 fehlt bei Byte %3, wo die Datei nach %4 Bytes endet).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the camera settings added to it cannot be read (the tag of %1, %2, is not four printable ASCII characters).</source>
+        <translation>Die Datei ist beschädigt: Die ihr hinzugefügten Kameraeinstellungen lassen sich nicht lesen (die Kennung von %1, %2, besteht nicht aus vier druckbaren ASCII-Zeichen).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the camera settings added to it end too early (record %1 at byte %2 claims 1 byte).</source>
+        <translation>Die Datei ist beschädigt: Die ihr hinzugefügten Kameraeinstellungen enden zu früh (Eintrag %1 bei Byte %2 gibt 1 Byte an).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the camera settings added to it end too early (record %1 at byte %2 claims %3 bytes).</source>
+        <translation>Die Datei ist beschädigt: Die ihr hinzugefügten Kameraeinstellungen enden zu früh (Eintrag %1 bei Byte %2 gibt %3 Bytes an).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it goes on after the camera settings added to it (%1).</source>
+        <translation>Die Datei ist beschädigt: Sie geht nach den ihr hinzugefügten Kameraeinstellungen noch weiter (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the focus stack is cut short (%1).</source>
+        <translation>Die Datei ist beschädigt: Die Fokusreihe bricht vorzeitig ab (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it holds a focus stack for camera %1, but only cameras 1 and 2 exist (%2).</source>
+        <translation>Die Datei ist beschädigt: Sie enthält eine Fokusreihe für Kamera %1, es gibt aber nur die Kameras 1 und 2 (%2).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the focus stack has %1 shots, but only 1 to %2 are allowed (%3).</source>
+        <translation>Die Datei ist beschädigt: Die Fokusreihe hat %1 Aufnahmen, erlaubt sind aber nur 1 bis %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the focus stack is taken at f/%1, but only f/%2 to f/%3 are allowed (%4).</source>
+        <translation>Die Datei ist beschädigt: Die Fokusreihe ist bei f/%1 aufgenommen, erlaubt sind aber nur f/%2 bis f/%3 (%4).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: shot %1 of the focus stack is focused at %2 m, but only more than 0 up to %3 m are allowed (%4).</source>
+        <translation>Die Datei ist beschädigt: Aufnahme %1 der Fokusreihe ist auf %2 m fokussiert, erlaubt sind aber nur mehr als 0 bis %3 m (%4).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: shot %1 of the focus stack is not farther than the shot before it (%2).</source>
+        <translation>Die Datei ist beschädigt: Aufnahme %1 der Fokusreihe liegt nicht weiter entfernt als die Aufnahme davor (%2).</translation>
+    </message>
+    <message>
+        <source>The disk is full (%1).</source>
+        <translation>Der Datenträger ist voll (%1).</translation>
+    </message>
+    <message>
+        <source>Your share of the disk is used up (%1).</source>
+        <translation>Ihr Anteil am Datenträger ist aufgebraucht (%1).</translation>
+    </message>
+    <message>
+        <source>The file would be larger than this system allows (%1).</source>
+        <translation>Die Datei würde größer, als dieses System erlaubt (%1).</translation>
+    </message>
+    <message>
+        <source>You may not write there (%1).</source>
+        <translation>Sie dürfen dort nicht schreiben (%1).</translation>
+    </message>
+    <message>
+        <source>The disk can only be read (%1).</source>
+        <translation>Der Datenträger kann nur gelesen werden (%1).</translation>
+    </message>
+    <message>
+        <source>The folder does not exist (%1).</source>
+        <translation>Den Ordner gibt es nicht (%1).</translation>
+    </message>
+    <message>
+        <source>A part of the path is not a folder (%1).</source>
+        <translation>Ein Teil des Pfades ist kein Ordner (%1).</translation>
+    </message>
+    <message>
+        <source>The name is too long (%1).</source>
+        <translation>Der Name ist zu lang (%1).</translation>
+    </message>
+    <message>
+        <source>The disk could not be written (%1).</source>
+        <translation>Auf den Datenträger konnte nicht geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>A folder or device has that name, so no file can take it (it is not a regular file).</source>
+        <translation>Ein Ordner oder Gerät trägt diesen Namen, daher kann keine Datei ihn bekommen (es ist keine gewöhnliche Datei).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the focusing rail of the focus stack starts at %1 m, but only more than 0 up to %2 m are allowed (%3).</source>
+        <translation>Die Datei ist beschädigt: Der Einstellschlitten der Fokusreihe beginnt bei %1 m, erlaubt sind aber nur mehr als 0 bis %2 m (%3).</translation>
     </message>
 </context>
 <context>

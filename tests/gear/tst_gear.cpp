@@ -9,6 +9,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -28,9 +29,14 @@ BodyChoice testBody()
     return testDatabase()->bodies().value(0);
 }
 
-LensChoice testLens()
+LensChoice testLens(const QString& model = QStringLiteral("Testmaker T 18-135mm f/3.5-5.6"))
 {
-    return testDatabase()->lenses().value(0).choice;
+    const std::unique_ptr<GearDatabase> database = testDatabase();
+    for (const GearDatabase::Lens& lens : database->lenses()) {
+        if (lens.choice.model == model)
+            return lens.choice;
+    }
+    return {};
 }
 } // namespace
 
@@ -59,22 +65,54 @@ private:
 
 void TestGear::lensRangeFromItsName_data()
 {
+    // lensfun's focal range and widest f-number, 0 where it keeps none, then the range taken.
     QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("minFocal");
+    QTest::addColumn<double>("maxFocal");
+    QTest::addColumn<double>("widest");
     QTest::addColumn<QString>("stated");
-    QTest::newRow("zoom") << "Fujifilm XF 16-55mm f/2.8 R LM WR"
-                          << "16-55mm f/2.8";
-    QTest::newRow("variable aperture") << "Canon EF-S 18-135mm f/3.5-5.6 IS"
-                                       << "18-135mm f/3.5-5.6";
-    QTest::newRow("prime, capital F") << "Sony FE 85mm F1.8"
-                                      << "85mm f/1.8";
-    QTest::newRow("1:4") << "Nikkor 70-200mm 1:4"
-                         << "70-200mm f/4";
+    const auto named = [](const char* row, const QString& name, const char* stated) {
+        QTest::newRow(row) << name << 0.0 << 0.0 << 0.0 << stated;
+    };
+    named("zoom", "Fujifilm XF 16-55mm f/2.8 R LM WR", "16-55mm f/2.8");
+    named("variable aperture", "Canon EF-S 18-135mm f/3.5-5.6 IS", "18-135mm f/3.5-5.6");
+    named("prime, capital F", "Sony FE 85mm F1.8", "85mm f/1.8");
+    named("1:4", "Nikkor 70-200mm 1:4", "70-200mm f/4");
+    named("f-number run on to the focal length", "Fujifilm XF 56mmF1.2 R", "56mm f/1.2");
+    named("1:1 is a macro's scale, not f/1", "Mymaker 100mm Macro 1:1", "100mm");
+    // What the boxes cannot hold is no range at all.
+    named("f/99, narrower than the aperture box", "Mymaker 50mm f/99", "");
+    named("f/0.5, wider than the aperture box", "Mymaker 50mm f/0.5", "");
+    named("long end before the short end", "Mymaker 135-18mm f/3.5-5.6", "");
+    named("f-numbers out of order", "Mymaker 50mm f/2-0", "");
+    named("zoom from 0 mm", "Mymaker 0-50mm", "");
+    named("zoom to 0 mm", "Mymaker 50-0mm", "");
+    named("half a millimetre", "Mymaker 0.5mm", "");
+    named("10 m focal length", "Mymaker 10000mm", "");
+    named("2 km focal length", "Mymaker 2000000mm", "");
+    named("400 nines, infinite", "Mymaker " + QString(400, QLatin1Char('9')) + "mm", "");
+    // lensfun's own fields come first; the name adds only the f-number at the long end.
+    QTest::newRow("lensfun's zoom, the name's long end")
+        << "Canon EF-S 18-135mm f/3.5-5.6 IS" << 18.0 << 135.0 << 3.5 << "18-135mm f/3.5-5.6";
+    QTest::newRow("lensfun's range, name out of order")
+        << "Mymaker 135-18mm f/3.5-5.6" << 18.0 << 135.0 << 3.5 << "18-135mm f/3.5";
+    QTest::newRow("an extender's focal length, not the lens's f-number")
+        << "Canon EF 300mm f/2.8L IS II USM + EF 1.4x extender III" << 420.0 << 420.0 << 0.0
+        << "420mm";
+    QTest::newRow("lensfun without an f-number")
+        << "Schneider 28mm Digitar f/2.8" << 28.0 << 28.0 << 0.0 << "28mm f/2.8";
+    QTest::newRow("a name lensfun reads better")
+        << "Zeiss Batis 2.8/18" << 18.0 << 18.0 << 2.8 << "18mm f/2.8";
+    QTest::newRow("lensfun's f/99") << "Mymaker 50mm f/99" << 50.0 << 50.0 << 99.0 << "";
 }
 
 void TestGear::lensRangeFromItsName()
 {
     QFETCH(QString, name);
-    QTEST(lensRangeFromName(name).text(), "stated");
+    QFETCH(double, minFocal);
+    QFETCH(double, maxFocal);
+    QFETCH(double, widest);
+    QTEST(lensRangeOf(name, minFocal, maxFocal, widest).text(), "stated");
 }
 
 void TestGear::chooserFindsBodiesAsTyped_data()
@@ -184,6 +222,26 @@ void TestGear::gearSurvivesSwapCopyAndFiles_data()
         QCOMPARE(c.flength->maximum(), 135.0);
         QCOMPARE(c.aperture->value(), 4.1);
     });
+    // Chosen, but stating no range: the boxes keep theirs, and the file opens again.
+    QTest::newRow("lens whose f/99 the aperture box cannot hold") << Step([](mainWin& w) {
+        w.c1_apature->setValue(2.8);
+        w.gearCommands->setLens(1, testLens("Testmaker X 50mm f/99"));
+    }) << Check([](mainWin& w, int camera) {
+        const CameraControls c = cameraControls(w, camera);
+        QCOMPARE(c.lensButton->toolTip(), QString("Testmaker X 50mm f/99"));
+        QCOMPARE(c.flength->minimum(), 1.0);
+        QCOMPARE(c.flength->maximum(), 5000.0);
+        QCOMPARE(c.aperture->minimum(), 0.7);
+        QCOMPARE(c.aperture->value(), 2.8);
+    });
+    QTest::newRow("lens named 135-18mm, 18 to 135 mm in lensfun") << Step([](mainWin& w) {
+        w.gearCommands->setLens(1, testLens("Testmaker X 135-18mm f/3.5-5.6"));
+    }) << Check([](mainWin& w, int camera) {
+        const CameraControls c = cameraControls(w, camera);
+        QCOMPARE(c.flength->minimum(), 18.0);
+        QCOMPARE(c.flength->maximum(), 135.0);
+        QCOMPARE(c.aperture->value(), 3.5);
+    });
 }
 
 // Set on Camera 1, swapped to Camera 2, copied back, saved and opened in another window.
@@ -204,12 +262,20 @@ void TestGear::gearSurvivesSwapCopyAndFiles()
     check(w, 1);
     QTemporaryDir folder;
     const QString file = folder.filePath("gear.mvx");
+    // Saved and opened without a word.
+    QString message;
+    ModalAnswerer answer([&message](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            message = box->text();
+        modal->close();
+    });
     QVERIFY(w.saveTo(file));
 
     mainWin reopened;
     reopened.show();
     reopened.gearCommands->useDatabase(testDatabase());
-    QVERIFY(reopened.loadFrom(file));
+    QVERIFY2(reopened.loadFrom(file), qPrintable(message));
+    QVERIFY2(!answer.seen, qPrintable(message));
     check(reopened, 1);
     check(reopened, 2);
 }

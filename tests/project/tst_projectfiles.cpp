@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
 #include "filesizelimit.h"
+#include "gearcommands.h"
 #include "graph.h"
 #include "guitest.h"
 #include "mainwin.h"
@@ -570,18 +571,19 @@ void TestProjectFiles::derivedAsTheWindowLoads_data()
     QTest::newRow("derived CoCs, focus plane, feet") << derived << true;
     QTest::newRow("no reference claimed")
         << patched(golden, 16, FileBytes().flag(false).flag(false).bytes) << false;
-    // Lenses whose ranges the stored focal lengths and f-numbers lie outside of.
+    // Lenses with the focal lengths and f-numbers they allow, the zoom's at the widest it opens
+    // to at 50 mm as the box rounds it (f/4.07).
     ProjectRecord gear = ProjectCodec::decode(golden).record;
     gear.camera1.body = BodyChoice{QStringLiteral("Sony"), QStringLiteral("Alpha 7 III"),
                                    QStringLiteral("ILCE-7M3"), QStringLiteral("Sony E"), 1};
     gear.camera1.lens = LensChoice{QStringLiteral("Sony"), QStringLiteral("FE 85mm F1.8"),
                                    lensRangeFromName(QStringLiteral("FE 85mm F1.8"))};
-    gear.camera1.focalLength = 50;
+    gear.camera1.focalLength = 85;
     gear.camera2.lens =
         LensChoice{QStringLiteral("Canon"), QStringLiteral("EF-S 18-135mm f/3.5-5.6"),
                    lensRangeFromName(QStringLiteral("EF-S 18-135mm f/3.5-5.6"))};
-    gear.camera2.focalLength = 200;
-    gear.camera2.aperture = 1.4;
+    gear.camera2.focalLength = 50;
+    gear.camera2.aperture = 4.1;
     QTest::newRow("gear") << ProjectCodec::encode(gear) << false;
     ProjectRecord stack = ProjectCodec::decode(golden).record;
     stack.focusStack = FocusStackRecord{2, 8, {2.0, 3.0, 5.0}};
@@ -867,7 +869,8 @@ enum class SaveFailure
     DiskFull,
     MissingFolder,
     ReadOnlyFolder,
-    FolderInTheWay
+    FolderInTheWay,
+    WouldNotOpen
 };
 
 void TestProjectFiles::failedSaveKeepsThePreviousFile_data()
@@ -877,6 +880,7 @@ void TestProjectFiles::failedSaveKeepsThePreviousFile_data()
     QTest::newRow("folder removed") << SaveFailure::MissingFolder;
     QTest::newRow("read-only folder") << SaveFailure::ReadOnlyFolder;
     QTest::newRow("a folder of that name") << SaveFailure::FolderInTheWay;
+    QTest::newRow("a project too large to open again") << SaveFailure::WouldNotOpen;
 }
 
 void TestProjectFiles::failedSaveKeepsThePreviousFile()
@@ -885,7 +889,7 @@ void TestProjectFiles::failedSaveKeepsThePreviousFile()
     mainWin& w = *window;
     const QString previous = path("project.mvx");
     QVERIFY(!answered([&] { QVERIFY(w.saveTo(previous)); }).shown);
-    const QByteArray previousBytes = contents(previous);
+    QByteArray previousBytes = contents(previous);
     QCOMPARE(previousBytes.size(), 184);
     w.c1_lensQ->setValue(12);
 
@@ -927,6 +931,21 @@ void TestProjectFiles::failedSaveKeepsThePreviousFile()
         QVERIFY(QDir(dir->path()).mkdir("folder.mvx"));
         message = answered([&] { QVERIFY(!w.saveTo(target)); });
         break;
+    case SaveFailure::WouldNotOpen: {
+        // Opened at 1 MiB with a record of another tag, then given a lens.
+        previousBytes =
+            goldenFile() + ProjectExtension::encode({{"ZZZZ", QByteArray(1048372, 'z')}});
+        writeFile(previous, previousBytes);
+        QVERIFY(!answered([&] { QVERIFY(w.loadFrom(previous)); }).shown);
+        w.gearCommands->setLens(
+            1, LensChoice{"Mymaker", "Mymaker 35mm f/2", lensRangeFromName("Mymaker 35mm f/2")});
+        target = previous;
+        targetBytes = previousBytes;
+        message = answered([&] { QVERIFY(!w.saveTo(target)); });
+        QVERIFY2(message.text.endsWith("but a project file holds at most 1048576."),
+                 qPrintable(message.text));
+        break;
+    }
     }
 
     QVERIFY(message.shown);

@@ -275,6 +275,11 @@ private slots:
         QTest::newRow("project value out of range")
             << QStringList{"-o", out + "/a.png", dir.filePath("out-of-range.mvx")} << 2
             << "Camera 1, focus distance (byte 31) holds -5, but only 0 to 99999 are allowed.";
+        // One of the fuzzers' seeds: the window would move its focal length to the lens's.
+        QTest::newRow("focal length outside its lens")
+            << QStringList{"-o", out + "/a.png", ZIDOV_FUZZ_SEEDS "/lens-70-200mm-at-50mm.mvx"} << 2
+            << "Camera 1 is set to 50 mm, but its lens, Mymaker 70-200mm f/4, reaches only 70 to "
+               "200 mm (record 1 at byte 196).";
         QTest::newRow("bad size") << QStringList{"--size", "0x10", "-o", out + "/a.png"} << 2
                                   << "--size";
         QTest::newRow("bitmap too large")
@@ -284,7 +289,8 @@ private slots:
             << QStringList{"--units", "yd", "--csv", out + "/a.csv", project()} << 2 << "--units";
         QTest::newRow("unwritable chart")
             << QStringList{"-o", out + "/missing/a.png", project()} << 1
-            << QDir::toNativeSeparators(out + "/missing/a.png") + ": No such file or directory";
+            << QDir::toNativeSeparators(out + "/missing/a.png") +
+                   ": The folder does not exist (No such file or directory).";
         // Opened, it would wait for a writer for ever.
         QTest::newRow("a pipe as the project")
             << QStringList{"-o", out + "/a.png", dir.filePath("pipe.mvx")} << 2
