@@ -81,17 +81,18 @@ PlotReadout::PlotReadout(const PlotScene& scene, int column, int pointerRow, boo
 
 QString PlotReadout::distanceText(const PlotGeometry& plot, int column, bool fromCamera)
 {
-    const LengthUnit unit = plot.axisUnit();
-    const double shown = LengthUnits::fromMetres(plot.intervalEnd(column) / 1000.0, unit);
-    QString number = QString::number(shown, 'f', 2);
+    // In mm (in) below 1 m (3 ft), where a macro depth of field lies.
+    const LengthUnits::ReaderLength shown =
+        LengthUnits::readerLength(plot.intervalEnd(column) / 1000.0, plot.axisUnit());
+    QString number = shown.number();
     if (fromCamera)
-        return tr("Distance: %1 %2").arg(number, LengthUnits::symbol(unit));
+        return tr("Distance: %1 %2").arg(number, shown.symbol());
     // Signed, so that in front of the focus plane and behind it read apart at a glance.
-    if (number == QLatin1String("-0.00"))
-        number = QStringLiteral("0.00");
-    else if (shown > 0 && number != QLatin1String("0.00"))
+    if (shown.length == 0)
+        number = QString::number(0.0, 'f', shown.decimals);
+    else if (shown.length > 0)
         number.prepend(QLatin1Char('+'));
-    return tr("From focus plane: %1 %2").arg(number, LengthUnits::symbol(unit));
+    return tr("From focus plane: %1 %2").arg(number, shown.symbol());
 }
 
 void PlotReadout::placeBox(const PlotGeometry& plot, int pointerRow,

@@ -129,12 +129,17 @@ std::shared_ptr<const CurveTrace> graph::traceCurve(const PlotGeometry& plot, in
 
 namespace {
 // As the focus box shows it: to a hundredth of the unit, in metres without trailing zeros as
-// always; in feet the box holds finer lengths than anyone reads.
-QString focusText(double shown, bool feet)
+// always; in feet the box holds finer lengths than anyone reads. Below 1 m (3 ft) in mm (in),
+// where a planned macro focus of 299.7 mm would otherwise read 0.3 m.
+QString focusText(double metres, LengthUnit unit)
 {
-    if (feet)
-        return QString::number(shown, 'f', 2);
-    return QString::number(roundedAsBox(shown, 2), 'g', 6);
+    const LengthUnits::ReaderLength small = LengthUnits::readerLength(metres, unit);
+    if (small.small)
+        return QString::number(small.length, 'g', 15) + small.symbol();
+    const double shown = LengthUnits::fromMetres(metres, unit);
+    if (unit == LengthUnit::Feet)
+        return QString::number(shown, 'f', 2) + LengthUnits::symbol(unit);
+    return QString::number(roundedAsBox(shown, 2), 'g', 6) + LengthUnits::symbol(unit);
 }
 } // namespace
 
@@ -153,8 +158,7 @@ CaptionTexts graph::captionTexts(int camera)
     texts.title = tr("Camera ") + QString::number(camera) + QLatin1Char(':');
     texts.settings = QString::number(setup.getFlength(), 'g', 6) + QLatin1String("mm f/") +
                      QString::number(setup.getAperture(), 'g', 6) + tr(" - Dist.: ") +
-                     focusText(shown(setup.getFdist()), feet) +
-                     (feet ? tr("ft - CoC: ") : tr("m - CoC: ")) +
+                     focusText(setup.getFdist() / 1000, unit) + tr(" - CoC: ") +
                      QString::number(setup.getCoc(), 'f', 4) + QLatin1String("mm");
 
     if (!setup.formsImage()) {
@@ -172,11 +176,23 @@ CaptionTexts graph::captionTexts(int camera)
     QString range;
     if (depth == CaptionNumbers::DepthOfField::None) {
         range = tr("none");
-    } else if (given->dofLimits) {
-        range = QString::number(shown(nearLimit), 'f', 2) + QLatin1String(" - ") +
-                (endless ? infinite : QString::number(shown(farLimit), 'f', 2));
     } else {
-        range = endless ? infinite : QString::number(shown(farLimit - nearLimit), 'f', 2);
+        // One unit for the whole range: millimetres (inches) where even its largest length is
+        // below 1 m (3 ft), so that a macro depth of field reads 2.77mm rather than 0.00m.
+        const double largest = endless || given->dofLimits ? farLimit : farLimit - nearLimit;
+        const bool small = !endless && LengthUnits::readerLength(largest / 1000, unit).small;
+        const auto lengthText = [&](double millimetres) {
+            if (small)
+                return LengthUnits::readerLength(millimetres / 1000, unit).number();
+            return QString::number(shown(millimetres), 'f', 2);
+        };
+        if (given->dofLimits)
+            range = lengthText(nearLimit) + QLatin1String(" - ") +
+                    (endless ? infinite : lengthText(farLimit));
+        else
+            range = endless ? infinite : lengthText(farLimit - nearLimit);
+        range += small ? LengthUnits::readerLength(largest / 1000, unit).symbol()
+                       : LengthUnits::symbol(unit);
     }
 
     const double fullFrameScale = setup.getFFScale();
@@ -186,22 +202,14 @@ CaptionTexts graph::captionTexts(int camera)
     const double diagonal = shown(setup.getFieldDiag());
     const QString diagonalText =
         QString::number(diagonal, 'f', CaptionNumbers::diagonalDecimals(diagonal));
-    // "none" is no length, so it takes no unit.
+    // The range carries its unit ("none" takes none), so the template starts at the bracket.
     QString scaleTemplate;
-    if (magnification > 0) {
-        if (depth == CaptionNumbers::DepthOfField::None)
-            scaleTemplate =
-                feet ? tr("] - FFScale: %1:1 Diag: %2ft") : tr("] - FFScale: %1:1 Diag: %2m");
-        else
-            scaleTemplate =
-                feet ? tr("ft] - FFScale: %1:1 Diag: %2ft") : tr("m] - FFScale: %1:1 Diag: %2m");
-    } else if (depth == CaptionNumbers::DepthOfField::None) {
+    if (magnification > 0)
+        scaleTemplate =
+            feet ? tr("] - FFScale: %1:1 Diag: %2ft") : tr("] - FFScale: %1:1 Diag: %2m");
+    else
         scaleTemplate =
             feet ? tr("] - FFScale: 1:%1 Diag: %2ft") : tr("] - FFScale: 1:%1 Diag: %2m");
-    } else {
-        scaleTemplate =
-            feet ? tr("ft] - FFScale: 1:%1 Diag: %2ft") : tr("m] - FFScale: 1:%1 Diag: %2m");
-    }
     const QString scalePart = scaleTemplate.arg(scale, 0, 'g', -1, QLatin1Char(' '))
                                   .arg(diagonalText, 0, QLatin1Char(' '));
     texts.values = tr("zc(inf): ") + QString::number(CaptionNumbers::blurAtInfinity(zInf), 'g', 6) +

@@ -36,7 +36,7 @@ std::vector<SettingsTable::Row> SettingsTable::rowsOf(CameraSettings& settings, 
 {
     CameraSetup& camera = settings.camera;
     const auto length = [unit](double millimetres) {
-        return LengthUnits::text(millimetres / 1000, unit);
+        return LengthUnits::readerText(millimetres / 1000, unit);
     };
     const auto millimetres = [](double value, int decimals) {
         return QString::number(value, 'f', decimals) + QStringLiteral(" mm");

@@ -33,15 +33,6 @@ QString text(double metres, LengthUnit unit, int decimals)
 }
 
 namespace {
-// A length as the reader sees it: in the small unit (mm, in) below 1 m (3 ft), else in the
-// unit itself, with the decimals shown.
-struct ReaderLength
-{
-    double length;
-    bool small;
-    int decimals;
-};
-
 double smallUnitsPerMetre(LengthUnit unit)
 {
     return unit == LengthUnit::Feet ? 1 / metresPerInch : 1000;
@@ -57,6 +48,7 @@ double roundedTo(double length, int decimals, Rounding rounding)
                                                     : std::round(scaled);
     return steps / scale;
 }
+} // namespace
 
 ReaderLength readerLength(double metres, LengthUnit unit, int extraDigits, Rounding rounding)
 {
@@ -74,20 +66,30 @@ ReaderLength readerLength(double metres, LengthUnit unit, int extraDigits, Round
             length = roundedTo(small, --decimals, rounding);
         // 999.7 mm reads 1.00 m, not 1000 mm.
         if (std::fabs(length) < smallLimit)
-            return {length, true, decimals};
+            return {length, true, decimals, unit};
     }
     const int decimals = 2 + extraDigits;
-    return {roundedTo(fromMetres(metres, unit), decimals, rounding), false, decimals};
+    return {roundedTo(fromMetres(metres, unit), decimals, rounding), false, decimals, unit};
 }
-} // namespace
+
+QString ReaderLength::number() const
+{
+    return QString::number(length, 'f', decimals);
+}
+
+QString ReaderLength::symbol() const
+{
+    if (!small)
+        return LengthUnits::symbol(unit);
+    return unit == LengthUnit::Feet ? QStringLiteral("in") : QStringLiteral("mm");
+}
 
 QString readerText(double metres, LengthUnit unit, int extraDigits)
 {
     const ReaderLength shown = readerLength(metres, unit, extraDigits, Rounding::Nearest);
     if (!shown.small)
         return text(metres, unit, shown.decimals);
-    return QString::number(shown.length, 'f', shown.decimals) +
-           (unit == LengthUnit::Feet ? QStringLiteral(" in") : QStringLiteral(" mm"));
+    return shown.number() + QLatin1Char(' ') + shown.symbol();
 }
 
 double readerRounded(double metres, LengthUnit unit, int extraDigits, Rounding rounding)

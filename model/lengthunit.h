@@ -35,6 +35,21 @@ enum class Rounding
     Down,
     Up
 };
+// A length as the reader sees it: in the small unit (mm, in) below 1 m (3 ft), else in the
+// unit itself, with the decimals shown.
+struct ReaderLength
+{
+    double length;
+    bool small;
+    int decimals;
+    LengthUnit unit;
+
+    QString number() const;
+    // "mm" or "in" where small, else the unit's own symbol.
+    QString symbol() const;
+};
+ReaderLength readerLength(double metres, LengthUnit unit, int extraDigits = 0,
+                          Rounding rounding = Rounding::Nearest);
 // A length as a photographer reads it: millimetres (inches in feet) to three significant
 // digits below 1 m (3 ft), where a macro depth of field of 2.77 mm would otherwise read
 // 0.00 m, and as text() writes it above. extraDigits shows that many digits more, where the

@@ -888,20 +888,8 @@
         <translation> - Entf.: </translation>
     </message>
     <message>
-        <source>m - CoC: </source>
-        <translation>m - ZK: </translation>
-    </message>
-    <message>
-        <source>ft - CoC: </source>
-        <translation>ft - ZK: </translation>
-    </message>
-    <message>
-        <source>m] - FFScale: 1:%1 Diag: %2m</source>
-        <translation>m] - KB-Maßstab: 1:%1 Diag.: %2m</translation>
-    </message>
-    <message>
-        <source>ft] - FFScale: 1:%1 Diag: %2ft</source>
-        <translation>ft] - KB-Maßstab: 1:%1 Diag.: %2ft</translation>
+        <source> - CoC: </source>
+        <translation> - ZK: </translation>
     </message>
     <message>
         <source>zc(inf): </source>
@@ -948,14 +936,6 @@ Zwischen den Achsen zeigen, um die Unschärfe in einer Entfernung abzulesen; dor
     <message>
         <source>] - FFScale: %1:1 Diag: %2m</source>
         <translation>] - KB-Maßstab: %1:1 Diag.: %2m</translation>
-    </message>
-    <message>
-        <source>ft] - FFScale: %1:1 Diag: %2ft</source>
-        <translation>ft] - KB-Maßstab: %1:1 Diag.: %2ft</translation>
-    </message>
-    <message>
-        <source>m] - FFScale: %1:1 Diag: %2m</source>
-        <translation>m] - KB-Maßstab: %1:1 Diag.: %2m</translation>
     </message>
 </context>
 <context>

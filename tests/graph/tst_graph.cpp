@@ -546,9 +546,16 @@ private slots:
         const QString none = "zc(inf): 2.61 - DOF: [none] - FFScale: 1:99 Diag: 4.28m";
         QTest::newRow("f/64, diffraction") << 5000.0 << 64.0 << 1 << false << none;
         QTest::newRow("f/64, diffraction, limits") << 5000.0 << 64.0 << 1 << true << none;
+        // Below 1 m in millimetres, where 0.30 m would hide the depth of field itself: near
+        // and far 300 x 10416.7 / (10466.7 -+ 200 + 100) = 292.97 and 307.38 mm.
+        QTest::newRow("0.30 m f/8") << 300.0 << 8.0 << 0 << false
+                                    << "zc(inf): 41 - DOF: [14.4mm] - FFScale: 1:5 Diag: 0.22m";
+        QTest::newRow("0.30 m f/8, limits")
+            << 300.0 << 8.0 << 0 << true
+            << "zc(inf): 41 - DOF: [293 - 307mm] - FFScale: 1:5 Diag: 0.22m";
         QTest::newRow("80 mm, above 1:1")
             << 80.0 << 8.0 << 0 << true
-            << "zc(inf): 347 - DOF: [0.08 - 0.08m] - FFScale: 1.7:1 Diag: 0.03m";
+            << "zc(inf): 347 - DOF: [79.8 - 80.2mm] - FFScale: 1.7:1 Diag: 0.03m";
         QTest::newRow("0.01 ft, inside the focal length")
             << 3.048 << 2.8 << 0 << false
             << "No sharp image: the focus is closer than the focal length.";
@@ -566,6 +573,8 @@ private slots:
         QCOMPARE(texts.title, QString("Camera 2:"));
         if (focus == 5000 && aperture == 2.8)
             QCOMPARE(texts.settings, QString("50mm f/2.8 - Dist.: 5m - CoC: 0.0300mm"));
+        if (focus == 300)
+            QCOMPARE(texts.settings, QString("50mm f/8 - Dist.: 300mm - CoC: 0.0300mm"));
         QTEST(texts.values, "values");
         // The exported numbers say the same of infinity, and nothing where no image forms.
         PlotInput alone = window->plotInput();
