@@ -138,6 +138,12 @@ private slots:
         // The table goes below the plot.
         QCOMPARE(rendered.height() > 400, table);
         QVERIFY(rendered == QImage(dir.filePath("window.png")));
+        // The same chart through standard output, which a writer thread fills.
+        QStringList streamed = arguments;
+        streamed[streamed.indexOf(dir.filePath("render.png"))] = "-";
+        const Run piped = render(streamed);
+        QCOMPARE(piped.status, 0);
+        QVERIFY(QImage::fromData(piped.out, "png") == rendered);
 
         QCOMPARE(render(arguments << "--scale"
                                   << "2")
