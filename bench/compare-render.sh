@@ -3,9 +3,10 @@
 #   bench/compare-render.sh BEFORE/zidov-render AFTER/zidov-render PROJECT...
 # The start-up state and the projects (in one batch, as --output-dir renders them) as PNG at
 # scale 1 and 2, SVG, PDF, CSV and JSON; plain, with the views a file does not store, and in
-# feet. A PDF's creation date is left out. Prints every output that differs; exits non-zero
-# when any does. `zidov_pixels FOLDER PROJECTS` writes the states of compare-pixels.sh as
-# projects.
+# feet. A PDF's creation date is left out. A build that takes --png-compression writes its
+# PNGs at level 6, the encoder's own, whose bytes a build without the option writes. Prints
+# every output that differs; exits non-zero when any does. `zidov_pixels FOLDER PROJECTS`
+# writes the states of compare-pixels.sh as projects.
 set -eu
 before=$1
 after=$2
@@ -22,20 +23,22 @@ for variant in plain views feet; do
     esac
     for build in before after; do
         if [ $build = before ]; then program=$before; else program=$after; fi
+        level=
+        if "$program" --help | grep -q -- --png-compression; then level="--png-compression 6"; fi
         out="$work/$build-$variant"
         mkdir -p "$out/x2"
         # shellcheck disable=SC2086
-        QT_QPA_PLATFORM=offscreen "$program" $options --output-dir "$out" \
+        QT_QPA_PLATFORM=offscreen "$program" $options $level --output-dir "$out" \
             --format png,svg,pdf,csv,json "$@"
         # shellcheck disable=SC2086
-        QT_QPA_PLATFORM=offscreen "$program" $options --scale 2 --output-dir "$out/x2" \
+        QT_QPA_PLATFORM=offscreen "$program" $options $level --scale 2 --output-dir "$out/x2" \
             --format png "$@"
         for format in png svg pdf; do
             # shellcheck disable=SC2086
-            QT_QPA_PLATFORM=offscreen "$program" $options -o "$out/start-up.$format"
+            QT_QPA_PLATFORM=offscreen "$program" $options $level -o "$out/start-up.$format"
         done
         # shellcheck disable=SC2086
-        QT_QPA_PLATFORM=offscreen "$program" $options --scale 2 -o "$out/x2/start-up.png" \
+        QT_QPA_PLATFORM=offscreen "$program" $options $level --scale 2 -o "$out/x2/start-up.png" \
             --csv "$out/start-up.csv" --json "$out/start-up.json"
         for pdf in "$out"/*.pdf; do
             grep -av '/CreationDate' "$pdf" >"$pdf.nodate" || true

@@ -106,10 +106,7 @@ bool writeBitmap(graph& plot, const SettingsTable* table, QIODevice& device, con
                  qreal pixelRatio)
 {
     const QImage image = PlotExport::image(plot, pixelRatio, table);
-    if (image.isNull())
-        return false;
-    QImageWriter writer(&device, format.toLatin1());
-    return writer.write(image);
+    return !image.isNull() && PlotExport::encode(image, device, format);
 }
 } // namespace
 
@@ -130,6 +127,15 @@ bool write(graph& plot, QIODevice& device, const QString& format, qreal pixelRat
     if (format == QLatin1String("pdf"))
         return writePdf(plot, table, device);
     return writeBitmap(plot, table, device, format, pixelRatio);
+}
+
+bool encode(const QImage& image, QIODevice& device, const QString& format, int pngCompression)
+{
+    QImageWriter writer(&device, format.toLatin1());
+    // The PNG writer takes its zlib level only as a quality, 0 for level 9 down to 99 for 0.
+    if (pngCompression >= 0 && format == QLatin1String("png"))
+        writer.setQuality(99 - 11 * pngCompression);
+    return writer.write(image);
 }
 
 QImage image(graph& plot, qreal pixelRatio, const SettingsTable* table)

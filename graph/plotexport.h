@@ -25,4 +25,8 @@ QImage image(graph& plot, qreal pixelRatio, const SettingsTable* table = nullptr
 
 bool isVectorFormat(const QString& format);
 
+// Encodes a bitmap that image() drew, from any thread. pngCompression is zlib's level from 0
+// to 9 for PNG; -1 keeps the encoder's own, which the window's export writes.
+bool encode(const QImage& image, QIODevice& device, const QString& format, int pngCompression = -1);
+
 } // namespace PlotExport

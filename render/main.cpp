@@ -2,13 +2,12 @@
 // Copyright (c) 2026 The Zidov developers
 //
 // zidov-render: the plot of Zidov projects, and the numbers behind it, without a window.
+#include "batchrun.h"
 #include "plotinput.h"
-#include "projectrenderer.h"
 #include "renderoptions.h"
 
 #include <QApplication>
 
-#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
@@ -63,12 +62,9 @@ int main(int argc, char* argv[])
         showToolkitMessages = true;
     }
 
-    ProjectRenderer renderer(options);
-    int status = RenderDone;
     const QStringList projects =
         options.projects.isEmpty() ? QStringList(QString()) : options.projects;
-    for (const QString& project : projects)
-        status = std::max<int>(status, renderer.render(project));
+    const RenderStatus status = BatchRun(options).run(projects);
     std::cout.rdbuf(standardOutput);
     return status;
 }

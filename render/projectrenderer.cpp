@@ -10,21 +10,16 @@
 #include "projectread.h"
 #include "projectsettingstable.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstdio>
 #include <iostream>
 #include <optional>
 
 namespace {
 const QString standardOutput = QStringLiteral("-");
-
-void tell(const QString& message)
-{
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-}
 
 // Standard output carries data only: the trace goes to std::cout's own buffer, which the
 // program points elsewhere, while this writes to the process's descriptor.
@@ -43,16 +38,18 @@ private:
 
 ProjectRenderer::ProjectRenderer(const RenderOptions& options_) : options(options_) {}
 
-RenderStatus ProjectRenderer::render(const QString& project)
+std::unique_ptr<RenderedProject> ProjectRenderer::draw(const QString& project)
 {
+    auto rendered = std::make_unique<RenderedProject>();
     record = ProjectCameras::startupProject();
     // A project opens in expert mode, as File > Open switches to it.
     const bool expert = !project.isEmpty();
     if (expert) {
         const ProjectRead::Result read = ProjectRead::read(project, std::cout);
         if (!read.refusal.isEmpty()) {
-            tell(read.refusal);
-            return RenderRefused;
+            rendered->said.append(read.refusal);
+            rendered->outcome = RenderRefused;
+            return rendered;
         }
         ProjectRead::traceRecord(std::cout, read.record);
         // In feet the distance boxes hold what was typed in feet exactly.
@@ -73,66 +70,111 @@ RenderStatus ProjectRenderer::render(const QString& project)
     plot->setFixedSize(size);
     plot->setFocusStack(stackOnPlot(record.focusStack, input));
     plot->setInput(input);
-    return writeOutputs(project) ? RenderDone : RenderWriteFailed;
+    drawOutputs(project, *rendered);
+    return rendered;
 }
 
-bool ProjectRenderer::writeOutputs(const QString& project)
+void ProjectRenderer::drawOutputs(const QString& project, RenderedProject& rendered)
 {
-    bool ok = true;
+    using Output = RenderedProject::Output;
     if (!options.output.isEmpty()) {
         const QString format = options.output == standardOutput
                                    ? RenderCommandLine::streamedChartFormat(options)
                                    : QFileInfo(options.output).suffix().toLower();
-        ok = writeChart(options.output, format) && ok;
+        addChart(options.output, format, rendered);
     }
     if (!options.csv.isEmpty())
-        ok = writeData(PlotData(*plot).csv(), options.csv) && ok;
+        rendered.outputs.push_back({Output::Data, options.csv, {}, {}, PlotData(*plot).csv()});
     if (!options.json.isEmpty())
-        ok = writeData(PlotData(*plot).json(project), options.json) && ok;
+        rendered.outputs.push_back(
+            {Output::Data, options.json, {}, {}, PlotData(*plot).json(project)});
     if (options.outputDir.isEmpty())
-        return ok;
+        return;
 
     const QDir dir(options.outputDir);
-    if (!dir.mkpath(QStringLiteral("."))) {
-        tell(tr("Could not create the folder %1").arg(QDir::toNativeSeparators(dir.path())));
-        return false;
-    }
+    rendered.outputs.push_back({Output::Folder, dir.path(), {}, {}, {}});
     const QString base = QFileInfo(project).completeBaseName();
     for (const QString& format : options.formats) {
         const QString name = dir.filePath(base + QLatin1Char('.') + format);
         if (format == QLatin1String("csv"))
-            ok = writeData(PlotData(*plot).csv(), name) && ok;
+            rendered.outputs.push_back({Output::Data, name, {}, {}, PlotData(*plot).csv()});
         else if (format == QLatin1String("json"))
-            ok = writeData(PlotData(*plot).json(project), name) && ok;
+            rendered.outputs.push_back({Output::Data, name, {}, {}, PlotData(*plot).json(project)});
         else
-            ok = writeChart(name, format) && ok;
+            addChart(name, format, rendered);
     }
-    return ok;
 }
 
-bool ProjectRenderer::writeChart(const QString& name, const QString& format)
+void ProjectRenderer::addChart(const QString& name, const QString& format,
+                               RenderedProject& rendered)
 {
     std::optional<SettingsTable> table;
     if (options.settingsTable)
         table = projectSettingsTable(record, *plot->input());
     const SettingsTable* const settings = table ? &*table : nullptr;
-    bool written = false;
+    RenderedProject::Output chart{RenderedProject::Output::Chart, name, format, {}, {}};
+    if (PlotExport::isVectorFormat(format)) {
+        QBuffer buffer(&chart.bytes);
+        buffer.open(QIODevice::WriteOnly);
+        chart.drawn = PlotExport::write(*plot, buffer, format, options.scale, settings);
+    } else {
+        chart.image = PlotExport::image(*plot, options.scale, settings);
+        chart.drawn = !chart.image.isNull();
+    }
+    rendered.outputs.push_back(std::move(chart));
+}
+
+void RenderedProject::write(int pngCompression)
+{
+    bool ok = true;
+    for (const Output& output : outputs) {
+        if (output.kind == Output::Folder) {
+            if (!QDir(output.name).mkpath(QStringLiteral("."))) {
+                said.append(ProjectRenderer::tr("Could not create the folder %1")
+                                .arg(QDir::toNativeSeparators(output.name)));
+                ok = false;
+                break;
+            }
+        } else if (output.kind == Output::Chart) {
+            ok = writeChart(output, pngCompression) && ok;
+        } else {
+            ok = writeData(output.bytes, output.name) && ok;
+        }
+    }
+    // Drawn pictures are large; a batch keeps only the messages.
+    outputs.clear();
+    if (!ok)
+        outcome = RenderWriteFailed;
+}
+
+bool RenderedProject::writeChart(const Output& output, int pngCompression)
+{
+    QByteArray encoded = output.bytes;
+    bool drawn = output.drawn;
+    if (drawn && !output.image.isNull()) {
+        QBuffer buffer(&encoded);
+        buffer.open(QIODevice::WriteOnly);
+        drawn = PlotExport::encode(output.image, buffer, output.format, pngCompression);
+    }
     QString error;
-    if (name == standardOutput) {
+    bool written = false;
+    if (!drawn) {
+        error = graph::tr("The image could not be drawn in this format.");
+    } else if (output.name == standardOutput) {
         StandardOutput out;
-        written =
-            PlotExport::write(*plot, out.device(), format, options.scale, settings) && out.finish();
+        written = out.device().write(encoded) == encoded.size() && out.finish();
         error = out.device().errorString();
     } else {
-        // The suffix names the format, as in the window's export.
-        written = plot->saveImage(name, options.scale, settings, &error);
+        // Whole in memory first, as every other output, so that a failure keeps an older file.
+        written = ProjectFile::write(output.name, encoded, error);
     }
     if (!written)
-        tell(tr("Could not write the chart to %1: %2").arg(QDir::toNativeSeparators(name), error));
+        said.append(ProjectRenderer::tr("Could not write the chart to %1: %2")
+                        .arg(QDir::toNativeSeparators(output.name), error));
     return written;
 }
 
-bool ProjectRenderer::writeData(const QByteArray& bytes, const QString& name)
+bool RenderedProject::writeData(const QByteArray& bytes, const QString& name)
 {
     QString error;
     if (name == standardOutput) {
@@ -143,6 +185,7 @@ bool ProjectRenderer::writeData(const QByteArray& bytes, const QString& name)
     } else if (ProjectFile::write(name, bytes, error)) {
         return true;
     }
-    tell(tr("Could not write %1: %2").arg(QDir::toNativeSeparators(name), error));
+    said.append(
+        ProjectRenderer::tr("Could not write %1: %2").arg(QDir::toNativeSeparators(name), error));
     return false;
 }

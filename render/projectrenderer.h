@@ -8,9 +8,12 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
+#include <vector>
 
 // Exit statuses of zidov-render; a worse one wins over a better one.
 enum RenderStatus
@@ -20,10 +23,47 @@ enum RenderStatus
     RenderRefused = 2
 };
 
+// One project's outputs, drawn and waiting to be encoded and written. Holds no widget, so
+// that any thread may write it; what went wrong waits in messages for its turn on standard
+// error, so that a batch's messages keep the order of its projects.
+class RenderedProject
+{
+public:
+    // Encodes and writes every output in the order asked for; once only.
+    void write(int pngCompression);
+    RenderStatus status() const { return outcome; }
+    const QStringList& messages() const { return said; }
+
+private:
+    friend class ProjectRenderer;
+    struct Output
+    {
+        enum Kind
+        {
+            Folder, // the folder of --output-dir, made before its files
+            Chart,
+            Data
+        };
+        Kind kind;
+        QString name;
+        QString format;   // a bitmap chart's, for its encoder
+        QImage image;     // a bitmap chart still to encode
+        QByteArray bytes; // a vector chart or data, ready
+        bool drawn = true;
+    };
+    bool writeChart(const Output& output, int pngCompression);
+    bool writeData(const QByteArray& bytes, const QString& name);
+
+    std::vector<Output> outputs;
+    RenderStatus outcome = RenderDone;
+    QStringList said;
+};
+
 // Renders one project into the outputs the options ask for, as a freshly started program
 // shows it after File > Open: the record as the window's controls would hold it, its
 // cameras derived as the window's recalculation derives them, drawn by a plot that is
-// never shown. No window is made.
+// never shown. No window is made. The plot is a widget, so this runs on the program's
+// main thread; the encoding and writing of what it drew may go elsewhere.
 class ProjectRenderer
 {
     Q_DECLARE_TR_FUNCTIONS(ProjectRenderer)
@@ -31,13 +71,13 @@ class ProjectRenderer
 public:
     explicit ProjectRenderer(const RenderOptions& options);
 
-    // An empty name renders the start-up state. Messages go to standard error.
-    RenderStatus render(const QString& project);
+    // An empty name renders the start-up state. A refused project has nothing to write and
+    // says why.
+    std::unique_ptr<RenderedProject> draw(const QString& project);
 
 private:
-    bool writeChart(const QString& name, const QString& format);
-    bool writeData(const QByteArray& bytes, const QString& name);
-    bool writeOutputs(const QString& project);
+    void drawOutputs(const QString& project, RenderedProject& rendered);
+    void addChart(const QString& name, const QString& format, RenderedProject& rendered);
 
     const RenderOptions& options;
     // The project drawn, as the window's controls would hold it.

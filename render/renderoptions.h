@@ -27,6 +27,11 @@ struct RenderOptions
     bool logScale = false;
     // The settings table below every chart, as View > "Settings in exports" adds it.
     bool settingsTable = false;
+    // Threads that encode and write the projects' outputs; 1 does one project after another.
+    int jobs = 1;
+    // zlib's level for PNG charts: 0 fastest and largest, 9 smallest and slowest.
+    int pngCompression = defaultPngCompression;
+    static constexpr int defaultPngCompression = 1;
 };
 
 // The command line's meaning, or why it has none.

@@ -541,6 +541,26 @@
         <source>Add a table of each camera&apos;s settings and limits, and the comparison of the two, below the chart, as &quot;Settings in exports&quot; does.</source>
         <translation>Unter das Diagramm eine Tabelle der Einstellungen und Grenzen jeder Kamera und den Vergleich der beiden setzen, wie es &quot;Einstellungen in Exporten&quot; tut.</translation>
     </message>
+    <message>
+        <source>Encode and write the projects&apos; files on N threads at once (default: one per processor core, here %1); 1 renders one project after another. Files and messages come out in the order of the projects either way.</source>
+        <translation>Die Dateien der Projekte in N Threads zugleich kodieren und schreiben (Vorgabe: einer je Prozessorkern, hier %1); 1 zeichnet ein Projekt nach dem anderen. Dateien und Meldungen kommen in jedem Fall in der Reihenfolge der Projekte.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>How hard PNG charts are compressed, from 0 (fastest, largest files) to 9 (smallest, slowest); the pixels are the same at every level. The default %1 writes files about a fifth larger than 6, the window&apos;s level, in little more than half the time.</source>
+        <translation>Wie stark PNG-Diagramme komprimiert werden, von 0 (am schnellsten, größte Dateien) bis 9 (am kleinsten, am langsamsten); die Pixel sind auf jeder Stufe dieselben. Die Vorgabe %1 schreibt etwa ein Fünftel größere Dateien als 6, die Stufe des Fensters, in wenig mehr als der halben Zeit.</translation>
+    </message>
+    <message>
+        <source>--jobs wants a whole number from 1 to %1, not %2</source>
+        <translation>--jobs erwartet eine ganze Zahl von 1 bis %1, nicht %2</translation>
+    </message>
+    <message>
+        <source>--png-compression wants a whole number from 0 to 9, not %1</source>
+        <translation>--png-compression erwartet eine ganze Zahl von 0 bis 9, nicht %1</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

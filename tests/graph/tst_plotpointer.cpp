@@ -153,6 +153,9 @@ private slots:
         QCOMPARE(paints.regions.size(), size_t(2));
         const QImage with = plotInWindow(w);
         QVERIFY(with != without);
+        // The moves copied the plot back from its picture: the pixels a paint of it all draws.
+        plot->repaint();
+        QCOMPARE(plotInWindow(w), with);
 
         w.c1_fdist->setValue(4.2);
         const double zc =

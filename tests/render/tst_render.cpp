@@ -91,16 +91,22 @@ private slots:
         QTest::addColumn<QString>("project");
         QTest::addColumn<bool>("views");
         QTest::addColumn<bool>("table");
-        QTest::newRow("project") << project() << false << false;
-        QTest::newRow("start-up state") << QString() << false << false;
-        QTest::newRow("project, DOF limits on a log scale") << project() << true << false;
-        QTest::newRow("project with the settings table") << project() << false << true;
+        // The PNG's zlib level, which changes the bytes and never a pixel.
+        QTest::addColumn<QString>("level");
+        QTest::newRow("project") << project() << false << false << QString();
+        QTest::newRow("start-up state") << QString() << false << false << QString();
+        QTest::newRow("project, DOF limits on a log scale")
+            << project() << true << false << QString();
+        QTest::newRow("project with the settings table") << project() << false << true << QString();
+        QTest::newRow("stored, not compressed") << project() << false << false << "0";
+        QTest::newRow("compressed hardest") << project() << false << false << "9";
     }
     void pngEqualsTheWindowsExport()
     {
         QFETCH(QString, project);
         QFETCH(bool, views);
         QFETCH(bool, table);
+        QFETCH(QString, level);
         mainWin w;
         w.graphWidget->setFixedSize(600, 400);
         w.actionExportSettings->setChecked(table);
@@ -119,6 +125,8 @@ private slots:
         }
         if (table)
             arguments << "--settings-table";
+        if (!level.isEmpty())
+            arguments << "--png-compression" << level;
         QVERIFY(w.exportImageTo(dir.filePath("window.png")));
         if (!project.isEmpty())
             arguments << project;
@@ -130,6 +138,12 @@ private slots:
         // The table goes below the plot.
         QCOMPARE(rendered.height() > 400, table);
         QVERIFY(rendered == QImage(dir.filePath("window.png")));
+        // The same chart through standard output, which a writer thread fills.
+        QStringList streamed = arguments;
+        streamed[streamed.indexOf(dir.filePath("render.png"))] = "-";
+        const Run piped = render(streamed);
+        QCOMPARE(piped.status, 0);
+        QVERIFY(QImage::fromData(piped.out, "png") == rendered);
 
         QCOMPARE(render(arguments << "--scale"
                                   << "2")
@@ -295,6 +309,11 @@ private slots:
         QTest::newRow("a pipe as the project")
             << QStringList{"-o", out + "/a.png", dir.filePath("pipe.mvx")} << 2
             << "It is not a regular file.";
+        QTest::newRow("no jobs") << QStringList{"--jobs", "0", "--csv", out + "/a.csv"} << 2
+                                 << "--jobs wants a whole number from 1 to 256, not 0";
+        QTest::newRow("PNG level past 9")
+            << QStringList{"--png-compression", "10", "-o", out + "/a.png"} << 2
+            << "--png-compression wants a whole number from 0 to 9, not 10";
         QTest::newRow("unwritable csv") << QStringList{"--csv", out + "/missing/a.csv", project()}
                                         << 1 << QDir::toNativeSeparators(out + "/missing/a.csv");
     }
@@ -339,6 +358,63 @@ private slots:
             {"--output-dir", out, "--format", "svg,json", project(), dir.filePath("damaged.mvx")});
         QCOMPARE(run.status, 2);
         QCOMPARE(QDir(out).entryList(QDir::Files), QStringList({"plot.json", "plot.svg"}));
+    }
+
+    // Threads change nothing a batch writes or says, nor its status, whatever fails where.
+    void parallelBatchMatchesOneJob_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        const QString plot = project();
+        const QString feet = dir.filePath("feet.mvx");
+        QTest::newRow("refused projects among good ones")
+            << QStringList{"--format",
+                           "png,svg,csv,json",
+                           plot,
+                           dir.filePath("damaged.mvx"),
+                           feet,
+                           dir.filePath("out-of-range.mvx"),
+                           dir.filePath("pipe.mvx")}
+            << 2;
+        QTest::newRow("charts at twice the pixels, level 9")
+            << QStringList{"--format",          "png,pdf", "--scale", "2",
+                           "--png-compression", "9",       feet,      plot}
+            << 0;
+        // The folder is a file: every project says so, in its turn.
+        QTest::newRow("no folder to write into")
+            << QStringList{"--format", "png", "--output-dir", plot, feet, dir.filePath("pipe.mvx"),
+                           plot}
+            << 2;
+    }
+    void parallelBatchMatchesOneJob()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QStringList outputs;
+        QStringList messages;
+        for (const char* jobs : {"1", "4"}) {
+            const QString out = dir.filePath(QStringLiteral("jobs-") + jobs);
+            QDir(out).removeRecursively();
+            QStringList call{"--jobs", jobs, "--output-dir", out};
+            const Run run = render(call + arguments);
+            QCOMPARE(run.status, status);
+            messages.append(QString(run.err).replace(out, "OUT"));
+            QString listing;
+            for (const QFileInfo& file : QDir(out).entryInfoList(QDir::Files, QDir::Name)) {
+                QFile written(file.filePath());
+                QVERIFY(written.open(QIODevice::ReadOnly));
+                const QByteArray bytes = written.readAll();
+                // A PDF holds its moment of creation.
+                listing += file.fileName() + QLatin1Char(' ') +
+                           (file.suffix() == "pdf" ? QString::number(bytes.size())
+                                                   : QString::fromLatin1(bytes.toBase64())) +
+                           QLatin1Char('\n');
+            }
+            outputs.append(listing);
+        }
+        QCOMPARE(messages[1], messages[0]);
+        QCOMPARE(outputs[1], outputs[0]);
+        QVERIFY(!outputs[0].isEmpty() || status != 0);
     }
 
 private:
