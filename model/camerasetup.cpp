@@ -3,10 +3,10 @@
 #include "camerasetup.h"
 
 #include "cocpresets.h"
+#include "trace.h"
 
 #include <climits>
 #include <cmath>
-#include <iostream>
 
 namespace {
 // Airy disc diameter per f-number at 550 nm, in mm.
@@ -28,8 +28,9 @@ void CameraSetup::init(double fdist_, double aperture_, double flength_, double 
     lensQuality = lensQuality_;
     diffFactor = diffFactor_;
     adia = flength / aperture;
-    std::cout << "init - fdist: " << fdist << " aperture: " << aperture << " flength: " << flength
-              << " coc: " << coc << " adia: " << adia << "crop: " << crop << "\n";
+    Trace::out() << "init - fdist: " << fdist << " aperture: " << aperture
+                 << " flength: " << flength << " coc: " << coc << " adia: " << adia
+                 << "crop: " << crop << "\n";
 }
 
 namespace {
@@ -195,7 +196,7 @@ double CameraSetup::getScale() const
 
 double CameraSetup::getFFScale() const
 {
-    std::cout << "scale: " << getScale() << " crop: " << crop << "\n";
+    Trace::out() << "scale: " << getScale() << " crop: " << crop << "\n";
     return getFullFrameScale();
 }
 

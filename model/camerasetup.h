@@ -9,10 +9,9 @@
 class CameraSetup
 {
 public:
-    // A far limit that stands for "infinitely far" (no diffraction, focused at or past H).
+    // A far limit that stands for "infinitely far" (no diffraction, focused at or past H);
+    // DepthRules::isInfinite tells it. A plan's far distance at infinity is ShotPlans::infinity.
     static constexpr double infiniteFarLimit = 99999001.0;
-    // The farthest focus the optimizer moves to (10 km).
-    static constexpr double infinity = 10000000.0;
     // getHyperfocal() when even focusing at infinity cannot bring the blur under the CoC.
     static constexpr double noHyperfocal = -1.0;
 

@@ -5,6 +5,7 @@
 #include "plotinput.h"
 #include "projectrenderer.h"
 #include "renderoptions.h"
+#include "trace.h"
 
 #include <QApplication>
 
@@ -12,16 +13,8 @@
 #include <csignal>
 #include <cstdio>
 #include <iostream>
-#include <streambuf>
 
 namespace {
-// Swallows what it is given: the trace when nobody asked for it.
-class NullBuffer : public std::streambuf
-{
-protected:
-    int overflow(int c) override { return traits_type::not_eof(c); }
-};
-
 bool showToolkitMessages = false;
 
 // The offscreen platform's remarks about windows nobody sees are noise in a batch.
@@ -34,10 +27,8 @@ void toolkitMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 int main(int argc, char* argv[])
 {
-    // The model, the loader and the derivation write trace lines to std::cout; here
-    // standard output carries data, so they never go there.
-    NullBuffer discard;
-    std::streambuf* const standardOutput = std::cout.rdbuf(&discard);
+    // Here standard output carries data, so the trace never goes there.
+    Trace::sendTo(nullptr);
 
     // A reader that goes away (`| head`) makes the next write fail with a message and exit
     // status 1, instead of killing the program without a word.
@@ -55,11 +46,10 @@ int main(int argc, char* argv[])
     if (!RenderCommandLine().parse(QCoreApplication::arguments(), options, error)) {
         std::fprintf(stderr, "zidov-render: %s\n%s\n", error.toLocal8Bit().constData(),
                      RenderCommandLine::tr("Try 'zidov-render --help'.").toLocal8Bit().constData());
-        std::cout.rdbuf(standardOutput);
         return RenderRefused;
     }
     if (options.trace) {
-        std::cout.rdbuf(std::cerr.rdbuf());
+        Trace::sendTo(std::cerr.rdbuf());
         showToolkitMessages = true;
     }
 
@@ -69,6 +59,5 @@ int main(int argc, char* argv[])
         options.projects.isEmpty() ? QStringList(QString()) : options.projects;
     for (const QString& project : projects)
         status = std::max<int>(status, renderer.render(project));
-    std::cout.rdbuf(standardOutput);
     return status;
 }

@@ -9,13 +9,13 @@
 #include "projectfile.h"
 #include "projectread.h"
 #include "projectsettingstable.h"
+#include "trace.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
-#include <iostream>
 #include <optional>
 
 namespace {
@@ -26,8 +26,7 @@ void tell(const QString& message)
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
-// Standard output carries data only: the trace goes to std::cout's own buffer, which the
-// program points elsewhere, while this writes to the process's descriptor.
+// Standard output carries data only; the program sends the trace elsewhere.
 class StandardOutput
 {
 public:
@@ -49,12 +48,12 @@ RenderStatus ProjectRenderer::render(const QString& project)
     // A project opens in expert mode, as File > Open switches to it.
     const bool expert = !project.isEmpty();
     if (expert) {
-        const ProjectRead::Result read = ProjectRead::read(project, std::cout);
+        const ProjectRead::Result read = ProjectRead::read(project, Trace::out());
         if (!read.refusal.isEmpty()) {
             tell(read.refusal);
             return RenderRefused;
         }
-        ProjectRead::traceRecord(std::cout, read.record);
+        ProjectRead::traceRecord(Trace::out(), read.record);
         // In feet the distance boxes hold what was typed in feet exactly.
         record = ProjectCameras::asControlsHold(read.record, options.unit);
     }
