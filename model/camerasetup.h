@@ -53,6 +53,8 @@ public:
     // The same without the trace, for what is asked at every recalculation.
     double getFullFrameScale() const;
     double getFieldDiag() const;
+    // The focus distance, or the focal length, at which the full-frame scale is 1:target;
+    // a value the inputs give no real answer for stays as it was.
     void fitFdistToScale(double target);
     void fitFlengthToScale(double target);
 
@@ -123,6 +125,3 @@ private:
     double diffractionBlur = 0;
     double lensBlur = 0;
 };
-
-// Rounds value to the nearest multiple of step, halves away from zero.
-int roundToStep(int value, int step);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
+#include "boxrounding.h"
 #include "camerasetup.h"
 
 #include "tracecapture.h"
@@ -33,11 +34,13 @@ private slots:
     void diffractionCanRuleOutHyperfocal();
     void farLimitStandsForInfinityPastHyperfocal();
     void hyperfocalSearchRestoresFocus();
-    void fitsRunTheirFixedSteps();
+    void fitsReachTheScale();
     void diagnosticLines();
     void nonFiniteInputsPropagateAndEnd();
     void roundToStep_data();
     void roundToStep();
+    void roundedToStep_data();
+    void roundedToStep();
 };
 
 void TestCameraSetup::derivedValues_data()
@@ -196,7 +199,7 @@ void TestCameraSetup::hyperfocalSearchRestoresFocus()
     QCOMPARE(camera.getFdist(), 5000.0);
 }
 
-void TestCameraSetup::fitsRunTheirFixedSteps()
+void TestCameraSetup::fitsReachTheScale()
 {
     CameraSetup camera = standardCamera();
     camera.fitFdistToScale(50);
@@ -204,10 +207,10 @@ void TestCameraSetup::fitsRunTheirFixedSteps()
              qPrintable(QString::number(camera.getFdist(), 'f', 3)));
     QVERIFY(std::fabs(camera.getScale() - 50) < 0.02);
 
-    // 10000 steps move at most a factor e, so a far target is not reached.
+    // However far from the focus the target lies: 1:1000 from 5 m is 50.05 m.
     CameraSetup far = standardCamera();
     far.fitFdistToScale(1000);
-    QVERIFY2(std::fabs(far.getFdist() - 13590.7) < 1.0,
+    QVERIFY2(std::fabs(far.getFdist() - 50050) < 1e-6,
              qPrintable(QString::number(far.getFdist(), 'f', 3)));
 
     // Fitting the focal length: 1:49 at 5 m needs F = 100 mm; adia waits for the next init.
@@ -283,6 +286,26 @@ void TestCameraSetup::roundToStep()
     QFETCH(int, step);
     QFETCH(int, expected);
     QCOMPARE(::roundToStep(value, step), expected);
+}
+
+void TestCameraSetup::roundedToStep_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("step");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("a tenth gives the decimal itself") << 1.37 << 0.1 << 1.4;
+    QTest::newRow("0.01 ft in mm") << 5000.0 << 3.048 << 1640 * 3.048;
+    QTest::newRow("half rounds away from zero") << -2.5 << 1.0 << -3.0;
+}
+
+void TestCameraSetup::roundedToStep()
+{
+    QFETCH(double, value);
+    QFETCH(double, step);
+    QFETCH(double, expected);
+    // Exactly: a box compares what it is given with its limits.
+    QVERIFY2(::roundedToStep(value, step) == expected,
+             qPrintable(QString::number(::roundedToStep(value, step), 'g', 17)));
 }
 
 QTEST_APPLESS_MAIN(TestCameraSetup)
