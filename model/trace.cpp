@@ -2,14 +2,12 @@
 // Copyright (c) 2026 The Zidov developers
 #include "trace.h"
 
-#include <iostream>
-
 namespace {
-// A stream of its own on standard output's buffer: redirecting the trace leaves std::cout
-// alone, and switched off (no buffer) it formats nothing at all.
+// A stream of its own: redirecting the trace leaves the standard streams alone, and switched
+// off (no buffer) it formats nothing at all.
 std::ostream& stream()
 {
-    static std::ostream traceStream(std::cout.rdbuf());
+    static std::ostream traceStream(nullptr);
     return traceStream;
 }
 } // namespace

@@ -6,9 +6,9 @@
 #include <streambuf>
 
 // The trace: lines a developer reads on the console to follow what the model, the optimizer,
-// the project reader and the window computed. They go to standard output unless a caller
-// sends them elsewhere: zidov-render, whose standard output carries data, to standard error
-// or nowhere; a test to a buffer it reads, or nowhere.
+// the project reader and the window computed. They go nowhere until a program sends them
+// somewhere: Zidov to standard output, zidov-render with --trace to standard error (its
+// standard output carries data), a test to a buffer it reads.
 namespace Trace {
 // Where every trace line is written.
 std::ostream& out();
