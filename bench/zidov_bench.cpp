@@ -17,6 +17,7 @@
 #include "mainwin.h"
 #include "plancommands.h"
 #include "renderbatch.h"
+#include "trace.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -43,8 +44,8 @@ constexpr double frameMs60Hz = 1000.0 / 60.0;
 class DiscardStdout
 {
 public:
-    DiscardStdout() : previous(std::cout.rdbuf(sink.rdbuf())) {}
-    ~DiscardStdout() { std::cout.rdbuf(previous); }
+    DiscardStdout() : previous(Trace::sendTo(sink.rdbuf())) {}
+    ~DiscardStdout() { Trace::sendTo(previous); }
     void clear() { sink.str(std::string()); }
 
 private:

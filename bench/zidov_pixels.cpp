@@ -14,6 +14,7 @@
 #include "projectcontrols.h"
 #include "projectfile.h"
 #include "settings.h"
+#include "trace.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,7 +27,6 @@
 
 #include <cstdio>
 #include <functional>
-#include <iostream>
 #include <utility>
 #include <vector>
 
@@ -231,7 +231,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    std::cout.setstate(std::ios::badbit);
+    Trace::sendTo(nullptr);
     const QString folder = QString::fromLocal8Bit(argv[1]);
     if (argc > 2)
         projectFolder = QString::fromLocal8Bit(argv[2]);

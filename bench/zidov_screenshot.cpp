@@ -5,13 +5,13 @@
 // PNG named on the command line; the README's screenshot comes from here.
 #include "languagechoice.h"
 #include "mainwin.h"
+#include "trace.h"
 
 #include <QApplication>
 #include <QPixmap>
 #include <QTranslator>
 
 #include <cstdio>
-#include <iostream>
 
 int main(int argc, char** argv)
 {
@@ -23,7 +23,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // The window's trace lines would only clutter the terminal here.
-    std::cout.setstate(std::ios::badbit);
+    Trace::sendTo(nullptr);
 
     // Named *_de.exe it shows the German catalogue from the current directory, like the program.
     QTranslator translator;

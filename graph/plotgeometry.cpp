@@ -2,7 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #include "plotgeometry.h"
 
-#include "camerasetup.h"
+#include "boxrounding.h"
 
 #include <algorithm>
 #include <climits>

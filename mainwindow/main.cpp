@@ -4,6 +4,7 @@
 #include "languagechoice.h"
 #include "mainwin.h"
 #include "storedsettings.h"
+#include "trace.h"
 #include "unitchoice.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 namespace {
 // Without a display the toolkit aborts with a message about platform plugins that does
@@ -61,6 +63,8 @@ private:
 int main(int argc, char* argv[])
 {
     const char* const argv0 = argc > 0 ? argv[0] : nullptr;
+    // The trace lines of a run go to the console the program was started from.
+    Trace::sendTo(std::cout.rdbuf());
     // Help, the version and a mistyped option need no display. The toolkit takes its own
     // options (-style, -session and the like) off the command line only once it runs, so
     // where it can run an option unknown here is looked at again then.

@@ -14,13 +14,13 @@
 #include "projectdocument.h"
 #include "settings.h"
 #include "simplesliders.h"
+#include "trace.h"
 #include "windowshape.h"
 
 #include <QLabel>
 #include <QtMath>
 
 #include <cmath>
-#include <iostream>
 
 namespace {
 // A pass that writes rounded values into its own inputs asks for one more pass, which then
@@ -286,7 +286,7 @@ void mainWin::showSensorRow(int camera, int mode)
 double mainWin::getMPixel(int index)
 {
     const double pixels = CocPresets::pixelCount(index);
-    std::cout << pixels << std::endl;
+    Trace::out() << pixels << std::endl;
     return pixels;
 }
 
@@ -298,7 +298,7 @@ void mainWin::applyCocOf(int camera, int mode)
     CameraRecord record = camera == 1 ? inputs.camera1 : inputs.camera2;
     record.cocMode = mode;
     if (mode == CocByPixelSize)
-        std::cout << ProjectCameras::pixelCount(record) << std::endl;
+        Trace::out() << ProjectCameras::pixelCount(record) << std::endl;
     const auto result = ProjectCameras::cocAndCrop(record);
     if (!result)
         return;

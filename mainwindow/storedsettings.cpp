@@ -11,6 +11,11 @@ void StoredSettings::enable()
     settingsEnabled = true;
 }
 
+void StoredSettings::disable()
+{
+    settingsEnabled = false;
+}
+
 bool StoredSettings::enabled()
 {
     return settingsEnabled;

@@ -15,6 +15,8 @@ class StoredSettings
 public:
     // Called once by the program's main(), before the window is built.
     static void enable();
+    // Off again: a test that turned them on leaves the process as it found it.
+    static void disable();
     static bool enabled();
     // The user's settings; null while they are not enabled.
     static std::unique_ptr<QSettings> open();

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #include "cameramatch.h"
 
+#include "boxrounding.h"
 #include "depthoffield.h"
 
 #include <cmath>
@@ -27,19 +28,10 @@ enum class Direction
     Rising   // as the length of the depth of field does
 };
 
-double roundToBox(double value, const BoxRange& box)
-{
-    if (box.step >= 1)
-        return std::round(value / box.step) * box.step;
-    // Dividing by the whole count of steps per unit gives 1.4 itself rather than 14 * 0.1.
-    const double stepsPerUnit = std::round(1 / box.step);
-    return std::round(value * stepsPerUnit) / stepsPerUnit;
-}
-
 // Stores the rounded value in field when the box can take it; otherwise says why not.
 bool setRounded(double& field, double value, const BoxRange& box, Setting setting, Result& result)
 {
-    const double rounded = roundToBox(value, box);
+    const double rounded = roundedToStep(value, box.step);
     if (rounded >= box.minimum && rounded <= box.maximum) {
         field = rounded;
         return true;

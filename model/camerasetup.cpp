@@ -3,17 +3,15 @@
 #include "camerasetup.h"
 
 #include "cocpresets.h"
+#include "trace.h"
 
-#include <climits>
 #include <cmath>
-#include <iostream>
 
 namespace {
 // Airy disc diameter per f-number at 550 nm, in mm.
 constexpr double airyPerFNumber = 1.22 * 0.00055;
 // The diagonal the object field is scaled to; deliberately the short form of 43.26661531.
 constexpr double fieldDiagonalBase = 43.2666;
-constexpr int fitSteps = 10000;
 } // namespace
 
 void CameraSetup::init(double fdist_, double aperture_, double flength_, double coc_, double crop_,
@@ -28,8 +26,9 @@ void CameraSetup::init(double fdist_, double aperture_, double flength_, double 
     lensQuality = lensQuality_;
     diffFactor = diffFactor_;
     adia = flength / aperture;
-    std::cout << "init - fdist: " << fdist << " aperture: " << aperture << " flength: " << flength
-              << " coc: " << coc << " adia: " << adia << "crop: " << crop << "\n";
+    Trace::out() << "init - fdist: " << fdist << " aperture: " << aperture
+                 << " flength: " << flength << " coc: " << coc << " adia: " << adia
+                 << "crop: " << crop << "\n";
 }
 
 namespace {
@@ -195,7 +194,7 @@ double CameraSetup::getScale() const
 
 double CameraSetup::getFFScale() const
 {
-    std::cout << "scale: " << getScale() << " crop: " << crop << "\n";
+    Trace::out() << "scale: " << getScale() << " crop: " << crop << "\n";
     return getFullFrameScale();
 }
 
@@ -209,38 +208,22 @@ double CameraSetup::getFieldDiag() const
     return getScale() * fieldDiagonalBase / crop;
 }
 
+namespace {
+// A fitted length replaces the old one only where the inputs allow a real answer.
+void takeFitted(double& length, double fitted)
+{
+    if (std::isfinite(fitted) && fitted > 0)
+        length = fitted;
+}
+} // namespace
+
+// The full-frame scale (S - F) / (F crop) of a real image, solved for S or for F.
 void CameraSetup::fitFdistToScale(double target)
 {
-    double s = fdist;
-    for (int step = 0; step < fitSteps; ++step) {
-        const double ratio = std::fabs(flength - s) / flength / crop;
-        s = target > ratio ? s * 1.0001 : s * 0.9999;
-    }
-    fdist = s;
+    takeFitted(fdist, flength * (1 + target * crop));
 }
 
 void CameraSetup::fitFlengthToScale(double target)
 {
-    double f = flength;
-    for (int step = 0; step < fitSteps; ++step) {
-        const double ratio = std::fabs(f - fdist) / f / crop;
-        f = ratio > target ? f * 1.0001 : f * 0.9999;
-    }
-    flength = f;
-}
-
-int roundToStep(int value, int step)
-{
-    if (step <= 0)
-        return value;
-    const double quotient = std::trunc((std::fabs(double(value)) + step * 0.5) / step);
-    double rounded = quotient * step;
-    if (value < 0)
-        rounded = -rounded;
-    // Rounding INT_MAX up leaves the int range.
-    if (rounded > INT_MAX)
-        return INT_MAX / step * step;
-    if (rounded < INT_MIN)
-        return INT_MIN / step * step;
-    return int(rounded);
+    takeFitted(flength, fdist / (1 + target * crop));
 }

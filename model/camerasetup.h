@@ -9,10 +9,9 @@
 class CameraSetup
 {
 public:
-    // A far limit that stands for "infinitely far" (no diffraction, focused at or past H).
+    // A far limit that stands for "infinitely far" (no diffraction, focused at or past H);
+    // DepthRules::isInfinite tells it. A plan's far distance at infinity is ShotPlans::infinity.
     static constexpr double infiniteFarLimit = 99999001.0;
-    // The farthest focus the optimizer moves to (10 km).
-    static constexpr double infinity = 10000000.0;
     // getHyperfocal() when even focusing at infinity cannot bring the blur under the CoC.
     static constexpr double noHyperfocal = -1.0;
 
@@ -54,6 +53,8 @@ public:
     // The same without the trace, for what is asked at every recalculation.
     double getFullFrameScale() const;
     double getFieldDiag() const;
+    // The focus distance, or the focal length, at which the full-frame scale is 1:target;
+    // a value the inputs give no real answer for stays as it was.
     void fitFdistToScale(double target);
     void fitFlengthToScale(double target);
 
@@ -124,6 +125,3 @@ private:
     double diffractionBlur = 0;
     double lensBlur = 0;
 };
-
-// Rounds value to the nearest multiple of step, halves away from zero.
-int roundToStep(int value, int step);

@@ -2,6 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #include "shotplans.h"
 
+#include "depthoffield.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -178,7 +180,7 @@ SharpRange sharpRange(const CameraSetup& camera)
     SharpRange range;
     range.nearLimit = trial.getNearLimit();
     const double farLimit = trial.getFarLimit();
-    range.endless = farLimit == CameraSetup::infiniteFarLimit;
+    range.endless = DepthRules::isInfinite(farLimit);
     range.farLimit = range.endless ? infinity : farLimit;
     return range;
 }

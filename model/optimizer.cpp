@@ -4,9 +4,9 @@
 
 #include "camerasetup.h"
 #include "searchrandom.h"
+#include "trace.h"
 
 #include <cmath>
-#include <iostream>
 
 namespace {
 constexpr double startAperture = 5.6;
@@ -26,8 +26,8 @@ void moveDistance(CameraSetup& camera, SearchRandom& random)
     const int k = random.draw(201) - 100;
     const double old = camera.getFdist();
     double moved = old + std::log(old) * 10 * k / 100;
-    if (moved > CameraSetup::infinity)
-        moved = CameraSetup::infinity;
+    if (moved > farthestOptimizedFocus)
+        moved = farthestOptimizedFocus;
     if (moved < 2 * camera.getFlength())
         moved = 2 * camera.getFlength();
     camera.setFdist(moved);
@@ -61,7 +61,7 @@ void optimize(CameraSetup& camera, const ReferenceTable& references, SearchRando
     // Without references there is no start point (the mean of nothing).
     if (references.empty())
         return;
-    std::cout << "opti: " << camera.getFdist() << " aperture: " << camera.getAperture() << "\n";
+    Trace::out() << "opti: " << camera.getFdist() << " aperture: " << camera.getAperture() << "\n";
 
     double distanceSum = 0;
     for (const ReferencePoint& reference : references)

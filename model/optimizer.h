@@ -17,6 +17,9 @@ struct ReferencePoint
 
 using ReferenceTable = std::vector<ReferencePoint>;
 
+// The farthest focus the search moves to, in mm (10 km).
+constexpr double farthestOptimizedFocus = 10000000.0;
+
 // Weighted squared deviation of the camera's zc from the references, each deviation taken
 // relative to the mean of model and reference, so that missing by a factor k or 1/k costs
 // the same.

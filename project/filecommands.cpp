@@ -8,12 +8,11 @@
 #include "projectopen.h"
 #include "projectread.h"
 #include "recentprojects.h"
+#include "trace.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-
-#include <iostream>
 
 namespace {
 
@@ -84,7 +83,7 @@ bool mainWin::loadFrom(const QString& name)
 {
     if (name.isEmpty())
         return false;
-    const QString refusal = openProjectFile(*this, name, std::cout);
+    const QString refusal = openProjectFile(*this, name, Trace::out());
     if (!refusal.isEmpty()) {
         warn(refusal);
         return false;

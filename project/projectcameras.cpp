@@ -5,10 +5,10 @@
 #include "boxrounding.h"
 #include "projectcodec.h"
 #include "sensorformattable.h"
+#include "trace.h"
 
 #include <algorithm>
 #include <cmath>
-#include <iostream>
 #include <limits>
 
 namespace {
@@ -102,7 +102,7 @@ Cameras derive(const ProjectRecord& project, double diffractionFactor,
     for (int k = 0; k < 2; ++k) {
         const CameraRecord& c = cameraOf(project, k);
         if (c.cocMode == CocByPixelSize)
-            std::cout << pixelCount(c) << std::endl;
+            Trace::out() << pixelCount(c) << std::endl;
         const std::optional<CocPresets::CocAndCrop> coc = cocAndCrop(c);
         cameras.cocs[k] = coc ? coc->coc : c.circleOfConfusion;
         cameras.crops[k] = coc ? coc->crop : previousCrops[k];

@@ -5,22 +5,15 @@
 #include "batchrun.h"
 #include "plotinput.h"
 #include "renderoptions.h"
+#include "trace.h"
 
 #include <QApplication>
 
 #include <csignal>
 #include <cstdio>
 #include <iostream>
-#include <streambuf>
 
 namespace {
-// Swallows what it is given: the trace when nobody asked for it.
-class NullBuffer : public std::streambuf
-{
-protected:
-    int overflow(int c) override { return traits_type::not_eof(c); }
-};
-
 bool showToolkitMessages = false;
 
 // The offscreen platform's remarks about windows nobody sees are noise in a batch.
@@ -33,10 +26,8 @@ void toolkitMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 int main(int argc, char* argv[])
 {
-    // The model, the loader and the derivation write trace lines to std::cout; here
-    // standard output carries data, so they never go there.
-    NullBuffer discard;
-    std::streambuf* const standardOutput = std::cout.rdbuf(&discard);
+    // Here standard output carries data, so the trace never goes there.
+    Trace::sendTo(nullptr);
 
     // A reader that goes away (`| head`) makes the next write fail with a message and exit
     // status 1, instead of killing the program without a word.
@@ -54,17 +45,15 @@ int main(int argc, char* argv[])
     if (!RenderCommandLine().parse(QCoreApplication::arguments(), options, error)) {
         std::fprintf(stderr, "zidov-render: %s\n%s\n", error.toLocal8Bit().constData(),
                      RenderCommandLine::tr("Try 'zidov-render --help'.").toLocal8Bit().constData());
-        std::cout.rdbuf(standardOutput);
         return RenderRefused;
     }
     if (options.trace) {
-        std::cout.rdbuf(std::cerr.rdbuf());
+        Trace::sendTo(std::cerr.rdbuf());
         showToolkitMessages = true;
     }
 
     const QStringList projects =
         options.projects.isEmpty() ? QStringList(QString()) : options.projects;
     const RenderStatus status = BatchRun(options).run(projects);
-    std::cout.rdbuf(standardOutput);
     return status;
 }

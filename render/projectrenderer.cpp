@@ -9,20 +9,19 @@
 #include "projectfile.h"
 #include "projectread.h"
 #include "projectsettingstable.h"
+#include "trace.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <iostream>
 #include <optional>
 
 namespace {
 const QString standardOutput = QStringLiteral("-");
 
-// Standard output carries data only: the trace goes to std::cout's own buffer, which the
-// program points elsewhere, while this writes to the process's descriptor.
+// Standard output carries data only; the program sends the trace elsewhere.
 class StandardOutput
 {
 public:
@@ -45,13 +44,13 @@ std::unique_ptr<RenderedProject> ProjectRenderer::draw(const QString& project)
     // A project opens in expert mode, as File > Open switches to it.
     const bool expert = !project.isEmpty();
     if (expert) {
-        const ProjectRead::Result read = ProjectRead::read(project, std::cout);
+        const ProjectRead::Result read = ProjectRead::read(project, Trace::out());
         if (!read.refusal.isEmpty()) {
             rendered->said.append(read.refusal);
             rendered->outcome = RenderRefused;
             return rendered;
         }
-        ProjectRead::traceRecord(std::cout, read.record);
+        ProjectRead::traceRecord(Trace::out(), read.record);
         // In feet the distance boxes hold what was typed in feet exactly.
         record = ProjectCameras::asControlsHold(read.record, options.unit);
     }

@@ -48,7 +48,7 @@ class TestGear : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { quiet = std::make_unique<QuietStdout>(); }
+    void init() { quiet = std::make_unique<QuietTrace>(); }
     void cleanup() { quiet.reset(); }
     void lensRangeFromItsName_data();
     void lensRangeFromItsName();
@@ -60,7 +60,7 @@ private slots:
     void gearSurvivesSwapCopyAndFiles();
 
 private:
-    std::unique_ptr<QuietStdout> quiet;
+    std::unique_ptr<QuietTrace> quiet;
 };
 
 void TestGear::lensRangeFromItsName_data()

@@ -100,14 +100,12 @@ class TestGraph : public QObject
 private slots:
     void init()
     {
-        quiet = std::make_unique<QuietStdout>();
-        window = std::make_unique<mainWin>();
+        window.open();
         window->graphWidget->setFixedSize(W, H);
     }
     void cleanup()
     {
-        window.reset();
-        quiet.reset();
+        window.close();
     }
 
     void frameAtDefaultScales()
@@ -308,7 +306,7 @@ private slots:
     {
         window->switchpromode();
         window->boxC2->setChecked(true);
-        QuietStdout trace;
+        QuietTrace trace;
         const QImage image = draw(*window);
         QCOMPARE(image.pixel(W - 300, 17), qRgb(0, 0, 0));
         QCOMPARE(image.pixel(W - 300, 54), qRgb(0, 0, 0));
@@ -668,8 +666,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QuietStdout> quiet;
-    std::unique_ptr<mainWin> window;
+    FreshWindow<mainWin> window;
 };
 
 ZIDOV_GUITEST_MAIN(TestGraph)

@@ -26,15 +26,13 @@ class TestImageExport : public QObject
 private slots:
     void init()
     {
-        quiet = std::make_unique<QuietStdout>();
-        window = std::make_unique<mainWin>();
+        window.open();
         window->graphWidget->setFixedSize(600, 400);
         dir = std::make_unique<QTemporaryDir>();
     }
     void cleanup()
     {
-        window.reset();
-        quiet.reset();
+        window.close();
         dir.reset();
     }
 
@@ -281,8 +279,7 @@ private:
                    : -1;
     }
 
-    std::unique_ptr<QuietStdout> quiet;
-    std::unique_ptr<mainWin> window;
+    FreshWindow<mainWin> window;
     std::unique_ptr<QTemporaryDir> dir;
 };
 

@@ -72,8 +72,7 @@ class TestPlotPointer : public QObject
 private slots:
     void init()
     {
-        quiet = std::make_unique<QuietStdout>();
-        window = std::make_unique<mainWin>();
+        window.open();
         window->switchpromode();
         window->boxC2->setChecked(true);
         window->c2_fdist->setValue(3);
@@ -84,8 +83,7 @@ private slots:
     }
     void cleanup()
     {
-        window.reset();
-        quiet.reset();
+        window.close();
     }
 
     // The box gives the distance on the axis and each curve's zc there, as the model has it.
@@ -140,7 +138,7 @@ private slots:
         PaintCounter paints;
         plot->installEventFilter(&paints);
         const PlotGeometry geometry = plot->currentGeometry();
-        QuietStdout trace;
+        QuietTrace trace;
         moveTo(plot, pointAt(geometry, 4));
         moveTo(plot, pointAt(geometry, 4) + QPoint(1, 0));
         QCOMPARE(paints.regions.size(), size_t(2));
@@ -444,8 +442,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QuietStdout> quiet;
-    std::unique_ptr<mainWin> window;
+    FreshWindow<mainWin> window;
     graph* plot = nullptr;
 };
 

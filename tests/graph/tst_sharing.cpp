@@ -4,7 +4,7 @@
 #include "guitest.h"
 #include "lengthunit.h"
 #include "mainwin.h"
-#include "storedsettings.h"
+#include "storedsettingsscope.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -25,8 +25,7 @@ class TestSharing : public QObject
 private slots:
     void init()
     {
-        quiet = std::make_unique<QuietStdout>();
-        window = std::make_unique<mainWin>();
+        window.open();
         window->switchpromode();
         window->boxC2->setChecked(true);
         window->c2_fdist->setValue(9);
@@ -37,8 +36,7 @@ private slots:
     }
     void cleanup()
     {
-        window.reset();
-        quiet.reset();
+        window.close();
         dir.reset();
     }
 
@@ -145,19 +143,15 @@ private slots:
 
     void theTableChoiceIsRemembered()
     {
-        // Written to the test folder, never to the user's settings.
-        StoredSettings::enable();
-        StoredSettings::open()->clear();
+        const StoredSettingsScope settings;
         window->actionExportSettings->setChecked(true);
         QVERIFY(mainWin().actionExportSettings->isChecked());
         window->actionExportSettings->setChecked(false);
         QVERIFY(!mainWin().actionExportSettings->isChecked());
-        StoredSettings::open()->clear();
     }
 
 private:
-    std::unique_ptr<QuietStdout> quiet;
-    std::unique_ptr<mainWin> window;
+    FreshWindow<mainWin> window;
     std::unique_ptr<QTemporaryDir> dir;
 };
 

@@ -99,20 +99,17 @@ private slots:
     void feetInMatchesAndMessages();
 
 private:
-    std::unique_ptr<QuietStdout> quiet;
-    std::unique_ptr<mainWin> window;
+    FreshWindow<mainWin> window;
 };
 
 void TestCompare::init()
 {
-    quiet = std::make_unique<QuietStdout>();
-    window = std::make_unique<mainWin>();
+    window.open();
 }
 
 void TestCompare::cleanup()
 {
-    window.reset();
-    quiet.reset();
+    window.close();
 }
 
 void TestCompare::compareMenuStandsBeforeAdvanced()

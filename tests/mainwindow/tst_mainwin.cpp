@@ -8,7 +8,7 @@
 #include "mainwin.h"
 #include "opti.h"
 #include "settings.h"
-#include "storedsettings.h"
+#include "storedsettingsscope.h"
 #include "unitchoice.h"
 #include "windowshape.h"
 
@@ -99,20 +99,17 @@ private slots:
     void tabFollowsTheLayout();
 
 private:
-    std::unique_ptr<QuietStdout> quiet;
-    std::unique_ptr<mainWin> window;
+    FreshWindow<mainWin> window;
 };
 
 void TestMainWin::init()
 {
-    quiet = std::make_unique<QuietStdout>();
-    window = std::make_unique<mainWin>();
+    window.open();
 }
 
 void TestMainWin::cleanup()
 {
-    window.reset();
-    quiet.reset();
+    window.close();
 }
 
 void TestMainWin::slotsKeepTheirOrder()
@@ -226,7 +223,7 @@ void TestMainWin::sensorCombosHoldTheFormatTable()
     QCOMPARE(w.c1_cropC->currentIndex(), 3);
     QCOMPARE(w.c2_cropC->currentIndex(), 3);
     QCOMPARE(w.getDiag(3), SensorFormatTable().diagonal(3));
-    QuietStdout capture;
+    QuietTrace capture;
     QCOMPARE(w.getMPixel(15), 4170000.0);
     QCOMPARE(capture.text(), std::string("4.17e+06\n"));
 }
@@ -802,9 +799,7 @@ void TestMainWin::typedLengths()
 
 void TestMainWin::startsInTheUnitLastChosen()
 {
-    // Written to the test folder (QStandardPaths' test mode), never to the user's settings.
-    StoredSettings::enable();
-    StoredSettings::open()->clear();
+    const StoredSettingsScope settings;
     window->actionFeet->trigger();
     mainWin next;
     next.setLengthUnit(UnitChoice::atStart());
@@ -813,7 +808,6 @@ void TestMainWin::startsInTheUnitLastChosen()
     QCOMPARE(next.c1_fdist->suffix(), QString(" ft"));
     next.actionMetres->trigger();
     QCOMPARE(UnitChoice::atStart(), LengthUnit::Metres);
-    StoredSettings::open()->clear();
 }
 
 void TestMainWin::windowKeepsItsShape_data()

@@ -102,21 +102,18 @@ private slots:
     void hyperfocalTooltip();
 
 private:
-    std::unique_ptr<QuietStdout> quiet;
-    std::unique_ptr<mainWin> window;
+    FreshWindow<mainWin> window;
 };
 
 void TestPlanning::init()
 {
-    quiet = std::make_unique<QuietStdout>();
-    window = std::make_unique<mainWin>();
+    window.open();
     window->resize(1292, 725);
 }
 
 void TestPlanning::cleanup()
 {
-    window.reset();
-    quiet.reset();
+    window.close();
 }
 
 void TestPlanning::planMenuFollowsCompare()

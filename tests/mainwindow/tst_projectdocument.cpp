@@ -4,7 +4,7 @@
 #include "guitest.h"
 #include "mainwin.h"
 #include "projectcontrols.h"
-#include "storedsettings.h"
+#include "storedsettingsscope.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>
@@ -116,7 +116,6 @@ class TestProjectDocument : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -139,20 +138,16 @@ private:
     // A project file holding Camera 1's lens quality at quality.
     QString project(const QString& name, double quality);
 
-    std::unique_ptr<QuietStdout> quiet;
+    std::unique_ptr<StoredSettingsScope> settings;
+    std::unique_ptr<QuietTrace> quiet;
     std::unique_ptr<QTemporaryDir> dir;
 };
 
-void TestProjectDocument::initTestCase()
-{
-    // ZIDOV_GUITEST_MAIN gave this process a settings folder of its own, not the user's.
-    StoredSettings::enable();
-}
-
 void TestProjectDocument::init()
 {
-    StoredSettings::open()->clear();
-    quiet = std::make_unique<QuietStdout>();
+    // Recent projects and the last folder are stored settings.
+    settings = std::make_unique<StoredSettingsScope>();
+    quiet = std::make_unique<QuietTrace>();
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
 }
@@ -161,7 +156,7 @@ void TestProjectDocument::cleanup()
 {
     dir.reset();
     quiet.reset();
-    StoredSettings::open()->clear();
+    settings.reset();
 }
 
 QString TestProjectDocument::project(const QString& name, double quality)

@@ -6,7 +6,7 @@
 #include "depthoffield.h"
 #include "sensorformattable.h"
 
-#include "stdoutcapture.h"
+#include "tracecapture.h"
 
 #include <QtTest>
 
@@ -50,7 +50,7 @@ CameraSetup camera(const Setup& s)
 {
     const CocPresets::CocAndCrop preset =
         CocPresets::byCropFactor(SensorFormatTable().diagonal(s.format));
-    StdoutCapture quiet;
+    TraceCapture quiet;
     CameraSetup setup;
     setup.init(s.focusMetres * 1000, s.aperture, s.focalLength, s.coc > 0 ? s.coc : preset.coc,
                preset.crop, s.diffraction ? 1 : 0, s.lensQuality, 1.8);

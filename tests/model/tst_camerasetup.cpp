@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
+#include "boxrounding.h"
 #include "camerasetup.h"
 
-#include "stdoutcapture.h"
+#include "tracecapture.h"
 
 #include <QtTest>
 
@@ -13,7 +14,7 @@ namespace {
 CameraSetup standardCamera(double aperture = 2.8, int diffraction = 0, double lensQuality = 100,
                            double coc = 0.03, double fdist = 5000)
 {
-    StdoutCapture quiet;
+    TraceCapture quiet;
     CameraSetup camera;
     camera.init(fdist, aperture, 50, coc, 1, diffraction, lensQuality, 1.8);
     return camera;
@@ -33,11 +34,13 @@ private slots:
     void diffractionCanRuleOutHyperfocal();
     void farLimitStandsForInfinityPastHyperfocal();
     void hyperfocalSearchRestoresFocus();
-    void fitsRunTheirFixedSteps();
+    void fitsReachTheScale();
     void diagnosticLines();
     void nonFiniteInputsPropagateAndEnd();
     void roundToStep_data();
     void roundToStep();
+    void roundedToStep_data();
+    void roundedToStep();
 };
 
 void TestCameraSetup::derivedValues_data()
@@ -77,7 +80,7 @@ void TestCameraSetup::derivedValues()
     if (diffraction) {
         QVERIFY(std::fabs(camera.getDiffSpot() - 0.003416) < 1e-6);
     } else {
-        QVERIFY(std::fabs(camera.getZc(CameraSetup::infinity) - 6.0095) < 1e-4);
+        QVERIFY(std::fabs(camera.getZc(10000000) - 6.0095) < 1e-4);
     }
 }
 
@@ -128,7 +131,7 @@ void TestCameraSetup::exactLimits()
     QFETCH(double, zcAtInfinity);
 
     const auto setup = [&](double focus, int withDiffraction) {
-        StdoutCapture quiet;
+        TraceCapture quiet;
         CameraSetup camera;
         camera.init(focus, aperture, flength, coc, 1, withDiffraction, lensQuality, 1.8);
         return camera;
@@ -184,8 +187,8 @@ void TestCameraSetup::farLimitStandsForInfinityPastHyperfocal()
     // Just short of it the limit is finite.
     CameraSetup closer = standardCamera(2.8, 0, 100, 0.03, 29000);
     QVERIFY(closer.getFarLimit() < CameraSetup::infiniteFarLimit);
-    // With diffraction a focus beyond the searched range is no reason for a nearer limit.
-    CameraSetup beyond = standardCamera(2.8, 1, 100, 0.03, 2 * CameraSetup::infinity);
+    // With diffraction a focus beyond 20 km is no reason for a nearer limit.
+    CameraSetup beyond = standardCamera(2.8, 1, 100, 0.03, 20000000);
     QVERIFY(beyond.getFarLimit() >= beyond.getFdist());
 }
 
@@ -196,7 +199,7 @@ void TestCameraSetup::hyperfocalSearchRestoresFocus()
     QCOMPARE(camera.getFdist(), 5000.0);
 }
 
-void TestCameraSetup::fitsRunTheirFixedSteps()
+void TestCameraSetup::fitsReachTheScale()
 {
     CameraSetup camera = standardCamera();
     camera.fitFdistToScale(50);
@@ -204,10 +207,10 @@ void TestCameraSetup::fitsRunTheirFixedSteps()
              qPrintable(QString::number(camera.getFdist(), 'f', 3)));
     QVERIFY(std::fabs(camera.getScale() - 50) < 0.02);
 
-    // 10000 steps move at most a factor e, so a far target is not reached.
+    // However far from the focus the target lies: 1:1000 from 5 m is 50.05 m.
     CameraSetup far = standardCamera();
     far.fitFdistToScale(1000);
-    QVERIFY2(std::fabs(far.getFdist() - 13590.7) < 1.0,
+    QVERIFY2(std::fabs(far.getFdist() - 50050) < 1e-6,
              qPrintable(QString::number(far.getFdist(), 'f', 3)));
 
     // Fitting the focal length: 1:49 at 5 m needs F = 100 mm; adia waits for the next init.
@@ -220,16 +223,16 @@ void TestCameraSetup::fitsRunTheirFixedSteps()
 
 void TestCameraSetup::diagnosticLines()
 {
-    StdoutCapture capture;
+    TraceCapture capture;
     CameraSetup camera;
     camera.init(5000, 1.8, 50, 0.0288, 1, 1, 100, 1.8);
     QCOMPARE(capture.text(), std::string("init - fdist: 5000 aperture: 1.8 flength: 50 coc: 0.0288 "
                                          "adia: 27.7778crop: 1\n"));
 
-    StdoutCapture scaleCapture;
+    TraceCapture scaleCapture;
     CameraSetup dx = standardCamera();
     dx.init(5000, 2.8, 50, 0.03, 1.5249, 0, 100, 1.8);
-    StdoutCapture onlyScale;
+    TraceCapture onlyScale;
     QCOMPARE(dx.getFFScale(), 99 / 1.5249);
     QCOMPARE(onlyScale.text(), std::string("scale: 99 crop: 1.5249\n"));
 }
@@ -283,6 +286,26 @@ void TestCameraSetup::roundToStep()
     QFETCH(int, step);
     QFETCH(int, expected);
     QCOMPARE(::roundToStep(value, step), expected);
+}
+
+void TestCameraSetup::roundedToStep_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("step");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("a tenth gives the decimal itself") << 1.37 << 0.1 << 1.4;
+    QTest::newRow("0.01 ft in mm") << 5000.0 << 3.048 << 1640 * 3.048;
+    QTest::newRow("half rounds away from zero") << -2.5 << 1.0 << -3.0;
+}
+
+void TestCameraSetup::roundedToStep()
+{
+    QFETCH(double, value);
+    QFETCH(double, step);
+    QFETCH(double, expected);
+    // Exactly: a box compares what it is given with its limits.
+    QVERIFY2(::roundedToStep(value, step) == expected,
+             qPrintable(QString::number(::roundedToStep(value, step), 'g', 17)));
 }
 
 QTEST_APPLESS_MAIN(TestCameraSetup)

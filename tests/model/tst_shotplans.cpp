@@ -2,7 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #include "shotplans.h"
 
-#include "stdoutcapture.h"
+#include "tracecapture.h"
 
 #include <QtTest>
 
@@ -14,7 +14,7 @@ namespace {
 // A camera at f/N with a CoC of c mm; only the focus changes from shot to shot.
 CameraSetup lens(double focalLength, double aperture, double coc, bool diffraction = false)
 {
-    StdoutCapture quiet;
+    TraceCapture quiet;
     CameraSetup camera;
     camera.init(5000, aperture, focalLength, coc, 1, diffraction ? 1 : 0, 100, 1.8);
     return camera;

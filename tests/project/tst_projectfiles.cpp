@@ -267,16 +267,14 @@ private slots:
     void savesInPlaceWhereNoTemporaryFileCanBeMade();
 
 private:
-    std::unique_ptr<QuietStdout> quiet;
-    std::unique_ptr<mainWin> window;
+    FreshWindow<mainWin> window;
     std::unique_ptr<QTemporaryDir> dir;
     QString path(const QString& name) const { return dir->filePath(name); }
 };
 
 void TestProjectFiles::init()
 {
-    quiet = std::make_unique<QuietStdout>();
-    window = std::make_unique<mainWin>();
+    window.open();
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
 }
@@ -286,9 +284,8 @@ void TestProjectFiles::cleanup()
     // Lets the temporary folder go also for a user without root's rights.
     QFile::setPermissions(path("locked"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    window.reset();
+    window.close();
     dir.reset();
-    quiet.reset();
 }
 
 void TestProjectFiles::storedRangesMatchTheControls()
@@ -363,7 +360,7 @@ void TestProjectFiles::loadFillsEveryControl()
     writeFile(name, goldenFile());
     QCOMPARE(w.expertMode, 0);
     const int recalculations = w.recalculationCount();
-    QuietStdout trace;
+    QuietTrace trace;
 
     const Message message = answered([&] { QVERIFY(w.loadFrom(name)); });
 
@@ -392,7 +389,7 @@ void TestProjectFiles::previousVersionLoadsAPerfectLens()
     w.c2_lensQ->setValue(60);
     const QString name = path("old.mvx");
     writeFile(name, previousVersionFile());
-    QuietStdout trace;
+    QuietTrace trace;
 
     QVERIFY(!answered([&] { QVERIFY(w.loadFrom(name)); }).shown);
 
@@ -524,7 +521,7 @@ void TestProjectFiles::loadRoundsToTheControlsDecimals()
     file = patched(file, 105 + 29, FileBytes().f64(0.000051).bytes); // CoC
     const QString name = path("decimals.mvx");
     writeFile(name, file);
-    QuietStdout trace;
+    QuietTrace trace;
     QVERIFY(!answered([&] { QVERIFY(w.loadFrom(name)); }).shown);
 
     QCOMPARE(w.c1_apature->value(), 64.0);
@@ -717,7 +714,7 @@ void TestProjectFiles::wrongVersionChangesNothing()
     writeFile(name, patched(goldenFile(), 0, FileBytes().f64(1.1).bytes));
     const QStringList before = storedControls(w);
     const int recalculations = w.recalculationCount();
-    QuietStdout trace;
+    QuietTrace trace;
 
     const Message message = answered([&] { QVERIFY(!w.loadFrom(name)); });
 

@@ -420,7 +420,7 @@ private slots:
 private:
     QString project() const { return dir.filePath("plot.mvx"); }
 
-    QuietStdout quiet;
+    QuietTrace quiet;
     QTemporaryDir dir;
 };
 

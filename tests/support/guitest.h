@@ -2,7 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
-#include "stdoutcapture.h"
+#include "tracecapture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <memory>
 #include <vector>
 
 // Gives this test process settings and data folders of its own, removed when it ends.
@@ -47,7 +48,34 @@ inline void isolateSettings(const QTemporaryDir& home)
         return QTest::qExec(&test, argc, argv);                                                    \
     }
 
-using QuietStdout = StdoutCapture;
+using QuietTrace = TraceCapture;
+
+// A window made afresh for each test function, with its trace kept out of the log: open() in
+// init(), close() in cleanup(). The window type is a parameter so that tests which never
+// build the main window need not link it.
+template <typename Window> class FreshWindow
+{
+public:
+    void open()
+    {
+        // The capture being replaced must give the trace back before the next one takes it.
+        close();
+        quiet = std::make_unique<QuietTrace>();
+        window = std::make_unique<Window>();
+    }
+    void close()
+    {
+        window.reset();
+        quiet.reset();
+    }
+    Window& operator*() const { return *window; }
+    Window* operator->() const { return window.get(); }
+    Window* get() const { return window.get(); }
+
+private:
+    std::unique_ptr<QuietTrace> quiet;
+    std::unique_ptr<Window> window;
+};
 
 // Whether each entry has a mnemonic and no two share one.
 inline bool hasDistinctMnemonics(const QList<QAction*>& entries)

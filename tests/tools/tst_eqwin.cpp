@@ -44,7 +44,7 @@ private slots:
 
 void TestEqWin::advancedMenuOpensTheCalculator()
 {
-    QuietStdout quiet;
+    QuietTrace quiet;
     mainWin w;
     w.actionEquivalency_Calculator->trigger();
     QVERIFY(w.eqWin->isVisible());
@@ -89,7 +89,7 @@ void TestEqWin::equivalentsFollowTheLenses()
 // Enter goes from cell to cell and neither closes it nor reaches the window behind.
 void TestEqWin::enterMovesOnWithinTheCalculator()
 {
-    QuietStdout quiet;
+    QuietTrace quiet;
     mainWin w;
     w.switchpromode();
     w.c1_cocSet->setCurrentIndex(CocByCropFactor);

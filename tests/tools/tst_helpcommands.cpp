@@ -86,15 +86,13 @@ private slots:
     void addressSurvivesOddFolderNames();
 
 private:
-    std::unique_ptr<QuietStdout> quiet;
-    std::unique_ptr<mainWin> window;
+    FreshWindow<mainWin> window;
     UrlCatcher catcher;
 };
 
 void TestHelpCommands::init()
 {
-    quiet = std::make_unique<QuietStdout>();
-    window = std::make_unique<mainWin>();
+    window.open();
     catcher.urls.clear();
     QDesktopServices::setUrlHandler("file", &catcher, "openUrl");
     QDesktopServices::setUrlHandler("https", &catcher, "openUrl");
@@ -104,8 +102,7 @@ void TestHelpCommands::cleanup()
 {
     QDesktopServices::unsetUrlHandler("file");
     QDesktopServices::unsetUrlHandler("https");
-    window.reset();
-    quiet.reset();
+    window.close();
 }
 
 void TestHelpCommands::aboutBox()

@@ -102,21 +102,18 @@ private slots:
     void tutorialExample();
 
 private:
-    std::unique_ptr<QuietStdout> quiet;
-    std::unique_ptr<mainWin> window;
+    FreshWindow<mainWin> window;
 };
 
 void TestOptiDialog::init()
 {
-    quiet = std::make_unique<QuietStdout>();
-    window = std::make_unique<mainWin>();
+    window.open();
     window->showOpti();
 }
 
 void TestOptiDialog::cleanup()
 {
-    window.reset();
-    quiet.reset();
+    window.close();
 }
 
 void TestOptiDialog::readsTheTable_data()
@@ -207,7 +204,7 @@ void TestOptiDialog::noRowsMeansNothingToDo()
     QCOMPARE(w.optiWin->table->rowCount(), 0);
     const QMap<QString, QString> before = inputState(w);
     const int recalculations = w.recalculationCount();
-    QuietStdout capture;
+    QuietTrace capture;
     // Without rows there is no reference distance: the user is told so.
     QVERIFY(messageOfApply(*w.optiWin).contains("reference distance"));
     QCOMPARE(inputState(w), before);
@@ -333,7 +330,7 @@ void TestOptiDialog::sameTableSameResultAfterEveryStart()
     const Rows rows{{"1.2", "8", "1"}, {"3", "2", "1"}, {"9", "6", "0.3"}};
     QStringList results;
     for (int start = 0; start < 2; ++start) {
-        window = std::make_unique<mainWin>();
+        window.open();
         window->showOpti();
         fillTable(*window->optiWin, rows);
         window->optiWin->apply->click();

@@ -111,7 +111,7 @@ void TestTranslations::germanCatalogueReachesTheWindows()
     QVERIFY(loaded);
     QVERIFY(QCoreApplication::installTranslator(&translator));
 
-    QuietStdout quiet;
+    QuietTrace quiet;
     {
         mainWin w;
         QCOMPARE(w.menuFile->title(), QString("&Datei"));
@@ -171,7 +171,7 @@ void TestTranslations::catalogueFallsBackToTheShortName()
 
 void TestTranslations::tooltipsExplainTheInputsInBothLanguages()
 {
-    QuietStdout quiet;
+    QuietTrace quiet;
     {
         mainWin w;
         QVERIFY(w.c1_apature->toolTip().startsWith("Aperture as an f-number"));
