@@ -242,43 +242,27 @@ void graph::paintEvent(QPaintEvent* event)
     if (!given)
         return;
     const bool refreshing = pending.has_value();
-    // The read-out moving puts the scene on screen back where it was, without a rebuild.
+    // The read-out moving draws the scene on screen again where it was, without a rebuild.
     const bool readoutOnly = !refreshing && readoutPaint && shown;
-    std::optional<PlotScene> built;
-    if (refreshing)
-        built = std::move(*pending);
-    else if (!readoutOnly)
-        built = buildScene(palette().color(backgroundRole()));
+    PlotScene scene = refreshing    ? std::move(*pending)
+                      : readoutOnly ? *shown
+                                    : buildScene(palette().color(backgroundRole()));
     pending.reset();
-    const PlotScene& scene = built ? *built : *shown;
     {
         QPainter painter(this);
-        // As a paint of the whole widget draws it, not as an export.
-        const auto drawAll = [this, &scene](QPainter& onPicture) {
-            const PaintArea whole(QRegion(rect()), rect(), onPicture.deviceTransform());
-            paintArea = &whole;
-            drawScene(&onPicture, scene);
-            paintArea = nullptr;
-        };
-        if (!readoutOnly ||
-            !shownPicture.paint(painter, event->region(), size(), scene.background, drawAll)) {
-            const PaintArea area(event->region(), rect(), painter.deviceTransform());
-            paintArea = &area;
-            drawScene(&painter, scene);
-            paintArea = nullptr;
-        }
+        const PaintArea area(event->region(), rect(), painter.deviceTransform());
+        paintArea = &area;
+        drawScene(&painter, scene);
+        paintArea = nullptr;
         pointer.draw(&painter);
     }
     // Only a refresh knows that it painted the screen. Any other paint of another scene (a
     // grab, an expose after a change that has not been refreshed yet) leaves the screen
     // unknown, and the next refresh paints all of it.
-    if (refreshing) {
-        shown = std::move(built);
-        shownPicture.forget();
-    } else if (!readoutOnly && shown && !changedArea(*shown, scene).isEmpty()) {
+    if (refreshing)
+        shown = std::move(scene);
+    else if (!readoutOnly && shown && !changedArea(*shown, scene).isEmpty())
         shown.reset();
-        shownPicture.forget();
-    }
 }
 
 bool graph::event(QEvent* event)

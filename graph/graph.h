@@ -2,7 +2,6 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
-#include "plotcache.h"
 #include "plotinput.h"
 #include "plotpointer.h"
 #include "plotscene.h"
@@ -139,8 +138,6 @@ private:
     // The scene the widget shows everywhere, where known, and the one refresh asks to paint.
     std::optional<PlotScene> shown;
     std::optional<PlotScene> pending;
-    // The shown scene as a picture, for the read-out to move over.
-    PlotCache shownPicture;
     // During a paint of the widget, the area it covers; null while drawing elsewhere (an
     // export draws everything).
     const PaintArea* paintArea = nullptr;
