@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #include "gearcommands.h"
 
+#include "bodyadder.h"
 #include "cameracontrols.h"
 #include "cocpresets.h"
 #include "gearchooser.h"
@@ -9,8 +10,10 @@
 #include "mainwin.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QPushButton>
 
 #include <algorithm>
@@ -49,6 +52,7 @@ void GearCommands::chooseBody(int camera)
 {
     const QList<BodyChoice>& bodies = database().bodies();
     QStringList entries;
+    QList<bool> takesLenses;
     int current = -1;
     for (const BodyChoice& body : bodies) {
         if (body == gear(camera).body)
@@ -56,9 +60,31 @@ void GearCommands::chooseBody(int camera)
         entries << (body.shortModel.isEmpty()
                         ? body.name()
                         : body.name() + QStringLiteral(" (") + body.shortModel + QLatin1Char(')'));
+        takesLenses << body.takesLenses();
     }
-    GearChooser chooser(&window, tr("Camera %1: camera body").arg(camera), entries, current);
-    if (chooser.exec() == QDialog::Accepted)
+    GearChooser chooser(&window, tr("Camera %1: camera body").arg(camera), entries, current,
+                        takesLenses);
+    const QDate issued = db->issued();
+    chooser.setNothingFoundNote(
+        tr("Not in lensfun's database of %1. Update it with lensfun-update-data, or add the "
+           "body.")
+            .arg(issued.isValid() ? QLocale().toString(issued, QStringLiteral("d MMMM yyyy"))
+                                  : tr("unknown date")));
+    BodyChoice added;
+    connect(chooser.addCommand(QStringLiteral("gearAddBody"), tr("Add a body…")),
+            &QPushButton::clicked, &chooser, [&] {
+                BodyAdder adder(&chooser, db->lensMounts());
+                if (adder.exec() != QDialog::Accepted)
+                    return;
+                added = adder.body();
+                db->addBody(added);
+                chooser.accept();
+            });
+    if (chooser.exec() != QDialog::Accepted)
+        return;
+    if (added.isSet())
+        setBody(camera, added);
+    else
         setBody(camera, chooser.chosen() < 0 ? BodyChoice() : bodies[chooser.chosen()]);
 }
 

@@ -8,7 +8,7 @@
 #include "plotdata.h"
 
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QTemporaryDir>
 
@@ -52,8 +52,8 @@ private slots:
     void cleanup() { quiet.reset(); }
     void lensRangeFromItsName_data();
     void lensRangeFromItsName();
-    void chooserFindsBodiesAsTyped_data();
-    void chooserFindsBodiesAsTyped();
+    void chooserFindsGearAsTyped_data();
+    void chooserFindsGearAsTyped();
     void databaseWaitsUntilNeeded();
     void missingGearOpensAsStored();
     void gearSurvivesSwapCopyAndFiles_data();
@@ -115,39 +115,67 @@ void TestGear::lensRangeFromItsName()
     QTEST(lensRangeOf(name, minFocal, maxFocal, widest).text(), "stated");
 }
 
-void TestGear::chooserFindsBodiesAsTyped_data()
+void TestGear::chooserFindsGearAsTyped_data()
 {
+    // With a body the lens chooser opens, holding the lenses of its mount.
+    QTest::addColumn<QString>("body");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("found");
-    QTest::newRow("a7 iii") << "a7 iii"
-                            << "Sony Alpha 7 III (ILCE-7M3)";
-    QTest::newRow("x-t4") << "x-t4"
-                          << "Fujifilm X-T4";
-    QTest::newRow("e-m1") << "e-m1"
-                          << "Olympus E-M1";
-    QTest::newRow("r6") << "r6"
-                        << "Canon EOS R6";
+    // Part of a name the list must not show.
+    QTest::addColumn<QString>("notShown");
+    const auto row = [](const char* typed, const char* found, const char* body = "",
+                        const char* notShown = "\n") {
+        QTest::newRow(typed) << body << typed << found << notShown;
+    };
+    row("a7 iii", "Sony Alpha 7 III (ILCE-7M3)");
+    row("a7iv", "Sony Alpha 7 IV (ILCE-7M4)");
+    row("x-t4", "Fujifilm X-T4");
+    row("r6", "Canon EOS R6");
+    row("e-m1", "Olympus E-M1");
+    // A whole number over the start of a longer one, and "mark ii" as one word or two.
+    row("e-m1 mark ii", "Olympus E-M1MarkII", "", "E-M10");
+    // A body that takes lenses over a compact of the same words.
+    row("z6", "Nikon Z 6");
+    // "f/1.8 55mm" holds no 85.
+    row("85 1.8", "Sony FE 85mm f/1.8  ·  85mm f/1.8", "Alpha 7 III", "55mm");
+    row("56 1.2", "Fujifilm XF 56mm f/1.2 R  ·  56mm f/1.2", "X-T4");
+    row("12-40", "Olympus M.Zuiko Digital ED 12-40mm f/2.8 Pro  ·  12-40mm f/2.8", "E-M1");
 }
 
 // The installed database, typed into the real chooser and taken with Enter.
-void TestGear::chooserFindsBodiesAsTyped()
+void TestGear::chooserFindsGearAsTyped()
 {
+    QFETCH(QString, body);
     QFETCH(QString, typed);
+    QFETCH(QString, notShown);
     mainWin w;
+    for (const BodyChoice& b : w.gearCommands->database().bodies()) {
+        if (b.model == body)
+            w.gearCommands->setBody(1, b);
+    }
+    QCOMPARE(w.gearCommands->gear(1).body.model, body);
     QString chosen;
+    QStringList shown;
     ModalAnswerer answer([&](QWidget* modal) {
         QCOMPARE(modal->objectName(), QString("gearChooser"));
         auto* search = modal->findChild<QLineEdit*>("gearSearch");
-        auto* list = modal->findChild<QListWidget*>("gearList");
+        auto* list = modal->findChild<QListView*>("gearList");
         QVERIFY(search && list);
         QTest::keyClicks(search, typed);
-        chosen = list->currentItem()->text();
+        chosen = list->currentIndex().data().toString();
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            const QString name = list->model()->index(row, 0).data().toString();
+            if (name.contains(notShown))
+                shown << name;
+        }
         QTest::keyClick(search, Qt::Key_Enter);
     });
-    QTest::mouseClick(w.c1_bodyButton, Qt::LeftButton);
+    QTest::mouseClick(body.isEmpty() ? w.c1_bodyButton : w.c1_lensButton, Qt::LeftButton);
     QVERIFY(answer.seen);
+    QVERIFY2(shown.isEmpty(), qPrintable(shown.join(" | ")));
     QTEST(chosen, "found");
-    QVERIFY(w.gearCommands->gear(1).body.isSet());
+    QVERIFY(body.isEmpty() ? w.gearCommands->gear(1).body.isSet()
+                           : w.gearCommands->gear(1).lens.isSet());
 }
 
 void TestGear::databaseWaitsUntilNeeded()
