@@ -15,8 +15,10 @@
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QPushButton>
+#include <QStyle>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 GearCommands::GearCommands(mainWin& window_)
@@ -28,9 +30,24 @@ GearCommands::GearCommands(mainWin& window_)
         const CameraControls c = cameraControls(window, camera);
         connect(c.bodyButton, &QPushButton::clicked, this, [this, camera] { chooseBody(camera); });
         connect(c.lensButton, &QPushButton::clicked, this, [this, camera] { chooseLens(camera); });
+        // A name elided for a narrow window is shown whole again when it widens.
+        c.bodyButton->installEventFilter(this);
+        c.lensButton->installEventFilter(this);
+        // Lens names are the longer ones.
+        for (auto [button, stretch] : {std::pair(c.bodyButton, 2), std::pair(c.lensButton, 3)}) {
+            QSizePolicy policy = button->sizePolicy();
+            policy.setHorizontalStretch(stretch);
+            button->setSizePolicy(policy);
+        }
         // The custom sensor's boxes keep their size at the row's start.
         if (auto* row = qobject_cast<QHBoxLayout*>(c.sensorRow->layout()))
             row->addStretch();
+        // The row keeps its place, with the body's crop or the custom sensor in it or not,
+        // so that choosing a body moves no control under the pointer.
+        c.sensorRow->setMinimumHeight(c.sensorWidth->sizeHint().height());
+        QSizePolicy policy = c.sensorRow->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        c.sensorRow->setSizePolicy(policy);
     }
 }
 
@@ -114,6 +131,9 @@ void GearCommands::chooseLens(int camera)
 
 void GearCommands::setBody(int camera, const BodyChoice& body)
 {
+    // The body and its sensor arrive together, or the body would not match the sensor
+    // half-way and be let go.
+    mainWin::RecalcBatch batch(&window);
     Gear& g = gears[camera - 1];
     g.body = body;
     g.bodyFound = true;
@@ -195,6 +215,29 @@ void GearCommands::followLens(int camera)
     c.aperture->setMinimum(std::max(widestAperture, stated.widestAperture(c.flength->value())));
 }
 
+void GearCommands::followSensor(int camera)
+{
+    Gear& g = gears[camera - 1];
+    if (!g.body.isSet() || g.body.crop <= 0)
+        return;
+    const CameraControls c = cameraControls(window, camera);
+    const int mode = c.cocMode->currentIndex();
+    if (mode != CocByCropFactor && mode != CocByPixelSize)
+        return;
+    const int format =
+        (mode == CocByCropFactor ? c.cropFactorFormat : c.pixelSizeFormat)->currentIndex();
+    const double diagonal = format == window.sensorTable.customIndex()
+                                ? std::hypot(c.sensorWidth->value(), c.sensorHeight->value())
+                                : window.sensorTable.diagonal(format);
+    if (std::abs(CocPresets::fullFrameDiagonal / diagonal / g.body.crop - 1) <= 0.01)
+        return;
+    g.body = BodyChoice();
+    g.bodyFound = true;
+    show(camera);
+    // Another pass shows the sensor row without the body.
+    window.run();
+}
+
 void GearCommands::applyRanges(int camera)
 {
     const CameraControls c = cameraControls(window, camera);
@@ -216,24 +259,61 @@ void GearCommands::show(int camera)
 {
     const CameraControls c = cameraControls(window, camera);
     const Gear& g = gear(camera);
-    const auto label = [](QPushButton* button, const QString& name, bool found,
+    // The button leaves the maker out, which the sensor row and the tooltip tell, so that the
+    // part that tells one body or lens from the next is shown whole at the window's default
+    // size; a narrower window elides the middle.
+    // A lens whose name does not fit shows what it does ("12-40mm f/2.8") instead.
+    const auto label = [](QPushButton* button, const QString& name, QStringList shown, bool found,
                           const QString& none) {
-        QString text = name.isEmpty() ? none : name;
-        if (!name.isEmpty() && !found)
-            text = tr("%1 (not found)").arg(name);
-        button->setToolTip(name.isEmpty() ? QString() : text);
-        // The column keeps its width; a long name is shortened to fit it. The least width is
-        // that of the text shown without a choice, so the rest of it is the button's margin.
+        if (name.isEmpty()) {
+            button->setToolTip(QString());
+            button->setText(none);
+            return;
+        }
+        QString tip = name;
+        if (!name.isEmpty() && !found) {
+            for (QString& text : shown)
+                text = tr("%1 (not found)").arg(text);
+            tip = tr("%1 (not found)").arg(name);
+        }
+        button->setToolTip(tip);
         const QFontMetrics metrics = button->fontMetrics();
-        const int margin = button->minimumWidth() - metrics.horizontalAdvance(none);
+        const QStyle* style = button->style();
+        const int margin = 2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                                style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
         const int room = std::max(button->width(), button->minimumWidth()) - margin;
-        button->setText(metrics.elidedText(text, Qt::ElideRight, room));
+        shown.removeAll(QString());
+        for (const QString& text : shown) {
+            if (metrics.horizontalAdvance(text) <= room) {
+                button->setText(text);
+                return;
+            }
+        }
+        button->setText(metrics.elidedText(shown.value(0), Qt::ElideMiddle, room));
+    };
+    const auto withoutMaker = [](const QString& name, const QString& maker) {
+        return !maker.isEmpty() && name.startsWith(maker + QLatin1Char(' '), Qt::CaseInsensitive)
+                   ? name.mid(maker.size() + 1)
+                   : name;
     };
     // The form's own texts for no choice.
-    label(c.bodyButton, g.body.isSet() ? g.body.name() : QString(), g.bodyFound,
+    label(c.bodyButton, g.body.isSet() ? g.body.name() : QString(), {g.body.model}, g.bodyFound,
           QCoreApplication::translate("mainWin", "Camera body…"));
-    label(c.lensButton, g.lens.isSet() ? g.lens.name() : QString(), g.lensFound,
+    label(c.lensButton, g.lens.isSet() ? g.lens.name() : QString(),
+          {withoutMaker(g.lens.name(), g.lens.maker), g.lens.stated.text()}, g.lensFound,
           QCoreApplication::translate("mainWin", "Lens…"));
     c.cropLabel->setText(g.body.crop > 0 ? tr("crop %1").arg(g.body.crop, 0, 'g', 3) : QString());
     c.cropLabel->setVisible(g.body.isSet() && g.body.crop > 0);
+}
+
+bool GearCommands::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize) {
+        for (int camera : {1, 2}) {
+            const CameraControls c = cameraControls(window, camera);
+            if (watched == c.bodyButton || watched == c.lensButton)
+                show(camera);
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }

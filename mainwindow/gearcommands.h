@@ -52,6 +52,13 @@ public:
     void endSwap();
     // In every recalculation: the widest f-number the lens allows at the focal length set.
     void followLens(int camera);
+    // In every recalculation, whatever changed the sensor (a hand, copy, swap, a project): a
+    // body whose crop factor the sensor format no longer has, within 1 %, is let go, keeping
+    // the lens.
+    void followSensor(int camera);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void applyRanges(int camera);

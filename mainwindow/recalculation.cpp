@@ -126,8 +126,10 @@ void mainWin::recalculateOnce()
     qyscaled->setText(QString::number(qyscale->value()));
     SB_leftBorder->setMaximum(leftBorderSteps(leftBorderScrollReach));
 
-    gearCommands->followLens(1);
-    gearCommands->followLens(2);
+    for (int camera : {1, 2}) {
+        gearCommands->followSensor(camera);
+        gearCommands->followLens(camera);
+    }
     const ProjectCameras::Cameras derived = ProjectCameras::derive(
         projectFromControls(*this), settingsWin->diffractionFactor(), {c1Crop, c2Crop});
     // A CoC box that already shows the value is left untouched: setting it repaints it,

@@ -58,6 +58,11 @@ private slots:
     void missingGearOpensAsStored();
     void gearSurvivesSwapCopyAndFiles_data();
     void gearSurvivesSwapCopyAndFiles();
+    void buttonsShowTheWholeModel_data();
+    void buttonsShowTheWholeModel();
+    void rowsStayWhenABodyIsChosen();
+    void bodyFollowsTheSensor_data();
+    void bodyFollowsTheSensor();
 
 private:
     std::unique_ptr<QuietStdout> quiet;
@@ -306,6 +311,102 @@ void TestGear::gearSurvivesSwapCopyAndFiles()
     QVERIFY2(!answer.seen, qPrintable(message));
     check(reopened, 1);
     check(reopened, 2);
+}
+
+void TestGear::buttonsShowTheWholeModel_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::newRow("Alpha 7 III") << "Alpha 7 III";
+    QTest::newRow("E-M1MarkII") << "E-M1MarkII";
+    QTest::newRow("X-T4") << "X-T4";
+}
+
+// At the window's default size, the maker in the tooltip only.
+void TestGear::buttonsShowTheWholeModel()
+{
+    QFETCH(QString, model);
+    mainWin w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (const BodyChoice& body : w.gearCommands->database().bodies()) {
+        if (body.model == model)
+            w.gearCommands->setBody(1, body);
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(w.c1_bodyButton->text(), model);
+    QVERIFY(w.c1_bodyButton->toolTip().endsWith(" " + model));
+}
+
+// Every control keeps its place in the window with a body and without.
+void TestGear::rowsStayWhenABodyIsChosen()
+{
+    mainWin w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.gearCommands->useDatabase(testDatabase());
+    const auto places = [&w] {
+        QMap<QString, QPoint> result;
+        for (const QWidget* control : w.findChildren<QWidget*>()) {
+            if (control->isVisible() && control->objectName().startsWith("c"))
+                result[control->objectName()] = control->mapTo(&w, QPoint());
+        }
+        return result;
+    };
+    QCoreApplication::processEvents();
+    const QMap<QString, QPoint> without = places();
+    w.gearCommands->setBody(1, testBody());
+    QCoreApplication::processEvents();
+    QVERIFY(w.c1_cropLabel->isVisible());
+    const QMap<QString, QPoint> with = places();
+    for (auto place = without.begin(); place != without.end(); ++place)
+        QVERIFY2(with.value(place.key()) == place.value(), qPrintable(place.key()));
+}
+
+void TestGear::bodyFollowsTheSensor_data()
+{
+    QTest::addColumn<Step>("change");
+    // The camera that then has the body, 0 for neither.
+    QTest::addColumn<int>("withBody");
+    QTest::newRow("a format of another size by hand")
+        << Step([](mainWin& w) { w.c1_cropC->setCurrentIndex(w.c1_cropC->findText("1/1.3\"")); })
+        << 0;
+    QTest::newRow("the custom sensor 0.5 % smaller")
+        << Step([](mainWin& w) { w.c1_sensorWidth->setValue(27.55); }) << 1;
+    QTest::newRow("the custom sensor 5 % smaller") << Step([](mainWin& w) {
+        w.c1_sensorWidth->setValue(26.3);
+        w.c1_sensorHeight->setValue(17.5);
+    }) << 0;
+    QTest::newRow("pixel-size mode, the same sensor")
+        << Step([](mainWin& w) { w.c1_cocSet->setCurrentIndex(CocByPixelSize); }) << 1;
+    QTest::newRow("swap") << Step([](mainWin& w) { w.swapLR(); }) << 2;
+    // A lock moves the focus only.
+    QTest::newRow("magnification lock") << Step([](mainWin& w) {
+        w.c1_lockMag->setChecked(true);
+        w.c1_flength->setValue(70);
+    }) << 1;
+}
+
+void TestGear::bodyFollowsTheSensor()
+{
+    QFETCH(Step, change);
+    QFETCH(int, withBody);
+    mainWin w;
+    w.switchpromode();
+    w.boxC2->setChecked(true);
+    w.gearCommands->useDatabase(testDatabase());
+    w.c1_cocSet->setCurrentIndex(CocByCropFactor);
+    w.gearCommands->setBody(1, testBody());
+    w.gearCommands->setLens(1, testLens());
+    change(w);
+    for (int camera : {1, 2}) {
+        const CameraControls c = cameraControls(w, camera);
+        const bool has = camera == withBody;
+        QCOMPARE(w.gearCommands->gear(camera).body.isSet(), has);
+        QCOMPARE(c.bodyButton->text(), has ? QString("Tester 13") : QString("Camera body…"));
+        QCOMPARE(c.cropLabel->isVisibleTo(&w), has);
+    }
+    // The lens stays where it went.
+    QVERIFY(w.gearCommands->gear(withBody == 2 ? 2 : 1).lens.isSet());
 }
 
 ZIDOV_GUITEST_MAIN(TestGear)
