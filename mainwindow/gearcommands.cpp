@@ -7,8 +7,10 @@
 #include "cocpresets.h"
 #include "gearchooser.h"
 #include "geardatabase.h"
+#include "lenslimitclamp.h"
 #include "mainwin.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
 #include <QFontMetrics>
@@ -26,11 +28,15 @@ GearCommands::GearCommands(mainWin& window_)
       window(window_), fullFocal{window_.c1_flength->minimum(), window_.c1_flength->maximum()},
       widestAperture(window_.c1_apature->minimum())
 {
+    new LensLimitClamp(window, *this);
     for (int camera : {1, 2}) {
         const CameraControls c = cameraControls(window, camera);
         connect(c.bodyButton, &QPushButton::clicked, this, [this, camera] { chooseBody(camera); });
         connect(c.lensButton, &QPushButton::clicked, this, [this, camera] { chooseLens(camera); });
         // A name elided for a narrow window is shown whole again when it widens.
+        c.cropLabel->hide();
+        c.cropFactorFormat->parentWidget()->installEventFilter(this);
+        c.pixelSizeFormat->parentWidget()->installEventFilter(this);
         c.bodyButton->installEventFilter(this);
         c.lensButton->installEventFilter(this);
         // Lens names are the longer ones.
@@ -42,12 +48,6 @@ GearCommands::GearCommands(mainWin& window_)
         // The custom sensor's boxes keep their size at the row's start.
         if (auto* row = qobject_cast<QHBoxLayout*>(c.sensorRow->layout()))
             row->addStretch();
-        // The row keeps its place, with the body's crop or the custom sensor in it or not,
-        // so that choosing a body moves no control under the pointer.
-        c.sensorRow->setMinimumHeight(c.sensorWidth->sizeHint().height());
-        QSizePolicy policy = c.sensorRow->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        c.sensorRow->setSizePolicy(policy);
     }
 }
 
@@ -238,6 +238,23 @@ void GearCommands::followSensor(int camera)
     window.run();
 }
 
+void GearCommands::placeCrop(int camera, int mode)
+{
+    const CameraControls c = cameraControls(window, camera);
+    // On the group's title line, at its right end, outside every row's layout.
+    QWidget* group =
+        (mode == CocByPixelSize ? c.pixelSizeFormat : c.cropFactorFormat)->parentWidget();
+    const bool shown = c.cropLabel->isVisibleTo(c.cropLabel->parentWidget());
+    if (c.cropLabel->parentWidget() != group) {
+        c.cropLabel->setParent(group);
+        c.cropLabel->setVisible(shown);
+    }
+    c.cropLabel->adjustSize();
+    c.cropLabel->move(
+        group->width() - c.cropLabel->width() - c.cropLabel->fontMetrics().averageCharWidth(), 0);
+    c.cropLabel->raise();
+}
+
 void GearCommands::applyRanges(int camera)
 {
     const CameraControls c = cameraControls(window, camera);
@@ -313,6 +330,8 @@ bool GearCommands::eventFilter(QObject* watched, QEvent* event)
             const CameraControls c = cameraControls(window, camera);
             if (watched == c.bodyButton || watched == c.lensButton)
                 show(camera);
+            if (watched == c.cropLabel->parentWidget())
+                placeCrop(camera, c.cocMode->currentIndex());
         }
     }
     return QObject::eventFilter(watched, event);

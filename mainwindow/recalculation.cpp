@@ -274,14 +274,9 @@ void mainWin::showSensorRow(int camera, int mode)
     const bool customSensor =
         (mode == CocByCropFactor && c.cropFactorFormat->currentIndex() == custom) ||
         (mode == CocByPixelSize && c.pixelSizeFormat->currentIndex() == custom);
-    // The row's parts other than the crop read-out belong to the custom sensor.
-    for (QWidget* part : c.sensorRow->findChildren<QWidget*>()) {
-        if (part != c.cropLabel)
-            part->setVisible(customSensor);
-    }
-    const bool withBody = gearCommands && gearCommands->gear(camera).body.isSet();
-    c.sensorRow->setVisible((customSensor || withBody) &&
-                            (mode == CocByCropFactor || mode == CocByPixelSize));
+    c.sensorRow->setVisible(customSensor && (mode == CocByCropFactor || mode == CocByPixelSize));
+    if (gearCommands)
+        gearCommands->placeCrop(camera, mode);
     c.megapixels->setVisible(c.pixelCount->currentIndex() == CocPresets::customPixelCountIndex);
 }
 

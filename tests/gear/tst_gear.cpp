@@ -6,6 +6,7 @@
 #include "guitest.h"
 #include "mainwin.h"
 #include "plotdata.h"
+#include "userbodies.h"
 
 #include <QLineEdit>
 #include <QListView>
@@ -63,6 +64,10 @@ private slots:
     void rowsStayWhenABodyIsChosen();
     void bodyFollowsTheSensor_data();
     void bodyFollowsTheSensor();
+    void lensLimitsSaySo_data();
+    void lensLimitsSaySo();
+    void bodiesOfTheUsersFolder_data();
+    void bodiesOfTheUsersFolder();
 
 private:
     std::unique_ptr<QuietStdout> quiet;
@@ -337,13 +342,13 @@ void TestGear::buttonsShowTheWholeModel()
     QVERIFY(w.c1_bodyButton->toolTip().endsWith(" " + model));
 }
 
-// Every control keeps its place in the window with a body and without.
+// Every control keeps its place in the window with a body and without, in expert mode.
 void TestGear::rowsStayWhenABodyIsChosen()
 {
     mainWin w;
+    w.switchpromode();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.gearCommands->useDatabase(testDatabase());
     const auto places = [&w] {
         QMap<QString, QPoint> result;
         for (const QWidget* control : w.findChildren<QWidget*>()) {
@@ -354,7 +359,11 @@ void TestGear::rowsStayWhenABodyIsChosen()
     };
     QCoreApplication::processEvents();
     const QMap<QString, QPoint> without = places();
-    w.gearCommands->setBody(1, testBody());
+    // A listed format's body, which needs no custom sensor.
+    for (const BodyChoice& body : w.gearCommands->database().bodies()) {
+        if (body.model == "X-T4")
+            w.gearCommands->setBody(1, body);
+    }
     QCoreApplication::processEvents();
     QVERIFY(w.c1_cropLabel->isVisible());
     const QMap<QString, QPoint> with = places();
@@ -407,6 +416,84 @@ void TestGear::bodyFollowsTheSensor()
     }
     // The lens stays where it went.
     QVERIFY(w.gearCommands->gear(withBody == 2 ? 2 : 1).lens.isSet());
+}
+
+void TestGear::lensLimitsSaySo_data()
+{
+    QTest::addColumn<bool>("focal");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("kept");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("8 mm") << true << "8" << 18.0 << "The lens reaches 18–135 mm";
+    QTest::newRow("inside the range") << true << "70" << 70.0 << "";
+    // At 50 mm the lens opens to f/4.07.
+    QTest::newRow("f/2") << false << "2" << 4.1 << "At 50 mm the lens opens to f/4.1";
+}
+
+void TestGear::lensLimitsSaySo()
+{
+    QFETCH(bool, focal);
+    QFETCH(QString, typed);
+    mainWin w;
+    w.switchpromode();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.gearCommands->useDatabase(testDatabase());
+    w.gearCommands->setLens(1, testLens());
+    QDoubleSpinBox* box = focal ? w.c1_flength : w.c1_apature;
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, typed);
+    QTest::keyClick(box, Qt::Key_Tab);
+    QTEST(box->value(), "kept");
+    QFETCH(QString, said);
+    QCOMPARE(w.statusbar->currentMessage(), said.isEmpty() ? QString() : "Camera 1: " + said + ".");
+    QCOMPARE(box->toolTip().startsWith(said + "\n"), !said.isEmpty());
+}
+
+void TestGear::bodiesOfTheUsersFolder_data()
+{
+    // What lensfun's user folder holds before the body is added; "" for nothing.
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<bool>("added");
+    const QByteArray own = "<lensdatabase version=\"1\"><camera><maker>Mine</maker>"
+                           "<model>Own 1</model><mount>Mine M</mount><cropfactor>2</cropfactor>"
+                           "</camera></lensdatabase>";
+    QTest::newRow("no file yet") << QByteArray() << true;
+    QTest::newRow("an own body beside") << own << true;
+    QTest::newRow("a damaged file") << own.left(60) << false;
+}
+
+// Bodies in the user's lensfun folder are found; one added goes into Zidov's own file there.
+void TestGear::bodiesOfTheUsersFolder()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(bool, added);
+    QDir folder(GearDatabase::userFolder());
+    QVERIFY(folder.removeRecursively() && folder.mkpath("."));
+    if (!before.isEmpty()) {
+        QFile file(UserBodies::filePath());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+    }
+    BodyChoice body;
+    body.maker = "Mine";
+    body.model = "New <2>";
+    body.mount = "Mine M";
+    body.crop = 1.53;
+    const QString problem = UserBodies::add(body);
+    QCOMPARE(problem.isEmpty(), added);
+    const std::unique_ptr<GearDatabase> database = GearDatabase::loadInstalled();
+    QCOMPARE(database->has(body), added);
+    QCOMPARE(database->has(BodyChoice{"Mine", "Own 1", {}, {}, 0}), before.size() > 60);
+    // The installed bodies are read beside them.
+    QVERIFY(database->bodies().size() > 500);
+    if (!added) {
+        QFile file(UserBodies::filePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QVERIFY2(problem.contains("left as it is"), qPrintable(problem));
+    }
+    QVERIFY(folder.removeRecursively());
 }
 
 ZIDOV_GUITEST_MAIN(TestGear)
