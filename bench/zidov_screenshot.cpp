@@ -2,7 +2,10 @@
 // Copyright (c) 2026 The Zidov developers
 //
 // Renders the main window offscreen in expert mode with two cameras and writes it to the
-// PNG named on the command line; the README's screenshot comes from here.
+// PNG named on the command line; the README's screenshot comes from here. With --gear after
+// the file name both cameras carry a body and a lens of the installed lensfun database.
+#include "gearcommands.h"
+#include "geardatabase.h"
 #include "languagechoice.h"
 #include "mainwin.h"
 #include "trace.h"
@@ -46,6 +49,21 @@ int main(int argc, char** argv)
     w.c2_flength->setValue(25);
     w.dofMode->setChecked(true);
     w.qxscale->setValue(36);
+    if (argc > 2 && qstrcmp(argv[2], "--gear") == 0) {
+        const auto gear = [&w](int camera, const QString& body, const QString& lens) {
+            for (const BodyChoice& b : w.gearCommands->database().bodies()) {
+                if (b.model == body)
+                    w.gearCommands->setBody(camera, b);
+            }
+            for (const GearDatabase::Lens& l : w.gearCommands->database().lenses()) {
+                if (l.choice.name() == lens)
+                    w.gearCommands->setLens(camera, l.choice);
+            }
+        };
+        gear(1, QStringLiteral("Alpha 7 III"), QStringLiteral("Sony FE 85mm f/1.8"));
+        gear(2, QStringLiteral("E-M1MarkII"),
+             QStringLiteral("Olympus M.Zuiko Digital ED 12-40mm f/2.8 Pro"));
+    }
     w.run();
     w.show();
     QApplication::processEvents();

@@ -4,6 +4,8 @@
 
 #include <lensfun.h>
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 
 #include <charconv>
@@ -51,6 +53,20 @@ double decimal(float value)
     *end.ptr = '\0';
     return std::strtod(digits, nullptr);
 }
+// The seconds since 1970 in a folder's timestamp.txt, 0 without one: lensfun reads the
+// newest of its installed and updated folders.
+qint64 timestamp(const QString& folder)
+{
+    QFile file(folder + QStringLiteral("/timestamp.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    return file.readLine(32).trimmed().toLongLong();
+}
+
+bool byName(const BodyChoice& a, const BodyChoice& b)
+{
+    return QString::compare(a.maker + a.model, b.maker + b.model, Qt::CaseInsensitive) < 0;
+}
 } // namespace
 
 struct GearDatabase::Loader
@@ -96,12 +112,12 @@ struct GearDatabase::Loader
             }
         }
         lf_db_destroy(db);
-        const auto byName = [](const auto& a, const auto& b) {
-            return QString::compare(a.maker + a.model, b.maker + b.model, Qt::CaseInsensitive) < 0;
-        };
         std::stable_sort(result->bodyList.begin(), result->bodyList.end(), byName);
-        std::stable_sort(result->lensList.begin(), result->lensList.end(),
-                         [&](const Lens& a, const Lens& b) { return byName(a.choice, b.choice); });
+        std::stable_sort(
+            result->lensList.begin(), result->lensList.end(), [](const Lens& a, const Lens& b) {
+                return QString::compare(a.choice.maker + a.choice.model,
+                                        b.choice.maker + b.choice.model, Qt::CaseInsensitive) < 0;
+            });
         return result;
     }
 };
@@ -110,7 +126,39 @@ std::unique_ptr<GearDatabase> GearDatabase::loadInstalled()
 {
     lfDatabase* db = lf_db_new();
     lf_db_load(db);
-    return Loader::copy(db);
+    std::unique_ptr<GearDatabase> result = Loader::copy(db);
+    const QString version = QStringLiteral("/version_1");
+    const qint64 newest =
+        std::max({timestamp(QStringLiteral("/usr/share/lensfun") + version),
+                  timestamp(QStringLiteral("/var/lib/lensfun-updates") + version),
+                  timestamp(userFolder() + QStringLiteral("/updates") + version)});
+    if (newest > 0)
+        result->issuedOn = QDateTime::fromSecsSinceEpoch(newest, Qt::UTC).date();
+    return result;
+}
+
+QString GearDatabase::userFolder()
+{
+    // As lensfun finds it; Qt's own data location differs in test mode.
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    return (data.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/share") : data) +
+           QStringLiteral("/lensfun");
+}
+
+QStringList GearDatabase::lensMounts() const
+{
+    QStringList result;
+    for (const BodyChoice& body : bodyList) {
+        if (body.takesLenses() && !result.contains(body.mount))
+            result << body.mount;
+    }
+    result.sort(Qt::CaseInsensitive);
+    return result;
+}
+
+void GearDatabase::addBody(const BodyChoice& body)
+{
+    bodyList.insert(std::upper_bound(bodyList.begin(), bodyList.end(), body, byName), body);
 }
 
 std::unique_ptr<GearDatabase> GearDatabase::loadFiles(const QStringList& files)

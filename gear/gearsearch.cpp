@@ -5,30 +5,45 @@
 #include <algorithm>
 
 namespace {
-// Words of letters or of numbers: "85mm" is "85" and "mm", "X-T4" is "x", "t" and "4", and a
-// decimal point stays in its number ("f/1.8" is "f" and "1.8", unlike "1:8").
-QStringList words(const QString& text)
+using Word = GearSearch::Word;
+
+// Words of letters or of numbers: "85mm" is "85" and "mm", "X-T4" is "x", "t" and "4", a
+// decimal point stays in its number ("f/1.8" is "f" and "1.8", unlike "1:8"), and a capital
+// after a small letter starts a word ("MarkII" is "mark" and "ii", as "Mark II").
+QList<Word> words(const QString& text)
 {
-    QStringList result;
-    QString word;
+    QList<Word> result;
+    Word word;
+    bool spaced = false;
     const auto kind = [](QChar c) { return c.isDigit() ? 1 : c.isLetter() ? 2 : 0; };
     for (int i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        const bool decimalPoint = c == QLatin1Char('.') && !word.isEmpty() &&
-                                  word.back().isDigit() && i + 1 < text.size() &&
+        const bool decimalPoint = c == QLatin1Char('.') && !word.text.isEmpty() &&
+                                  word.text.back().isDigit() && i + 1 < text.size() &&
                                   text[i + 1].isDigit();
         if (decimalPoint) {
-            word += c;
+            word.text += c;
             continue;
         }
-        if (!word.isEmpty() && (kind(c) == 0 || kind(c) != kind(word.back()))) {
+        const bool newWord =
+            !word.text.isEmpty() && (kind(c) == 0 || kind(c) != kind(word.text.back()) ||
+                                     (c.isUpper() && text[i - 1].isLower()));
+        if (newWord) {
             result << word;
-            word.clear();
+            word = Word();
         }
-        if (kind(c) != 0)
-            word += c.toLower();
+        if (c.isSpace())
+            spaced = true;
+        if (kind(c) != 0) {
+            if (word.text.isEmpty()) {
+                word.number = c.isDigit();
+                word.spaced = spaced;
+                spaced = false;
+            }
+            word.text += c.toLower();
+        }
     }
-    if (!word.isEmpty())
+    if (!word.text.isEmpty())
         result << word;
     return result;
 }
@@ -41,59 +56,80 @@ enum Fit
 };
 
 // How the typed word from `at` on is made of the beginnings of the words from `word` on:
-// WholeFit when each piece is a whole word.
-Fit byBeginnings(const QStringList& entryWords, int word, const QString& typed, int at)
+// WholeFit when each piece is a whole word. Only the last piece of a word still being typed
+// may be the start of a number, and no piece runs from a number into a number beyond a space.
+Fit byBeginnings(const QList<Word>& entryWords, int word, const GearSearch::Typed& typed, int at)
 {
-    if (at == typed.size())
+    if (at == typed.text.size())
         return WholeFit;
     if (word == entryWords.size())
         return NoFit;
-    const QString& w = entryWords[word];
-    const int most = std::min(int(w.size()), int(typed.size()) - at);
+    const Word& w = entryWords[word];
+    if (at > 0 && w.number && w.spaced && entryWords[word - 1].number)
+        return NoFit;
+    const int most = std::min(int(w.text.size()), int(typed.text.size()) - at);
     for (int length = most; length >= 1; --length) {
-        if (QStringView(w).left(length) != QStringView(typed).mid(at, length))
+        if (QStringView(w.text).left(length) != QStringView(typed.text).mid(at, length))
+            continue;
+        const bool whole = length == w.text.size();
+        if (!whole && w.number && (typed.finished || at + length < typed.text.size()))
             continue;
         const Fit rest = byBeginnings(entryWords, word + 1, typed, at + length);
         if (rest != NoFit)
-            return length == w.size() ? rest : PartFit;
+            return whole ? rest : PartFit;
     }
     return NoFit;
 }
+
+bool hasDigit(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+}
 } // namespace
 
-GearSearch::GearSearch(const QStringList& texts)
+GearSearch::GearSearch(const QStringList& texts, const QList<bool>& preferred)
 {
     entries.reserve(texts.size());
-    for (const QString& text : texts) {
-        entries.append({words(text)});
+    for (int i = 0; i < texts.size(); ++i) {
+        Entry entry{words(texts[i]), 0};
+        entry.tieBreak =
+            (preferred.value(i) ? 128 : 0) + 127 - std::min(127, int(entry.words.size()));
+        entries.append(entry);
     }
 }
 
-QStringList GearSearch::queryWords(const QString& typed)
+GearSearch::Query GearSearch::queryWords(const QString& typed)
 {
-    QStringList result;
-    for (const QString& part : typed.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString joined = words(part).join(QString());
-        if (!joined.isEmpty())
-            result << joined;
+    Query result;
+    const QStringList parts = typed.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int i = 0; i < parts.size(); ++i) {
+        Typed word{QString(), i + 1 < parts.size() || typed.endsWith(QLatin1Char(' '))};
+        for (const Word& piece : words(parts[i]))
+            word.text += piece.text;
+        if (!word.text.isEmpty())
+            result << word;
     }
     return result;
 }
 
-int GearSearch::score(int entry, const QStringList& typedWords) const
+int GearSearch::score(int entry, const Query& typedWords) const
 {
-    const QStringList& words = entries[entry].words;
+    const Entry& e = entries[entry];
     int total = 1;
-    for (const QString& typed : typedWords) {
+    for (const Typed& typed : typedWords) {
         int best = NoFit;
-        for (int start = 0; start < words.size() && best != WholeFit; ++start) {
-            best = std::max(best, int(byBeginnings(words, start, typed, 0)));
-            if (best == NoFit && words[start].contains(typed))
+        const bool letters = !hasDigit(typed.text);
+        for (int start = 0; start < e.words.size() && best != WholeFit; ++start) {
+            best = std::max(best, int(byBeginnings(e.words, start, typed, 0)));
+            // Inside a word only letters: a number found in the middle of another ("5" in
+            // "85") is no match.
+            if (best == NoFit && letters && !e.words[start].number &&
+                e.words[start].text.contains(typed.text))
                 best = PartFit;
         }
         if (best == NoFit)
             return 0;
         total += best;
     }
-    return total;
+    return total * 256 + e.tieBreak;
 }

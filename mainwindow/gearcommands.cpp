@@ -2,18 +2,25 @@
 // Copyright (c) 2026 The Zidov developers
 #include "gearcommands.h"
 
+#include "bodyadder.h"
 #include "cameracontrols.h"
 #include "cocpresets.h"
 #include "gearchooser.h"
 #include "geardatabase.h"
+#include "lenslimitclamp.h"
 #include "mainwin.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QPushButton>
+#include <QStyle>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 GearCommands::GearCommands(mainWin& window_)
@@ -21,10 +28,23 @@ GearCommands::GearCommands(mainWin& window_)
       window(window_), fullFocal{window_.c1_flength->minimum(), window_.c1_flength->maximum()},
       widestAperture(window_.c1_apature->minimum())
 {
+    new LensLimitClamp(window, *this);
     for (int camera : {1, 2}) {
         const CameraControls c = cameraControls(window, camera);
         connect(c.bodyButton, &QPushButton::clicked, this, [this, camera] { chooseBody(camera); });
         connect(c.lensButton, &QPushButton::clicked, this, [this, camera] { chooseLens(camera); });
+        // A name elided for a narrow window is shown whole again when it widens.
+        c.cropLabel->hide();
+        c.cropFactorFormat->parentWidget()->installEventFilter(this);
+        c.pixelSizeFormat->parentWidget()->installEventFilter(this);
+        c.bodyButton->installEventFilter(this);
+        c.lensButton->installEventFilter(this);
+        // Lens names are the longer ones.
+        for (auto [button, stretch] : {std::pair(c.bodyButton, 2), std::pair(c.lensButton, 3)}) {
+            QSizePolicy policy = button->sizePolicy();
+            policy.setHorizontalStretch(stretch);
+            button->setSizePolicy(policy);
+        }
         // The custom sensor's boxes keep their size at the row's start.
         if (auto* row = qobject_cast<QHBoxLayout*>(c.sensorRow->layout()))
             row->addStretch();
@@ -49,6 +69,7 @@ void GearCommands::chooseBody(int camera)
 {
     const QList<BodyChoice>& bodies = database().bodies();
     QStringList entries;
+    QList<bool> takesLenses;
     int current = -1;
     for (const BodyChoice& body : bodies) {
         if (body == gear(camera).body)
@@ -56,9 +77,31 @@ void GearCommands::chooseBody(int camera)
         entries << (body.shortModel.isEmpty()
                         ? body.name()
                         : body.name() + QStringLiteral(" (") + body.shortModel + QLatin1Char(')'));
+        takesLenses << body.takesLenses();
     }
-    GearChooser chooser(&window, tr("Camera %1: camera body").arg(camera), entries, current);
-    if (chooser.exec() == QDialog::Accepted)
+    GearChooser chooser(&window, tr("Camera %1: camera body").arg(camera), entries, current,
+                        takesLenses);
+    const QDate issued = db->issued();
+    chooser.setNothingFoundNote(
+        tr("Not in lensfun's database of %1. Update it with lensfun-update-data, or add the "
+           "body.")
+            .arg(issued.isValid() ? QLocale().toString(issued, QStringLiteral("d MMMM yyyy"))
+                                  : tr("unknown date")));
+    BodyChoice added;
+    connect(chooser.addCommand(QStringLiteral("gearAddBody"), tr("Add a body…")),
+            &QPushButton::clicked, &chooser, [&] {
+                BodyAdder adder(&chooser, db->lensMounts());
+                if (adder.exec() != QDialog::Accepted)
+                    return;
+                added = adder.body();
+                db->addBody(added);
+                chooser.accept();
+            });
+    if (chooser.exec() != QDialog::Accepted)
+        return;
+    if (added.isSet())
+        setBody(camera, added);
+    else
         setBody(camera, chooser.chosen() < 0 ? BodyChoice() : bodies[chooser.chosen()]);
 }
 
@@ -88,6 +131,9 @@ void GearCommands::chooseLens(int camera)
 
 void GearCommands::setBody(int camera, const BodyChoice& body)
 {
+    // The body and its sensor arrive together, or the body would not match the sensor
+    // half-way and be let go.
+    mainWin::RecalcBatch batch(&window);
     Gear& g = gears[camera - 1];
     g.body = body;
     g.bodyFound = true;
@@ -169,6 +215,46 @@ void GearCommands::followLens(int camera)
     c.aperture->setMinimum(std::max(widestAperture, stated.widestAperture(c.flength->value())));
 }
 
+void GearCommands::followSensor(int camera)
+{
+    Gear& g = gears[camera - 1];
+    if (!g.body.isSet() || g.body.crop <= 0)
+        return;
+    const CameraControls c = cameraControls(window, camera);
+    const int mode = c.cocMode->currentIndex();
+    if (mode != CocByCropFactor && mode != CocByPixelSize)
+        return;
+    const int format =
+        (mode == CocByCropFactor ? c.cropFactorFormat : c.pixelSizeFormat)->currentIndex();
+    const double diagonal = format == window.sensorTable.customIndex()
+                                ? std::hypot(c.sensorWidth->value(), c.sensorHeight->value())
+                                : window.sensorTable.diagonal(format);
+    if (std::abs(CocPresets::fullFrameDiagonal / diagonal / g.body.crop - 1) <= 0.01)
+        return;
+    g.body = BodyChoice();
+    g.bodyFound = true;
+    show(camera);
+    // Another pass shows the sensor row without the body.
+    window.run();
+}
+
+void GearCommands::placeCrop(int camera, int mode)
+{
+    const CameraControls c = cameraControls(window, camera);
+    // On the group's title line, at its right end, outside every row's layout.
+    QWidget* group =
+        (mode == CocByPixelSize ? c.pixelSizeFormat : c.cropFactorFormat)->parentWidget();
+    const bool shown = c.cropLabel->isVisibleTo(c.cropLabel->parentWidget());
+    if (c.cropLabel->parentWidget() != group) {
+        c.cropLabel->setParent(group);
+        c.cropLabel->setVisible(shown);
+    }
+    c.cropLabel->adjustSize();
+    c.cropLabel->move(
+        group->width() - c.cropLabel->width() - c.cropLabel->fontMetrics().averageCharWidth(), 0);
+    c.cropLabel->raise();
+}
+
 void GearCommands::applyRanges(int camera)
 {
     const CameraControls c = cameraControls(window, camera);
@@ -190,24 +276,63 @@ void GearCommands::show(int camera)
 {
     const CameraControls c = cameraControls(window, camera);
     const Gear& g = gear(camera);
-    const auto label = [](QPushButton* button, const QString& name, bool found,
+    // The button leaves the maker out, which the sensor row and the tooltip tell, so that the
+    // part that tells one body or lens from the next is shown whole at the window's default
+    // size; a narrower window elides the middle.
+    // A lens whose name does not fit shows what it does ("12-40mm f/2.8") instead.
+    const auto label = [](QPushButton* button, const QString& name, QStringList shown, bool found,
                           const QString& none) {
-        QString text = name.isEmpty() ? none : name;
-        if (!name.isEmpty() && !found)
-            text = tr("%1 (not found)").arg(name);
-        button->setToolTip(name.isEmpty() ? QString() : text);
-        // The column keeps its width; a long name is shortened to fit it. The least width is
-        // that of the text shown without a choice, so the rest of it is the button's margin.
+        if (name.isEmpty()) {
+            button->setToolTip(QString());
+            button->setText(none);
+            return;
+        }
+        QString tip = name;
+        if (!name.isEmpty() && !found) {
+            for (QString& text : shown)
+                text = tr("%1 (not found)").arg(text);
+            tip = tr("%1 (not found)").arg(name);
+        }
+        button->setToolTip(tip);
         const QFontMetrics metrics = button->fontMetrics();
-        const int margin = button->minimumWidth() - metrics.horizontalAdvance(none);
+        const QStyle* style = button->style();
+        const int margin = 2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                                style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
         const int room = std::max(button->width(), button->minimumWidth()) - margin;
-        button->setText(metrics.elidedText(text, Qt::ElideRight, room));
+        shown.removeAll(QString());
+        for (const QString& text : shown) {
+            if (metrics.horizontalAdvance(text) <= room) {
+                button->setText(text);
+                return;
+            }
+        }
+        button->setText(metrics.elidedText(shown.value(0), Qt::ElideMiddle, room));
+    };
+    const auto withoutMaker = [](const QString& name, const QString& maker) {
+        return !maker.isEmpty() && name.startsWith(maker + QLatin1Char(' '), Qt::CaseInsensitive)
+                   ? name.mid(maker.size() + 1)
+                   : name;
     };
     // The form's own texts for no choice.
-    label(c.bodyButton, g.body.isSet() ? g.body.name() : QString(), g.bodyFound,
+    label(c.bodyButton, g.body.isSet() ? g.body.name() : QString(), {g.body.model}, g.bodyFound,
           QCoreApplication::translate("mainWin", "Camera body…"));
-    label(c.lensButton, g.lens.isSet() ? g.lens.name() : QString(), g.lensFound,
+    label(c.lensButton, g.lens.isSet() ? g.lens.name() : QString(),
+          {withoutMaker(g.lens.name(), g.lens.maker), g.lens.stated.text()}, g.lensFound,
           QCoreApplication::translate("mainWin", "Lens…"));
     c.cropLabel->setText(g.body.crop > 0 ? tr("crop %1").arg(g.body.crop, 0, 'g', 3) : QString());
     c.cropLabel->setVisible(g.body.isSet() && g.body.crop > 0);
+}
+
+bool GearCommands::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize) {
+        for (int camera : {1, 2}) {
+            const CameraControls c = cameraControls(window, camera);
+            if (watched == c.bodyButton || watched == c.lensButton)
+                show(camera);
+            if (watched == c.cropLabel->parentWidget())
+                placeCrop(camera, c.cocMode->currentIndex());
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }

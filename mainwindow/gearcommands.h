@@ -52,6 +52,16 @@ public:
     void endSwap();
     // In every recalculation: the widest f-number the lens allows at the focal length set.
     void followLens(int camera);
+    // In every recalculation, whatever changed the sensor (a hand, copy, swap, a project): a
+    // body whose crop factor the sensor format no longer has, within 1 %, is let go, keeping
+    // the lens.
+    void followSensor(int camera);
+    // The body's crop stands beside the sensor format of the CoC mode shown, in a row that is
+    // there with or without it, so that choosing a body moves no control under the pointer.
+    void placeCrop(int camera, int mode);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void applyRanges(int camera);

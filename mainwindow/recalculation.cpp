@@ -126,8 +126,10 @@ void mainWin::recalculateOnce()
     qyscaled->setText(QString::number(qyscale->value()));
     SB_leftBorder->setMaximum(leftBorderSteps(leftBorderScrollReach));
 
-    gearCommands->followLens(1);
-    gearCommands->followLens(2);
+    for (int camera : {1, 2}) {
+        gearCommands->followSensor(camera);
+        gearCommands->followLens(camera);
+    }
     const ProjectCameras::Cameras derived = ProjectCameras::derive(
         projectFromControls(*this), settingsWin->diffractionFactor(), {c1Crop, c2Crop});
     // A CoC box that already shows the value is left untouched: setting it repaints it,
@@ -272,14 +274,9 @@ void mainWin::showSensorRow(int camera, int mode)
     const bool customSensor =
         (mode == CocByCropFactor && c.cropFactorFormat->currentIndex() == custom) ||
         (mode == CocByPixelSize && c.pixelSizeFormat->currentIndex() == custom);
-    // The row's parts other than the crop read-out belong to the custom sensor.
-    for (QWidget* part : c.sensorRow->findChildren<QWidget*>()) {
-        if (part != c.cropLabel)
-            part->setVisible(customSensor);
-    }
-    const bool withBody = gearCommands && gearCommands->gear(camera).body.isSet();
-    c.sensorRow->setVisible((customSensor || withBody) &&
-                            (mode == CocByCropFactor || mode == CocByPixelSize));
+    c.sensorRow->setVisible(customSensor && (mode == CocByCropFactor || mode == CocByPixelSize));
+    if (gearCommands)
+        gearCommands->placeCrop(camera, mode);
     c.megapixels->setVisible(c.pixelCount->currentIndex() == CocPresets::customPixelCountIndex);
 }
 

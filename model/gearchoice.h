@@ -54,6 +54,8 @@ struct BodyChoice
 
     bool isSet() const { return !model.isEmpty(); }
     QString name() const { return maker + QLatin1Char(' ') + model; }
+    // lensfun names the mount of a camera with a fixed lens in small letters ("kmZ10").
+    bool takesLenses() const { return !mount.isEmpty() && !mount.front().isLower(); }
 
     friend bool operator==(const BodyChoice& a, const BodyChoice& b)
     {

@@ -5,19 +5,57 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include <algorithm>
+#include <numeric>
+
+GearRows::GearRows(const QStringList& entries_, QObject* parent)
+    : QAbstractListModel(parent), entries(entries_), shown(entries_.size())
+{
+    std::iota(shown.begin(), shown.end(), 0);
+}
+
+int GearRows::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(shown.size()) + 1;
+}
+
+QVariant GearRows::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid())
+        return {};
+    const int entry = entryAt(index.row());
+    return entry < 0 ? GearChooser::tr("None") : entries[entry];
+}
+
+void GearRows::show(std::vector<int> entries_)
+{
+    if (entries_ == shown)
+        return;
+    beginResetModel();
+    shown = std::move(entries_);
+    endResetModel();
+}
+
+int GearRows::rowOf(int entry) const
+{
+    const auto at = std::find(shown.begin(), shown.end(), entry);
+    return at == shown.end() ? 0 : int(at - shown.begin()) + 1;
+}
+
 GearChooser::GearChooser(QWidget* parent, const QString& title, const QStringList& entries,
-                         int current)
-    : QDialog(parent), search(entries)
+                         int current, const QList<bool>& preferred)
+    : QDialog(parent), search(entries, preferred), rows(new GearRows(entries, this)),
+      entryCount(int(entries.size()))
 {
     setupUi(this);
+    gearNote->hide();
     setWindowTitle(title);
-    gearList->addItem(tr("None"));
-    gearList->addItems(entries);
-    gearList->setCurrentRow(current + 1);
+    gearList->setModel(rows);
+    setCurrentEntry(current);
     connect(gearSearch, &QLineEdit::textChanged, this, &GearChooser::filter);
     connect(buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(gearList, &QListWidget::itemActivated, this, &QDialog::accept);
+    connect(gearList, &QListView::activated, this, &QDialog::accept);
     // The arrows move through the list while the search field keeps the keyboard.
     gearSearch->installEventFilter(this);
     gearSearch->setFocus();
@@ -25,30 +63,49 @@ GearChooser::GearChooser(QWidget* parent, const QString& title, const QStringLis
 
 int GearChooser::chosen() const
 {
-    const int row = gearList->currentRow();
-    return row < 1 || gearList->isRowHidden(row) ? -1 : row - 1;
+    return rows->entryAt(gearList->currentIndex().row());
+}
+
+void GearChooser::setCurrentEntry(int entry)
+{
+    gearList->setCurrentIndex(rows->index(rows->rowOf(entry)));
 }
 
 void GearChooser::filter(const QString& text)
 {
-    const QStringList words = GearSearch::queryWords(text);
-    // The best match becomes current rather than "None", which is always shown.
-    int best = 0;
-    int bestScore = 0;
-    gearList->setUpdatesEnabled(false);
-    for (int entry = 0; entry + 1 < gearList->count(); ++entry) {
-        const int score = search.score(entry, words);
-        // Each change lays the list out anew; most keystrokes change few rows.
-        if (gearList->isRowHidden(entry + 1) != (score == 0))
-            gearList->setRowHidden(entry + 1, score == 0);
-        if (score > bestScore) {
-            best = entry + 1;
-            bestScore = score;
-        }
+    const GearSearch::Query words = GearSearch::queryWords(text);
+    const int current = chosen();
+    std::vector<int> shown;
+    std::vector<int> scores(entryCount);
+    shown.reserve(entryCount);
+    for (int entry = 0; entry < entryCount; ++entry) {
+        scores[entry] = words.isEmpty() ? 1 : search.score(entry, words);
+        if (scores[entry] > 0)
+            shown.push_back(entry);
     }
-    gearList->setUpdatesEnabled(true);
-    if (!words.isEmpty() || gearList->isRowHidden(gearList->currentRow()))
-        gearList->setCurrentRow(best);
+    std::stable_sort(shown.begin(), shown.end(),
+                     [&](int a, int b) { return scores[a] > scores[b]; });
+    const bool nothing = !words.isEmpty() && shown.empty();
+    rows->show(std::move(shown));
+    // The best match becomes current rather than "None", which is always shown.
+    setCurrentEntry(words.isEmpty() ? current : rows->entryAt(1));
+    const bool noteShown = nothing && !nothingFound.isEmpty();
+    if (gearNote->isHidden() == noteShown)
+        gearNote->setVisible(noteShown);
+}
+
+void GearChooser::setNothingFoundNote(const QString& note)
+{
+    nothingFound = note;
+    gearNote->setText(note);
+}
+
+QPushButton* GearChooser::addCommand(const QString& name, const QString& text)
+{
+    QPushButton* button = buttonBox->addButton(text, QDialogButtonBox::ActionRole);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
 }
 
 bool GearChooser::eventFilter(QObject* watched, QEvent* event)

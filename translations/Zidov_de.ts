@@ -289,6 +289,18 @@
         <source>crop %1</source>
         <translation>Crop %1</translation>
     </message>
+    <message>
+        <source>Not in lensfun&apos;s database of %1. Update it with lensfun-update-data, or add the body.</source>
+        <translation>Nicht in der lensfun-Datenbank vom %1. Mit lensfun-update-data aktualisieren oder das Gehäuse hinzufügen.</translation>
+    </message>
+    <message>
+        <source>unknown date</source>
+        <translation>unbekanntem Datum</translation>
+    </message>
+    <message>
+        <source>Add a body…</source>
+        <translation>Gehäuse hinzufügen…</translation>
+    </message>
 </context>
 <context>
     <name>LengthSpinBox</name>
@@ -2016,6 +2028,83 @@ Es wurde nichts geändert.</translation>
 Nothing was changed.</source>
         <translation>Kamera %1 erzeugt kein scharfes Bild: ihr Fokus liegt näher als die Brennweite.
 Es wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>BodyAdder</name>
+    <message>
+        <source>Add a body</source>
+        <translation>Gehäuse hinzufügen</translation>
+    </message>
+    <message>
+        <source>Sensor (mm)</source>
+        <translation>Sensor (mm)</translation>
+    </message>
+    <message>
+        <source>Crop factor</source>
+        <translation>Cropfaktor</translation>
+    </message>
+    <message>
+        <source>Maker</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Bajonett</translation>
+    </message>
+    <message>
+        <source>A body needs its maker, its model and its mount.</source>
+        <translation>Ein Gehäuse braucht Hersteller, Modell und Bajonett.</translation>
+    </message>
+</context>
+<context>
+    <name>LensLimitClamp</name>
+    <message>
+        <source>The lens reaches %1–%2 mm</source>
+        <translation>Das Objektiv reicht von %1 bis %2 mm</translation>
+    </message>
+    <message>
+        <source>The lens has a focal length of %1 mm</source>
+        <translation>Das Objektiv hat %1 mm Brennweite</translation>
+    </message>
+    <message>
+        <source>At %1 mm the lens opens to f/%2</source>
+        <translation>Bei %1 mm öffnet das Objektiv bis f/%2</translation>
+    </message>
+    <message>
+        <source>Camera %1: %2.</source>
+        <translation>Kamera %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>UserBodies</name>
+    <message>
+        <source>it holds no lensfun database</source>
+        <translation>sie enthält keine lensfun-Datenbank</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as lensfun&apos;s (%2). It was left as it is; mend or remove it, then add the body again.</source>
+        <translation>%1 ist keine lesbare lensfun-Datei (%2). Sie blieb unverändert; bitte reparieren oder entfernen und das Gehäuse erneut hinzufügen.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 </TS>

@@ -6,9 +6,10 @@
 #include "guitest.h"
 #include "mainwin.h"
 #include "plotdata.h"
+#include "userbodies.h"
 
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QTemporaryDir>
 
@@ -52,12 +53,21 @@ private slots:
     void cleanup() { quiet.reset(); }
     void lensRangeFromItsName_data();
     void lensRangeFromItsName();
-    void chooserFindsBodiesAsTyped_data();
-    void chooserFindsBodiesAsTyped();
+    void chooserFindsGearAsTyped_data();
+    void chooserFindsGearAsTyped();
     void databaseWaitsUntilNeeded();
     void missingGearOpensAsStored();
     void gearSurvivesSwapCopyAndFiles_data();
     void gearSurvivesSwapCopyAndFiles();
+    void buttonsShowTheWholeModel_data();
+    void buttonsShowTheWholeModel();
+    void rowsStayWhenABodyIsChosen();
+    void bodyFollowsTheSensor_data();
+    void bodyFollowsTheSensor();
+    void lensLimitsSaySo_data();
+    void lensLimitsSaySo();
+    void bodiesOfTheUsersFolder_data();
+    void bodiesOfTheUsersFolder();
 
 private:
     std::unique_ptr<QuietTrace> quiet;
@@ -115,39 +125,67 @@ void TestGear::lensRangeFromItsName()
     QTEST(lensRangeOf(name, minFocal, maxFocal, widest).text(), "stated");
 }
 
-void TestGear::chooserFindsBodiesAsTyped_data()
+void TestGear::chooserFindsGearAsTyped_data()
 {
+    // With a body the lens chooser opens, holding the lenses of its mount.
+    QTest::addColumn<QString>("body");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("found");
-    QTest::newRow("a7 iii") << "a7 iii"
-                            << "Sony Alpha 7 III (ILCE-7M3)";
-    QTest::newRow("x-t4") << "x-t4"
-                          << "Fujifilm X-T4";
-    QTest::newRow("e-m1") << "e-m1"
-                          << "Olympus E-M1";
-    QTest::newRow("r6") << "r6"
-                        << "Canon EOS R6";
+    // Part of a name the list must not show.
+    QTest::addColumn<QString>("notShown");
+    const auto row = [](const char* typed, const char* found, const char* body = "",
+                        const char* notShown = "\n") {
+        QTest::newRow(typed) << body << typed << found << notShown;
+    };
+    row("a7 iii", "Sony Alpha 7 III (ILCE-7M3)");
+    row("a7iv", "Sony Alpha 7 IV (ILCE-7M4)");
+    row("x-t4", "Fujifilm X-T4");
+    row("r6", "Canon EOS R6");
+    row("e-m1", "Olympus E-M1");
+    // A whole number over the start of a longer one, and "mark ii" as one word or two.
+    row("e-m1 mark ii", "Olympus E-M1MarkII", "", "E-M10");
+    // A body that takes lenses over a compact of the same words.
+    row("z6", "Nikon Z 6");
+    // "f/1.8 55mm" holds no 85.
+    row("85 1.8", "Sony FE 85mm f/1.8  ·  85mm f/1.8", "Alpha 7 III", "55mm");
+    row("56 1.2", "Fujifilm XF 56mm f/1.2 R  ·  56mm f/1.2", "X-T4");
+    row("12-40", "Olympus M.Zuiko Digital ED 12-40mm f/2.8 Pro  ·  12-40mm f/2.8", "E-M1");
 }
 
 // The installed database, typed into the real chooser and taken with Enter.
-void TestGear::chooserFindsBodiesAsTyped()
+void TestGear::chooserFindsGearAsTyped()
 {
+    QFETCH(QString, body);
     QFETCH(QString, typed);
+    QFETCH(QString, notShown);
     mainWin w;
+    for (const BodyChoice& b : w.gearCommands->database().bodies()) {
+        if (b.model == body)
+            w.gearCommands->setBody(1, b);
+    }
+    QCOMPARE(w.gearCommands->gear(1).body.model, body);
     QString chosen;
+    QStringList shown;
     ModalAnswerer answer([&](QWidget* modal) {
         QCOMPARE(modal->objectName(), QString("gearChooser"));
         auto* search = modal->findChild<QLineEdit*>("gearSearch");
-        auto* list = modal->findChild<QListWidget*>("gearList");
+        auto* list = modal->findChild<QListView*>("gearList");
         QVERIFY(search && list);
         QTest::keyClicks(search, typed);
-        chosen = list->currentItem()->text();
+        chosen = list->currentIndex().data().toString();
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            const QString name = list->model()->index(row, 0).data().toString();
+            if (name.contains(notShown))
+                shown << name;
+        }
         QTest::keyClick(search, Qt::Key_Enter);
     });
-    QTest::mouseClick(w.c1_bodyButton, Qt::LeftButton);
+    QTest::mouseClick(body.isEmpty() ? w.c1_bodyButton : w.c1_lensButton, Qt::LeftButton);
     QVERIFY(answer.seen);
+    QVERIFY2(shown.isEmpty(), qPrintable(shown.join(" | ")));
     QTEST(chosen, "found");
-    QVERIFY(w.gearCommands->gear(1).body.isSet());
+    QVERIFY(body.isEmpty() ? w.gearCommands->gear(1).body.isSet()
+                           : w.gearCommands->gear(1).lens.isSet());
 }
 
 void TestGear::databaseWaitsUntilNeeded()
@@ -278,6 +316,184 @@ void TestGear::gearSurvivesSwapCopyAndFiles()
     QVERIFY2(!answer.seen, qPrintable(message));
     check(reopened, 1);
     check(reopened, 2);
+}
+
+void TestGear::buttonsShowTheWholeModel_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::newRow("Alpha 7 III") << "Alpha 7 III";
+    QTest::newRow("E-M1MarkII") << "E-M1MarkII";
+    QTest::newRow("X-T4") << "X-T4";
+}
+
+// At the window's default size, the maker in the tooltip only.
+void TestGear::buttonsShowTheWholeModel()
+{
+    QFETCH(QString, model);
+    mainWin w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (const BodyChoice& body : w.gearCommands->database().bodies()) {
+        if (body.model == model)
+            w.gearCommands->setBody(1, body);
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(w.c1_bodyButton->text(), model);
+    QVERIFY(w.c1_bodyButton->toolTip().endsWith(" " + model));
+}
+
+// Every control keeps its place in the window with a body and without, in expert mode.
+void TestGear::rowsStayWhenABodyIsChosen()
+{
+    mainWin w;
+    w.switchpromode();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const auto places = [&w] {
+        QMap<QString, QPoint> result;
+        for (const QWidget* control : w.findChildren<QWidget*>()) {
+            if (control->isVisible() && control->objectName().startsWith("c"))
+                result[control->objectName()] = control->mapTo(&w, QPoint());
+        }
+        return result;
+    };
+    QCoreApplication::processEvents();
+    const QMap<QString, QPoint> without = places();
+    // A listed format's body, which needs no custom sensor.
+    for (const BodyChoice& body : w.gearCommands->database().bodies()) {
+        if (body.model == "X-T4")
+            w.gearCommands->setBody(1, body);
+    }
+    QCoreApplication::processEvents();
+    QVERIFY(w.c1_cropLabel->isVisible());
+    const QMap<QString, QPoint> with = places();
+    for (auto place = without.begin(); place != without.end(); ++place)
+        QVERIFY2(with.value(place.key()) == place.value(), qPrintable(place.key()));
+}
+
+void TestGear::bodyFollowsTheSensor_data()
+{
+    QTest::addColumn<Step>("change");
+    // The camera that then has the body, 0 for neither.
+    QTest::addColumn<int>("withBody");
+    QTest::newRow("a format of another size by hand")
+        << Step([](mainWin& w) { w.c1_cropC->setCurrentIndex(w.c1_cropC->findText("1/1.3\"")); })
+        << 0;
+    QTest::newRow("the custom sensor 0.5 % smaller")
+        << Step([](mainWin& w) { w.c1_sensorWidth->setValue(27.55); }) << 1;
+    QTest::newRow("the custom sensor 5 % smaller") << Step([](mainWin& w) {
+        w.c1_sensorWidth->setValue(26.3);
+        w.c1_sensorHeight->setValue(17.5);
+    }) << 0;
+    QTest::newRow("pixel-size mode, the same sensor")
+        << Step([](mainWin& w) { w.c1_cocSet->setCurrentIndex(CocByPixelSize); }) << 1;
+    QTest::newRow("swap") << Step([](mainWin& w) { w.swapLR(); }) << 2;
+    // A lock moves the focus only.
+    QTest::newRow("magnification lock") << Step([](mainWin& w) {
+        w.c1_lockMag->setChecked(true);
+        w.c1_flength->setValue(70);
+    }) << 1;
+}
+
+void TestGear::bodyFollowsTheSensor()
+{
+    QFETCH(Step, change);
+    QFETCH(int, withBody);
+    mainWin w;
+    w.switchpromode();
+    w.boxC2->setChecked(true);
+    w.gearCommands->useDatabase(testDatabase());
+    w.c1_cocSet->setCurrentIndex(CocByCropFactor);
+    w.gearCommands->setBody(1, testBody());
+    w.gearCommands->setLens(1, testLens());
+    change(w);
+    for (int camera : {1, 2}) {
+        const CameraControls c = cameraControls(w, camera);
+        const bool has = camera == withBody;
+        QCOMPARE(w.gearCommands->gear(camera).body.isSet(), has);
+        QCOMPARE(c.bodyButton->text(), has ? QString("Tester 13") : QString("Camera body…"));
+        QCOMPARE(c.cropLabel->isVisibleTo(&w), has);
+    }
+    // The lens stays where it went.
+    QVERIFY(w.gearCommands->gear(withBody == 2 ? 2 : 1).lens.isSet());
+}
+
+void TestGear::lensLimitsSaySo_data()
+{
+    QTest::addColumn<bool>("focal");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("kept");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("8 mm") << true << "8" << 18.0 << "The lens reaches 18–135 mm";
+    QTest::newRow("inside the range") << true << "70" << 70.0 << "";
+    // At 50 mm the lens opens to f/4.07.
+    QTest::newRow("f/2") << false << "2" << 4.1 << "At 50 mm the lens opens to f/4.1";
+}
+
+void TestGear::lensLimitsSaySo()
+{
+    QFETCH(bool, focal);
+    QFETCH(QString, typed);
+    mainWin w;
+    w.switchpromode();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.gearCommands->useDatabase(testDatabase());
+    w.gearCommands->setLens(1, testLens());
+    QDoubleSpinBox* box = focal ? w.c1_flength : w.c1_apature;
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, typed);
+    QTest::keyClick(box, Qt::Key_Tab);
+    QTEST(box->value(), "kept");
+    QFETCH(QString, said);
+    QCOMPARE(w.statusbar->currentMessage(), said.isEmpty() ? QString() : "Camera 1: " + said + ".");
+    QCOMPARE(box->toolTip().startsWith(said + "\n"), !said.isEmpty());
+}
+
+void TestGear::bodiesOfTheUsersFolder_data()
+{
+    // What lensfun's user folder holds before the body is added; "" for nothing.
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<bool>("added");
+    const QByteArray own = "<lensdatabase version=\"1\"><camera><maker>Mine</maker>"
+                           "<model>Own 1</model><mount>Mine M</mount><cropfactor>2</cropfactor>"
+                           "</camera></lensdatabase>";
+    QTest::newRow("no file yet") << QByteArray() << true;
+    QTest::newRow("an own body beside") << own << true;
+    QTest::newRow("a damaged file") << own.left(60) << false;
+}
+
+// Bodies in the user's lensfun folder are found; one added goes into Zidov's own file there.
+void TestGear::bodiesOfTheUsersFolder()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(bool, added);
+    QDir folder(GearDatabase::userFolder());
+    QVERIFY(folder.removeRecursively() && folder.mkpath("."));
+    if (!before.isEmpty()) {
+        QFile file(UserBodies::filePath());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+    }
+    BodyChoice body;
+    body.maker = "Mine";
+    body.model = "New <2>";
+    body.mount = "Mine M";
+    body.crop = 1.53;
+    const QString problem = UserBodies::add(body);
+    QCOMPARE(problem.isEmpty(), added);
+    const std::unique_ptr<GearDatabase> database = GearDatabase::loadInstalled();
+    QCOMPARE(database->has(body), added);
+    QCOMPARE(database->has(BodyChoice{"Mine", "Own 1", {}, {}, 0}), before.size() > 60);
+    // The installed bodies are read beside them.
+    QVERIFY(database->bodies().size() > 500);
+    if (!added) {
+        QFile file(UserBodies::filePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QVERIFY2(problem.contains("left as it is"), qPrintable(problem));
+    }
+    QVERIFY(folder.removeRecursively());
 }
 
 ZIDOV_GUITEST_MAIN(TestGear)
