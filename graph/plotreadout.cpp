@@ -4,6 +4,7 @@
 
 #include "lengthunit.h"
 #include "paintarea.h"
+#include "readernumbers.h"
 
 #include <QFont>
 #include <QPainter>
@@ -36,7 +37,7 @@ QFont readoutFont()
 // Two decimals; a value too large for them (a curve pinned high, a vanishing CoC) in short.
 QString zcText(double zc)
 {
-    return std::abs(zc) < 1e6 ? QString::number(zc, 'f', 2) : QString::number(zc, 'g', 3);
+    return std::abs(zc) < 1e6 ? ReaderNumbers::fixed(zc, 2) : ReaderNumbers::significant(zc, 3);
 }
 } // namespace
 
@@ -83,13 +84,14 @@ QString PlotReadout::distanceText(const PlotGeometry& plot, int column, bool fro
 {
     const LengthUnit unit = plot.axisUnit();
     const double shown = LengthUnits::fromMetres(plot.intervalEnd(column) / 1000.0, unit);
-    QString number = QString::number(shown, 'f', 2);
+    QString number = ReaderNumbers::fixed(shown, 2);
     if (fromCamera)
         return tr("Distance: %1 %2").arg(number, LengthUnits::symbol(unit));
     // Signed, so that in front of the focus plane and behind it read apart at a glance.
-    if (number == QLatin1String("-0.00"))
-        number = QStringLiteral("0.00");
-    else if (shown > 0 && number != QLatin1String("0.00"))
+    const QString zero = ReaderNumbers::fixed(0, 2);
+    if (number == QLatin1Char('-') + zero)
+        number = zero;
+    else if (shown > 0 && number != zero)
         number.prepend(QLatin1Char('+'));
     return tr("From focus plane: %1 %2").arg(number, LengthUnits::symbol(unit));
 }

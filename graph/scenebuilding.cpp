@@ -5,6 +5,7 @@
 #include "graph.h"
 #include "plotclip.h"
 #include "plotgeometry.h"
+#include "readernumbers.h"
 
 #include <QImage>
 #include <QPainter>
@@ -133,8 +134,8 @@ namespace {
 QString focusText(double shown, bool feet)
 {
     if (feet)
-        return QString::number(shown, 'f', 2);
-    return QString::number(roundedAsBox(shown, 2), 'g', 6);
+        return ReaderNumbers::fixed(shown, 2);
+    return ReaderNumbers::significant(roundedAsBox(shown, 2), 6);
 }
 } // namespace
 
@@ -151,11 +152,11 @@ CaptionTexts graph::captionTexts(int camera)
     };
     CaptionTexts texts;
     texts.title = tr("Camera ") + QString::number(camera) + QLatin1Char(':');
-    texts.settings = QString::number(setup.getFlength(), 'g', 6) + QLatin1String("mm f/") +
-                     QString::number(setup.getAperture(), 'g', 6) + tr(" - Dist.: ") +
+    texts.settings = ReaderNumbers::significant(setup.getFlength(), 6) + QLatin1String("mm f/") +
+                     ReaderNumbers::significant(setup.getAperture(), 6) + tr(" - Dist.: ") +
                      focusText(shown(setup.getFdist()), feet) +
                      (feet ? tr("ft - CoC: ") : tr("m - CoC: ")) +
-                     QString::number(setup.getCoc(), 'f', 4) + QLatin1String("mm");
+                     ReaderNumbers::fixed(setup.getCoc(), 4) + QLatin1String("mm");
 
     if (!setup.formsImage()) {
         texts.values = tr("No sharp image: the focus is closer than the focal length.");
@@ -173,10 +174,10 @@ CaptionTexts graph::captionTexts(int camera)
     if (depth == CaptionNumbers::DepthOfField::None) {
         range = tr("none");
     } else if (given->dofLimits) {
-        range = QString::number(shown(nearLimit), 'f', 2) + QLatin1String(" - ") +
-                (endless ? infinite : QString::number(shown(farLimit), 'f', 2));
+        range = ReaderNumbers::fixed(shown(nearLimit), 2) + QLatin1String(" - ") +
+                (endless ? infinite : ReaderNumbers::fixed(shown(farLimit), 2));
     } else {
-        range = endless ? infinite : QString::number(shown(farLimit - nearLimit), 'f', 2);
+        range = endless ? infinite : ReaderNumbers::fixed(shown(farLimit - nearLimit), 2);
     }
 
     const double fullFrameScale = setup.getFFScale();
@@ -185,7 +186,7 @@ CaptionTexts graph::captionTexts(int camera)
         magnification > 0 ? magnification : CaptionNumbers::fullFrameScale(fullFrameScale);
     const double diagonal = shown(setup.getFieldDiag());
     const QString diagonalText =
-        QString::number(diagonal, 'f', CaptionNumbers::diagonalDecimals(diagonal));
+        ReaderNumbers::fixed(diagonal, CaptionNumbers::diagonalDecimals(diagonal));
     // "none" is no length, so it takes no unit.
     QString scaleTemplate;
     if (magnification > 0) {
@@ -202,9 +203,11 @@ CaptionTexts graph::captionTexts(int camera)
         scaleTemplate =
             feet ? tr("ft] - FFScale: 1:%1 Diag: %2ft") : tr("m] - FFScale: 1:%1 Diag: %2m");
     }
-    const QString scalePart = scaleTemplate.arg(scale, 0, 'g', -1, QLatin1Char(' '))
-                                  .arg(diagonalText, 0, QLatin1Char(' '));
-    texts.values = tr("zc(inf): ") + QString::number(CaptionNumbers::blurAtInfinity(zInf), 'g', 6) +
+    const QString scalePart =
+        scaleTemplate.arg(ReaderNumbers::significant(scale, 6), 0, QLatin1Char(' '))
+            .arg(diagonalText, 0, QLatin1Char(' '));
+    texts.values = tr("zc(inf): ") +
+                   ReaderNumbers::significant(CaptionNumbers::blurAtInfinity(zInf), 6) +
                    tr(" - DOF: [") + range + scalePart;
     return texts;
 }

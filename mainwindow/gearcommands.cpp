@@ -7,6 +7,7 @@
 #include "gearchooser.h"
 #include "geardatabase.h"
 #include "mainwin.h"
+#include "readernumbers.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -208,6 +209,8 @@ void GearCommands::show(int camera)
           QCoreApplication::translate("mainWin", "Camera body…"));
     label(c.lensButton, g.lens.isSet() ? g.lens.name() : QString(), g.lensFound,
           QCoreApplication::translate("mainWin", "Lens…"));
-    c.cropLabel->setText(g.body.crop > 0 ? tr("crop %1").arg(g.body.crop, 0, 'g', 3) : QString());
+    c.cropLabel->setText(g.body.crop > 0
+                             ? tr("crop %1").arg(ReaderNumbers::significant(g.body.crop, 3))
+                             : QString());
     c.cropLabel->setVisible(g.body.isSet() && g.body.crop > 0);
 }
