@@ -117,10 +117,13 @@ private slots:
         const QStringList lines = clipboard->text().split('\n');
         QCOMPARE(lines.first(), QString("\tCamera 1\tCamera 2"));
         QCOMPARE(lines[1].section('\t', 2), QString("44 × 33 mm"));
-        QVERIFY(lines.contains("Focus distance\t5.00 m\t9.00 m"));
-        QVERIFY(lines.contains("Far limit\t" +
-                               LengthUnits::text(w.cam1.getFarLimit() / 1000, LengthUnit::Metres) +
-                               "\tinfinity"));
+        // The unit in the label and bare numbers in the cells, which a spreadsheet takes.
+        QVERIFY(lines.contains("Focus distance (m)\t5.00\t9.00"));
+        QVERIFY(lines.contains(
+            "Far limit (m)\t" +
+            LengthUnits::number(w.cam1.getFarLimit() / 1000, LengthUnit::Metres) + "\tinfinity"));
+        QVERIFY(lines.contains("F-number\t1.8\t16"));
+        QVERIFY(lines.contains("Circle of confusion set\tSet by pixel size\tSet by crop factor"));
         QCOMPARE(lines[lines.size() - 2], w.comparisonReadout->text());
     }
 
