@@ -87,6 +87,8 @@ private slots:
     void feetThroughoutTheWindow();
     void typedLengths_data();
     void typedLengths();
+    void typedNumbersLeaveTheBoxAsItWas_data();
+    void typedNumbersLeaveTheBoxAsItWas();
     void startsInTheUnitLastChosen();
     void windowKeepsItsShape_data();
     void windowKeepsItsShape();
@@ -819,6 +821,39 @@ void TestMainWin::typedLengths()
     // The box holds a value it took, unmarked; its tooltip says what was not taken.
     QVERIFY(!w.c1_fdist->property("refused").toBool());
     QCOMPARE(w.c1_fdist->toolTip().contains("was not taken"), !accepted);
+}
+
+void TestMainWin::typedNumbersLeaveTheBoxAsItWas_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    // Each takes the 6 while it is typed; deleted again, nothing is left that it takes.
+    QTest::newRow("f-number") << "c1_apature"
+                              << "6";
+    QTest::newRow("focal length") << "c1_flength"
+                                  << "6";
+    QTest::newRow("CoC") << "c1_coc"
+                         << "0.06";
+}
+
+void TestMainWin::typedNumbersLeaveTheBoxAsItWas()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    mainWin& w = *window;
+    w.switchpromode();
+    w.c1_cocSet->setCurrentIndex(3);
+    auto* numbers = w.findChild<QDoubleSpinBox*>(box);
+    QVERIFY(numbers);
+    const double before = numbers->value();
+    numbers->selectAll();
+    QTest::keyClicks(numbers, typed);
+    QVERIFY(numbers->value() != before);
+    for (int i = 0; i < typed.size(); ++i)
+        QTest::keyClick(numbers, Qt::Key_Backspace);
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(numbers, &out);
+    QCOMPARE(numbers->value(), before);
 }
 
 void TestMainWin::startsInTheUnitLastChosen()
