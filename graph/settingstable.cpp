@@ -54,11 +54,12 @@ std::vector<SettingsTable::Row> SettingsTable::rowsOf(CameraSettings& settings, 
     const auto words = [](const QString& label, const QString& text) {
         return Row{label, QString(), text, text};
     };
-    // A row of lengths in the chosen unit, or a word where there is none.
+    // A row of lengths in the chosen unit, or a word where there is none; its label names the
+    // unit either way, as another camera's cell in the row may hold a length.
     const auto length = [&](const QString& label, bool present, double millimetres,
                             const QString& otherwise) {
         if (!present)
-            return words(label, otherwise);
+            return Row{label, lengthUnit, otherwise, otherwise};
         const QString number = LengthUnits::number(millimetres / 1000, unit);
         return Row{label, lengthUnit, number, withUnit(number, lengthUnit)};
     };
@@ -103,7 +104,7 @@ std::vector<SettingsTable::Row> SettingsTable::rowsOf(CameraSettings& settings, 
         rows.push_back(
             {tr("Blur at infinity"), QStringLiteral("zc"), blur, QStringLiteral("zc ") + blur});
     } else {
-        rows.push_back(words(tr("Blur at infinity"), none));
+        rows.push_back({tr("Blur at infinity"), QStringLiteral("zc"), none, none});
     }
     return rows;
 }

@@ -125,6 +125,11 @@ private slots:
         QVERIFY(lines.contains("F-number\t1.8\t16"));
         QVERIFY(lines.contains("Circle of confusion set\tSet by pixel size\tSet by crop factor"));
         QCOMPARE(lines[lines.size() - 2], w.comparisonReadout->text());
+        // A row's label names its unit where Camera 1 has no length there, Camera 2 one.
+        w.c1_fdist->setValue(0.04);
+        numbers->trigger();
+        QVERIFY2(clipboard->text().contains("\nNear limit (m)\tnone\t"),
+                 qPrintable(clipboard->text()));
     }
 
     // Ctrl+C copies the chart unless a text field has the focus, which copies its text.
