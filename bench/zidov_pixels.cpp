@@ -9,6 +9,7 @@
 // a change to the drawing is meant to keep every pixel; bench/compare-pixels.sh does that for scale
 // factors 1, 2 and 1.5.
 #include "graph.h"
+#include "languagechoice.h"
 #include "mainwin.h"
 #include "projectcodec.h"
 #include "projectcontrols.h"
@@ -24,6 +25,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QTranslator>
 
 #include <cstdio>
 #include <functional>
@@ -232,6 +234,12 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Trace::sendTo(nullptr);
+    // Named *_de.exe it draws the German program, with the catalogue from the current
+    // directory, as the program itself does.
+    QTranslator program;
+    QTranslator toolkit;
+    if (wantsGerman(argv[0]))
+        installGermanCatalogues(program, toolkit, QString());
     const QString folder = QString::fromLocal8Bit(argv[1]);
     if (argc > 2)
         projectFolder = QString::fromLocal8Bit(argv[2]);

@@ -29,9 +29,10 @@ int main(int argc, char** argv)
     Trace::sendTo(nullptr);
 
     // Named *_de.exe it shows the German catalogue from the current directory, like the program.
-    QTranslator translator;
-    if (wantsGerman(argv[0]) && translator.load(germanCatalogueName()))
-        QCoreApplication::installTranslator(&translator);
+    QTranslator program;
+    QTranslator toolkit;
+    if (wantsGerman(argv[0]))
+        installGermanCatalogues(program, toolkit, QString());
 
     mainWin w;
     w.switchpromode();

@@ -4,6 +4,7 @@
 
 #include "cameracomparison.h"
 #include "plotgeometry.h"
+#include "readernumbers.h"
 
 #include <cmath>
 
@@ -16,16 +17,17 @@ QString ratioText(double ratio)
         return QStringLiteral("×∞");
     // Two decimals would turn a small but real difference into 0.
     if (ratio > 0 && ratio < 0.01)
-        return QStringLiteral("×") + QString::number(ratio, 'g', 2);
-    return QStringLiteral("×") + QString::number(ratio, 'f', 2);
+        return QStringLiteral("×") + ReaderNumbers::significant(ratio, 2);
+    return QStringLiteral("×") + ReaderNumbers::fixed(ratio, 2);
 }
 
 // As the caption writes it.
 QString scaleText(double scale)
 {
     if (const double magnification = CaptionNumbers::magnification(scale); magnification > 0)
-        return QStringLiteral("%1:1").arg(magnification, 0, 'g', -1);
-    return QStringLiteral("1:%1").arg(CaptionNumbers::fullFrameScale(scale), 0, 'g', -1);
+        return QStringLiteral("%1:1").arg(ReaderNumbers::significant(magnification, 6));
+    return QStringLiteral("1:%1").arg(
+        ReaderNumbers::significant(CaptionNumbers::fullFrameScale(scale), 6));
 }
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "paintarea.h"
 #include "plotclip.h"
 #include "plotgeometry.h"
+#include "readernumbers.h"
 #include "segmentshapes.h"
 #include "smoothcurve.h"
 
@@ -429,7 +430,7 @@ void graph::drawDistanceTicks(QPainter* painter, const PlotGeometry& plot)
         const auto distance = plot.tickLabel(column);
         if (!distance)
             continue;
-        const QString text = QString::number(*distance, 'g', 6);
+        const QString text = ReaderNumbers::significant(*distance, 6);
         // Only labels near the title are measured.
         if (!plot.tickLabelFits(column, PlotGeometry::tickLabelWidth) &&
             !plot.tickLabelFits(column, labelMetrics.horizontalAdvance(text)))

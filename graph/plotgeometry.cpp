@@ -3,6 +3,7 @@
 #include "plotgeometry.h"
 
 #include "boxrounding.h"
+#include "readernumbers.h"
 
 #include <algorithm>
 #include <climits>
@@ -115,7 +116,7 @@ bool PlotGeometry::raisedExponents(const TextWidth& width) const
         const double number = gridLabel(value);
         // "inf" would fit, but says nothing of the decade.
         if (!std::isfinite(number) ||
-            width(QString::number(number, 'g', 6), gridLabelPointSize) > gridLabelWidth)
+            width(ReaderNumbers::significant(number, 6), gridLabelPointSize) > gridLabelWidth)
             return true;
     }
     return false;
@@ -123,7 +124,7 @@ bool PlotGeometry::raisedExponents(const TextWidth& width) const
 
 GridLabel PlotGeometry::gridLabelText(double value, const TextWidth& width, bool raised) const
 {
-    GridLabel label{QString::number(gridLabel(value), 'g', 6), gridLabelPointSize};
+    GridLabel label{ReaderNumbers::significant(gridLabel(value), 6), gridLabelPointSize};
     // The decade itself, so that labels past the double range (10^309) stay exact too.
     if (raised && useLog && value >= 1)
         label.text = raisedExponent(static_cast<long long>(std::llround(value)));

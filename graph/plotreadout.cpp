@@ -4,6 +4,7 @@
 
 #include "lengthunit.h"
 #include "paintarea.h"
+#include "readernumbers.h"
 
 #include <QFont>
 #include <QPainter>
@@ -36,7 +37,7 @@ QFont readoutFont()
 // Two decimals; a value too large for them (a curve pinned high, a vanishing CoC) in short.
 QString zcText(double zc)
 {
-    return std::abs(zc) < 1e6 ? QString::number(zc, 'f', 2) : QString::number(zc, 'g', 3);
+    return std::abs(zc) < 1e6 ? ReaderNumbers::fixed(zc, 2) : ReaderNumbers::significant(zc, 3);
 }
 } // namespace
 
@@ -89,7 +90,7 @@ QString PlotReadout::distanceText(const PlotGeometry& plot, int column, bool fro
         return tr("Distance: %1 %2").arg(number, shown.symbol());
     // Signed, so that in front of the focus plane and behind it read apart at a glance.
     if (shown.length == 0)
-        number = QString::number(0.0, 'f', shown.decimals);
+        number = ReaderNumbers::fixed(0, shown.decimals);
     else if (shown.length > 0)
         number.prepend(QLatin1Char('+'));
     return tr("From focus plane: %1 %2").arg(number, shown.symbol());

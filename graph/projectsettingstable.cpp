@@ -5,6 +5,7 @@
 #include "cocpresets.h"
 #include "comparisonreadout.h"
 #include "graph.h"
+#include "readernumbers.h"
 #include "sensorformattable.h"
 
 #include <QCoreApplication>
@@ -18,8 +19,8 @@ QString formatName(const CameraRecord& camera, int format)
     static const SensorFormatTable table;
     if (format == table.customIndex())
         return QStringLiteral("%1 × %2 mm")
-            .arg(camera.sensorWidth, 0, 'g', 4)
-            .arg(camera.sensorHeight, 0, 'g', 4);
+            .arg(ReaderNumbers::significant(camera.sensorWidth, 4),
+                 ReaderNumbers::significant(camera.sensorHeight, 4));
     if (format < 0 || format >= table.formatCount())
         return QString();
     return table.name(format).trimmed();
@@ -47,7 +48,7 @@ QString pixelCountName(const CameraRecord& camera)
     };
     const int preset = camera.pixelCountPreset;
     if (preset == CocPresets::customPixelCountIndex)
-        return QString::number(camera.megapixels, 'g', 4) + QStringLiteral(" MP");
+        return ReaderNumbers::significant(camera.megapixels, 4) + QStringLiteral(" MP");
     if (preset < 0 || preset >= int(presets.size()))
         return QString();
     return QCoreApplication::translate("mainWin", presets[preset]);
@@ -85,7 +86,8 @@ SettingsTable projectSettingsTable(const ProjectRecord& project, const PlotInput
             settings.sensorFormat = formatName(record, record.pixelSizeFormat) +
                                     QStringLiteral(", ") + pixelCountName(record);
         settings.cocMethod = cocMethodName(record.cocMode);
-        // The body and lens buttons choose nothing yet: body and lens stay empty.
+        settings.body = input.gear[camera - 1].body;
+        settings.lens = input.gear[camera - 1].lens;
         cameras.push_back(std::move(settings));
     }
     QString comparison;

@@ -5,6 +5,7 @@
 #include "graph.h"
 #include "plotclip.h"
 #include "plotgeometry.h"
+#include "readernumbers.h"
 
 #include <QImage>
 #include <QPainter>
@@ -135,11 +136,11 @@ QString focusText(double metres, LengthUnit unit)
 {
     const LengthUnits::ReaderLength small = LengthUnits::readerLength(metres, unit);
     if (small.small)
-        return QString::number(small.length, 'g', 15) + small.symbol();
+        return ReaderNumbers::significant(small.length, 15) + small.symbol();
     const double shown = LengthUnits::fromMetres(metres, unit);
     if (unit == LengthUnit::Feet)
-        return QString::number(shown, 'f', 2) + LengthUnits::symbol(unit);
-    return QString::number(roundedAsBox(shown, 2), 'g', 6) + LengthUnits::symbol(unit);
+        return ReaderNumbers::fixed(shown, 2) + LengthUnits::symbol(unit);
+    return ReaderNumbers::significant(roundedAsBox(shown, 2), 6) + LengthUnits::symbol(unit);
 }
 } // namespace
 
@@ -156,10 +157,10 @@ CaptionTexts graph::captionTexts(int camera)
     };
     CaptionTexts texts;
     texts.title = tr("Camera ") + QString::number(camera) + QLatin1Char(':');
-    texts.settings = QString::number(setup.getFlength(), 'g', 6) + QLatin1String("mm f/") +
-                     QString::number(setup.getAperture(), 'g', 6) + tr(" - Dist.: ") +
+    texts.settings = ReaderNumbers::significant(setup.getFlength(), 6) + QLatin1String("mm f/") +
+                     ReaderNumbers::significant(setup.getAperture(), 6) + tr(" - Dist.: ") +
                      focusText(setup.getFdist() / 1000, unit) + tr(" - CoC: ") +
-                     QString::number(setup.getCoc(), 'f', 4) + QLatin1String("mm");
+                     ReaderNumbers::fixed(setup.getCoc(), 4) + QLatin1String("mm");
 
     if (!setup.formsImage()) {
         texts.values = tr("No sharp image: the focus is closer than the focal length.");
@@ -184,7 +185,7 @@ CaptionTexts graph::captionTexts(int camera)
         const auto lengthText = [&](double millimetres) {
             if (small)
                 return LengthUnits::readerLength(millimetres / 1000, unit).number();
-            return QString::number(shown(millimetres), 'f', 2);
+            return ReaderNumbers::fixed(shown(millimetres), 2);
         };
         if (given->dofLimits)
             range = lengthText(nearLimit) + QLatin1String(" - ") +
@@ -201,7 +202,7 @@ CaptionTexts graph::captionTexts(int camera)
         magnification > 0 ? magnification : CaptionNumbers::fullFrameScale(fullFrameScale);
     const double diagonal = shown(setup.getFieldDiag());
     const QString diagonalText =
-        QString::number(diagonal, 'f', CaptionNumbers::diagonalDecimals(diagonal));
+        ReaderNumbers::fixed(diagonal, CaptionNumbers::diagonalDecimals(diagonal));
     // The range carries its unit ("none" takes none), so the template starts at the bracket.
     QString scaleTemplate;
     if (magnification > 0)
@@ -210,9 +211,11 @@ CaptionTexts graph::captionTexts(int camera)
     else
         scaleTemplate =
             feet ? tr("] - FFScale: 1:%1 Diag: %2ft") : tr("] - FFScale: 1:%1 Diag: %2m");
-    const QString scalePart = scaleTemplate.arg(scale, 0, 'g', -1, QLatin1Char(' '))
-                                  .arg(diagonalText, 0, QLatin1Char(' '));
-    texts.values = tr("zc(inf): ") + QString::number(CaptionNumbers::blurAtInfinity(zInf), 'g', 6) +
+    const QString scalePart =
+        scaleTemplate.arg(ReaderNumbers::significant(scale, 6), 0, QLatin1Char(' '))
+            .arg(diagonalText, 0, QLatin1Char(' '));
+    texts.values = tr("zc(inf): ") +
+                   ReaderNumbers::significant(CaptionNumbers::blurAtInfinity(zInf), 6) +
                    tr(" - DOF: [") + range + scalePart;
     return texts;
 }

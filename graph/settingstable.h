@@ -40,8 +40,10 @@ public:
     {
         QString heading;
         QColor colour;
-        // One per label.
+        // One per label, as drawn.
         QStringList values;
+        // One per copied label: the bare number, or the words where there is none.
+        QStringList cells;
     };
 
     SettingsTable() = default;
@@ -52,15 +54,20 @@ public:
     const std::vector<Column>& columns() const { return cameraColumns; }
     const QString& comparison() const { return comparisonLine; }
 
-    // A row per label with tab-separated cells under a row of headings, then the comparison,
-    // as a spreadsheet pastes it into cells.
+    // A row per label with its unit and tab-separated cells of bare numbers under a row of
+    // headings, then the comparison, as a spreadsheet pastes it into cells of numbers.
     QString tabSeparated() const;
 
 private:
     struct Row
     {
         QString label;
-        QString value;
+        // The unit of the number in the cell, empty for a plain number or words.
+        QString unit;
+        QString cell;
+        QString shown;
+        // Only in tabSeparated(): what the drawn table says beside another row's value.
+        bool copiedOnly = false;
     };
     // Which of the rows for names the table has: those of either camera.
     struct Names
@@ -71,6 +78,8 @@ private:
     static std::vector<Row> rowsOf(CameraSettings& camera, LengthUnit unit, Names names);
 
     QStringList rowLabels;
+    // The labels of tabSeparated(), with their units.
+    QStringList copiedLabels;
     std::vector<Column> cameraColumns;
     QString comparisonLine;
 };

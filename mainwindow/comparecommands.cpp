@@ -4,6 +4,7 @@
 
 #include "boxrounding.h"
 #include "mainwin.h"
+#include "readernumbers.h"
 
 #include <QMenu>
 #include <QMessageBox>
@@ -24,8 +25,8 @@ QString boxNumber(double value, const QDoubleSpinBox* box)
 {
     const double shown = roundedAsBox(value, box->decimals());
     if (shown == 0 && value != 0)
-        return QString::number(value, 'g', 2);
-    return QString::number(shown, 'g', 12);
+        return ReaderNumbers::significant(value, 2);
+    return ReaderNumbers::significant(shown, 12);
 }
 } // namespace
 
@@ -118,8 +119,8 @@ QString CompareCommands::refusal(const Result& result) const
         case Quantity::BlurAtInfinity:
             return tr("No f-number gives Camera 2 the blur at infinity of Camera 1 (zc %1); the "
                       "nearest it comes is zc %2.")
-                .arg(QString::number(result.target, 'g', 3),
-                     QString::number(result.closest, 'g', 3));
+                .arg(ReaderNumbers::significant(result.target, 3),
+                     ReaderNumbers::significant(result.closest, 3));
         case Quantity::DepthOfField:
             return tr("No f-number gives Camera 2 a depth of field as long as Camera 1's (%1); "
                       "the nearest it comes is %2.")

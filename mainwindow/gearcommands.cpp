@@ -9,6 +9,7 @@
 #include "geardatabase.h"
 #include "lenslimitclamp.h"
 #include "mainwin.h"
+#include "readernumbers.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -319,7 +320,9 @@ void GearCommands::show(int camera)
     label(c.lensButton, g.lens.isSet() ? g.lens.name() : QString(),
           {withoutMaker(g.lens.name(), g.lens.maker), g.lens.stated.text()}, g.lensFound,
           QCoreApplication::translate("mainWin", "Lens…"));
-    c.cropLabel->setText(g.body.crop > 0 ? tr("crop %1").arg(g.body.crop, 0, 'g', 3) : QString());
+    c.cropLabel->setText(g.body.crop > 0
+                             ? tr("crop %1").arg(ReaderNumbers::significant(g.body.crop, 3))
+                             : QString());
     c.cropLabel->setVisible(g.body.isSet() && g.body.crop > 0);
 }
 

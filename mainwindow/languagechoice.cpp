@@ -2,6 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #include "languagechoice.h"
 
+#include "readernumbers.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -40,7 +42,10 @@ void installGermanCatalogues(QTranslator& program, QTranslator& toolkit,
     if (toolkit.load(QStringLiteral("qtbase_de"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&toolkit);
-    setProgramLocale(QLocale(QLocale::German, QLocale::Germany));
+    const QLocale german(QLocale::German, QLocale::Germany);
+    setProgramLocale(german);
+    // The boxes write their numbers as the captions do, whatever the system's language.
+    QLocale::setDefault(german);
 }
 
 QLocale programLocale()
@@ -51,4 +56,6 @@ QLocale programLocale()
 void setProgramLocale(const QLocale& locale)
 {
     chosenLocale() = locale;
+    // What a person reads is written as typed.
+    ReaderNumbers::setDecimalMark(locale.decimalPoint().front());
 }

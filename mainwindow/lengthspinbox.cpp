@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 // Light red behind a text the box did not take.
@@ -128,6 +129,10 @@ double LengthSpinBox::valueFromText(const QString& text) const
 
 void LengthSpinBox::textEdited(const QString& text)
 {
+    // The line edit tells of a keystroke before the box reads it: the value is still the one
+    // before it.
+    if (!beforeTyping)
+        beforeTyping = value();
     bool mayBecomeOne = false;
     const QString reason = refusalOf(text, mayBecomeOne);
     if (reason.isEmpty())
@@ -142,36 +147,54 @@ void LengthSpinBox::textEdited(const QString& text)
 
 void LengthSpinBox::editingEnded()
 {
+    const std::optional<double> before = std::exchange(beforeTyping, std::nullopt);
     if (!untaken)
         return;
-    // The box has gone back to its value; say so, and why.
+    const QString text = *std::exchange(untaken, std::nullopt);
     bool mayBecomeOne = false;
-    const QString reason = refusalOf(*untaken, mayBecomeOne);
-    markRefused(tr("\"%1\" was not taken. %2 The box keeps %3.")
-                    .arg(*untaken, reason, LengthUnits::text(value(), shownUnit)));
-    untaken.reset();
+    const QString reason = refusalOf(text, mayBecomeOne);
+    // Whatever the box took of the text while it was typed goes: the value is the one before.
+    if (before && *before != value())
+        setExactValue(*before);
+    explain(tr("\"%1\" was not taken. %2 The box keeps %3.")
+                .arg(text, reason, LengthUnits::text(value(), shownUnit)));
+}
+
+void LengthSpinBox::stepBy(int steps)
+{
+    // A step is a value of its own, which a refused text typed after it does not undo.
+    beforeTyping.reset();
+    stepFromShown(steps);
 }
 
 void LengthSpinBox::markRefused(const QString& reason)
 {
-    if (!refused)
-        ownToolTip = toolTip();
+    explain(reason);
     refused = true;
-    setToolTip(reason);
     QPalette marked = palette();
     marked.setColor(QPalette::Base, refusedBackground);
     lineEdit()->setPalette(marked);
+}
+
+void LengthSpinBox::explain(const QString& reason)
+{
+    if (!explaining)
+        ownToolTip = toolTip();
+    explaining = true;
+    setToolTip(reason);
     if (isVisible())
         QToolTip::showText(mapToGlobal(QPoint(0, height())), reason, this);
 }
 
 void LengthSpinBox::clearRefusal()
 {
-    if (!refused)
+    if (!explaining)
         return;
-    refused = false;
+    explaining = false;
     setToolTip(ownToolTip);
-    lineEdit()->setPalette(palette());
+    if (refused)
+        lineEdit()->setPalette(palette());
+    refused = false;
     QToolTip::hideText();
 }
 
@@ -186,7 +209,7 @@ QString LengthSpinBox::textFromValue(double metres) const
     return text;
 }
 
-void LengthSpinBox::stepBy(int steps)
+void LengthSpinBox::stepFromShown(int steps)
 {
     if (shownUnit == LengthUnit::Metres && value() == roundedAsBox(value(), decimals())) {
         QDoubleSpinBox::stepBy(steps);

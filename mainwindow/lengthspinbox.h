@@ -21,7 +21,10 @@
 // setExactValue (a project file's) is held as it is, finer than the box shows it.
 //
 // A text the box cannot take stays in view, marked and with the reason in its tooltip,
-// rather than vanishing keystroke by keystroke or silently when editing ends.
+// rather than vanishing keystroke by keystroke or silently when editing ends. Editing that
+// ends on such a text leaves the value as it was before the typing began, although the box
+// took its leading number ("1" of "1e9") as it was typed; the tooltip then says what was
+// kept, and the mark goes, for the box holds a value it accepted.
 class LengthSpinBox : public QDoubleSpinBox
 {
     Q_OBJECT
@@ -59,9 +62,12 @@ private:
     // Why the text is no length the box takes, empty when it is one; mayBecomeOne tells
     // whether typing on can still make it one.
     QString refusalOf(const QString& text, bool& mayBecomeOne) const;
+    void stepFromShown(int steps);
     void textEdited(const QString& text);
     void editingEnded();
     void markRefused(const QString& reason);
+    // Says why without marking the box, which holds a value it took.
+    void explain(const QString& reason);
     void clearRefusal();
 
     // The decimals of metres held in feet and for lengths typed with a unit: enough for a
@@ -77,5 +83,9 @@ private:
     // The last text typed that the box could not take, and the form's tooltip while marked.
     std::optional<QString> untaken;
     bool refused = false;
+    // While the tooltip says why, rather than what the form says of the box.
+    bool explaining = false;
     QString ownToolTip;
+    // The value before the first keystroke of the editing under way.
+    std::optional<double> beforeTyping;
 };

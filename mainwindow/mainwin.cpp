@@ -7,12 +7,14 @@
 #include "eqwin.h"
 #include "gearcommands.h"
 #include "graph.h"
+#include "lengthspinbox.h"
 #include "opti.h"
 #include "plancommands.h"
 #include "plotcommands.h"
 #include "sensorformatcarry.h"
 #include "settings.h"
 #include "sharecommands.h"
+#include "typingstart.h"
 #include "windowshape.h"
 
 #include <QGridLayout>
@@ -57,6 +59,10 @@ mainWin::mainWin()
         box->setCurrentIndex(3);
     for (int camera : {1, 2})
         SensorFormatCarry::attach(cameraControls(*this, camera));
+    for (QDoubleSpinBox* box : findChildren<QDoubleSpinBox*>()) {
+        if (!qobject_cast<LengthSpinBox*>(box))
+            TypingStart::attach(box);
+    }
 
     for (QWidget* hidden :
          {static_cast<QWidget*>(gbC1_1), static_cast<QWidget*>(gbC1_2),

@@ -12,6 +12,7 @@
 #include "projectcameras.h"
 #include "projectcontrols.h"
 #include "projectdocument.h"
+#include "readernumbers.h"
 #include "settings.h"
 #include "simplesliders.h"
 #include "trace.h"
@@ -185,7 +186,7 @@ QString mainWin::hyperfocalText(double hyperfocal, LengthUnit unit)
     if (!CameraSetup::isHyperfocalDistance(hyperfocal))
         return tr("Set to hyperfocal (none)");
     return tr("Set to hyperfocal (") +
-           QString::number(LengthUnits::fromMetres(hyperfocal / 1000, unit), 'f', 1) +
+           ReaderNumbers::fixed(LengthUnits::fromMetres(hyperfocal / 1000, unit), 1) +
            LengthUnits::symbol(unit) + QLatin1Char(')');
 }
 
@@ -234,7 +235,8 @@ void mainWin::followMagnificationLocks()
                    "farthest is %4.")
                     .arg(camera)
                     .arg(LengthUnits::text(metres, unit),
-                         QString::number(CaptionNumbers::fullFrameScale(lock.keptScale())),
+                         ReaderNumbers::significant(
+                             CaptionNumbers::fullFrameScale(lock.keptScale()), 6),
                          LengthUnits::text(c.fdist->maximum(), unit)),
                 messageMilliseconds);
         c.fdist->setValue(metres);

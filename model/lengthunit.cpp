@@ -2,6 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #include "lengthunit.h"
 
+#include "readernumbers.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -23,13 +25,17 @@ QString symbol(LengthUnit unit)
     return unit == LengthUnit::Feet ? QStringLiteral("ft") : QStringLiteral("m");
 }
 
-QString text(double metres, LengthUnit unit, int decimals)
+QString number(double metres, LengthUnit unit, int decimals)
 {
     const double length = fromMetres(metres, unit);
-    QString number = QString::number(length, 'f', decimals);
-    if (number.toDouble() == 0 && length != 0)
-        number = QString::number(length, 'g', 2);
-    return number + QLatin1Char(' ') + symbol(unit);
+    if (QString::number(length, 'f', decimals).toDouble() == 0 && length != 0)
+        return ReaderNumbers::significant(length, 2);
+    return ReaderNumbers::fixed(length, decimals);
+}
+
+QString text(double metres, LengthUnit unit, int decimals)
+{
+    return number(metres, unit, decimals) + QLatin1Char(' ') + symbol(unit);
 }
 
 namespace {
@@ -74,7 +80,7 @@ ReaderLength readerLength(double metres, LengthUnit unit, int extraDigits, Round
 
 QString ReaderLength::number() const
 {
-    return QString::number(length, 'f', decimals);
+    return ReaderNumbers::fixed(length, decimals);
 }
 
 QString ReaderLength::symbol() const

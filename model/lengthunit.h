@@ -24,9 +24,11 @@ double fromMetres(double metres, LengthUnit unit);
 double toMetres(double length, LengthUnit unit);
 // "m" or "ft", as written straight after a number.
 QString symbol(LengthUnit unit);
-// "2.97 m" or "9.74 ft", for messages. A length that the decimals would turn into 0 keeps two
-// significant digits.
+// "2.97 m" or "9.74 ft", for messages, with the program's decimal mark (see ReaderNumbers). A
+// length that the decimals would turn into 0 keeps two significant digits.
 QString text(double metres, LengthUnit unit, int decimals = 2);
+// The number of text() alone, "2.97", as a spreadsheet's cell takes it.
+QString number(double metres, LengthUnit unit, int decimals = 2);
 // How a length for reading is rounded: to the nearest, or down or up where what is shown
 // must stay on one side of what was asked.
 enum class Rounding

@@ -5,6 +5,7 @@
 #include "cameracontrols.h"
 #include "mainwin.h"
 #include "plantarget.h"
+#include "readernumbers.h"
 #include "shotplans.h"
 #include "ui_framingPlanner.h"
 
@@ -87,8 +88,8 @@ void FramingPlanner::update()
         answers << tr("Camera %1 frames it from %2 (%3 mm, a frame side of %4 mm).")
                        .arg(camera)
                        .arg(target.distance(focus))
-                       .arg(target.record().getFlength())
-                       .arg(QString::number(side, 'f', 1));
+                       .arg(ReaderNumbers::significant(target.record().getFlength(), 6))
+                       .arg(ReaderNumbers::fixed(side, 1));
     }
     const bool all = framed.size() == chosenCameras().size();
     if (all)

@@ -4,6 +4,7 @@
 
 #include "lengthspinbox.h"
 #include "mainwin.h"
+#include "readernumbers.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -49,7 +50,7 @@ QString PlanTarget::refusal(const ShotPlans::Zone& zone) const
     switch (ShotPlans::zoneFault(record(), zone)) {
     case ShotPlans::ZoneFault::NotBeyondFocalLength:
         return tr("The near distance must lie beyond the focal length of %1 mm.")
-            .arg(record().getFlength());
+            .arg(ReaderNumbers::significant(record().getFlength(), 6));
     case ShotPlans::ZoneFault::FarNotBeyondNear:
         return tr("The far distance must lie beyond the near distance.");
     case ShotPlans::ZoneFault::None:
@@ -75,7 +76,7 @@ QString PlanTarget::farDistance(double millimetres) const
 
 QString PlanTarget::fNumber(double aperture, Rounding rounding)
 {
-    return QString::number(ShotPlans::shownFNumber(aperture, rounding), 'g', 4);
+    return ReaderNumbers::significant(ShotPlans::shownFNumber(aperture, rounding), 4);
 }
 
 void PlanTarget::followUnit(const mainWin& window, QDialog& dialog)

@@ -4,6 +4,7 @@
 
 #include "mainwin.h"
 #include "plantarget.h"
+#include "readernumbers.h"
 #include "ui_zonePlanner.h"
 
 ZonePlanner::ZonePlanner(mainWin& window_)
@@ -63,7 +64,7 @@ void ZonePlanner::update()
                "most %5. A focus stack can cover it.")
                 .arg(nearText, farText, PlanTarget::fNumber(plan->widest, Rounding::Nearest),
                      target.distance(plan->roundedFocus, plan->focusDigits),
-                     QString::number(plan->sharpestBlur, 'f', 2)));
+                     ReaderNumbers::fixed(plan->sharpestBlur, 2)));
         ui->zoneStack->show();
         ui->zoneApply->setEnabled(false);
         return;
@@ -74,7 +75,7 @@ void ZonePlanner::update()
     if (plan->sharpest)
         answer += tr("; sharpest at f/%1 (zc at most %2)")
                       .arg(PlanTarget::fNumber(*plan->sharpest, Rounding::Nearest),
-                           QString::number(plan->sharpestBlur, 'f', 2));
+                           ReaderNumbers::fixed(plan->sharpestBlur, 2));
     if (plan->diffractionLimit)
         answer += tr("; beyond f/%1 diffraction blurs it")
                       .arg(PlanTarget::fNumber(*plan->diffractionLimit, Rounding::Down));

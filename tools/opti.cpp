@@ -3,6 +3,7 @@
 #include "opti.h"
 
 #include "mainwin.h"
+#include "readernumbers.h"
 #include "typednumber.h"
 
 #include <QMessageBox>
@@ -130,7 +131,7 @@ void opti::setLengthUnit(LengthUnit lengthUnit)
         if (!item || item->text().trimmed().isEmpty() || !typed)
             continue;
         const double metres = LengthUnits::toMetres(*typed, unit);
-        item->setText(QString::number(LengthUnits::fromMetres(metres, lengthUnit), 'g', 6));
+        item->setText(ReaderNumbers::significant(LengthUnits::fromMetres(metres, lengthUnit), 6));
     }
     unit = lengthUnit;
     if (QTableWidgetItem* header = table->horizontalHeaderItem(distanceColumn))

@@ -628,6 +628,10 @@
         <translation>Zerstreuungskreis</translation>
     </message>
     <message>
+        <source>Circle of confusion set</source>
+        <translation>Zerstreuungskreis bestimmt</translation>
+    </message>
+    <message>
         <source>Diffraction</source>
         <translation>Beugung</translation>
     </message>

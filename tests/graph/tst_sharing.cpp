@@ -115,11 +115,19 @@ private slots:
         const QStringList lines = clipboard->text().split('\n');
         QCOMPARE(lines.first(), QString("\tCamera 1\tCamera 2"));
         QCOMPARE(lines[1].section('\t', 2), QString("44 × 33 mm"));
-        QVERIFY(lines.contains("Focus distance\t5.00 m\t9.00 m"));
-        QVERIFY(lines.contains("Far limit\t" +
-                               LengthUnits::text(w.cam1.getFarLimit() / 1000, LengthUnit::Metres) +
-                               "\tinfinity"));
+        // The unit in the label and bare numbers in the cells, which a spreadsheet takes.
+        QVERIFY(lines.contains("Focus distance (m)\t5.00\t9.00"));
+        QVERIFY(lines.contains(
+            "Far limit (m)\t" +
+            LengthUnits::number(w.cam1.getFarLimit() / 1000, LengthUnit::Metres) + "\tinfinity"));
+        QVERIFY(lines.contains("F-number\t1.8\t16"));
+        QVERIFY(lines.contains("Circle of confusion set\tSet by pixel size\tSet by crop factor"));
         QCOMPARE(lines[lines.size() - 2], w.comparisonReadout->text());
+        // A row's label names its unit where Camera 1 has no length there, Camera 2 one.
+        w.c1_fdist->setValue(0.04);
+        numbers->trigger();
+        QVERIFY2(clipboard->text().contains("\nNear limit (m)\tnone\t"),
+                 qPrintable(clipboard->text()));
     }
 
     // Ctrl+C copies the chart unless a text field has the focus, which copies its text.

@@ -53,6 +53,7 @@ void showIn(mainWin& w, bool expert)
 } // namespace
 
 Q_DECLARE_METATYPE(LengthUnit)
+Q_DECLARE_METATYPE(Qt::FocusReason)
 
 class TestMainWin : public QObject
 {
@@ -86,6 +87,8 @@ private slots:
     void feetThroughoutTheWindow();
     void typedLengths_data();
     void typedLengths();
+    void typedNumbersLeaveTheBoxAsItWas_data();
+    void typedNumbersLeaveTheBoxAsItWas();
     void startsInTheUnitLastChosen();
     void windowKeepsItsShape_data();
     void windowKeepsItsShape();
@@ -747,21 +750,33 @@ void TestMainWin::typedLengths_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<double>("metres");
+    // How editing ends: by Enter where no focus is lost.
+    QTest::addColumn<Qt::FocusReason>("leaving");
+    const auto enter = Qt::NoFocusReason;
     const auto feet = LengthUnit::Feet;
     const auto metres = LengthUnit::Metres;
-    QTest::newRow("16.4 ft, exactly") << feet << false << "16.4" << true << 4.99872;
-    QTest::newRow("metres in feet") << feet << false << "5 m" << true << 5.0;
-    QTest::newRow("feet and inch signs") << feet << false << "16' 5\"" << true << 5.0038;
-    QTest::newRow("centimetres") << metres << false << "350 cm" << true << 3.5;
+    QTest::newRow("16.4 ft, exactly") << feet << false << "16.4" << true << 4.99872 << enter;
+    QTest::newRow("metres in feet") << feet << false << "5 m" << true << 5.0 << enter;
+    QTest::newRow("feet and inch signs") << feet << false << "16' 5\"" << true << 5.0038 << enter;
+    QTest::newRow("centimetres") << metres << false << "350 cm" << true << 3.5 << enter;
     QTest::newRow("feet and inches in metres, exactly")
-        << metres << false << "16 ft 5 in" << true << 5.0038;
-    QTest::newRow("inches") << metres << false << "197 in" << true << 5.0038;
+        << metres << false << "16 ft 5 in" << true << 5.0038 << enter;
+    QTest::newRow("inches") << metres << false << "197 in" << true << 5.0038 << enter;
     QTest::newRow("a point after the feet, key by key")
-        << feet << false << "16' .5\"" << true << 4.8895;
-    QTest::newRow("English decimal comma") << metres << false << "4,5 m" << true << 4.5;
-    QTest::newRow("German decimal comma") << metres << true << "4,5 m" << true << 4.5;
-    QTest::newRow("not a length") << metres << false << "abc" << false << 2.0;
-    QTest::newRow("in front of the camera") << feet << false << "-5 ft" << false << 2.0;
+        << feet << false << "16' .5\"" << true << 4.8895 << enter;
+    QTest::newRow("English decimal comma") << metres << false << "4,5 m" << true << 4.5 << enter;
+    QTest::newRow("German decimal comma") << metres << true << "4,5 m" << true << 4.5 << enter;
+    QTest::newRow("not a length") << metres << false << "abc" << false << 2.0 << enter;
+    QTest::newRow("in front of the camera") << feet << false << "-5 ft" << false << 2.0 << enter;
+    // The leading number, taken while it was typed, goes when editing ends.
+    QTest::newRow("an exponent, by Tab")
+        << metres << false << "1e9" << false << 2.0 << Qt::TabFocusReason;
+    QTest::newRow("metres then a number, by a click elsewhere")
+        << metres << false << "4 m 3" << false << 2.0 << Qt::MouseFocusReason;
+    QTest::newRow("a letter after the feet, by leaving the window")
+        << feet << false << "7x" << false << 2.0 << Qt::ActiveWindowFocusReason;
+    QTest::newRow("metres then a number in feet")
+        << feet << false << "5 m 3" << false << 2.0 << enter;
 }
 
 void TestMainWin::typedLengths()
@@ -771,6 +786,8 @@ void TestMainWin::typedLengths()
     QFETCH(QString, typed);
     QFETCH(bool, accepted);
     QFETCH(double, metres);
+    QFETCH(Qt::FocusReason, leaving);
+    const auto enter = Qt::NoFocusReason;
     mainWin& w = *window;
     w.switchpromode();
     w.c1_fdist->setValue(2);
@@ -782,9 +799,15 @@ void TestMainWin::typedLengths()
     // As the user types: all of the box selected, the text, Enter.
     w.c1_fdist->selectAll();
     QTest::keyClicks(w.c1_fdist, typed);
-    if (!accepted)
+    if (!accepted && !typed.front().isDigit())
         QCOMPARE(w.recalculationCount(), recalculations);
-    QTest::keyClick(w.c1_fdist, Qt::Key_Return);
+    // Editing ends by Enter, Tab, a click elsewhere or the window losing focus.
+    if (leaving == enter) {
+        QTest::keyClick(w.c1_fdist, Qt::Key_Return);
+    } else {
+        QFocusEvent out(QEvent::FocusOut, leaving);
+        QApplication::sendEvent(w.c1_fdist, &out);
+    }
     setProgramLocale(QLocale::c());
     // Exactly: a length typed in feet is held as that length.
     QVERIFY2(w.c1_fdist->value() == metres,
@@ -792,9 +815,42 @@ void TestMainWin::typedLengths()
     QCOMPARE(w.cam1.getFdist(), metres * 1000);
     if (!accepted)
         QCOMPARE(w.c1_fdist->text(), shown);
-    // What the box did not take is marked, and its tooltip says why.
-    QCOMPARE(w.c1_fdist->property("refused").toBool(), !accepted);
+    // The box holds a value it took, unmarked; its tooltip says what was not taken.
+    QVERIFY(!w.c1_fdist->property("refused").toBool());
     QCOMPARE(w.c1_fdist->toolTip().contains("was not taken"), !accepted);
+}
+
+void TestMainWin::typedNumbersLeaveTheBoxAsItWas_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    // Each takes the 6 while it is typed; deleted again, nothing is left that it takes.
+    QTest::newRow("f-number") << "c1_apature"
+                              << "6";
+    QTest::newRow("focal length") << "c1_flength"
+                                  << "6";
+    QTest::newRow("CoC") << "c1_coc"
+                         << "0.06";
+}
+
+void TestMainWin::typedNumbersLeaveTheBoxAsItWas()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    mainWin& w = *window;
+    w.switchpromode();
+    w.c1_cocSet->setCurrentIndex(3);
+    auto* numbers = w.findChild<QDoubleSpinBox*>(box);
+    QVERIFY(numbers);
+    const double before = numbers->value();
+    numbers->selectAll();
+    QTest::keyClicks(numbers, typed);
+    QVERIFY(numbers->value() != before);
+    for (int i = 0; i < typed.size(); ++i)
+        QTest::keyClick(numbers, Qt::Key_Backspace);
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(numbers, &out);
+    QCOMPARE(numbers->value(), before);
 }
 
 void TestMainWin::startsInTheUnitLastChosen()

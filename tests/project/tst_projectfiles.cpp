@@ -653,8 +653,13 @@ void TestProjectFiles::derivedAsTheWindowLoads()
     PlotInput rendered = derived;
     rendered.expert = shown.expert;
     rendered.unit = shown.unit;
-    QCOMPARE(projectSettingsTable(record, rendered).tabSeparated(),
-             settingsTableOf(w).tabSeparated());
+    const QString table = projectSettingsTable(record, rendered).tabSeparated();
+    QCOMPARE(table, settingsTableOf(w).tabSeparated());
+    // The gear by name, as the JSON has it, in a row of its own where either camera has any.
+    for (int camera : {0, 1}) {
+        for (const QString& name : {derived.gear[camera].body, derived.gear[camera].lens})
+            QVERIFY2(name.isEmpty() || table.contains('\t' + name), qPrintable(table));
+    }
 }
 
 void TestProjectFiles::distanceReferenceOnLoad_data()

@@ -5,12 +5,14 @@
 #include "languagechoice.h"
 #include "mainwin.h"
 #include "opti.h"
+#include "plotgeometry.h"
 #include "projectcodec.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -112,6 +114,8 @@ void TestTranslations::germanCatalogueReachesTheWindows()
     QVERIFY(QCoreApplication::installTranslator(&translator));
 
     QuietTrace quiet;
+    // Numbers as the German program writes them, with the decimal comma.
+    setProgramLocale(QLocale(QLocale::German, QLocale::Germany));
     {
         mainWin w;
         QCOMPARE(w.menuFile->title(), QString("&Datei"));
@@ -132,8 +136,29 @@ void TestTranslations::germanCatalogueReachesTheWindows()
         // The settings table, as Copy numbers gives it.
         w.actionCopyNumbers->trigger();
         const QString numbers = QGuiApplication::clipboard()->text();
-        QVERIFY2(numbers.startsWith("\tKamera 1\n") && numbers.contains("\nNahgrenze\t"),
+        QVERIFY2(numbers.startsWith("\tKamera 1\n") && numbers.contains("\nNahgrenze (m)\t"),
                  qPrintable(numbers));
+        // Every number a person reads has the decimal comma, in the window as in the copy.
+        w.switchpromode();
+        w.boxC2->setChecked(true);
+        w.run();
+        const PlotGeometry plot = w.graphWidget->currentGeometry();
+        const auto noWidth = [](const QString&, int) { return 0.0; };
+        // The pointer over the plot, for its read-out.
+        const QPoint over(plot.axisX() + 100, plot.axisY() - 20);
+        QMouseEvent move(QEvent::MouseMove, over, w.graphWidget->mapToGlobal(over), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w.graphWidget, &move);
+        for (const QString& text :
+             QStringList{numbers, w.c1_set_Hyper->text(), w.c1_set_Hyper->toolTip(),
+                         w.graphWidget->captionTexts(1).settings,
+                         w.graphWidget->captionTexts(1).values, w.comparisonReadout->text(),
+                         plot.gridLabelText(1.5, noWidth, false).text} +
+                 w.graphWidget->readoutTexts()) {
+            QVERIFY2(text.contains(QRegularExpression("\\d,\\d")) &&
+                         !text.contains(QRegularExpression("\\d\\.\\d")),
+                     qPrintable(text));
+        }
         // A project refused for camera 1's focus at -5 m says why in German.
         QByteArray outOfRange(184, '\0');
         outOfRange.replace(0, 26,
@@ -146,6 +171,7 @@ void TestTranslations::germanCatalogueReachesTheWindows()
         // The window title is the program's name in every language.
         QCOMPARE(w.windowTitle(), QString("Zidov"));
     }
+    setProgramLocale(QLocale::c());
     QCoreApplication::removeTranslator(&translator);
 }
 
@@ -172,6 +198,8 @@ void TestTranslations::catalogueFallsBackToTheShortName()
 void TestTranslations::tooltipsExplainTheInputsInBothLanguages()
 {
     QuietTrace quiet;
+    // Numbers as the German program writes them, with the decimal comma.
+    setProgramLocale(QLocale(QLocale::German, QLocale::Germany));
     {
         mainWin w;
         QVERIFY(w.c1_apature->toolTip().startsWith("Aperture as an f-number"));
