@@ -6,6 +6,7 @@
 #include "gearcommands.h"
 #include "mainwin.h"
 #include "typednumber.h"
+#include "typingstart.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -87,6 +88,7 @@ void LensLimitClamp::clamp(QDoubleSpinBox* box, int camera, bool focal)
                      : tr("The lens has a focal length of %1 mm").arg(number(kept)))
               : tr("At %1 mm the lens opens to f/%2").arg(number(c.flength->value()), number(kept));
     box->setValue(kept);
+    TypingStart::settle(box);
     box->setToolTip(why + QStringLiteral("\n\n") + box->property(formTip).toString());
     window.statusbar->showMessage(tr("Camera %1: %2.").arg(camera).arg(why), messageMilliseconds);
 }

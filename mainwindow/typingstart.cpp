@@ -12,6 +12,12 @@ void TypingStart::attach(QDoubleSpinBox* box)
     new TypingStart(box);
 }
 
+void TypingStart::settle(QDoubleSpinBox* box)
+{
+    if (TypingStart* start = box->findChild<TypingStart*>(QString(), Qt::FindDirectChildrenOnly))
+        start->before.reset();
+}
+
 TypingStart::TypingStart(QDoubleSpinBox* box_) : QObject(box_), box(box_)
 {
     connect(box->findChild<QLineEdit*>(), &QLineEdit::textEdited, this, &TypingStart::typed);

@@ -19,6 +19,9 @@ class TypingStart : public QObject
 public:
     // Owned by the box.
     static void attach(QDoubleSpinBox* box);
+    // The value the box now holds was set on purpose (a lens's limit for a text beyond it):
+    // the end of this editing keeps it.
+    static void settle(QDoubleSpinBox* box);
 
 private:
     explicit TypingStart(QDoubleSpinBox* box);
