@@ -181,7 +181,9 @@ CaptionTexts graph::captionTexts(int camera)
         // One unit for the whole range: millimetres (inches) where even its largest length is
         // below 1 m (3 ft), so that a macro depth of field reads 2.77mm rather than 0.00m.
         const double largest = endless || given->dofLimits ? farLimit : farLimit - nearLimit;
-        const bool small = !endless && LengthUnits::readerLength(largest / 1000, unit).small;
+        const LengthUnits::ReaderLength largestShown =
+            LengthUnits::readerLength(largest / 1000, unit);
+        const bool small = !endless && largestShown.small;
         const auto lengthText = [&](double millimetres) {
             if (small)
                 return LengthUnits::readerLength(millimetres / 1000, unit).number();
@@ -192,8 +194,7 @@ CaptionTexts graph::captionTexts(int camera)
                     (endless ? infinite : lengthText(farLimit));
         else
             range = endless ? infinite : lengthText(farLimit - nearLimit);
-        range += small ? LengthUnits::readerLength(largest / 1000, unit).symbol()
-                       : LengthUnits::symbol(unit);
+        range += small ? largestShown.symbol() : LengthUnits::symbol(unit);
     }
 
     const double fullFrameScale = setup.getFFScale();
