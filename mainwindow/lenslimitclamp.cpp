@@ -5,6 +5,7 @@
 #include "cameracontrols.h"
 #include "gearcommands.h"
 #include "mainwin.h"
+#include "readernumbers.h"
 #include "typednumber.h"
 #include "typingstart.h"
 
@@ -18,7 +19,8 @@ const char* const formTip = "zidovFormToolTip";
 
 QString number(double value)
 {
-    return QString::number(value, 'f', 1).remove(QRegularExpression(QStringLiteral("\\.0$")));
+    return ReaderNumbers::marked(
+        QString::number(value, 'f', 1).remove(QRegularExpression(QStringLiteral("\\.0$"))));
 }
 } // namespace
 
