@@ -206,6 +206,14 @@ QColor graph::cameraColour(int camera)
     return camera == 1 ? QColor(0, 127, 0) : QColor(0, 0, 127);
 }
 
+QColor graph::pinnedColour(int index)
+{
+    static const std::array<QColor, pinnedColourCount> palette{
+        QColor(200, 0, 0),   QColor(214, 110, 0), QColor(150, 0, 160), QColor(0, 130, 150),
+        QColor(130, 80, 20), QColor(210, 0, 120), QColor(80, 80, 80),  QColor(120, 120, 0)};
+    return palette[size_t(std::clamp(index, 0, pinnedColourCount - 1))];
+}
+
 graph::graph() : leftMargin(30), rightMargin(10), topMargin(10), bottomMargin(30)
 {
     pens[Camera1Pen] = colouredPen(cameraColour(1));
@@ -301,6 +309,9 @@ void graph::drawScene(QPainter* painter, const PlotScene& scene)
     drawDistanceTicks(painter, scene.plot);
     drawReferenceLine(painter, scene.plot);
     const bool smoothedFrame = painter->testRenderHint(QPainter::Antialiasing);
+    // Under the live cameras, which are what the user is changing.
+    for (const PinnedScene& pinned : scene.pinned)
+        drawPinned(painter, scene, pinned);
     for (size_t camera = 0; camera < scene.cameras.size(); ++camera) {
         if (scene.cameras[camera])
             drawCamera(painter, scene, *scene.cameras[camera], int(camera) + 1);
@@ -318,6 +329,7 @@ void graph::drawScene(QPainter* painter, const PlotScene& scene)
         if (camera)
             drawCaption(painter, scene.plot, *camera);
     }
+    drawLegend(painter, scene);
 }
 
 bool graph::touches(const QRect& bounds) const
@@ -587,15 +599,56 @@ void graph::drawSmoothCurve(QPainter* painter, const CurveTrace& curve, const QP
     painter->restore();
 }
 
+void graph::drawPinned(QPainter* painter, const PlotScene& scene, const PinnedScene& pinned)
+{
+    // One pixel, never smoothed: thinner than the live cameras in simple mode, and plain
+    // beside them in expert mode.
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    const QPen pen = colouredPen(pinned.colour);
+    painter->setPen(pen);
+    const int samples = paintArea ? 0 : samplesPerPixel(painter);
+    if (samples > 0)
+        drawSmoothCurve(painter, *pinned.curve, pen, samples);
+    else
+        drawCurve(painter, *pinned.curve, pen, scene.curveArea);
+    if (!pinned.band.isEmpty())
+        drawBand(painter, pinned.colour, pinned.bandAlpha, pinned.band);
+    painter->restore();
+}
+
+void graph::drawLegend(QPainter* painter, const PlotScene& scene)
+{
+    if (scene.pinned.empty() || !touches(scene.legendArea))
+        return;
+    QPen frame(QColor(0, 0, 0, 255));
+    frame.setWidth(0);
+    painter->setPen(frame);
+    painter->setBrush(QBrush(scene.legendFill));
+    painter->drawRect(scene.legendArea.adjusted(0, 0, -1, -1));
+    for (const PinnedScene& pinned : scene.pinned) {
+        const QRect& line = pinned.legendLine;
+        const int middle = line.center().y();
+        painter->fillRect(QRect(line.left(), middle - 1, 16, 2), pinned.colour);
+        painter->setPen(pens[TextPen]);
+        drawText(painter, line.adjusted(22, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                 pinned.name);
+    }
+}
+
 void graph::drawBand(QPainter* painter, const CameraScene& camera)
 {
-    QColor colour = camera.colour;
-    colour.setAlpha(camera.bandAlpha);
+    drawBand(painter, camera.colour, camera.bandAlpha, camera.band);
+}
+
+void graph::drawBand(QPainter* painter, QColor colour, int alpha, const QRect& band)
+{
+    colour.setAlpha(alpha);
     painter->setPen(QColor(0, 0, 0, 0));
     painter->setBrush(QBrush(colour));
     if (!paintArea || !wholeDevicePixels(painter)) {
-        if (touches(camera.band))
-            painter->drawRect(camera.band);
+        if (touches(band))
+            painter->drawRect(band);
         return;
     }
     // Each pixel of the band is blended on its own, so the band's parts in the painted
@@ -603,7 +656,7 @@ void graph::drawBand(QPainter* painter, const CameraScene& camera)
     // outline, which is fully transparent and still costs a stroke.
     const qreal pixelRatio = painter->deviceTransform().m22();
     for (const QRect& painted : paintArea->region()) {
-        for (const QRect& strip : PaintArea::strips(painted & camera.band, pixelRatio))
+        for (const QRect& strip : PaintArea::strips(painted & band, pixelRatio))
             painter->fillRect(strip, colour);
     }
 }

@@ -54,6 +54,11 @@ public:
     static QColor exportBackground() { return QColor(220, 220, 220); }
     // The colour of camera 1 or 2: its curve, band, caption and column of the settings table.
     static QColor cameraColour(int camera);
+    // The colour of a pinned setup by its index in the palette, 0 to pinnedColourCount - 1:
+    // apart from the cameras' and from each other, dark enough for the grey background and
+    // for print.
+    static constexpr int pinnedColourCount = 8;
+    static QColor pinnedColour(int index);
     // The caption of camera 1 or 2 as graphDraw writes it; evaluates the camera's limits.
     CaptionTexts captionTexts(int camera);
     // Scales, margins and size of the plot as graphDraw lays it out now.
@@ -102,6 +107,9 @@ private:
     CameraScene cameraScene(const PlotGeometry& plot, const PlotClip& clip, int camera,
                             const QColor& background);
     std::shared_ptr<const CurveTrace> traceCurve(const PlotGeometry& plot, int camera);
+    std::shared_ptr<const CurveTrace> traceCurve(const PlotGeometry& plot, CameraSetup& setup,
+                                                 std::shared_ptr<const CurveTrace>& kept);
+    void addPinned(PlotScene& scene, const PlotClip& clip);
     void drawScene(QPainter* painter, const PlotScene& scene);
 
     void drawTitles(QPainter* painter, const PlotScene& scene);
@@ -117,6 +125,9 @@ private:
     void drawSmoothCurve(QPainter* painter, const CurveTrace& curve, const QPen& pen,
                          int samplesPerPixel);
     void drawBand(QPainter* painter, const CameraScene& camera);
+    void drawBand(QPainter* painter, QColor colour, int alpha, const QRect& band);
+    void drawPinned(QPainter* painter, const PlotScene& scene, const PinnedScene& pinned);
+    void drawLegend(QPainter* painter, const PlotScene& scene);
     void drawCaption(QPainter* painter, const PlotGeometry& plot, const CameraScene& camera);
 
     // A paint may cover only part of the plot: what lies wholly outside is not drawn.
@@ -134,6 +145,8 @@ private:
     std::array<QPen, PenCount> pens;
     TextLayoutCache textCache;
     std::array<std::shared_ptr<const CurveTrace>, 2> curves;
+    // The pinned setups' curves by their place in the input.
+    std::vector<std::shared_ptr<const CurveTrace>> pinnedCurves;
     std::optional<SegmentShapes> segmentShapes;
     // The scene the widget shows everywhere, where known, and the one refresh asks to paint.
     std::optional<PlotScene> shown;

@@ -5,6 +5,7 @@
 #include "camerasetup.h"
 #include "graph.h"
 #include "plotgeometry.h"
+#include "setupnumbers.h"
 #include "stackoverlay.h"
 
 #include <QJsonArray>
@@ -44,12 +45,9 @@ QJsonValue numberOrNull(double value, bool present)
     return present ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
 }
 
-QJsonObject cameraObject(graph& plot, int number)
+QJsonObject inputsObject(const CameraSetup& camera)
 {
-    // A copy, as the caption evaluates its own.
-    CameraSetup camera = plot.input()->cameras[number - 1];
-    const CaptionTexts caption = plot.captionTexts(number);
-    QJsonObject inputs{
+    return QJsonObject{
         {QStringLiteral("focus_mm"), camera.getFdist()},
         {QStringLiteral("aperture"), camera.getAperture()},
         {QStringLiteral("focal_length_mm"), camera.getFlength()},
@@ -59,33 +57,65 @@ QJsonObject cameraObject(graph& plot, int number)
         {QStringLiteral("lens_quality_percent"), camera.getLensQuality()},
         {QStringLiteral("diffraction_factor"), camera.getDiffFactor()},
     };
-    // The gear by name, where the project has any.
-    const PlotInput::Gear& gear = plot.input()->gear[number - 1];
-    if (!gear.body.isEmpty())
-        inputs.insert(QStringLiteral("body"), gear.body);
-    if (!gear.lens.isEmpty())
-        inputs.insert(QStringLiteral("lens"), gear.lens);
+}
+
+// The numbers a camera and a pinned setup alike have, after what is of their own.
+void addLimits(QJsonObject& object, CameraSetup camera)
+{
     // The focus the hyperfocal button shows, not the H of the limit formulas.
     const double hyperfocal = camera.getHyperfocalFocus();
     // The same limits as the caption, so that the two cannot disagree on infinity or on a
     // camera with no depth of field at all.
     const CaptionNumbers::DepthLimits limits = CaptionNumbers::depthLimits(camera);
     using Kind = CaptionNumbers::DepthOfField;
-    return QJsonObject{
+    object.insert(QStringLiteral("hyperfocal_mm"),
+                  numberOrNull(hyperfocal, CameraSetup::isHyperfocalDistance(hyperfocal)));
+    object.insert(QStringLiteral("near_limit_mm"),
+                  numberOrNull(limits.nearLimit, limits.kind != Kind::None));
+    object.insert(QStringLiteral("far_limit_mm"),
+                  numberOrNull(limits.farLimit, limits.kind == Kind::Finite));
+    object.insert(QStringLiteral("zc_infinity"),
+                  numberOrNull(limits.zcAtInfinity, std::isfinite(limits.zcAtInfinity)));
+    object.insert(QStringLiteral("full_frame_scale"), camera.getFFScale());
+    object.insert(QStringLiteral("field_diagonal_mm"), camera.getFieldDiag());
+}
+
+QJsonObject cameraObject(graph& plot, int number)
+{
+    // A copy, as the caption evaluates its own.
+    CameraSetup camera = plot.input()->cameras[number - 1];
+    const CaptionTexts caption = plot.captionTexts(number);
+    QJsonObject inputs = inputsObject(camera);
+    // The gear by name, where the project has any.
+    const PlotInput::Gear& gear = plot.input()->gear[number - 1];
+    if (!gear.body.isEmpty())
+        inputs.insert(QStringLiteral("body"), gear.body);
+    if (!gear.lens.isEmpty())
+        inputs.insert(QStringLiteral("lens"), gear.lens);
+    QJsonObject object{
         {QStringLiteral("camera"), number},
         {QStringLiteral("inputs"), inputs},
-        {QStringLiteral("hyperfocal_mm"),
-         numberOrNull(hyperfocal, CameraSetup::isHyperfocalDistance(hyperfocal))},
-        {QStringLiteral("near_limit_mm"),
-         numberOrNull(limits.nearLimit, limits.kind != Kind::None)},
-        {QStringLiteral("far_limit_mm"),
-         numberOrNull(limits.farLimit, limits.kind == Kind::Finite)},
-        {QStringLiteral("zc_infinity"),
-         numberOrNull(limits.zcAtInfinity, std::isfinite(limits.zcAtInfinity))},
-        {QStringLiteral("full_frame_scale"), camera.getFFScale()},
-        {QStringLiteral("field_diagonal_mm"), camera.getFieldDiag()},
         {QStringLiteral("caption"), QJsonArray{caption.title, caption.settings, caption.values}},
     };
+    addLimits(object, camera);
+    return object;
+}
+
+// A pinned setup's numbers, with its factors against Camera 1 as the settings table has them.
+QJsonObject pinnedObject(const PlotInput::Pinned& pinned, const CameraSetup& cameraOne)
+{
+    const SetupNumbers numbers = setupNumbers(pinned.camera, cameraOne);
+    QJsonObject object{
+        {QStringLiteral("name"), pinned.name},
+        {QStringLiteral("inputs"), inputsObject(pinned.camera)},
+        {QStringLiteral("band"), pinned.band},
+        {QStringLiteral("background_blur_ratio"),
+         numberOrNull(numbers.backgroundBlurRatio, std::isfinite(numbers.backgroundBlurRatio))},
+        {QStringLiteral("depth_of_field_ratio"),
+         numberOrNull(numbers.depthOfFieldRatio, std::isfinite(numbers.depthOfFieldRatio))},
+    };
+    addLimits(object, pinned.camera);
+    return object;
 }
 } // namespace
 
@@ -103,11 +133,20 @@ QByteArray PlotData::csv() const
     QString text = QStringLiteral("distance_") + LengthUnits::symbol(unit);
     for (int camera : cameras)
         text += QStringLiteral(",camera%1_zc").arg(camera);
+    // Numbered as the setups on show are listed; their names are in the JSON.
+    std::vector<PlotInput::Pinned> pinned = input.pinned;
+    for (size_t setup = 0; setup < pinned.size(); ++setup)
+        text += QStringLiteral(",setup%1_zc").arg(setup + 1);
     text += QLatin1Char('\n');
     for (int column = 1; column < geometry.plotWidth(); ++column) {
         text += exact(LengthUnits::fromMetres(geometry.intervalEnd(column) / 1000.0, unit));
         for (int number : cameras) {
             CameraSetup& camera = setups[number - 1];
+            const double distance = geometry.sampleDistance(column, fromCamera, camera.getFdist());
+            text += QLatin1Char(',') + exact(curveBlur(camera, distance));
+        }
+        for (PlotInput::Pinned& setup : pinned) {
+            CameraSetup& camera = setup.camera;
             const double distance = geometry.sampleDistance(column, fromCamera, camera.getFdist());
             text += QLatin1Char(',') + exact(curveBlur(camera, distance));
         }
@@ -134,5 +173,12 @@ QByteArray PlotData::json(const QString& projectName) const
     // Only where a focus stack is on show, so that other projects' numbers stay as they were.
     if (const std::optional<StackOnPlot>& stack = plot.focusStack())
         root.insert(QStringLiteral("stack"), stackJson(*stack));
+    // Likewise only where pinned setups are on show.
+    if (!plot.input()->pinned.empty()) {
+        QJsonArray setups;
+        for (const PlotInput::Pinned& pinned : plot.input()->pinned)
+            setups.append(pinnedObject(pinned, plot.input()->cameras[0]));
+        root.insert(QStringLiteral("setups"), setups);
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

@@ -72,11 +72,19 @@ PlotReadout::PlotReadout(const PlotScene& scene, int column, int pointerRow, boo
                   : tr("Camera %1: zc %2").arg(QString::number(index + 1), number);
         texts.push_back({text, camera->colour, nullptr});
     }
+    for (const PinnedScene& pinned : scene.pinned) {
+        if (column > int(pinned.curve->blur.size()))
+            continue;
+        texts.push_back({tr("%1: zc %2").arg(pinned.name, zcText(pinned.curve->blur[column - 1])),
+                         pinned.colour, nullptr});
+    }
     std::vector<QRect> captions;
     for (const std::optional<CameraScene>& camera : scene.cameras) {
         if (camera)
             captions.push_back(camera->captionArea);
     }
+    if (!scene.legendArea.isEmpty())
+        captions.push_back(scene.legendArea);
     placeBox(plot, pointerRow, captions, metrics);
 }
 

@@ -137,10 +137,20 @@ void CurveTrace::boundChunks()
     }
 }
 
+bool PinnedScene::operator==(const PinnedScene& other) const
+{
+    const bool sameCurve =
+        curve == other.curve || (curve && other.curve && curve->segments == other.curve->segments);
+    return sameCurve && colour == other.colour && bandAlpha == other.bandAlpha &&
+           band == other.band && name == other.name && legendLine == other.legendLine;
+}
+
 QRegion changedArea(const PlotScene& before, const PlotScene& after)
 {
     const QRect plot(0, 0, after.plot.width(), after.plot.height());
-    if (!sameFrame(before, after))
+    // Pinned setups change seldom, by a command of their own: then the whole plot.
+    if (!sameFrame(before, after) || before.pinned != after.pinned ||
+        before.legendArea != after.legendArea || before.legendFill != after.legendFill)
         return QRegion(plot);
     QRegion changed;
     for (size_t camera = 0; camera < after.cameras.size(); ++camera) {

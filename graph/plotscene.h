@@ -88,6 +88,20 @@ struct CameraScene
     CaptionTexts caption;
 };
 
+// What a pinned setup adds to the plot: a thin curve, its band where asked for, and a line
+// of the legend with its name rather than a caption box.
+struct PinnedScene
+{
+    std::shared_ptr<const CurveTrace> curve;
+    QColor colour;
+    int bandAlpha = 0;
+    QRect band; // empty where not shown or where the curve never gets sharp
+    QString name;
+    QRect legendLine; // the name and its sample of the curve, inside the legend
+
+    bool operator==(const PinnedScene& other) const;
+};
+
 // Everything one paint of the plot draws, as values: two scenes that compare equal give
 // the same pixels.
 struct PlotScene
@@ -101,6 +115,9 @@ struct PlotScene
     QString distanceTitle;
     std::array<std::optional<CameraScene>, 2> cameras;
     std::shared_ptr<const StackScene> stack; // none without a focus stack on show
+    std::vector<PinnedScene> pinned;
+    QRect legendArea;  // the box around the pinned setups' names, empty without any
+    QColor legendFill; // opaque, so the names read over any curve
 };
 
 // Where the pixels of after can differ from those of before, in widget coordinates: the

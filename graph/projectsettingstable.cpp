@@ -69,6 +69,18 @@ QString cocMethodName(int mode)
 }
 } // namespace
 
+namespace {
+void describe(const CameraRecord& record, CameraSettings& settings)
+{
+    if (record.cocMode == CocByCropFactor)
+        settings.sensorFormat = formatName(record, record.cropFactorFormat);
+    else if (record.cocMode == CocByPixelSize)
+        settings.sensorFormat = formatName(record, record.pixelSizeFormat) + QStringLiteral(", ") +
+                                pixelCountName(record);
+    settings.cocMethod = cocMethodName(record.cocMode);
+}
+} // namespace
+
 SettingsTable projectSettingsTable(const ProjectRecord& project, const PlotInput& input)
 {
     std::vector<CameraSettings> cameras;
@@ -80,14 +92,25 @@ SettingsTable projectSettingsTable(const ProjectRecord& project, const PlotInput
         settings.number = camera;
         settings.colour = graph::cameraColour(camera);
         settings.camera = input.cameras[camera - 1];
-        if (record.cocMode == CocByCropFactor)
-            settings.sensorFormat = formatName(record, record.cropFactorFormat);
-        else if (record.cocMode == CocByPixelSize)
-            settings.sensorFormat = formatName(record, record.pixelSizeFormat) +
-                                    QStringLiteral(", ") + pixelCountName(record);
-        settings.cocMethod = cocMethodName(record.cocMode);
+        describe(record, settings);
         settings.body = input.gear[camera - 1].body;
         settings.lens = input.gear[camera - 1].lens;
+        cameras.push_back(std::move(settings));
+    }
+    // The setups on show, in the input's order, which keeps the project's.
+    size_t shown = 0;
+    for (const PinnedSetup& setup : project.pinnedSetups) {
+        if (!setup.shown || shown >= input.pinned.size())
+            continue;
+        const PlotInput::Pinned& pinned = input.pinned[shown++];
+        CameraSettings settings;
+        settings.heading = pinned.name;
+        settings.colour = graph::pinnedColour(pinned.colour);
+        settings.camera = pinned.camera;
+        describe(setup.camera, settings);
+        const CameraRecord& record = setup.camera;
+        settings.body = record.body.isSet() ? record.body.name() : QString();
+        settings.lens = record.lens.isSet() ? record.lens.name() : QString();
         cameras.push_back(std::move(settings));
     }
     QString comparison;

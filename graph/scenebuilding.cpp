@@ -42,15 +42,49 @@ PlotScene graph::buildScene(const QColor& background)
     const QString title =
         given->unit == LengthUnit::Feet ? tr("Distance [ft]") : tr("Distance [m]");
     const PlotClip clip(plot, topMargin + topGap);
-    PlotScene scene{plot, clip.area(), devicePixelRatioF(), background, given->version, title,
-                    {},   {}};
+    PlotScene scene{
+        plot, clip.area(), devicePixelRatioF(), background, given->version, title, {}, {}, {},
+        {},   {}};
     // Camera by camera, curve before caption, as the records have always been evaluated.
     for (int camera : {1, 2}) {
         if (given->switchedOn[camera - 1])
             scene.cameras[camera - 1] = cameraScene(plot, clip, camera, background);
     }
     scene.stack = stackOverlay.sceneFor(scene, clip);
+    addPinned(scene, clip);
     return scene;
+}
+
+void graph::addPinned(PlotScene& scene, const PlotClip& clip)
+{
+    std::vector<PlotInput::Pinned>& pinned = given->pinned;
+    pinnedCurves.resize(pinned.size());
+    if (pinned.empty())
+        return;
+    const PlotGeometry& plot = scene.plot;
+    // Below the caption boxes, which end 45 pixels below the lower one's offset.
+    constexpr int legendTop = 92;
+    constexpr int lineHeight = 14;
+    constexpr int legendWidth = 200;
+    const int left = plot.width() - 10 - legendWidth;
+    scene.legendArea = QRect(left, legendTop, legendWidth, int(pinned.size()) * lineHeight + 6);
+    scene.legendFill = composedOver(QColor(255, 255, 255, 200), scene.background);
+    for (size_t index = 0; index < pinned.size(); ++index) {
+        PlotInput::Pinned& setup = pinned[index];
+        PinnedScene one;
+        one.curve = traceCurve(plot, setup.camera, pinnedCurves[index]);
+        one.colour = pinnedColour(setup.colour);
+        one.bandAlpha = expertBandAlpha;
+        const CurveTrace& curve = *one.curve;
+        if (setup.band && curve.nearColumn != -1)
+            one.band =
+                clip.band(QRect(plot.axisX() + curve.nearColumn, topMargin + topGap,
+                                curve.farColumn - curve.nearColumn, plot.plotHeight() - topGap));
+        one.name = setup.name;
+        one.legendLine =
+            QRect(left + 4, legendTop + 3 + int(index) * lineHeight, legendWidth - 8, lineHeight);
+        scene.pinned.push_back(std::move(one));
+    }
 }
 
 CameraScene graph::cameraScene(const PlotGeometry& plot, const PlotClip& clip, int camera,
@@ -85,11 +119,15 @@ CameraScene graph::cameraScene(const PlotGeometry& plot, const PlotClip& clip, i
 
 std::shared_ptr<const CurveTrace> graph::traceCurve(const PlotGeometry& plot, int camera)
 {
-    CameraSetup& setup = given->cameras[camera - 1];
+    return traceCurve(plot, given->cameras[camera - 1], curves[camera - 1]);
+}
+
+std::shared_ptr<const CurveTrace> graph::traceCurve(const PlotGeometry& plot, CameraSetup& setup,
+                                                    std::shared_ptr<const CurveTrace>& kept)
+{
     const bool fromCamera = given->fromCamera;
     const double focus = setup.getFdist();
     const ZcCurve zc(setup);
-    std::shared_ptr<const CurveTrace>& kept = curves[camera - 1];
     if (kept && kept->tracedFrom(zc, focus, plot, fromCamera))
         return kept;
 

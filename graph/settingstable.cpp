@@ -20,7 +20,11 @@ SettingsTable::SettingsTable(std::vector<CameraSettings> cameras, LengthUnit uni
     };
     const Names names{named(&CameraSettings::body), named(&CameraSettings::lens)};
     for (CameraSettings& camera : cameras) {
-        Column column{tr("Camera %1").arg(camera.number), camera.colour, {}, {}};
+        Column column{camera.heading.isEmpty() ? tr("Camera %1").arg(camera.number)
+                                               : camera.heading,
+                      camera.colour,
+                      {},
+                      {}};
         const std::vector<Row> rows = rowsOf(camera, unit, names);
         const bool firstColumn = copiedLabels.isEmpty();
         for (const Row& row : rows) {

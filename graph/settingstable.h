@@ -16,6 +16,8 @@
 struct CameraSettings
 {
     int number = 1;
+    // The column's heading where it is not "Camera <number>": a pinned setup's name.
+    QString heading;
     QColor colour;
     // The camera's record as the last recalculation left it.
     CameraSetup camera;

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 // The version the plot shows; the window's about box and zidov-render report it too.
 inline QString programVersion()
@@ -39,6 +40,15 @@ struct PlotInput
         QString lens;
     };
     std::array<Gear, 2> gear{};
+    // The pinned setups on show, each a frozen camera of its own beside the two live ones.
+    struct Pinned
+    {
+        CameraSetup camera;
+        QString name;
+        int colour = 0; // of the plot's palette of pinned colours
+        bool band = false;
+    };
+    std::vector<Pinned> pinned;
 
     // The distance scale in mm per pixel column: the slider grows to the right while the
     // distance per pixel shrinks.

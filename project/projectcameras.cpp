@@ -116,6 +116,16 @@ Cameras derive(const ProjectRecord& project, double diffractionFactor,
     return cameras;
 }
 
+CameraSetup pinnedSetup(const CameraRecord& c, double diffractionFactor)
+{
+    const std::optional<CocPresets::CocAndCrop> coc = cocAndCrop(c);
+    CameraSetup setup;
+    setup.init(c.focusDistance * 1000, c.aperture, c.focalLength,
+               coc ? coc->coc : c.circleOfConfusion, coc ? coc->crop : 1, c.withDiffraction ? 1 : 0,
+               c.lensQuality, diffractionFactor);
+    return setup;
+}
+
 PlotInput plotInput(const ProjectRecord& project, const Cameras& cameras)
 {
     PlotInput input;
@@ -129,6 +139,12 @@ PlotInput plotInput(const ProjectRecord& project, const Cameras& cameras)
         const CameraRecord& c = cameraOf(project, k);
         input.gear[k] = {c.body.isSet() ? c.body.name() : QString(),
                          c.lens.isSet() ? c.lens.name() : QString()};
+    }
+    const double diffractionFactor = cameras.setups[0].getDiffFactor();
+    for (const PinnedSetup& setup : project.pinnedSetups) {
+        if (setup.shown)
+            input.pinned.push_back({pinnedSetup(setup.camera, diffractionFactor), setup.name,
+                                    setup.colour, setup.bandShown});
     }
     return input;
 }

@@ -42,8 +42,13 @@ struct Cameras
 Cameras derive(const ProjectRecord& project, double diffractionFactor,
                std::array<double, 2> previousCrops = {});
 
+// The record a pinned setup draws from: its camera derived as a live one is, without the
+// trace lines of the recalculation; a CoC mode without an answer keeps its CoC and crop 1.
+CameraSetup pinnedSetup(const CameraRecord& camera, double diffractionFactor);
+
 // The plot of a project with its stored settings; the views a project does not store (log
-// scale, DOF limits, mode, unit) stay at PlotInput's defaults.
+// scale, DOF limits, mode, unit) stay at PlotInput's defaults. The pinned setups on show
+// take Camera 1's diffraction factor, the window's one for all cameras.
 PlotInput plotInput(const ProjectRecord& project, const Cameras& cameras);
 
 // A loaded project as the window's controls hold it: each value rounded to its control's

@@ -5,6 +5,7 @@
 #include "boxrounding.h"
 #include "cocpresets.h"
 #include "gearrecord.h"
+#include "pinrecord.h"
 #include "sensorformattable.h"
 #include "stackrecord.h"
 
@@ -227,6 +228,7 @@ void readAdditions(const QByteArray& bytes, DecodeResult& result)
     // Each record read so far per camera's gear and of the stack, counted from 1.
     int gearRecords[2] = {0, 0};
     int stackRecord = 0;
+    int pinRecord = 0;
     for (int i = 0; problem.isEmpty() && i < additions.records.size(); ++i) {
         const ProjectExtension::Record& record = additions.records[i];
         const int number = i + 1;
@@ -253,6 +255,15 @@ void readAdditions(const QByteArray& bytes, DecodeResult& result)
                                 .arg(number)
                           : StackRecord::decode(record.payload, where, result.record);
             stackRecord = number;
+        } else if (record.tag == PinRecord::tag) {
+            problem = pinRecord != 0
+                          ? QCoreApplication::translate("mainWin",
+                                                        "The file is damaged: it holds the pinned "
+                                                        "setups twice (records %1 and %2).")
+                                .arg(pinRecord)
+                                .arg(number)
+                          : PinRecord::decode(record.payload, where, result.record);
+            pinRecord = number;
         } else {
             result.record.otherRecords.append(record);
         }
@@ -347,6 +358,8 @@ QByteArray encode(const ProjectRecord& record)
         additions.append(GearRecord::encode(2, record.camera2));
     if (record.focusStack.camera != 0)
         additions.append(StackRecord::encode(record.focusStack));
+    if (!record.pinnedSetups.isEmpty())
+        additions.append(PinRecord::encode(record.pinnedSetups));
     additions.append(record.otherRecords);
     bytes.append(ProjectExtension::encode(additions));
     return bytes;

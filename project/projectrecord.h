@@ -71,6 +71,24 @@ struct FocusStackRecord
     }
 };
 
+// A camera's settings frozen as a curve of its own beside the two live cameras.
+struct PinnedSetup
+{
+    QString name;
+    bool shown = true;
+    bool bandShown = false;
+    // Of the plot's palette of pinned colours; kept with the setup, so that removing another
+    // one does not repaint it in a different colour.
+    qint32 colour = 0;
+    CameraRecord camera;
+
+    friend bool operator==(const PinnedSetup& a, const PinnedSetup& b)
+    {
+        return a.name == b.name && a.shown == b.shown && a.bandShown == b.bandShown &&
+               a.colour == b.colour && a.camera == b.camera;
+    }
+};
+
 struct ProjectRecord
 {
     // The format version the values were read from; writing always uses the current one.
@@ -85,6 +103,7 @@ struct ProjectRecord
     // Additions of tags this build does not read, kept so that saving writes them back.
     QList<ProjectExtension::Record> otherRecords;
     FocusStackRecord focusStack;
+    QList<PinnedSetup> pinnedSetups;
 
     friend bool operator==(const ProjectRecord& a, const ProjectRecord& b)
     {
@@ -93,7 +112,8 @@ struct ProjectRecord
                a.distanceFromFocusPlane == b.distanceFromFocusPlane &&
                a.distanceScale == b.distanceScale && a.zcScale == b.zcScale &&
                a.camera1 == b.camera1 && a.camera2 == b.camera2 &&
-               a.otherRecords == b.otherRecords && a.focusStack == b.focusStack;
+               a.otherRecords == b.otherRecords && a.focusStack == b.focusStack &&
+               a.pinnedSetups == b.pinnedSetups;
     }
     friend bool operator!=(const ProjectRecord& a, const ProjectRecord& b) { return !(a == b); }
 };
