@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
 #include "gearrecord.h"
+#include "pinrecord.h"
 #include "projectbytes.h"
 #include "projectcodec.h"
 #include "stackrecord.h"
@@ -293,6 +294,10 @@ void TestProjectCodec::unusableValues()
              qPrintable(result.message));
 }
 
+namespace {
+ProjectRecord pinned();
+} // namespace
+
 void TestProjectCodec::toleratedBytes_data()
 {
     QTest::addColumn<QByteArray>("file");
@@ -333,6 +338,14 @@ void TestProjectCodec::toleratedBytes_data()
     farBorder.leftBorder = -99999;
     QTest::newRow("left border from the focus plane beyond both focus distances")
         << patched(patched(golden, 8, doubleBytes(-99999)), 16, QByteArray("\0\1", 2)) << farBorder;
+    // A build that reads no further than format 1.3 opens the cameras alone.
+    const QByteArray withPins = ProjectCodec::encode(pinned());
+    QTest::newRow("pinned setups, read back exactly") << withPins << pinned();
+    QTest::newRow("pinned setups, read by a build before them") << withPins.left(184) << r;
+    ProjectExtension::Record later = PinRecord::encode(pinned().pinnedSetups);
+    later.payload.append("later", 5);
+    QTest::newRow("pinned setups with fields of a later build")
+        << golden + ProjectExtension::encode({later}) << pinned();
 }
 
 void TestProjectCodec::toleratedBytes()
@@ -364,6 +377,20 @@ ProjectRecord geared()
 }
 } // namespace
 
+namespace {
+// Camera 2 of the golden file pinned as "Pin", and Camera 1 with its gear, hidden, band on.
+ProjectRecord pinned()
+{
+    ProjectRecord r = goldenRecord();
+    PinnedSetup plain{QStringLiteral("Pin"), true, false, 0, r.camera2};
+    plain.camera.switchedOn = false;
+    PinnedSetup geared_{QStringLiteral("X-T4 · 16-55"), false, true, 7, geared().camera1};
+    geared_.camera.switchedOn = false;
+    r.pinnedSetups = {plain, geared_};
+    return r;
+}
+} // namespace
+
 void TestProjectCodec::additionsRoundTrip()
 {
     const ProjectRecord r = geared();
@@ -372,6 +399,9 @@ void TestProjectCodec::additionsRoundTrip()
     const ProjectCodec::DecodeResult result = ProjectCodec::decode(bytes);
     QVERIFY2(result.ok(), qPrintable(result.message));
     QVERIFY(result.record == r);
+    // Saved again, a file without pinned setups keeps its very bytes.
+    QCOMPARE(ProjectCodec::encode(result.record), bytes);
+    QCOMPARE(ProjectCodec::encode(ProjectCodec::decode(goldenFile()).record), goldenFile());
     // A build that reads no further sees the nearest formats and preset of format 1.3.
     const ProjectCodec::DecodeResult first = ProjectCodec::decode(bytes.left(184));
     QVERIFY(first.ok());
@@ -517,6 +547,32 @@ void TestProjectCodec::damagedAdditions_data()
         << patched(rail, int(rail.size()) - 8, doubleBytes(std::nan(""))) << 196
         << damaged + "the focusing rail of the focus stack starts at NaN m, but only more than 0 "
                      "up to 99999 m are allowed (record 1 at byte 196).";
+    // "Pin" is camera 2 of the golden file: 100 mm f/4; its f-number at payload byte 26.
+    const QByteArray pins = PinRecord::encode(pinned().pinnedSetups.mid(0, 1)).payload;
+    const auto pinRow = [&](const char* row, const QByteArray& payload, const QString& message) {
+        QTest::newRow(row) << withRecords({{"PINS", payload}}) << 196
+                           << damaged + message + " (record 1 at byte 196).";
+    };
+    pinRow("nine pinned setups", patched(pins, 0, QByteArray(1, '\x09')),
+           "it holds 9 pinned setups, but only 1 to 8 are allowed");
+    pinRow("pinned setups cut short", pins.left(pins.size() - 1),
+           "the pinned setups are cut short");
+    pinRow("a pinned setup of f/99", patched(pins, 26, doubleBytes(99)),
+           "pinned setup 1 gives 99 for the aperture, but only 0.7 to 64 are allowed");
+    pinRow("a pinned setup in colour 8", patched(pins, 13, QByteArray(1, '\x08')),
+           "pinned setup 1 is drawn in colour 8, but only 0 to 7 exist");
+    pinRow("a pinned setup named by spaces",
+           patched(pins, 1, FileBytes().i32(6).bytes + QByteArray("\0 \0 \0 ", 6)),
+           "pinned setup 1 has no name");
+    PinnedSetup outsideLens = pinned().pinnedSetups[1];
+    outsideLens.camera.focalLength = 70;
+    pinRow("a pinned setup at 70 mm with a 16-55mm lens", PinRecord::encode({outsideLens}).payload,
+           "pinned setup 1 is set to 70 mm and f/2.8, which its lens, Fujifilm XF 16-55mm f/2.8 R "
+           "LM WR, cannot be set to");
+    const ProjectExtension::Record pinRecord{"PINS", pins};
+    QTest::newRow("pinned setups twice")
+        << withRecords({pinRecord, pinRecord}) << 196 + 8 + int(pins.size())
+        << damaged + "it holds the pinned setups twice (records 1 and 2).";
     QTest::newRow("longer than 1 MiB")
         << withRecords({{"ZZZZ", QByteArray(ProjectCodec::largestFileSize - 184 - 12 - 7, '\0')}})
         << 184 << damaged + "it is longer than a project file can be (more than 1048576 bytes).";

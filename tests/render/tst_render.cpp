@@ -6,6 +6,10 @@
 #include "guitest.h"
 #include "mainwin.h"
 #include "plotgeometry.h"
+#include "projectcameras.h"
+#include "projectcodec.h"
+#include "projectsettingstable.h"
+#include "setupnumbers.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -81,6 +85,17 @@ private slots:
         QVERIFY(outOfRange.write(
                     saved.readAll().replace(31, 8, QByteArray("\xc0\x14\0\0\0\0\0\0", 8))) == 184);
         QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe.mvx")).constData(), 0600), 0);
+        // Pinned: camera 2 as it is, camera 1 at f/8 with its band, and one hidden.
+        QVERIFY(saved.seek(0));
+        ProjectRecord withPins = ProjectCodec::decode(saved.readAll()).record;
+        PinnedSetup wide{"Wide", true, false, 0, withPins.camera2};
+        PinnedSetup stopped{"Stopped down", true, true, 3, withPins.camera1};
+        stopped.camera.aperture = 8;
+        PinnedSetup hidden{"Hidden", false, false, 5, withPins.camera1};
+        withPins.pinnedSetups = {wide, hidden, stopped};
+        QFile pins(dir.filePath("pinned.mvx"));
+        QVERIFY(pins.open(QIODevice::WriteOnly));
+        QVERIFY(pins.write(ProjectCodec::encode(withPins)) > 184);
     }
 
     // The window and the renderer load and draw through the same code, so the files
@@ -249,6 +264,65 @@ private slots:
                                                                  1000,
                                                              'f', 2);
             QVERIFY2(caption.contains("DOF: [" + depth), qPrintable(caption));
+        }
+    }
+
+    // The shown setups in each data output, in the project's order, numbered as the JSON
+    // lists them; the hidden one in none.
+    void pinnedSetupsInTheData_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("CSV: a zc column per shown setup") << "csv";
+        QTest::newRow("JSON: setups with the derived numbers") << "json";
+        QTest::newRow("settings table: a column per shown setup") << "table";
+    }
+
+    void pinnedSetupsInTheData()
+    {
+        QFETCH(QString, format);
+        const QString pinned = dir.filePath("pinned.mvx");
+        QFile file(pinned);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const ProjectRecord record = ProjectCodec::decode(file.readAll()).record;
+        const ProjectCameras::Cameras cameras =
+            ProjectCameras::derive(record, ProjectCameras::startupDiffractionFactor);
+        const PlotInput input = ProjectCameras::plotInput(record, cameras);
+        QCOMPARE(int(input.pinned.size()), 2);
+        if (format == "csv") {
+            const Run run = render({"--size", "600x400", "--csv", "-", pinned});
+            QCOMPARE(run.status, 0);
+            const QList<QByteArray> lines = run.out.trimmed().split('\n');
+            QCOMPARE(lines.first(),
+                     QByteArray("distance_m,camera1_zc,camera2_zc,setup1_zc,setup2_zc"));
+            const QList<QByteArray> far = lines.last().split(',');
+            CameraSetup stopped = input.pinned[1].camera;
+            QCOMPARE(far[4].toDouble(), stopped.getZc(far[0].toDouble() * 1000));
+            // The first setup is camera 2 unchanged.
+            QCOMPARE(far[3], far[2]);
+        } else if (format == "json") {
+            const Run run = render({"--json", "-", pinned});
+            QCOMPARE(run.status, 0);
+            const QJsonArray setups = QJsonDocument::fromJson(run.out).object()["setups"].toArray();
+            QCOMPARE(setups.size(), 2);
+            QCOMPARE(setups[0].toObject()["name"].toString(), QString("Wide"));
+            const QJsonObject stopped = setups[1].toObject();
+            QCOMPARE(stopped["name"].toString(), QString("Stopped down"));
+            QCOMPARE(stopped["inputs"].toObject()["aperture"].toDouble(), 8.0);
+            const SetupNumbers numbers = setupNumbers(input.pinned[1].camera, cameras.setups[0]);
+            QCOMPARE(stopped["background_blur_ratio"].toDouble(), numbers.backgroundBlurRatio);
+            QCOMPARE(stopped["depth_of_field_ratio"].toDouble(), numbers.depthOfFieldRatio);
+            // Stopped down from f/2.8 to f/8: less background blur, more depth of field.
+            QVERIFY(numbers.backgroundBlurRatio < 0.5 && numbers.depthOfFieldRatio > 2);
+            QCOMPARE(stopped["near_limit_mm"].toDouble(), numbers.limits.nearLimit);
+        } else {
+            const SettingsTable table = projectSettingsTable(record, input);
+            QCOMPARE(int(table.columns().size()), 4);
+            QCOMPARE(table.columns()[2].heading, QString("Wide"));
+            QCOMPARE(table.columns()[3].heading, QString("Stopped down"));
+            QCOMPARE(table.columns()[3].colour, graph::pinnedColour(3));
+            QVERIFY(table.columns()[3].values.contains("f/8"));
+            const Run run = render({"--settings-table", "-o", dir.filePath("pinned.png"), pinned});
+            QCOMPARE(run.status, 0);
         }
     }
 
