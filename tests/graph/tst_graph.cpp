@@ -5,6 +5,7 @@
 #include "guitest.h"
 #include "mainwin.h"
 #include "plotdata.h"
+#include "projectcameras.h"
 #include "segmentshapes.h"
 #include "textlayoutcache.h"
 
@@ -300,6 +301,48 @@ private slots:
         // A single camera's caption takes the upper slot.
         QVERIFY(qGray(image.pixel(W - 300, 17)) < 128);
         QCOMPARE(image.pixel(W - 300, 54), white);
+    }
+
+    // A pinned setup on show draws its curve in its own colour, and its band only where its
+    // flag asks; a hidden one draws nothing.
+    void pinnedSetups_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("band");
+        QTest::newRow("shown") << true << false;
+        QTest::newRow("shown with its band") << true << true;
+        QTest::newRow("hidden") << false << true;
+    }
+    void pinnedSetups()
+    {
+        QFETCH(bool, shown);
+        QFETCH(bool, band);
+        ProjectRecord project = ProjectCameras::startupProject();
+        PinnedSetup setup{"Pinned", shown, band, 2, project.camera1};
+        setup.camera.focalLength = 100;
+        setup.camera.aperture = 2;
+        setup.camera.focusDistance = 3;
+        project.pinnedSetups = {setup};
+        const ProjectCameras::Cameras cameras =
+            ProjectCameras::derive(project, ProjectCameras::startupDiffractionFactor);
+        graph plot;
+        plot.setFixedSize(W, H);
+        plot.setInput(ProjectCameras::plotInput(project, cameras));
+        const QImage image = plot.renderImage().convertToFormat(QImage::Format_RGB32);
+        const QRgb colour = graph::pinnedColour(2).rgb();
+        int curve = 0;
+        int tinted = 0;
+        for (int y = 20; y < H - 30; ++y) {
+            for (int x = 31; x < W - 10; ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                curve += pixel == colour;
+                // The band over the grey background: redder than it is green.
+                tinted += qRed(pixel) > qGreen(pixel) + 8 && qBlue(pixel) > qGreen(pixel) + 8 &&
+                          pixel != colour;
+            }
+        }
+        QCOMPARE(curve > 100, shown);
+        QCOMPARE(tinted > 1000, shown && band);
     }
 
     void bothCaptionsAndOneTracePerCamera()
