@@ -15,7 +15,9 @@
 #include "geardatabase.h"
 #include "graph.h"
 #include "mainwin.h"
+#include "pinnedsetups.h"
 #include "plancommands.h"
+#include "projectcameras.h"
 #include "renderbatch.h"
 #include "trace.h"
 
@@ -324,6 +326,56 @@ void stackFigure(mainWin& w, QSize size, const char* label, DiscardStdout& out)
                 ms / without[without.size() / 2]);
 }
 
+// A redraw of the whole plot (a zoom step) with eight pinned setups shown, half of them with
+// their bands, beside the same redraw without them; taken alternately on a plot of its own,
+// as the window hands the plot its input.
+void pinnedFigure(QSize size, const char* label, DiscardStdout& out)
+{
+    ProjectRecord project = ProjectCameras::startupProject();
+    project.camera2.switchedOn = true;
+    PinnedSetups pins;
+    for (int i = 0; i < PinnedSetups::maxCount; ++i) {
+        CameraRecord camera = project.camera1;
+        camera.focalLength = 24 + 12 * i;
+        camera.aperture = 2 + i;
+        pins.add(camera);
+        pins.setBandShown(i, i % 2 == 0);
+    }
+    ProjectRecord pinned = project;
+    pinned.pinnedSetups = pins.setups();
+    const auto inputOf = [](const ProjectRecord& r) {
+        PlotInput input = ProjectCameras::plotInput(
+            r, ProjectCameras::derive(r, ProjectCameras::startupDiffractionFactor));
+        input.expert = true;
+        return input;
+    };
+    const PlotInput without = inputOf(project);
+    const PlotInput with = inputOf(pinned);
+    graph plot;
+    plot.setFixedSize(size);
+    plot.show();
+    for (int round = 0; round < 5; ++round)
+        QCoreApplication::processEvents();
+    const auto zoomStep = [&plot](PlotInput input, int i) {
+        input.distanceScale = i % 2 ? 20 : 21;
+        plot.setInput(input);
+    };
+    std::vector<double> withTimes;
+    std::vector<double> withoutTimes;
+    for (int round = 0; round < 10; ++round) {
+        withTimes.push_back(medianMs(
+            20, [&](int i) { zoomStep(with, i); }, out));
+        withoutTimes.push_back(medianMs(
+            20, [&](int i) { zoomStep(without, i); }, out));
+    }
+    std::sort(withTimes.begin(), withTimes.end());
+    std::sort(withoutTimes.begin(), withoutTimes.end());
+    const double ms = withTimes[withTimes.size() / 2];
+    report(label, ms);
+    std::printf("%-58s %10.2f times the same redraw without them (%.3f ms)\n", "",
+                ms / withoutTimes[withoutTimes.size() / 2], withoutTimes[withoutTimes.size() / 2]);
+}
+
 void redrawFigures(DiscardStdout& out)
 {
     mainWin w;
@@ -334,6 +386,8 @@ void redrawFigures(DiscardStdout& out)
                 out);
     stackFigure(w, QSize(3840, 2160), "event to pixels: c1_fdist change, 5-shot stack, 3840 x 2160",
                 out);
+    pinnedFigure(QSize(1292, 725), "whole-plot redraw, 8 pinned setups, 1292 x 725", out);
+    pinnedFigure(QSize(3840, 2160), "whole-plot redraw, 8 pinned setups, 3840 x 2160", out);
 }
 
 // Run as a child: time from process start to the first finished paint, then memory.
