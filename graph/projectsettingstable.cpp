@@ -113,6 +113,11 @@ SettingsTable projectSettingsTable(const ProjectRecord& project, const PlotInput
         settings.lens = record.lens.isSet() ? record.lens.name() : QString();
         cameras.push_back(std::move(settings));
     }
+    // The factors the pinned setups are compared by, for every column once any is shown.
+    if (!input.pinned.empty()) {
+        for (CameraSettings& settings : cameras)
+            settings.againstCameraOne = setupNumbers(settings.camera, input.cameras[0]);
+    }
     QString comparison;
     if (input.expert && input.switchedOn[0] && input.switchedOn[1]) {
         CameraSetup one = input.cameras[0];

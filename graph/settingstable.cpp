@@ -18,7 +18,10 @@ SettingsTable::SettingsTable(std::vector<CameraSettings> cameras, LengthUnit uni
         return std::any_of(cameras.begin(), cameras.end(),
                            [name](const CameraSettings& c) { return !(c.*name).isEmpty(); });
     };
-    const Names names{named(&CameraSettings::body), named(&CameraSettings::lens)};
+    const bool factors = std::any_of(cameras.begin(), cameras.end(), [](const CameraSettings& c) {
+        return c.againstCameraOne.has_value();
+    });
+    const Names names{named(&CameraSettings::body), named(&CameraSettings::lens), factors};
     for (CameraSettings& camera : cameras) {
         Column column{camera.heading.isEmpty() ? tr("Camera %1").arg(camera.number)
                                                : camera.heading,
@@ -115,6 +118,20 @@ std::vector<SettingsTable::Row> SettingsTable::rowsOf(CameraSettings& settings, 
             {tr("Blur at infinity"), QStringLiteral("zc"), blur, QStringLiteral("zc ") + blur});
     } else {
         rows.push_back({tr("Blur at infinity"), QStringLiteral("zc"), none, none});
+    }
+    if (names.factors) {
+        const auto factor = [&](const QString& label, double value) {
+            if (!settings.againstCameraOne || !std::isfinite(value))
+                return Row{label, QString(), none, none};
+            const QString number = ReaderNumbers::significant(value, 3);
+            return Row{label, QString(), number, QStringLiteral("×") + number};
+        };
+        const double blur =
+            settings.againstCameraOne ? settings.againstCameraOne->backgroundBlurRatio : 0;
+        const double depth =
+            settings.againstCameraOne ? settings.againstCameraOne->depthOfFieldRatio : 0;
+        rows.push_back(factor(tr("Background blur against Camera 1"), blur));
+        rows.push_back(factor(tr("Depth of field against Camera 1"), depth));
     }
     return rows;
 }

@@ -4,12 +4,14 @@
 
 #include "camerasetup.h"
 #include "lengthunit.h"
+#include "setupnumbers.h"
 
 #include <QColor>
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // What the settings table says of one camera, handed in as plain values.
@@ -28,6 +30,8 @@ struct CameraSettings
     QString sensorFormat;
     // How the CoC is set, as its mode box says.
     QString cocMethod;
+    // Beside pinned setups, every column's factors against Camera 1.
+    std::optional<SetupNumbers> againstCameraOne;
 };
 
 // The settings behind a chart, one column per camera shown, as the exports draw them below
@@ -76,6 +80,7 @@ private:
     {
         bool body;
         bool lens;
+        bool factors;
     };
     static std::vector<Row> rowsOf(CameraSettings& camera, LengthUnit unit, Names names);
 

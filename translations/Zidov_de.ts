@@ -675,6 +675,14 @@
         <source>Blur at infinity</source>
         <translation>Unschärfe bei unendlich</translation>
     </message>
+    <message>
+        <source>Background blur against Camera 1</source>
+        <translation>Hintergrundunschärfe gegenüber Kamera 1</translation>
+    </message>
+    <message>
+        <source>Depth of field against Camera 1</source>
+        <translation>Schärfentiefe gegenüber Kamera 1</translation>
+    </message>
 </context>
 <context>
     <name>ShareCommands</name>

@@ -9,6 +9,7 @@
 #include "projectcameras.h"
 #include "projectcodec.h"
 #include "projectsettingstable.h"
+#include "readernumbers.h"
 #include "setupnumbers.h"
 
 #include <QDir>
@@ -321,6 +322,14 @@ private slots:
             QCOMPARE(table.columns()[3].heading, QString("Stopped down"));
             QCOMPARE(table.columns()[3].colour, graph::pinnedColour(3));
             QVERIFY(table.columns()[3].values.contains("f/8"));
+            // The factors against Camera 1 as the JSON has them, Camera 1's own being 1.
+            const SetupNumbers numbers = setupNumbers(input.pinned[1].camera, cameras.setups[0]);
+            QCOMPARE(table.labels().mid(table.labels().size() - 2),
+                     QStringList(
+                         {"Background blur against Camera 1", "Depth of field against Camera 1"}));
+            QCOMPARE(table.columns()[0].values.last(), QString("×1"));
+            QCOMPARE(table.columns()[3].values.last(),
+                     "×" + ReaderNumbers::significant(numbers.depthOfFieldRatio, 3));
             const Run run = render({"--settings-table", "-o", dir.filePath("pinned.png"), pinned});
             QCOMPARE(run.status, 0);
         }
