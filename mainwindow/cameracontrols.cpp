@@ -4,7 +4,7 @@
 
 #include "ui_mainWin.h"
 
-CameraControls cameraControls(Ui_mainWin& f, int camera)
+CameraControls cameraControls(const Ui_mainWin& f, int camera)
 {
     if (camera == 1)
         return {f.boxC1,         f.c1_fdist,     f.c1_apature,     f.c1_flength,

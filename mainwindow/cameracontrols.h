@@ -49,4 +49,4 @@ struct CameraControls
 };
 
 // camera is 1 or 2.
-CameraControls cameraControls(Ui_mainWin& form, int camera);
+CameraControls cameraControls(const Ui_mainWin& form, int camera);

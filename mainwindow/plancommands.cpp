@@ -25,8 +25,9 @@ bool samePlanningBasis(const CameraSetup& a, const CameraSetup& b)
 } // namespace
 
 PlanCommands::PlanCommands(mainWin* window_)
-    : QObject(window_), window(window_), zonePlanner(new ZonePlanner(*window_)),
-      stackPlanner(new StackPlanner(*window_)), framingPlanner(new FramingPlanner(*window_))
+    : QObject(window_), window(window_), zonePlanner(new ZonePlanner(*window_, window_)),
+      stackPlanner(new StackPlanner(*window_, window_)),
+      framingPlanner(new FramingPlanner(*window_, window_))
 {
     auto* menu = new QMenu(tr("&Plan"), window->menubar);
     menu->setObjectName(QStringLiteral("menuPlan"));

@@ -9,8 +9,6 @@
 #include "projectcodec.h"
 #include "projectread.h"
 
-namespace {
-
 CameraRecord cameraFromControls(const CameraControls& c)
 {
     CameraRecord r;
@@ -34,6 +32,8 @@ CameraRecord cameraFromControls(const CameraControls& c)
     r.megapixels = c.megapixels->value();
     return r;
 }
+
+namespace {
 
 void applyCamera(const CameraControls& c, const CameraRecord& r)
 {
