@@ -5,6 +5,7 @@
 #include "mainwin.h"
 #include "projectcameras.h"
 #include "projectcontrols.h"
+#include "windowform.h"
 
 const CameraSetup& mainWin::cameraRecord(int camera) const
 {
@@ -47,4 +48,14 @@ void mainWin::setFocus(int camera, double millimetres, FocusHeld held)
 void mainWin::setAperture(int camera, double fNumber)
 {
     (camera == 1 ? c1_apature : c2_apature)->setValue(fNumber);
+}
+
+Ui_mainWin& windowForm(mainWin& window)
+{
+    return window;
+}
+
+const Ui_mainWin& windowForm(const mainWin& window)
+{
+    return window;
 }

@@ -10,6 +10,7 @@
 #include "lenslimitclamp.h"
 #include "mainwin.h"
 #include "readernumbers.h"
+#include "windowform.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -25,9 +26,9 @@
 #include <utility>
 
 GearCommands::GearCommands(mainWin& window_)
-    : QObject(&window_),
-      window(window_), fullFocal{window_.c1_flength->minimum(), window_.c1_flength->maximum()},
-      widestAperture(window_.c1_apature->minimum())
+    : QObject(&window_), window(window_), fullFocal{windowForm(window_).c1_flength->minimum(),
+                                                    windowForm(window_).c1_flength->maximum()},
+      widestAperture(windowForm(window_).c1_apature->minimum())
 {
     new LensLimitClamp(window, *this);
     for (int camera : {1, 2}) {

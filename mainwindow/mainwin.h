@@ -39,9 +39,12 @@ class opti;
 // Writes into connected controls are not shielded, so run() is asked for again while it
 // works; those requests are folded into the running pass (see recalculation.cpp), and a
 // multi-step command holds a RecalcBatch so that it ends in one recalculation and one repaint.
-class mainWin : public QMainWindow, public WindowSurface, public Ui_mainWin
+class mainWin : public QMainWindow, public WindowSurface, private Ui_mainWin
 {
     Q_OBJECT
+    // The form stays out of the public interface; see windowform.h.
+    friend Ui_mainWin& windowForm(mainWin& window);
+    friend const Ui_mainWin& windowForm(const mainWin& window);
 
 public:
     mainWin();
