@@ -426,6 +426,9 @@ void TestGear::lensLimitsSaySo_data()
     QTest::addColumn<QString>("said");
     QTest::newRow("8 mm") << true << "8" << 18.0 << "The lens reaches 18–135 mm";
     QTest::newRow("inside the range") << true << "70" << 70.0 << "";
+    QTest::newRow("300 mm") << true << "300" << 135.0 << "The lens reaches 18–135 mm";
+    // The box refuses the "e" as it would without the lens, rather than read 1e9 mm.
+    QTest::newRow("an exponent") << true << "1e9" << 19.0 << "";
     // At 50 mm the lens opens to f/4.07.
     QTest::newRow("f/2") << false << "2" << 4.1 << "At 50 mm the lens opens to f/4.1";
 }

@@ -185,8 +185,8 @@ void TestMainWin::startsInSimpleMode()
     QVERIFY(w.distanceCam->isChecked());
     QCOMPARE(w.c1_fdist->buttonSymbols(), QAbstractSpinBox::NoButtons);
     // The sliders drive these boxes in simple mode; typed values would only snap back.
-    for (QDoubleSpinBox* box :
-         {static_cast<QDoubleSpinBox*>(w.c1_fdist), w.c1_apature, w.c1_flength})
+    QDoubleSpinBox* const slid[] = {w.c1_fdist, w.c1_apature, w.c1_flength};
+    for (QDoubleSpinBox* box : slid)
         QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
     QCOMPARE(w.qxscaled->text(), QString("20"));
     QCOMPARE(w.qyscaled->text(), QString("50"));
