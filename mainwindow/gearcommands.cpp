@@ -10,6 +10,7 @@
 #include "lenslimitclamp.h"
 #include "mainwin.h"
 #include "readernumbers.h"
+#include "typingrangespinbox.h"
 #include "windowform.h"
 
 #include <QComboBox>
@@ -31,6 +32,10 @@ GearCommands::GearCommands(mainWin& window_)
       widestAperture(windowForm(window_).c1_apature->minimum())
 {
     new LensLimitClamp(window, *this);
+    // A focal length beyond a lens's long end is typed in full, for the clamp to take it to
+    // that end when editing ends.
+    for (TypingRangeSpinBox* box : {windowForm(window).c1_flength, windowForm(window).c2_flength})
+        box->setTypingMaximum(fullFocal[1]);
     for (int camera : {1, 2}) {
         const CameraControls c = cameraControls(window, camera);
         connect(c.bodyButton, &QPushButton::clicked, this, [this, camera] { chooseBody(camera); });

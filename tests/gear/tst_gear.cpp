@@ -429,6 +429,9 @@ void TestGear::lensLimitsSaySo_data()
     QTest::addColumn<QString>("said");
     QTest::newRow("8 mm") << true << "8" << 18.0 << "The lens reaches 18–135 mm";
     QTest::newRow("inside the range") << true << "70" << 70.0 << "";
+    QTest::newRow("300 mm") << true << "300" << 135.0 << "The lens reaches 18–135 mm";
+    // The box refuses the "e" as it would without the lens, rather than read 1e9 mm.
+    QTest::newRow("an exponent") << true << "1e9" << 19.0 << "";
     // At 50 mm the lens opens to f/4.07.
     QTest::newRow("f/2") << false << "2" << 4.1 << "At 50 mm the lens opens to f/4.1";
 }
@@ -460,12 +463,16 @@ void TestGear::bodiesOfTheUsersFolder_data()
     // What lensfun's user folder holds before the body is added; "" for nothing.
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<bool>("added");
+    // Where in lensfun's user folder it is, "" for Zidov's own file. An update folder newer
+    // than the installed one is read instead of it.
+    QTest::addColumn<QString>("place");
     const QByteArray own = "<lensdatabase version=\"1\"><camera><maker>Mine</maker>"
                            "<model>Own 1</model><mount>Mine M</mount><cropfactor>2</cropfactor>"
                            "</camera></lensdatabase>";
-    QTest::newRow("no file yet") << QByteArray() << true;
-    QTest::newRow("an own body beside") << own << true;
-    QTest::newRow("a damaged file") << own.left(60) << false;
+    QTest::newRow("no file yet") << QByteArray() << true << "";
+    QTest::newRow("an own body beside") << own << true << "";
+    QTest::newRow("a damaged file") << own.left(60) << false << "";
+    QTest::newRow("lensfun's update folder") << own << true << "updates/version_1/own.xml";
 }
 
 // Bodies in the user's lensfun folder are found; one added goes into Zidov's own file there.
@@ -473,11 +480,17 @@ void TestGear::bodiesOfTheUsersFolder()
 {
     QFETCH(QByteArray, before);
     QFETCH(bool, added);
+    QFETCH(QString, place);
     QDir folder(GearDatabase::userFolder());
     QVERIFY(folder.removeRecursively() && folder.mkpath("."));
     if (!before.isEmpty()) {
-        QFile file(UserBodies::filePath());
+        const QString path = place.isEmpty() ? UserBodies::filePath() : folder.filePath(place);
+        QVERIFY(folder.mkpath(QFileInfo(path).path()));
+        QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+        // Newer than the installed folder; lensfun reads the stamp as a 32-bit number.
+        QFile stamp(QFileInfo(path).path() + "/timestamp.txt");
+        QVERIFY(place.isEmpty() || (stamp.open(QIODevice::WriteOnly) && stamp.write("2000000000")));
     }
     BodyChoice body;
     body.maker = "Mine";
@@ -489,8 +502,8 @@ void TestGear::bodiesOfTheUsersFolder()
     const std::unique_ptr<GearDatabase> database = GearDatabase::loadInstalled();
     QCOMPARE(database->has(body), added);
     QCOMPARE(database->has(BodyChoice{"Mine", "Own 1", {}, {}, 0}), before.size() > 60);
-    // The installed bodies are read beside them.
-    QVERIFY(database->bodies().size() > 500);
+    // The installed bodies are read beside them, unless a newer update folder stands in.
+    QCOMPARE(database->bodies().size() > 500, place.isEmpty());
     if (!added) {
         QFile file(UserBodies::filePath());
         QVERIFY(file.open(QIODevice::ReadOnly));

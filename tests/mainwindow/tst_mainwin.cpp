@@ -186,8 +186,9 @@ void TestMainWin::startsInSimpleMode()
     QVERIFY(windowForm(w).distanceCam->isChecked());
     QCOMPARE(windowForm(w).c1_fdist->buttonSymbols(), QAbstractSpinBox::NoButtons);
     // The sliders drive these boxes in simple mode; typed values would only snap back.
-    for (QDoubleSpinBox* box : {static_cast<QDoubleSpinBox*>(windowForm(w).c1_fdist),
-                                windowForm(w).c1_apature, windowForm(w).c1_flength})
+    QDoubleSpinBox* const slid[] = {windowForm(w).c1_fdist, windowForm(w).c1_apature,
+                                    windowForm(w).c1_flength};
+    for (QDoubleSpinBox* box : slid)
         QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
     QCOMPARE(windowForm(w).qxscaled->text(), QString("20"));
     QCOMPARE(windowForm(w).qyscaled->text(), QString("50"));
