@@ -6,6 +6,7 @@
 #include "mainwin.h"
 #include "plotexport.h"
 #include "renderoptions.h"
+#include "windowform.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -39,11 +40,11 @@ QStringList writeProjects(const QDir& dir)
 {
     mainWin window;
     window.switchpromode();
-    window.boxC2->setChecked(true);
+    windowForm(window).boxC2->setChecked(true);
     QStringList names;
     for (int i = 0; i < batchSize; ++i) {
-        window.c1_fdist->setValue(1 + 0.02 * i);
-        window.c2_apature->setValue(1.4 + 0.01 * i);
+        windowForm(window).c1_fdist->setValue(1 + 0.02 * i);
+        windowForm(window).c2_apature->setValue(1.4 + 0.01 * i);
         names.append(dir.filePath(QStringLiteral("p%1.mvx").arg(i, 4, 10, QLatin1Char('0'))));
         if (!window.saveTo(names.last()))
             std::exit(1);

@@ -20,6 +20,7 @@
 #include "projectcameras.h"
 #include "renderbatch.h"
 #include "trace.h"
+#include "windowform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -127,10 +128,10 @@ void prepareExpertWindow(mainWin& w, QSize size)
     w.resize(size);
     if (w.expertMode == 0)
         w.switchpromode();
-    w.boxC2->setChecked(true);
-    w.c1_calcDef->setChecked(true);
-    w.c2_calcDef->setChecked(true);
-    w.dofMode->setChecked(true);
+    windowForm(w).boxC2->setChecked(true);
+    windowForm(w).c1_calcDef->setChecked(true);
+    windowForm(w).c2_calcDef->setChecked(true);
+    windowForm(w).dofMode->setChecked(true);
     w.run();
     settle(w);
 }
@@ -139,8 +140,9 @@ void prepareExpertWindow(mainWin& w, QSize size)
 void requireExpertState(const mainWin& w, QSize size)
 {
     const bool ok = w.isVisible() && w.size() == size && w.expertMode == 1 &&
-                    w.boxC1->isChecked() && w.boxC2->isChecked() && w.c1_calcDef->isChecked() &&
-                    w.c2_calcDef->isChecked() && w.dofMode->isChecked() &&
+                    windowForm(w).boxC1->isChecked() && windowForm(w).boxC2->isChecked() &&
+                    windowForm(w).c1_calcDef->isChecked() &&
+                    windowForm(w).c2_calcDef->isChecked() && windowForm(w).dofMode->isChecked() &&
                     w.graphWidget->width() > size.width() / 2;
     if (!ok) {
         std::fprintf(stderr, "window not in the measured state: %dx%d, plot %dx%d\n", w.width(),
@@ -165,12 +167,12 @@ double emptyRepaintMs(mainWin& w, int repetitions, DiscardStdout& out,
 // and its caption, and a zoom step, which moves every pixel of the plot.
 void focusStep(mainWin& w, int i)
 {
-    w.c1_fdist->setValue(i % 2 ? 5.0 : 5.1);
+    windowForm(w).c1_fdist->setValue(i % 2 ? 5.0 : 5.1);
 }
 
 void zoomStep(mainWin& w, int i)
 {
-    w.qxscale->setValue(i % 2 ? 20 : 21);
+    windowForm(w).qxscale->setValue(i % 2 ? 20 : 21);
 }
 
 // The pointer to one of two places a few columns apart in the plot's left third.
@@ -186,12 +188,12 @@ void pointerStep(mainWin& w, int i)
 // No part of the last paint can stay after a zoom step.
 void zoomFigure(mainWin& w, int repetitions, double floorMs, DiscardStdout& out)
 {
-    const int zoom = w.qxscale->value();
+    const int zoom = windowForm(w).qxscale->value();
     const double ms = medianMs(
         repetitions, [&](int i) { zoomStep(w, i); }, out);
     report("  a zoom step, which redraws the whole plot", ms);
     std::printf("%-58s %10.2f times the empty repaint\n", "", ms / floorMs);
-    w.qxscale->setValue(zoom);
+    windowForm(w).qxscale->setValue(zoom);
 }
 
 void focusChange(mainWin& w, QSize size, const char* label, DiscardStdout& out)
@@ -587,7 +589,7 @@ int main(int argc, char** argv)
                medianMs(
                    steps,
                    [&](int i) {
-                       w.horizontalSlider->setValue(i % 2 ? 40 : 41);
+                       windowForm(w).horizontalSlider->setValue(i % 2 ? 40 : 41);
                        QCoreApplication::processEvents();
                    },
                    out));

@@ -16,6 +16,7 @@
 #include "projectfile.h"
 #include "settings.h"
 #include "trace.h"
+#include "windowform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -49,77 +50,79 @@ std::vector<std::pair<const char*, Step>> expertStates()
         {"start", [](mainWin&) {}},
         {"both-cameras",
          [](mainWin& w) {
-             w.boxC2->setChecked(true);
-             w.c1_calcDef->setChecked(true);
-             w.c2_calcDef->setChecked(true);
+             windowForm(w).boxC2->setChecked(true);
+             windowForm(w).c1_calcDef->setChecked(true);
+             windowForm(w).c2_calcDef->setChecked(true);
          }},
-        {"dof-range", [](mainWin& w) { w.dofMode->click(); }},
-        {"focus-5.1", [](mainWin& w) { w.c1_fdist->setValue(5.1); }},
-        {"focus-0", [](mainWin& w) { w.c1_fdist->setValue(0); }},
-        {"focus-99999", [](mainWin& w) { w.c2_fdist->setValue(99999); }},
-        {"aperture-0.7", [](mainWin& w) { w.c1_apature->setValue(0.7); }},
-        {"aperture-64", [](mainWin& w) { w.c2_apature->setValue(64); }},
-        {"flength-5000", [](mainWin& w) { w.c1_flength->setValue(5000); }},
-        {"flength-1", [](mainWin& w) { w.c1_flength->setValue(1); }},
+        {"dof-range", [](mainWin& w) { windowForm(w).dofMode->click(); }},
+        {"focus-5.1", [](mainWin& w) { windowForm(w).c1_fdist->setValue(5.1); }},
+        {"focus-0", [](mainWin& w) { windowForm(w).c1_fdist->setValue(0); }},
+        {"focus-99999", [](mainWin& w) { windowForm(w).c2_fdist->setValue(99999); }},
+        {"aperture-0.7", [](mainWin& w) { windowForm(w).c1_apature->setValue(0.7); }},
+        {"aperture-64", [](mainWin& w) { windowForm(w).c2_apature->setValue(64); }},
+        {"flength-5000", [](mainWin& w) { windowForm(w).c1_flength->setValue(5000); }},
+        {"flength-1", [](mainWin& w) { windowForm(w).c1_flength->setValue(1); }},
         {"ordinary",
          [](mainWin& w) {
-             w.c1_fdist->setValue(3);
-             w.c1_apature->setValue(2.8);
-             w.c1_flength->setValue(50);
-             w.c2_fdist->setValue(3);
-             w.c2_apature->setValue(2.8);
-             w.c2_flength->setValue(25);
+             windowForm(w).c1_fdist->setValue(3);
+             windowForm(w).c1_apature->setValue(2.8);
+             windowForm(w).c1_flength->setValue(50);
+             windowForm(w).c2_fdist->setValue(3);
+             windowForm(w).c2_apature->setValue(2.8);
+             windowForm(w).c2_flength->setValue(25);
          }},
         {"coc-manual-tiny",
          [](mainWin& w) {
-             w.c1_cocSet->setCurrentIndex(3);
-             w.c1_coc->setValue(0.0001);
+             windowForm(w).c1_cocSet->setCurrentIndex(3);
+             windowForm(w).c1_coc->setValue(0.0001);
          }},
-        {"coc-manual-large", [](mainWin& w) { w.c1_coc->setValue(10); }},
-        {"lens-worst", [](mainWin& w) { w.c2_lensQ->setValue(0); }},
-        {"no-diffraction", [](mainWin& w) { w.c2_calcDef->setChecked(false); }},
+        {"coc-manual-large", [](mainWin& w) { windowForm(w).c1_coc->setValue(10); }},
+        {"lens-worst", [](mainWin& w) { windowForm(w).c2_lensQ->setValue(0); }},
+        {"no-diffraction", [](mainWin& w) { windowForm(w).c2_calcDef->setChecked(false); }},
         {"diffraction-0.1", [](mainWin& w) { diffractionFactorBox(w)->setValue(0.1); }},
         {"diffraction-10", [](mainWin& w) { diffractionFactorBox(w)->setValue(10); }},
-        {"xscale-1", [](mainWin& w) { w.qxscale->setValue(1); }},
-        {"xscale-49", [](mainWin& w) { w.qxscale->setValue(49); }},
-        {"xscale-36", [](mainWin& w) { w.qxscale->setValue(36); }},
-        {"yscale-1", [](mainWin& w) { w.qyscale->setValue(1); }},
-        {"yscale-5", [](mainWin& w) { w.qyscale->setValue(5); }},
-        {"yscale-10", [](mainWin& w) { w.qyscale->setValue(10); }},
-        {"yscale-100", [](mainWin& w) { w.qyscale->setValue(100); }},
+        {"xscale-1", [](mainWin& w) { windowForm(w).qxscale->setValue(1); }},
+        {"xscale-49", [](mainWin& w) { windowForm(w).qxscale->setValue(49); }},
+        {"xscale-36", [](mainWin& w) { windowForm(w).qxscale->setValue(36); }},
+        {"yscale-1", [](mainWin& w) { windowForm(w).qyscale->setValue(1); }},
+        {"yscale-5", [](mainWin& w) { windowForm(w).qyscale->setValue(5); }},
+        {"yscale-10", [](mainWin& w) { windowForm(w).qyscale->setValue(10); }},
+        {"yscale-100", [](mainWin& w) { windowForm(w).qyscale->setValue(100); }},
         {"log-scale",
          [](mainWin& w) {
-             w.useLog->setChecked(true);
+             windowForm(w).useLog->setChecked(true);
              w.run();
          }},
-        {"log-yscale-1", [](mainWin& w) { w.qyscale->setValue(1); }},
+        {"log-yscale-1", [](mainWin& w) { windowForm(w).qyscale->setValue(1); }},
         {"linear-again",
          [](mainWin& w) {
-             w.useLog->setChecked(false);
-             w.qyscale->setValue(30);
+             windowForm(w).useLog->setChecked(false);
+             windowForm(w).qyscale->setValue(30);
              w.run();
          }},
-        {"focus-plane", [](mainWin& w) { w.distanceFP->setChecked(true); }},
+        {"focus-plane", [](mainWin& w) { windowForm(w).distanceFP->setChecked(true); }},
         {"left-border-min",
-         [](mainWin& w) { w.DSB_leftBorder->setValue(w.DSB_leftBorder->minimum()); }},
-        {"left-border-99999", [](mainWin& w) { w.DSB_leftBorder->setValue(99999); }},
+         [](mainWin& w) {
+             windowForm(w).DSB_leftBorder->setValue(windowForm(w).DSB_leftBorder->minimum());
+         }},
+        {"left-border-99999", [](mainWin& w) { windowForm(w).DSB_leftBorder->setValue(99999); }},
         {"left-border-2",
          [](mainWin& w) {
-             w.DSB_leftBorder->setValue(2);
-             w.distanceCam->setChecked(true);
+             windowForm(w).DSB_leftBorder->setValue(2);
+             windowForm(w).distanceCam->setChecked(true);
          }},
-        {"depth-only", [](mainWin& w) { w.dofMode->click(); }},
+        {"depth-only", [](mainWin& w) { windowForm(w).dofMode->click(); }},
         {"swapped", [](mainWin& w) { w.swapLR(); }},
         {"copied", [](mainWin& w) { w.copyR(); }},
         {"hyperfocal-1", [](mainWin& w) { w.setC1Hyper(); }},
         {"hyperfocal-2", [](mainWin& w) { w.setC2Hyper(); }},
-        {"camera-1-off", [](mainWin& w) { w.boxC1->setChecked(false); }},
-        {"camera-1-on", [](mainWin& w) { w.boxC1->setChecked(true); }},
+        {"camera-1-off", [](mainWin& w) { windowForm(w).boxC1->setChecked(false); }},
+        {"camera-1-on", [](mainWin& w) { windowForm(w).boxC1->setChecked(true); }},
         {"size-smallest", [](mainWin& w) { w.resize(1, 1); }},
         {"size-800x500", [](mainWin& w) { w.resize(800, 500); }},
         {"size-1920x1080", [](mainWin& w) { w.resize(1920, 1080); }},
         {"size-3840x2160", [](mainWin& w) { w.resize(3840, 2160); }},
-        {"size-3840x2160-xscale-1", [](mainWin& w) { w.qxscale->setValue(1); }},
+        {"size-3840x2160-xscale-1", [](mainWin& w) { windowForm(w).qxscale->setValue(1); }},
         {"size-default", [](mainWin& w) { w.resize(1292, 725); }},
     };
 }
@@ -128,25 +131,25 @@ std::vector<std::pair<const char*, Step>> simpleStates()
 {
     return {
         {"start", [](mainWin&) {}},
-        {"focus-slider-0", [](mainWin& w) { w.horizontalSlider->setValue(0); }},
-        {"focus-slider-41", [](mainWin& w) { w.horizontalSlider->setValue(41); }},
-        {"focus-slider-150", [](mainWin& w) { w.horizontalSlider->setValue(150); }},
-        {"focus-slider-199", [](mainWin& w) { w.horizontalSlider->setValue(199); }},
-        {"aperture-slider-0", [](mainWin& w) { w.horizontalSlider_2->setValue(0); }},
-        {"aperture-slider-36", [](mainWin& w) { w.horizontalSlider_2->setValue(36); }},
-        {"flength-slider-0", [](mainWin& w) { w.horizontalSlider_3->setValue(0); }},
-        {"flength-slider-195", [](mainWin& w) { w.horizontalSlider_3->setValue(195); }},
+        {"focus-slider-0", [](mainWin& w) { windowForm(w).horizontalSlider->setValue(0); }},
+        {"focus-slider-41", [](mainWin& w) { windowForm(w).horizontalSlider->setValue(41); }},
+        {"focus-slider-150", [](mainWin& w) { windowForm(w).horizontalSlider->setValue(150); }},
+        {"focus-slider-199", [](mainWin& w) { windowForm(w).horizontalSlider->setValue(199); }},
+        {"aperture-slider-0", [](mainWin& w) { windowForm(w).horizontalSlider_2->setValue(0); }},
+        {"aperture-slider-36", [](mainWin& w) { windowForm(w).horizontalSlider_2->setValue(36); }},
+        {"flength-slider-0", [](mainWin& w) { windowForm(w).horizontalSlider_3->setValue(0); }},
+        {"flength-slider-195", [](mainWin& w) { windowForm(w).horizontalSlider_3->setValue(195); }},
         {"ordinary",
          [](mainWin& w) {
-             w.horizontalSlider->setValue(40);
-             w.horizontalSlider_2->setValue(9);
-             w.horizontalSlider_3->setValue(45);
+             windowForm(w).horizontalSlider->setValue(40);
+             windowForm(w).horizontalSlider_2->setValue(9);
+             windowForm(w).horizontalSlider_3->setValue(45);
          }},
-        {"dof-range", [](mainWin& w) { w.dofMode->click(); }},
-        {"xscale-1", [](mainWin& w) { w.qxscale->setValue(1); }},
-        {"xscale-49", [](mainWin& w) { w.qxscale->setValue(49); }},
-        {"yscale-1", [](mainWin& w) { w.qyscale->setValue(1); }},
-        {"yscale-100", [](mainWin& w) { w.qyscale->setValue(100); }},
+        {"dof-range", [](mainWin& w) { windowForm(w).dofMode->click(); }},
+        {"xscale-1", [](mainWin& w) { windowForm(w).qxscale->setValue(1); }},
+        {"xscale-49", [](mainWin& w) { windowForm(w).qxscale->setValue(49); }},
+        {"yscale-1", [](mainWin& w) { windowForm(w).qyscale->setValue(1); }},
+        {"yscale-100", [](mainWin& w) { windowForm(w).qyscale->setValue(100); }},
         {"size-3840x2160", [](mainWin& w) { w.resize(3840, 2160); }},
         {"size-default", [](mainWin& w) { w.resize(1292, 725); }},
     };

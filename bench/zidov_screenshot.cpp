@@ -9,6 +9,7 @@
 #include "languagechoice.h"
 #include "mainwin.h"
 #include "trace.h"
+#include "windowform.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -36,20 +37,20 @@ int main(int argc, char** argv)
 
     mainWin w;
     w.switchpromode();
-    w.boxC2->setChecked(true);
+    windowForm(w).boxC2->setChecked(true);
     // A full-frame 50 mm against a Four-Thirds 25 mm, both at f/2.8 and focused at 3 m.
-    w.c1_cocSet->setCurrentIndex(0);
-    w.c1_cropC->setCurrentIndex(3);
-    w.c1_fdist->setValue(3);
-    w.c1_apature->setValue(2.8);
-    w.c1_flength->setValue(50);
-    w.c2_cocSet->setCurrentIndex(0);
-    w.c2_cropC->setCurrentIndex(8);
-    w.c2_fdist->setValue(3);
-    w.c2_apature->setValue(2.8);
-    w.c2_flength->setValue(25);
-    w.dofMode->setChecked(true);
-    w.qxscale->setValue(36);
+    windowForm(w).c1_cocSet->setCurrentIndex(0);
+    windowForm(w).c1_cropC->setCurrentIndex(3);
+    windowForm(w).c1_fdist->setValue(3);
+    windowForm(w).c1_apature->setValue(2.8);
+    windowForm(w).c1_flength->setValue(50);
+    windowForm(w).c2_cocSet->setCurrentIndex(0);
+    windowForm(w).c2_cropC->setCurrentIndex(8);
+    windowForm(w).c2_fdist->setValue(3);
+    windowForm(w).c2_apature->setValue(2.8);
+    windowForm(w).c2_flength->setValue(25);
+    windowForm(w).dofMode->setChecked(true);
+    windowForm(w).qxscale->setValue(36);
     if (argc > 2 && qstrcmp(argv[2], "--gear") == 0) {
         const auto gear = [&w](int camera, const QString& body, const QString& lens) {
             for (const BodyChoice& b : w.gearCommands->database().bodies()) {

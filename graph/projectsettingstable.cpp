@@ -30,42 +30,42 @@ QString formatName(const CameraRecord& camera, int format)
 QString pixelCountName(const CameraRecord& camera)
 {
     static const std::array<const char*, CocPresets::pixelPresetCount> presets{
-        QT_TRANSLATE_NOOP("mainWin", "Standard"),
-        QT_TRANSLATE_NOOP("mainWin", "6 Mill. Pixel"),
-        QT_TRANSLATE_NOOP("mainWin", "8 Mill. Pixel"),
-        QT_TRANSLATE_NOOP("mainWin", "10 Mill. Pixel"),
-        QT_TRANSLATE_NOOP("mainWin", "12 Mill. Pixel"),
-        QT_TRANSLATE_NOOP("mainWin", "15 Mill. Pixel"),
-        QT_TRANSLATE_NOOP("mainWin", "16 Mill. Pixel"),
-        QT_TRANSLATE_NOOP("mainWin", "18 Mill. Pixel"),
-        QT_TRANSLATE_NOOP("mainWin", "20 Mill. Pixel"),
-        QT_TRANSLATE_NOOP("mainWin", "21 Mill. Pixel"),
-        QT_TRANSLATE_NOOP("mainWin", "25 Mill. Pixel"),
-        QT_TRANSLATE_NOOP("mainWin", "32 Mill. Pixel"),
-        QT_TRANSLATE_NOOP("mainWin", "40 Mill. Pixel"),
-        QT_TRANSLATE_NOOP("mainWin", "64 Mill. Pixel"),
-        QT_TRANSLATE_NOOP("mainWin", "100 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("SettingsTable", "Standard"),
+        QT_TRANSLATE_NOOP("SettingsTable", "6 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("SettingsTable", "8 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("SettingsTable", "10 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("SettingsTable", "12 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("SettingsTable", "15 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("SettingsTable", "16 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("SettingsTable", "18 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("SettingsTable", "20 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("SettingsTable", "21 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("SettingsTable", "25 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("SettingsTable", "32 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("SettingsTable", "40 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("SettingsTable", "64 Mill. Pixel"),
+        QT_TRANSLATE_NOOP("SettingsTable", "100 Mill. Pixel"),
     };
     const int preset = camera.pixelCountPreset;
     if (preset == CocPresets::customPixelCountIndex)
         return ReaderNumbers::significant(camera.megapixels, 4) + QStringLiteral(" MP");
     if (preset < 0 || preset >= int(presets.size()))
         return QString();
-    return QCoreApplication::translate("mainWin", presets[preset]);
+    return QCoreApplication::translate("SettingsTable", presets[preset]);
 }
 
 // The items of the CoC-mode box, in the window's own words.
 QString cocMethodName(int mode)
 {
     static const std::array<const char*, 4> modes{
-        QT_TRANSLATE_NOOP("mainWin", "Set by crop factor"),
-        QT_TRANSLATE_NOOP("mainWin", "Set by pixel size"),
-        QT_TRANSLATE_NOOP("mainWin", "Set by view distace"),
-        QT_TRANSLATE_NOOP("mainWin", "Manual"),
+        QT_TRANSLATE_NOOP("SettingsTable", "Set by crop factor"),
+        QT_TRANSLATE_NOOP("SettingsTable", "Set by pixel size"),
+        QT_TRANSLATE_NOOP("SettingsTable", "Set by view distace"),
+        QT_TRANSLATE_NOOP("SettingsTable", "Manual"),
     };
     if (mode < 0 || mode >= int(modes.size()))
         return QString();
-    return QCoreApplication::translate("mainWin", modes[mode]);
+    return QCoreApplication::translate("SettingsTable", modes[mode]);
 }
 } // namespace
 

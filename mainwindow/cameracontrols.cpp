@@ -2,9 +2,9 @@
 // Copyright (c) 2026 The Zidov developers
 #include "cameracontrols.h"
 
-#include "ui_mainWin.h"
+#include "windowform.h"
 
-CameraControls cameraControls(Ui_mainWin& f, int camera)
+CameraControls cameraControls(const Ui_mainWin& f, int camera)
 {
     if (camera == 1)
         return {f.boxC1,         f.c1_fdist,     f.c1_apature,     f.c1_flength,
@@ -20,4 +20,9 @@ CameraControls cameraControls(Ui_mainWin& f, int camera)
             f.c2_quality,   f.c2_distD,     f.c2_formD,       f.c2_widthD,       f.c2_megapixels,
             f.c2_sensorRow, f.c2_cropLabel, f.c2_sensorWidth, f.c2_sensorHeight, f.c2_bodyButton,
             f.c2_lensButton};
+}
+
+CameraControls cameraControls(const mainWin& window, int camera)
+{
+    return cameraControls(windowForm(window), camera);
 }

@@ -13,6 +13,7 @@ class QPushButton;
 class QWidget;
 class LengthSpinBox;
 class Ui_mainWin;
+class mainWin;
 
 // The controls of one camera box, so that code working on "a camera" (recalculation,
 // copy, swap, project files) is written once for both.
@@ -49,4 +50,5 @@ struct CameraControls
 };
 
 // camera is 1 or 2.
-CameraControls cameraControls(Ui_mainWin& form, int camera);
+CameraControls cameraControls(const Ui_mainWin& form, int camera);
+CameraControls cameraControls(const mainWin& window, int camera);

@@ -55,7 +55,8 @@ void mainWin::switchModeControls()
     horizontalSlider_2->setVisible(!expert);
     horizontalSlider_3->setVisible(!expert);
     // In simple mode the sliders own these values; typing into the boxes would only snap back.
-    for (QDoubleSpinBox* box : {static_cast<QDoubleSpinBox*>(c1_fdist), c1_apature, c1_flength})
+    QDoubleSpinBox* const slid[] = {c1_fdist, c1_apature, c1_flength};
+    for (QDoubleSpinBox* box : slid)
         WindowShape::showAsReadOut(box, !expert);
     if (!expert)
         setSliderDefaults();

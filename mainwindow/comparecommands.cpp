@@ -5,6 +5,7 @@
 #include "boxrounding.h"
 #include "mainwin.h"
 #include "readernumbers.h"
+#include "windowform.h"
 
 #include <QMenu>
 #include <QMessageBox>
@@ -32,9 +33,9 @@ QString boxNumber(double value, const QDoubleSpinBox* box)
 
 CompareCommands::CompareCommands(mainWin* window_) : QObject(window_), window(window_)
 {
-    auto* menu = new QMenu(tr("&Compare"), window->menubar);
+    auto* menu = new QMenu(tr("&Compare"), windowForm(*window).menubar);
     menu->setObjectName(QStringLiteral("menuCompare"));
-    window->menubar->insertMenu(window->menuOptimizer->menuAction(), menu);
+    windowForm(*window).menubar->insertMenu(windowForm(*window).menuOptimizer->menuAction(), menu);
 
     addCommand("actionMatchEquivalent", tr("Camera 2: &equivalent settings"), &equivalentSettings);
     addCommand("actionMatchFraming", tr("Camera 2: same &framing"), &sameFraming);
@@ -68,18 +69,19 @@ void CompareCommands::match(const QAction* command, Solver solve)
         return;
     }
     mainWin::RecalcBatch batch(window);
-    window->c2_flength->setValue(result.focalLength);
-    window->c2_apature->setValue(result.aperture);
-    window->c2_fdist->setValue(result.focus / 1000);
+    windowForm(*window).c2_flength->setValue(result.focalLength);
+    windowForm(*window).c2_apature->setValue(result.aperture);
+    windowForm(*window).c2_fdist->setValue(result.focus / 1000);
 }
 
 InputBoxes CompareCommands::cameraTwoBoxes() const
 {
     // The focus is rounded to what its box shows: 0.01 m, or 0.01 ft in feet.
-    const LengthSpinBox* focus = window->c2_fdist;
+    const LengthSpinBox* focus = windowForm(*window).c2_fdist;
     const BoxRange focusRange{focus->minimum() * 1000, focus->maximum() * 1000,
                               focus->shownStep() * 1000};
-    return {focusRange, rangeOf(window->c2_apature), rangeOf(window->c2_flength)};
+    return {focusRange, rangeOf(windowForm(*window).c2_apature),
+            rangeOf(windowForm(*window).c2_flength)};
 }
 
 QString CompareCommands::distance(double millimetres) const
@@ -94,13 +96,13 @@ QString CompareCommands::refusal(const Result& result) const
         const bool tooSmall = result.needed < result.limit;
         switch (result.setting) {
         case Setting::Aperture: {
-            const QDoubleSpinBox* box = window->c2_apature;
+            const QDoubleSpinBox* box = windowForm(*window).c2_apature;
             return (tooSmall ? tr("Camera 2 would need f/%1; the smallest f-number is f/%2.")
                              : tr("Camera 2 would need f/%1; the largest f-number is f/%2."))
                 .arg(boxNumber(result.needed, box), boxNumber(result.limit, box));
         }
         case Setting::FocalLength: {
-            const QDoubleSpinBox* box = window->c2_flength;
+            const QDoubleSpinBox* box = windowForm(*window).c2_flength;
             return (tooSmall ? tr("Camera 2 would need %1 mm; the shortest focal length is %2 mm.")
                              : tr("Camera 2 would need %1 mm; the longest focal length is %2 mm."))
                 .arg(boxNumber(result.needed, box), boxNumber(result.limit, box));

@@ -10,6 +10,8 @@
 #include "lenslimitclamp.h"
 #include "mainwin.h"
 #include "readernumbers.h"
+#include "typingrangespinbox.h"
+#include "windowform.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -25,11 +27,15 @@
 #include <utility>
 
 GearCommands::GearCommands(mainWin& window_)
-    : QObject(&window_),
-      window(window_), fullFocal{window_.c1_flength->minimum(), window_.c1_flength->maximum()},
-      widestAperture(window_.c1_apature->minimum())
+    : QObject(&window_), window(window_), fullFocal{windowForm(window_).c1_flength->minimum(),
+                                                    windowForm(window_).c1_flength->maximum()},
+      widestAperture(windowForm(window_).c1_apature->minimum())
 {
     new LensLimitClamp(window, *this);
+    // A focal length beyond a lens's long end is typed in full, for the clamp to take it to
+    // that end when editing ends.
+    for (TypingRangeSpinBox* box : {windowForm(window).c1_flength, windowForm(window).c2_flength})
+        box->setTypingMaximum(fullFocal[1]);
     for (int camera : {1, 2}) {
         const CameraControls c = cameraControls(window, camera);
         connect(c.bodyButton, &QPushButton::clicked, this, [this, camera] { chooseBody(camera); });

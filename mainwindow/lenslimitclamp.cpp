@@ -8,6 +8,7 @@
 #include "readernumbers.h"
 #include "typednumber.h"
 #include "typingstart.h"
+#include "windowform.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -92,5 +93,6 @@ void LensLimitClamp::clamp(QDoubleSpinBox* box, int camera, bool focal)
     box->setValue(kept);
     TypingStart::settle(box);
     box->setToolTip(why + QStringLiteral("\n\n") + box->property(formTip).toString());
-    window.statusbar->showMessage(tr("Camera %1: %2.").arg(camera).arg(why), messageMilliseconds);
+    windowForm(window).statusbar->showMessage(tr("Camera %1: %2.").arg(camera).arg(why),
+                                              messageMilliseconds);
 }

@@ -35,9 +35,9 @@ mainWin::mainWin()
     shareCommands = new ShareCommands(this);
 
     settingsWin = new Settings(nullptr);
-    settingsWin->setMainWindow(this);
+    connect(settingsWin, &Settings::diffractionFactorChanged, this, &mainWin::run);
     settingsWin->hide();
-    optiWin = new opti(this);
+    optiWin = new opti(*this);
     setSliderDefaults();
     eqWin = new EqWin(nullptr);
     eqWin->hide();

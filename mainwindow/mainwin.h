@@ -9,6 +9,7 @@
 #include "projectextension.h"
 #include "sensorformattable.h"
 #include "ui_mainWin.h"
+#include "windowsurface.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -38,9 +39,12 @@ class opti;
 // Writes into connected controls are not shielded, so run() is asked for again while it
 // works; those requests are folded into the running pass (see recalculation.cpp), and a
 // multi-step command holds a RecalcBatch so that it ends in one recalculation and one repaint.
-class mainWin : public QMainWindow, public Ui_mainWin
+class mainWin : public QMainWindow, public WindowSurface, private Ui_mainWin
 {
     Q_OBJECT
+    // The form stays out of the public interface; see windowform.h.
+    friend Ui_mainWin& windowForm(mainWin& window);
+    friend const Ui_mainWin& windowForm(const mainWin& window);
 
 public:
     mainWin();
@@ -160,8 +164,18 @@ public:
 
     // The unit distances are shown and typed in; it changes no value (see LengthSpinBox).
     // A new window shows metres; the program's main() and zidov-render set what they need.
-    LengthUnit lengthUnit() const { return unit; }
+    LengthUnit lengthUnit() const override { return unit; }
     void setLengthUnit(LengthUnit lengthUnit);
+
+    // What the dialogs see of the window (dialogsurface.cpp).
+    const CameraSetup& cameraRecord(int camera) const override;
+    bool switchedOn(int camera) const override;
+    CocPresets::SensorSides sensorSides(int camera) const override;
+    Limits focusLimits(int camera) const override;
+    Limits apertureLimits(int camera) const override;
+    void setFocus(int camera, double millimetres, FocusHeld held) override;
+    void setAperture(int camera, double fNumber) override;
+    void recalculate() override { run(); }
 
     // Projects as desktop documents (documentcommands.cpp): the open file's title and unsaved
     // changes, the recent list, New, drops, shortcuts. Each command that sets the open
@@ -174,6 +188,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void holdRecalculation() override;
+    void releaseRecalculation() override;
 
 private:
     void setUpDocumentCommands();

@@ -10,6 +10,7 @@
 #include "plotinput.h"
 #include "simplesliders.h"
 #include "viewfit.h"
+#include "windowform.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,13 +44,14 @@ namespace PlotCommands {
 void focusCameraAt(mainWin& window, int camera, double metres)
 {
     // From the focus plane the axis shows no distance to focus at.
-    if (!window.distanceCam->isChecked() || (camera == 2 && window.expertMode == 0))
+    if (!windowForm(window).distanceCam->isChecked() || (camera == 2 && window.expertMode == 0))
         return;
     const CameraControls controls = cameraControls(window, camera);
     if (!controls.box->isChecked())
         return;
     if (window.expertMode == 0) {
-        window.horizontalSlider->setValue(nearestFocusPosition(*window.horizontalSlider, metres));
+        windowForm(window).horizontalSlider->setValue(
+            nearestFocusPosition(*windowForm(window).horizontalSlider, metres));
         return;
     }
     // What the box would show for the distance, read back: its own rounding, in its unit.
@@ -68,7 +70,7 @@ int zoomedDistanceScale(int scale, int notches)
 
 void zoomDistanceAt(mainWin& window, int column, int notches, double keptDistance)
 {
-    QSlider* const slider = window.qxscale;
+    QSlider* const slider = windowForm(window).qxscale;
     // The slider grows to the right while the distance per column shrinks.
     const int scale = distanceScaleAt(slider->value());
     const int zoomed =
@@ -78,12 +80,13 @@ void zoomDistanceAt(mainWin& window, int column, int notches, double keptDistanc
         return;
     const mainWin::RecalcBatch batch(&window);
     slider->setValue(sliderPositionOf(zoomed));
-    window.DSB_leftBorder->setValue((keptDistance - column * static_cast<double>(zoomed)) / 1000);
+    windowForm(window).DSB_leftBorder->setValue(
+        (keptDistance - column * static_cast<double>(zoomed)) / 1000);
 }
 
 void stepBlurScale(mainWin& window, int notches)
 {
-    window.qyscale->setValue(window.qyscale->value() + notches);
+    windowForm(window).qyscale->setValue(windowForm(window).qyscale->value() + notches);
 }
 
 void fitToFocus(mainWin& window)
@@ -96,14 +99,14 @@ void fitToFocus(mainWin& window)
         cameras.push_back({setup.getFdist(), DepthRules::depthLimits(setup)});
     }
     const PlotGeometry plot = window.graphWidget->currentGeometry();
-    QSlider* const slider = window.qxscale;
-    LengthSpinBox* const border = window.DSB_leftBorder;
+    QSlider* const slider = windowForm(window).qxscale;
+    LengthSpinBox* const border = windowForm(window).DSB_leftBorder;
     // Whole steps of the border box, so that what it shows is what was fitted.
     const double borderStep = border->shownStep() * 1000;
     const ViewFit::Axis axis{plot.plotWidth() - 1, distanceScaleAt(slider->maximum()),
                              distanceScaleAt(slider->minimum()), borderStep};
     const std::optional<ViewFit::View> view =
-        ViewFit::fit(cameras, window.distanceCam->isChecked(), axis);
+        ViewFit::fit(cameras, windowForm(window).distanceCam->isChecked(), axis);
     if (!view)
         return;
     const mainWin::RecalcBatch batch(&window);

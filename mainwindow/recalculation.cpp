@@ -62,23 +62,33 @@ double focalLengthFromSlider(int s3)
 
 mainWin::RecalcBatch::RecalcBatch(mainWin* window_) : window(window_)
 {
-    ++window->batchDepth;
+    window->holdRecalculation();
 }
 
 mainWin::RecalcBatch::~RecalcBatch()
 {
-    if (--window->batchDepth != 0)
+    window->releaseRecalculation();
+}
+
+void mainWin::holdRecalculation()
+{
+    ++batchDepth;
+}
+
+void mainWin::releaseRecalculation()
+{
+    if (--batchDepth != 0)
         return;
-    if (window->recalculationPending) {
-        window->recalculationPending = false;
-        window->batchEnding = true;
-        window->run();
-        window->batchEnding = false;
+    if (recalculationPending) {
+        recalculationPending = false;
+        batchEnding = true;
+        run();
+        batchEnding = false;
     }
     // Before the first recalculation the plot has nothing to draw.
-    if (window->plotBehind && window->graphWidget->input())
-        window->graphWidget->setInput(window->plotInput());
-    window->plotBehind = false;
+    if (plotBehind && graphWidget->input())
+        graphWidget->setInput(plotInput());
+    plotBehind = false;
 }
 
 void mainWin::run()

@@ -7,6 +7,7 @@
 #include "plotexport.h"
 #include "settingstablesource.h"
 #include "storedsettings.h"
+#include "windowform.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -22,20 +23,23 @@ constexpr int messageMilliseconds = 10000;
 ShareCommands::ShareCommands(mainWin* window_) : QObject(window_), window(window_)
 {
     if (const auto settings = StoredSettings::open())
-        window->actionExportSettings->setChecked(settings->value(exportSettingsKey).toBool());
-    connect(window->actionExportSettings, &QAction::toggled, this, [](bool on) {
+        windowForm(*window).actionExportSettings->setChecked(
+            settings->value(exportSettingsKey).toBool());
+    connect(windowForm(*window).actionExportSettings, &QAction::toggled, this, [](bool on) {
         if (const auto settings = StoredSettings::open())
             settings->setValue(exportSettingsKey, on);
     });
     // A text field keeps Ctrl+C for its text: it takes the key before the window's shortcut.
-    window->actionCopyChart->setShortcuts(QKeySequence::Copy);
-    connect(window->actionCopyChart, &QAction::triggered, this, &ShareCommands::copyChart);
-    connect(window->actionCopyNumbers, &QAction::triggered, this, &ShareCommands::copyNumbers);
+    windowForm(*window).actionCopyChart->setShortcuts(QKeySequence::Copy);
+    connect(windowForm(*window).actionCopyChart, &QAction::triggered, this,
+            &ShareCommands::copyChart);
+    connect(windowForm(*window).actionCopyNumbers, &QAction::triggered, this,
+            &ShareCommands::copyNumbers);
 }
 
 std::optional<SettingsTable> ShareCommands::exportTable() const
 {
-    if (!window->actionExportSettings->isChecked())
+    if (!windowForm(*window).actionExportSettings->isChecked())
         return std::nullopt;
     return settingsTableOf(*window);
 }

@@ -4,6 +4,7 @@
 
 #include "graph.h"
 #include "mainwin.h"
+#include "windowform.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -113,17 +114,17 @@ private:
 // tall. Every new parent lies in the same window, so Tab keeps its order.
 void scrollControls(mainWin& w)
 {
-    QVBoxLayout* column = w.vboxLayout;
-    auto* scroller = new ControlScroller(w.centralwidget);
+    QVBoxLayout* column = windowForm(w).vboxLayout;
+    auto* scroller = new ControlScroller(windowForm(w).centralwidget);
     auto* controls = new QWidget(scroller->viewport());
     controls->setObjectName(QStringLiteral("controls"));
     auto* inside = new QVBoxLayout(controls);
     inside->setContentsMargins(0, 0, 0, 0);
     inside->setSpacing(column->spacing());
-    const int first = column->indexOf(w.hboxLayout);
-    for (QLayoutItem* item :
-         {static_cast<QLayoutItem*>(w.hboxLayout), column->itemAt(column->indexOf(w.SB_leftBorder)),
-          static_cast<QLayoutItem*>(w.hboxLayout1)}) {
+    const int first = column->indexOf(windowForm(w).hboxLayout);
+    for (QLayoutItem* item : {static_cast<QLayoutItem*>(windowForm(w).hboxLayout),
+                              column->itemAt(column->indexOf(windowForm(w).SB_leftBorder)),
+                              static_cast<QLayoutItem*>(windowForm(w).hboxLayout1)}) {
         QLayout* row = item->layout();
         const int spacing = row ? row->spacing() : 0;
         column->removeItem(item);
@@ -153,34 +154,37 @@ void holdSteady(mainWin& w)
     scrollControls(w);
     // Spare height goes below the rows, so that they stay where they are whatever the CoC
     // mode shows under them.
-    w.vboxLayout1->addStretch();
-    w.vboxLayout6->addStretch();
+    windowForm(w).vboxLayout1->addStretch();
+    windowForm(w).vboxLayout6->addStretch();
     // Hyperfocal distances beyond 100 km are rare enough to widen the box; in either unit,
     // which may change while the window is open.
     const QStringList hyperfocalTexts{mainWin::hyperfocalText(99999900, LengthUnit::Metres),
                                       mainWin::hyperfocalText(99999900, LengthUnit::Feet),
                                       mainWin::hyperfocalText(-1, LengthUnit::Metres)};
-    for (QPushButton* button : {w.c1_set_Hyper, w.c2_set_Hyper})
+    for (QPushButton* button : {windowForm(w).c1_set_Hyper, windowForm(w).c2_set_Hyper})
         button->setMinimumWidth(widestWith(button, hyperfocalTexts));
     // The gear buttons take the width their column gives; a long name is shortened to it.
-    for (QPushButton* button : {w.c1_bodyButton, w.c1_lensButton, w.c2_bodyButton, w.c2_lensButton})
+    for (QPushButton* button : {windowForm(w).c1_bodyButton, windowForm(w).c1_lensButton,
+                                windowForm(w).c2_bodyButton, windowForm(w).c2_lensButton})
         button->setMinimumWidth(button->sizeHint().width());
     // The read-outs of the scale sliders, from 1 to 100.
-    for (QLabel* readOut : {w.qxscaled, w.qyscaled})
+    for (QLabel* readOut : {windowForm(w).qxscaled, windowForm(w).qyscaled})
         readOut->setMinimumWidth(readOut->fontMetrics().horizontalAdvance(QStringLiteral("100")));
 }
 
 void settle(mainWin& w)
 {
-    if (auto* scroller = w.centralwidget->findChild<ControlScroller*>(
+    if (auto* scroller = windowForm(w).centralwidget->findChild<ControlScroller*>(
             QStringLiteral("controlsArea"), Qt::FindDirectChildrenOnly))
         scroller->settle();
 }
 
 void fixCameraBoxWidths(mainWin& w)
 {
-    w.boxC1->setFixedWidth(widestMinimum(w.boxC1, {w.gbC1_1, w.gbC1_2, w.gbC1_3}));
-    w.boxC2->setFixedWidth(widestMinimum(w.boxC2, {w.gbC2_1, w.gbC2_2, w.gbC2_3}));
+    windowForm(w).boxC1->setFixedWidth(widestMinimum(
+        windowForm(w).boxC1, {windowForm(w).gbC1_1, windowForm(w).gbC1_2, windowForm(w).gbC1_3}));
+    windowForm(w).boxC2->setFixedWidth(widestMinimum(
+        windowForm(w).boxC2, {windowForm(w).gbC2_1, windowForm(w).gbC2_2, windowForm(w).gbC2_3}));
 }
 
 void showAsReadOut(QAbstractSpinBox* box, bool readOut)

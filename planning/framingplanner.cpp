@@ -2,19 +2,18 @@
 // Copyright (c) 2026 The Zidov developers
 #include "framingplanner.h"
 
-#include "cameracontrols.h"
-#include "mainwin.h"
 #include "plantarget.h"
 #include "readernumbers.h"
 #include "shotplans.h"
 #include "ui_framingPlanner.h"
+#include "windowsurface.h"
 
 #include <QStringList>
 
 #include <cmath>
 
-FramingPlanner::FramingPlanner(mainWin& window_)
-    : QDialog(&window_), ui(std::make_unique<Ui::FramingPlanner>()), window(window_)
+FramingPlanner::FramingPlanner(WindowSurface& window_, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::FramingPlanner>()), window(window_)
 {
     ui->setupUi(this);
     connect(ui->subjectSize, &QDoubleSpinBox::valueChanged, this, &FramingPlanner::update);
@@ -42,22 +41,8 @@ std::vector<int> FramingPlanner::chosenCameras() const
 
 double FramingPlanner::frameSide(int camera) const
 {
-    const CameraControls c = cameraControls(window, camera);
-    const int mode = c.cocMode->currentIndex();
-    const QComboBox* format = mode == CocByCropFactor  ? c.cropFactorFormat
-                              : mode == CocByPixelSize ? c.pixelSizeFormat
-                                                       : nullptr;
-    const int index = format ? format->currentIndex() : -1;
-    const SensorFormatTable& table = window.sensorTable;
-    CocPresets::SensorSides sensor{};
-    if (index >= 0 && index < table.formatCount())
-        sensor = {table.width(index), table.height(index)};
-    else if (index == table.customIndex())
-        sensor = {c.sensorWidth->value(), c.sensorHeight->value()};
-    else
-        sensor = CocPresets::sidesOfDiagonal(CocPresets::fullFrameDiagonal /
-                                             PlanTarget(window, camera).record().getCrop());
-    return ShotPlans::frameSide(sensor, ShotPlans::FrameSide(ui->subjectSide->currentIndex()));
+    return ShotPlans::frameSide(window.sensorSides(camera),
+                                ShotPlans::FrameSide(ui->subjectSide->currentIndex()));
 }
 
 void FramingPlanner::update()
@@ -103,7 +88,7 @@ void FramingPlanner::apply()
     if (!framing)
         return;
     const std::vector<Framed> applied = *framing;
-    mainWin::RecalcBatch batch(&window);
+    WindowSurface::Batch batch(window);
     for (const Framed& f : applied)
-        cameraControls(window, f.camera).fdist->setExactValue(f.focus / 1000);
+        window.setFocus(f.camera, f.focus, WindowSurface::FocusHeld::Exactly);
 }

@@ -11,7 +11,8 @@
 namespace Ui {
 class FramingPlanner;
 }
-class mainWin;
+class QWidget;
+class WindowSurface;
 
 // "Framing by subject size…": the focus at which a subject of a given size fills a side of
 // the frame, for one camera or each of both, so that the two frame it alike.
@@ -20,7 +21,7 @@ class FramingPlanner : public QDialog
     Q_OBJECT
 
 public:
-    explicit FramingPlanner(mainWin& window);
+    FramingPlanner(WindowSurface& window, QWidget* parent);
     ~FramingPlanner() override;
     // The answer follows the cameras' settings and the unit on show while the dialog is open.
     void update();
@@ -40,6 +41,6 @@ private:
     void apply();
 
     std::unique_ptr<Ui::FramingPlanner> ui;
-    mainWin& window;
+    WindowSurface& window;
     std::optional<std::vector<Framed>> framing;
 };

@@ -3,32 +3,32 @@
 #include "plantarget.h"
 
 #include "lengthspinbox.h"
-#include "mainwin.h"
 #include "readernumbers.h"
+#include "windowsurface.h"
 
 #include <QCheckBox>
 #include <QDialog>
 
 const CameraSetup& PlanTarget::record() const
 {
-    return camera == 1 ? window.cam1 : window.cam2;
+    return window.cameraRecord(camera);
 }
 
 bool PlanTarget::switchedOn() const
 {
-    return (camera == 1 ? window.boxC1 : window.boxC2)->isChecked();
+    return window.switchedOn(camera);
 }
 
 ShotPlans::FocusBox PlanTarget::focusBox() const
 {
-    const LengthSpinBox* focus = camera == 1 ? window.c1_fdist : window.c2_fdist;
-    return {focus->minimum() * 1000, focus->maximum() * 1000};
+    const WindowSurface::Limits focus = window.focusLimits(camera);
+    return {focus.minimum, focus.maximum};
 }
 
 ShotPlans::ApertureRange PlanTarget::apertures() const
 {
-    const QDoubleSpinBox* aperture = camera == 1 ? window.c1_apature : window.c2_apature;
-    return {aperture->minimum(), aperture->maximum()};
+    const WindowSurface::Limits aperture = window.apertureLimits(camera);
+    return {aperture.minimum, aperture.maximum};
 }
 
 ShotPlans::Zone PlanTarget::zone(const LengthSpinBox* nearBox, const LengthSpinBox* farBox,
@@ -79,7 +79,7 @@ QString PlanTarget::fNumber(double aperture, Rounding rounding)
     return ReaderNumbers::significant(ShotPlans::shownFNumber(aperture, rounding), 4);
 }
 
-void PlanTarget::followUnit(const mainWin& window, QDialog& dialog)
+void PlanTarget::followUnit(const WindowSurface& window, QDialog& dialog)
 {
     for (LengthSpinBox* box : dialog.findChildren<LengthSpinBox*>())
         box->setUnit(window.lengthUnit());

@@ -11,7 +11,7 @@ class LengthSpinBox;
 class QCheckBox;
 class QComboBox;
 class QDialog;
-class mainWin;
+class WindowSurface;
 
 // What the planning dialogs share: the camera they plan for, read from the window's records
 // of the last recalculation, the zone their boxes give, and how their answers write
@@ -21,7 +21,7 @@ class PlanTarget
     Q_DECLARE_TR_FUNCTIONS(PlanTarget)
 
 public:
-    PlanTarget(mainWin& window, int camera) : window(window), camera(camera) {}
+    PlanTarget(const WindowSurface& window, int camera) : window(window), camera(camera) {}
 
     const CameraSetup& record() const;
     bool switchedOn() const;
@@ -47,9 +47,9 @@ public:
     static QString fNumber(double aperture, Rounding rounding);
 
     // Dialogs follow the unit on show; the first shows the window's chosen unit.
-    static void followUnit(const mainWin& window, QDialog& dialog);
+    static void followUnit(const WindowSurface& window, QDialog& dialog);
 
 private:
-    mainWin& window;
+    const WindowSurface& window;
     int camera;
 };

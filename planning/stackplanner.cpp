@@ -2,17 +2,17 @@
 // Copyright (c) 2026 The Zidov developers
 #include "stackplanner.h"
 
-#include "mainwin.h"
 #include "plantarget.h"
 #include "ui_stackPlanner.h"
+#include "windowsurface.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QShowEvent>
 #include <QSignalBlocker>
 
-StackPlanner::StackPlanner(mainWin& window_)
-    : QDialog(&window_), ui(std::make_unique<Ui::StackPlanner>()), window(window_)
+StackPlanner::StackPlanner(WindowSurface& window_, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::StackPlanner>()), window(window_)
 {
     ui->setupUi(this);
     connect(ui->stackCamera, &QComboBox::currentIndexChanged, this, [this] {

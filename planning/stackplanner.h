@@ -12,7 +12,8 @@
 namespace Ui {
 class StackPlanner;
 }
-class mainWin;
+class QWidget;
+class WindowSurface;
 
 // "Focus stack…": the shots whose depths of field together cover a zone, nearest first, by
 // the focus ring (the fewest) or on a focusing rail (equal steps of the camera). "Show on
@@ -22,7 +23,7 @@ class StackPlanner : public QDialog
     Q_OBJECT
 
 public:
-    explicit StackPlanner(mainWin& window);
+    StackPlanner(WindowSurface& window, QWidget* parent);
     ~StackPlanner() override;
     // The answer follows the camera's settings and the unit on show while the dialog is open.
     void update();
@@ -47,6 +48,6 @@ private:
     void fillTable();
 
     std::unique_ptr<Ui::StackPlanner> ui;
-    mainWin& window;
+    WindowSurface& window;
     std::optional<ShotPlans::FocusStack> stack;
 };

@@ -2,13 +2,13 @@
 // Copyright (c) 2026 The Zidov developers
 #include "zoneplanner.h"
 
-#include "mainwin.h"
 #include "plantarget.h"
 #include "readernumbers.h"
 #include "ui_zonePlanner.h"
+#include "windowsurface.h"
 
-ZonePlanner::ZonePlanner(mainWin& window_)
-    : QDialog(&window_), ui(std::make_unique<Ui::ZonePlanner>()), window(window_)
+ZonePlanner::ZonePlanner(WindowSurface& window_, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::ZonePlanner>()), window(window_)
 {
     ui->setupUi(this);
     ui->zoneStack->hide();
@@ -89,8 +89,8 @@ void ZonePlanner::apply()
         return;
     const ShotPlans::ZonePlan applied = *plan;
     const int number = camera();
-    mainWin::RecalcBatch batch(&window);
+    WindowSurface::Batch batch(window);
     // The focus as the answer names it, which its box holds finer than it shows.
-    (number == 1 ? window.c1_fdist : window.c2_fdist)->setExactValue(applied.roundedFocus / 1000);
-    (number == 1 ? window.c1_apature : window.c2_apature)->setValue(*applied.thirdStop);
+    window.setFocus(number, applied.roundedFocus, WindowSurface::FocusHeld::Exactly);
+    window.setAperture(number, *applied.thirdStop);
 }

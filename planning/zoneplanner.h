@@ -12,7 +12,8 @@
 namespace Ui {
 class ZonePlanner;
 }
-class mainWin;
+class QWidget;
+class WindowSurface;
 
 // "Sharp from … to …": where to focus and how far to stop down so that a zone is sharp.
 // Apply sets the camera's focus and the widest third stop that holds the zone, in one
@@ -22,7 +23,7 @@ class ZonePlanner : public QDialog
     Q_OBJECT
 
 public:
-    explicit ZonePlanner(mainWin& window);
+    ZonePlanner(WindowSurface& window, QWidget* parent);
     ~ZonePlanner() override;
     // The answer follows the camera's settings and the unit on show while the dialog is open.
     void update();
@@ -39,6 +40,6 @@ private:
     void apply();
 
     std::unique_ptr<Ui::ZonePlanner> ui;
-    mainWin& window;
+    WindowSurface& window;
     std::optional<ShotPlans::ZonePlan> plan;
 };

@@ -23,7 +23,7 @@ bool positiveOrNone(double value)
 
 QString translated(const char* text)
 {
-    return QCoreApplication::translate("mainWin", text);
+    return QCoreApplication::translate("ProjectFile", text);
 }
 
 // What a lens's range that states no focal range may hold: nothing the window reads.
@@ -46,14 +46,14 @@ QString outOfRange(int camera, const CameraRecord& read, const QString& where)
     };
     for (const Index& index :
          {Index{read.cropFactorFormat, ProjectCodec::additionsFormatCount,
-                QT_TRANSLATE_NOOP("mainWin", "sensor format for the crop factor")},
+                QT_TRANSLATE_NOOP("ProjectFile", "sensor format for the crop factor")},
           Index{read.pixelSizeFormat, ProjectCodec::additionsFormatCount,
-                QT_TRANSLATE_NOOP("mainWin", "sensor format for the pixel size")},
+                QT_TRANSLATE_NOOP("ProjectFile", "sensor format for the pixel size")},
           Index{read.pixelCountPreset, ProjectCodec::additionsPixelCountCount,
-                QT_TRANSLATE_NOOP("mainWin", "pixel count")}}) {
+                QT_TRANSLATE_NOOP("ProjectFile", "pixel count")}}) {
         if (index.value < 0 || index.value >= index.count)
             return QCoreApplication::translate(
-                       "mainWin", "The file is damaged: the gear of camera %1 gives list entry %2 "
+                       "ProjectFile", "The file is damaged: the gear of camera %1 gives list entry %2 "
                                   "for the %3, but only 0 to %4 exist (%5).")
                 .arg(camera)
                 .arg(index.value)
@@ -69,21 +69,21 @@ QString outOfRange(int camera, const CameraRecord& read, const QString& where)
     };
     for (const Number& number :
          {Number{read.sensorWidth, ProjectCodec::sensorSideRange,
-                 QT_TRANSLATE_NOOP("mainWin", "width of the custom sensor in mm")},
+                 QT_TRANSLATE_NOOP("ProjectFile", "width of the custom sensor in mm")},
           Number{read.sensorHeight, ProjectCodec::sensorSideRange,
-                 QT_TRANSLATE_NOOP("mainWin", "height of the custom sensor in mm")},
+                 QT_TRANSLATE_NOOP("ProjectFile", "height of the custom sensor in mm")},
           Number{read.megapixels, ProjectCodec::megapixelRange,
-                 QT_TRANSLATE_NOOP("mainWin", "pixel count in millions")}}) {
+                 QT_TRANSLATE_NOOP("ProjectFile", "pixel count in millions")}}) {
         if (!std::isfinite(number.value) || !number.range.holds(number.value))
             return QCoreApplication::translate(
-                       "mainWin", "The file is damaged: the gear of camera %1 gives %2 for the "
+                       "ProjectFile", "The file is damaged: the gear of camera %1 gives %2 for the "
                                   "%3, but only %4 to %5 are allowed (%6).")
                 .arg(camera)
                 .arg(shownNumber(number.value), translated(number.name),
                      shownNumber(number.range.minimum), shownNumber(number.range.maximum), where);
     }
     if (!positiveOrNone(read.body.crop))
-        return QCoreApplication::translate("mainWin",
+        return QCoreApplication::translate("ProjectFile",
                                            "The file is damaged: the gear of camera %1 gives %2 "
                                            "as the crop factor of its body, which is none (%3).")
             .arg(camera)
@@ -91,7 +91,7 @@ QString outOfRange(int camera, const CameraRecord& read, const QString& where)
     const LensRange& lens = read.lens.stated;
     if (lens.isSet() ? !lens.isUsable() : !harmlessUnset(lens))
         return QCoreApplication::translate(
-                   "mainWin", "The file is damaged: the gear of camera %1 gives its lens a range "
+                   "ProjectFile", "The file is damaged: the gear of camera %1 gives its lens a range "
                               "of %2 to %3 mm and f/%4 to f/%5, which the focal length and "
                               "aperture boxes cannot hold (%6).")
             .arg(camera)
@@ -99,7 +99,7 @@ QString outOfRange(int camera, const CameraRecord& read, const QString& where)
                  shownNumber(lens.widestAtMin), shownNumber(lens.widestAtMax), where);
     if (!needed(read))
         return QCoreApplication::translate(
-                   "mainWin", "The file is damaged: the gear of camera %1 names no body or lens "
+                   "ProjectFile", "The file is damaged: the gear of camera %1 names no body or lens "
                               "and chooses no sensor format or pixel count that needs it (%2).")
             .arg(camera)
             .arg(where);
@@ -122,12 +122,12 @@ QString outsideItsLens(int camera, const CameraRecord& c, const QString& where)
     if (focal < shortest || focal > longest) {
         const QString text =
             lens.isZoom()
-                ? QCoreApplication::translate("mainWin", "Camera %1 is set to %2 mm, but its "
+                ? QCoreApplication::translate("ProjectFile", "Camera %1 is set to %2 mm, but its "
                                                          "lens, %3, reaches only %4 to %5 mm (%6).")
                       .arg(camera)
                       .arg(shownNumber(c.focalLength), c.lens.name(), shownNumber(lens.minFocal),
                            shownNumber(lens.maxFocal), where)
-                : QCoreApplication::translate("mainWin",
+                : QCoreApplication::translate("ProjectFile",
                                               "Camera %1 is set to %2 mm, but its lens, %3, has a "
                                               "fixed focal length of %4 mm (%5).")
                       .arg(camera)
@@ -142,7 +142,7 @@ QString outsideItsLens(int camera, const CameraRecord& c, const QString& where)
     if (roundedAsBox(c.aperture, apertureDecimals) >= widest)
         return {};
     return QCoreApplication::translate(
-               "mainWin", "Camera %1 is set to f/%2, but at %3 mm its lens, %4, opens only to f/%5 "
+               "ProjectFile", "Camera %1 is set to f/%2, but at %3 mm its lens, %4, opens only to f/%5 "
                           "(%6).")
         .arg(camera)
         .arg(shownNumber(c.aperture), shownNumber(focal), c.lens.name(), shownNumber(widest),
@@ -188,10 +188,10 @@ QString decode(const QByteArray& payload, const QString& where, ProjectRecord& p
         read.lens.stated.maxFocal >> read.lens.stated.widestAtMin >> read.lens.stated.widestAtMax;
     if (in.status() != QDataStream::Ok)
         return QCoreApplication::translate(
-                   "mainWin", "The file is damaged: the gear of a camera is cut short (%1).")
+                   "ProjectFile", "The file is damaged: the gear of a camera is cut short (%1).")
             .arg(where);
     if (camera != 1 && camera != 2)
-        return QCoreApplication::translate("mainWin",
+        return QCoreApplication::translate("ProjectFile",
                                            "The file is damaged: it holds gear for camera %1, but "
                                            "only cameras 1 and 2 exist (%2).")
             .arg(camera)

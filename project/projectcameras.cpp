@@ -57,6 +57,19 @@ CameraRecord cameraAsHeld(CameraRecord c)
 
 namespace ProjectCameras {
 
+CocPresets::SensorSides sensorSides(const CameraRecord& camera, const SensorFormatTable& table,
+                                    double crop)
+{
+    const int index = camera.cocMode == CocByCropFactor  ? camera.cropFactorFormat
+                      : camera.cocMode == CocByPixelSize ? camera.pixelSizeFormat
+                                                         : -1;
+    if (index >= 0 && index < table.formatCount())
+        return {table.width(index), table.height(index)};
+    if (index == table.customIndex())
+        return {camera.sensorWidth, camera.sensorHeight};
+    return CocPresets::sidesOfDiagonal(CocPresets::fullFrameDiagonal / crop);
+}
+
 double pixelCount(const CameraRecord& camera)
 {
     if (camera.pixelCountPreset == CocPresets::customPixelCountIndex)

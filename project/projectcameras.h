@@ -7,6 +7,7 @@
 #include "lengthunit.h"
 #include "plotinput.h"
 #include "projectrecord.h"
+#include "sensorformattable.h"
 
 #include <array>
 #include <optional>
@@ -19,6 +20,11 @@
 //     -> ProjectCameras::derive -> CameraSetup records, crop values, CoCs
 //     -> ProjectCameras::plotInput (+ the views a file does not store) -> graph::setInput
 namespace ProjectCameras {
+
+// The sides of a camera's sensor in mm: those of the format its CoC mode chooses, a custom
+// sensor's own, else (a CoC by view distance or by hand) a 3:2 sensor of the crop value.
+CocPresets::SensorSides sensorSides(const CameraRecord& camera, const SensorFormatTable& table,
+                                    double crop);
 
 // The pixel count of a camera's preset, or the one typed in millions for the last item.
 double pixelCount(const CameraRecord& camera);

@@ -31,7 +31,7 @@ namespace {
 
 QString translated(const char* text)
 {
-    return QCoreApplication::translate("mainWin", text);
+    return QCoreApplication::translate("ProjectFile", text);
 }
 
 // Names a field for messages; camera 0 is the file header.
@@ -46,7 +46,7 @@ QString describe(Field field)
     const QString name = translated(field.name);
     if (field.camera == 0)
         return name;
-    return QCoreApplication::translate("mainWin", "Camera %1, %2").arg(field.camera).arg(name);
+    return QCoreApplication::translate("ProjectFile", "Camera %1, %2").arg(field.camera).arg(name);
 }
 
 QString capitalised(QString text)
@@ -79,9 +79,9 @@ public:
         const QString text =
             size == 1
                 ? QCoreApplication::translate(
-                      "mainWin",
+                      "ProjectFile",
                       "The file ends after 1 byte; %2, stored from byte %3 on, is missing.")
-                : QCoreApplication::translate("mainWin", "The file ends after %1 bytes; %2, "
+                : QCoreApplication::translate("ProjectFile", "The file ends after %1 bytes; %2, "
                                                          "stored from byte %3 on, is missing.")
                       .arg(size);
         return fail(DecodeError::EndsEarly, text.arg(describe(field)).arg(start));
@@ -95,7 +95,7 @@ public:
             return true;
         return fail(DecodeError::NotFinite,
                     QCoreApplication::translate(
-                        "mainWin", "%1 (byte %2) holds %3, which is not a finite number.")
+                        "ProjectFile", "%1 (byte %2) holds %3, which is not a finite number.")
                         .arg(capitalised(describe(field)))
                         .arg(start)
                         .arg(shownNumber(value)));
@@ -109,7 +109,7 @@ public:
             return true;
         return fail(DecodeError::IndexOutOfRange,
                     QCoreApplication::translate(
-                        "mainWin", "%1 (byte %2) holds the list index %3, but only 0 to %4 exist.")
+                        "ProjectFile", "%1 (byte %2) holds the list index %3, but only 0 to %4 exist.")
                         .arg(capitalised(describe(field)))
                         .arg(start)
                         .arg(value)
@@ -136,7 +136,7 @@ public:
         start = offset;
         return fail(
             DecodeError::OutOfRange,
-            QCoreApplication::translate("mainWin",
+            QCoreApplication::translate("ProjectFile",
                                         "%1 (byte %2) holds %3, but only %4 to %5 are allowed.")
                 .arg(capitalised(describe(field)))
                 .arg(start)
@@ -160,35 +160,35 @@ private:
 
 void readCamera(FieldReader& in, CameraRecord& c, int camera, bool withLensQuality)
 {
-    in.readIndex(c.cocMode, cocModeCount, {camera, QT_TRANSLATE_NOOP("mainWin", "CoC mode")});
-    in.read(c.switchedOn, {camera, QT_TRANSLATE_NOOP("mainWin", "switched on")});
+    in.readIndex(c.cocMode, cocModeCount, {camera, QT_TRANSLATE_NOOP("ProjectFile", "CoC mode")});
+    in.read(c.switchedOn, {camera, QT_TRANSLATE_NOOP("ProjectFile", "switched on")});
     in.readInRange(c.focusDistance, focusDistanceRange,
-                   {camera, QT_TRANSLATE_NOOP("mainWin", "focus distance")});
-    in.readInRange(c.aperture, apertureRange, {camera, QT_TRANSLATE_NOOP("mainWin", "aperture")});
+                   {camera, QT_TRANSLATE_NOOP("ProjectFile", "focus distance")});
+    in.readInRange(c.aperture, apertureRange, {camera, QT_TRANSLATE_NOOP("ProjectFile", "aperture")});
     in.readInRange(c.focalLength, focalLengthRange,
-                   {camera, QT_TRANSLATE_NOOP("mainWin", "focal length")});
+                   {camera, QT_TRANSLATE_NOOP("ProjectFile", "focal length")});
     in.readInRange(c.circleOfConfusion, cocRange,
-                   {camera, QT_TRANSLATE_NOOP("mainWin", "circle of confusion")});
+                   {camera, QT_TRANSLATE_NOOP("ProjectFile", "circle of confusion")});
     if (withLensQuality)
         in.readInRange(c.lensQuality, lensQualityRange,
-                       {camera, QT_TRANSLATE_NOOP("mainWin", "lens quality")});
+                       {camera, QT_TRANSLATE_NOOP("ProjectFile", "lens quality")});
     else
         c.lensQuality = perfectLensQuality;
-    in.read(c.withDiffraction, {camera, QT_TRANSLATE_NOOP("mainWin", "diffraction switch")});
+    in.read(c.withDiffraction, {camera, QT_TRANSLATE_NOOP("ProjectFile", "diffraction switch")});
     in.read(c.lockMagnification,
-            {camera, QT_TRANSLATE_NOOP("mainWin", "lock magnification switch")});
+            {camera, QT_TRANSLATE_NOOP("ProjectFile", "lock magnification switch")});
     in.readIndex(c.cropFactorFormat, sensorFormatCount,
-                 {camera, QT_TRANSLATE_NOOP("mainWin", "sensor format for the crop factor")});
+                 {camera, QT_TRANSLATE_NOOP("ProjectFile", "sensor format for the crop factor")});
     in.readIndex(c.pixelSizeFormat, sensorFormatCount,
-                 {camera, QT_TRANSLATE_NOOP("mainWin", "sensor format for the pixel size")});
+                 {camera, QT_TRANSLATE_NOOP("ProjectFile", "sensor format for the pixel size")});
     in.readIndex(c.pixelCountPreset, pixelCountPresetCount,
-                 {camera, QT_TRANSLATE_NOOP("mainWin", "pixel count")});
+                 {camera, QT_TRANSLATE_NOOP("ProjectFile", "pixel count")});
     in.readInRange(c.viewDistance, viewDistanceRange,
-                   {camera, QT_TRANSLATE_NOOP("mainWin", "view distance")});
+                   {camera, QT_TRANSLATE_NOOP("ProjectFile", "view distance")});
     in.readIndex(c.formFactor, formFactorCount,
-                 {camera, QT_TRANSLATE_NOOP("mainWin", "form factor")});
+                 {camera, QT_TRANSLATE_NOOP("ProjectFile", "form factor")});
     in.readInRange(c.imageWidth, imageWidthRange,
-                   {camera, QT_TRANSLATE_NOOP("mainWin", "image width")});
+                   {camera, QT_TRANSLATE_NOOP("ProjectFile", "image width")});
 }
 
 // Format 1.3 lists fewer formats and presets than the window; its fields hold the nearest
@@ -238,7 +238,7 @@ void readAdditions(const QByteArray& bytes, DecodeResult& result)
             const int camera = GearRecord::cameraOf(record.payload);
             const bool again = (camera == 1 || camera == 2) && gearRecords[camera - 1] != 0;
             problem = again ? QCoreApplication::translate(
-                                  "mainWin", "The file is damaged: it holds the gear of camera "
+                                  "ProjectFile", "The file is damaged: it holds the gear of camera "
                                              "%1 twice (records %2 and %3).")
                                   .arg(camera)
                                   .arg(gearRecords[camera - 1])
@@ -248,7 +248,7 @@ void readAdditions(const QByteArray& bytes, DecodeResult& result)
                 gearRecords[camera - 1] = number;
         } else if (record.tag == StackRecord::tag) {
             problem = stackRecord != 0
-                          ? QCoreApplication::translate("mainWin",
+                          ? QCoreApplication::translate("ProjectFile",
                                                         "The file is damaged: it holds two focus "
                                                         "stacks (records %1 and %2).")
                                 .arg(stackRecord)
@@ -298,7 +298,7 @@ DecodeResult decode(const QByteArray& bytes)
     FieldReader in(bytes, result);
     ProjectRecord& r = result.record;
 
-    if (!in.read(r.version, {0, QT_TRANSLATE_NOOP("mainWin", "format version")}))
+    if (!in.read(r.version, {0, QT_TRANSLATE_NOOP("ProjectFile", "format version")}))
         return result;
     result.versionRead = true;
     // Exact comparison: the versions are written as these very constants.
@@ -306,17 +306,17 @@ DecodeResult decode(const QByteArray& bytes)
     if (!current && r.version != previousVersion) {
         in.fail(
             DecodeError::WrongVersion,
-            QCoreApplication::translate("mainWin", "The format version %1 is neither 1.2 nor 1.3.")
+            QCoreApplication::translate("ProjectFile", "The format version %1 is neither 1.2 nor 1.3.")
                 .arg(r.version));
         return result;
     }
 
-    const Field leftBorder{0, QT_TRANSLATE_NOOP("mainWin", "left border")};
+    const Field leftBorder{0, QT_TRANSLATE_NOOP("ProjectFile", "left border")};
     const int leftBorderOffset = 8;
     in.readFinite(r.leftBorder, leftBorder);
-    in.read(r.distanceFromCamera, {0, QT_TRANSLATE_NOOP("mainWin", "distance from camera")});
+    in.read(r.distanceFromCamera, {0, QT_TRANSLATE_NOOP("ProjectFile", "distance from camera")});
     in.read(r.distanceFromFocusPlane,
-            {0, QT_TRANSLATE_NOOP("mainWin", "distance from focus plane")});
+            {0, QT_TRANSLATE_NOOP("ProjectFile", "distance from focus plane")});
     // The focus plane wins when a file claims both references, as the radio buttons
     // receive them in this order; one that claims neither keeps the window's reference,
     // and the narrower range, the camera's, is the one that holds for both.
@@ -325,15 +325,15 @@ DecodeResult decode(const QByteArray& bytes)
                                            : leftBorderFromCameraRange,
                   leftBorder, leftBorderOffset);
     in.readInRange(r.distanceScale, distanceScaleRange,
-                   {0, QT_TRANSLATE_NOOP("mainWin", "distance scale")});
-    in.readInRange(r.zcScale, zcScaleRange, {0, QT_TRANSLATE_NOOP("mainWin", "zc scale")});
+                   {0, QT_TRANSLATE_NOOP("ProjectFile", "distance scale")});
+    in.readInRange(r.zcScale, zcScaleRange, {0, QT_TRANSLATE_NOOP("ProjectFile", "zc scale")});
     readCamera(in, r.camera1, 1, current);
     readCamera(in, r.camera2, 2, current);
     if (result.ok() && current && bytes.size() > largestFileSize) {
         result.error = DecodeError::DamagedAdditions;
         result.offset = currentFileSize;
         result.message =
-            QCoreApplication::translate("mainWin", "The file is damaged: it is longer than a "
+            QCoreApplication::translate("ProjectFile", "The file is damaged: it is longer than a "
                                                    "project file can be (more than %1 bytes).")
                 .arg(largestFileSize);
     } else if (result.ok() && current && bytes.size() > currentFileSize)
@@ -371,13 +371,13 @@ Encoded encodeChecked(const ProjectRecord& record)
     result.bytes = encode(record);
     if (result.bytes.size() > largestFileSize) {
         result.problem = QCoreApplication::translate(
-                             "mainWin", "The project is too large to be opened again: it would "
+                             "ProjectFile", "The project is too large to be opened again: it would "
                                         "take %1 bytes, but a project file holds at most %2.")
                              .arg(result.bytes.size())
                              .arg(largestFileSize);
     } else if (const DecodeResult again = decode(result.bytes); !again.ok()) {
         result.problem =
-            QCoreApplication::translate("mainWin", "Zidov would refuse to open it again:\n%1")
+            QCoreApplication::translate("ProjectFile", "Zidov would refuse to open it again:\n%1")
                 .arg(again.message);
     }
     if (!result.problem.isEmpty())

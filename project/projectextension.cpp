@@ -45,7 +45,7 @@ QByteArray encode(const QList<Record>& records)
 
 QString place(int record, int start)
 {
-    return QCoreApplication::translate("mainWin", "record %1 at byte %2").arg(record).arg(start);
+    return QCoreApplication::translate("ProjectFile", "record %1 at byte %2").arg(record).arg(start);
 }
 
 Decoded decode(const QByteArray& file, int start)
@@ -60,21 +60,21 @@ Decoded decode(const QByteArray& file, int start)
     };
     // One byte is a text of its own: "%n byte(s)" would show as is in English.
     const auto bytesFrom = [](qint64 count, qint64 offset) {
-        return count == 1 ? QCoreApplication::translate("mainWin", "1 byte at byte %1").arg(offset)
-                          : QCoreApplication::translate("mainWin", "%1 bytes from byte %2 on")
+        return count == 1 ? QCoreApplication::translate("ProjectFile", "1 byte at byte %1").arg(offset)
+                          : QCoreApplication::translate("ProjectFile", "%1 bytes from byte %2 on")
                                 .arg(count)
                                 .arg(offset);
     };
     if (file.size() - start < headerSize || file.mid(start, tagSize) != QByteArray(magic))
         return fail(start, QCoreApplication::translate(
-                               "mainWin", "The file is damaged: after the camera settings it "
+                               "ProjectFile", "The file is damaged: after the camera settings it "
                                           "holds something Zidov did not write (%1).")
                                .arg(bytesFrom(file.size() - start, start)));
     const quint32 readVersion = numberAt(file, start + tagSize);
     if (readVersion != version)
         return fail(start + tagSize,
                     QCoreApplication::translate(
-                        "mainWin", "The file is damaged or was saved by a newer Zidov: the "
+                        "ProjectFile", "The file is damaged or was saved by a newer Zidov: the "
                                    "camera settings added to it are of a kind this Zidov does not "
                                    "know (version %1 at byte %2).")
                         .arg(readVersion)
@@ -84,7 +84,7 @@ Decoded decode(const QByteArray& file, int start)
     for (quint32 i = 0; i < count; ++i) {
         if (file.size() - at < recordHeaderSize)
             return fail(at, QCoreApplication::translate(
-                                "mainWin", "The file is damaged: the camera settings added to "
+                                "ProjectFile", "The file is damaged: the camera settings added to "
                                            "it end too early (record %1 of %2 is missing at byte "
                                            "%3, where the file ends after %4 bytes).")
                                 .arg(i + 1)
@@ -94,7 +94,7 @@ Decoded decode(const QByteArray& file, int start)
         const QByteArray tag = file.mid(int(at), tagSize);
         if (!std::all_of(tag.begin(), tag.end(), [](char c) { return c >= ' ' && c <= '~'; }))
             return fail(
-                at, QCoreApplication::translate("mainWin",
+                at, QCoreApplication::translate("ProjectFile",
                                                 "The file is damaged: the camera settings added to "
                                                 "it cannot be read (the tag of %1, %2, is not four "
                                                 "printable ASCII characters).")
@@ -103,11 +103,11 @@ Decoded decode(const QByteArray& file, int start)
         if (quint64(file.size() - at - recordHeaderSize) < length) {
             const QString claim =
                 length == 1 ? QCoreApplication::translate(
-                                  "mainWin", "The file is damaged: the camera settings added to "
+                                  "ProjectFile", "The file is damaged: the camera settings added to "
                                              "it end too early (record %1 at byte %2 claims 1 "
                                              "byte).")
                             : QCoreApplication::translate(
-                                  "mainWin", "The file is damaged: the camera settings added to "
+                                  "ProjectFile", "The file is damaged: the camera settings added to "
                                              "it end too early (record %1 at byte %2 claims %3 "
                                              "bytes).");
             const QString message = claim.arg(i + 1).arg(at);
@@ -119,7 +119,7 @@ Decoded decode(const QByteArray& file, int start)
     }
     if (at != file.size())
         return fail(at, QCoreApplication::translate(
-                            "mainWin", "The file is damaged: it goes on after the camera settings "
+                            "ProjectFile", "The file is damaged: it goes on after the camera settings "
                                        "added to it (%1).")
                             .arg(bytesFrom(file.size() - at, at)));
     return result;

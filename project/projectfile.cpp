@@ -17,7 +17,7 @@ ReadResult read(const QString& name)
     // Opening a pipe would wait for a writer for ever, and a device may never end.
     const QFileInfo info(name);
     if (info.exists() && !info.isFile()) {
-        result.error = QCoreApplication::translate("mainWin", "It is not a regular file.");
+        result.error = QCoreApplication::translate("ProjectFile", "It is not a regular file.");
         return result;
     }
     QFile file(name);

@@ -50,7 +50,7 @@ Result read(const QString& name, std::ostream& trace)
     const ProjectFile::ReadResult file = ProjectFile::read(name);
     if (!file.error.isEmpty()) {
         result.refusal =
-            QCoreApplication::translate("mainWin", "Could not open the project file:\n") + name +
+            QCoreApplication::translate("ProjectFile", "Could not open the project file:\n") + name +
             QLatin1String("\n\n") + file.error;
         return result;
     }
@@ -61,9 +61,9 @@ Result read(const QString& name, std::ostream& trace)
     if (decoded.versionRead)
         traceVersion(trace, decoded.record.version);
     if (decoded.error == ProjectCodec::DecodeError::WrongVersion)
-        result.refusal = QCoreApplication::translate("mainWin", "Wrong file version:\n") + name;
+        result.refusal = QCoreApplication::translate("ProjectFile", "Wrong file version:\n") + name;
     else
-        result.refusal = QCoreApplication::translate("mainWin", "Damaged project file:\n") + name +
+        result.refusal = QCoreApplication::translate("ProjectFile", "Damaged project file:\n") + name +
                          QLatin1String("\n\n") + decoded.message;
     return result;
 }

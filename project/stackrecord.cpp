@@ -35,13 +35,13 @@ QString decode(const QByteArray& payload, const QString& where, ProjectRecord& p
     quint32 shots = 0;
     in >> camera >> read.aperture >> shots;
     const QString cutShort =
-        QCoreApplication::translate("mainWin",
+        QCoreApplication::translate("ProjectFile",
                                     "The file is damaged: the focus stack is cut short (%1).")
             .arg(where);
     if (in.status() != QDataStream::Ok)
         return cutShort;
     if (camera != 1 && camera != 2)
-        return QCoreApplication::translate("mainWin",
+        return QCoreApplication::translate("ProjectFile",
                                            "The file is damaged: it holds a focus stack for camera "
                                            "%1, but only cameras 1 and 2 exist (%2).")
             .arg(camera)
@@ -49,7 +49,7 @@ QString decode(const QByteArray& payload, const QString& where, ProjectRecord& p
     read.camera = camera;
     // Checked before anything is read for them, so that a damaged count reserves nothing.
     if (shots < 1 || shots > maxShots)
-        return QCoreApplication::translate("mainWin",
+        return QCoreApplication::translate("ProjectFile",
                                            "The file is damaged: the focus stack has %1 shots, but "
                                            "only 1 to %2 are allowed (%3).")
             .arg(shots)
@@ -59,7 +59,7 @@ QString decode(const QByteArray& payload, const QString& where, ProjectRecord& p
         return cutShort;
     const ProjectCodec::ValueRange& apertures = ProjectCodec::apertureRange;
     if (!std::isfinite(read.aperture) || !apertures.holds(read.aperture))
-        return QCoreApplication::translate("mainWin",
+        return QCoreApplication::translate("ProjectFile",
                                            "The file is damaged: the focus stack is taken at f/%1, "
                                            "but only f/%2 to f/%3 are allowed (%4).")
             .arg(shownNumber(read.aperture), shownNumber(apertures.minimum),
@@ -69,14 +69,14 @@ QString decode(const QByteArray& payload, const QString& where, ProjectRecord& p
         in >> focus;
         if (!std::isfinite(focus) || !(focus > 0) || !ProjectCodec::focusDistanceRange.holds(focus))
             return QCoreApplication::translate(
-                       "mainWin", "The file is damaged: shot %1 of the focus stack is focused at "
+                       "ProjectFile", "The file is damaged: shot %1 of the focus stack is focused at "
                                   "%2 m, but only more than 0 up to %3 m are allowed (%4).")
                 .arg(i + 1)
                 .arg(shownNumber(focus), shownNumber(ProjectCodec::focusDistanceRange.maximum),
                      where);
         // Nearest first.
         if (!read.focusDistances.isEmpty() && focus <= read.focusDistances.last())
-            return QCoreApplication::translate("mainWin",
+            return QCoreApplication::translate("ProjectFile",
                                                "The file is damaged: shot %1 of the focus stack is "
                                                "not farther than the shot before it (%2).")
                 .arg(i + 1)
@@ -89,7 +89,7 @@ QString decode(const QByteArray& payload, const QString& where, ProjectRecord& p
         if (in.status() != QDataStream::Ok || !std::isfinite(read.railFocus) ||
             !(read.railFocus > 0) || !ProjectCodec::focusDistanceRange.holds(read.railFocus))
             return QCoreApplication::translate(
-                       "mainWin",
+                       "ProjectFile",
                        "The file is damaged: the focusing rail of the focus stack "
                        "starts at %1 m, but only more than 0 up to %2 m are allowed (%3).")
                 .arg(shownNumber(read.railFocus),

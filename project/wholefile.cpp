@@ -23,22 +23,22 @@ QString reason(int error)
         int error;
         const char* said;
     } said[] = {
-        {ENOSPC, QT_TRANSLATE_NOOP("mainWin", "The disk is full (%1).")},
-        {EDQUOT, QT_TRANSLATE_NOOP("mainWin", "Your share of the disk is used up (%1).")},
+        {ENOSPC, QT_TRANSLATE_NOOP("ProjectFile", "The disk is full (%1).")},
+        {EDQUOT, QT_TRANSLATE_NOOP("ProjectFile", "Your share of the disk is used up (%1).")},
         {EFBIG,
-         QT_TRANSLATE_NOOP("mainWin", "The file would be larger than this system allows (%1).")},
-        {EACCES, QT_TRANSLATE_NOOP("mainWin", "You may not write there (%1).")},
-        {EPERM, QT_TRANSLATE_NOOP("mainWin", "You may not write there (%1).")},
-        {EROFS, QT_TRANSLATE_NOOP("mainWin", "The disk can only be read (%1).")},
-        {ENOENT, QT_TRANSLATE_NOOP("mainWin", "The folder does not exist (%1).")},
-        {ENOTDIR, QT_TRANSLATE_NOOP("mainWin", "A part of the path is not a folder (%1).")},
-        {ENAMETOOLONG, QT_TRANSLATE_NOOP("mainWin", "The name is too long (%1).")},
-        {EIO, QT_TRANSLATE_NOOP("mainWin", "The disk could not be written (%1).")},
+         QT_TRANSLATE_NOOP("ProjectFile", "The file would be larger than this system allows (%1).")},
+        {EACCES, QT_TRANSLATE_NOOP("ProjectFile", "You may not write there (%1).")},
+        {EPERM, QT_TRANSLATE_NOOP("ProjectFile", "You may not write there (%1).")},
+        {EROFS, QT_TRANSLATE_NOOP("ProjectFile", "The disk can only be read (%1).")},
+        {ENOENT, QT_TRANSLATE_NOOP("ProjectFile", "The folder does not exist (%1).")},
+        {ENOTDIR, QT_TRANSLATE_NOOP("ProjectFile", "A part of the path is not a folder (%1).")},
+        {ENAMETOOLONG, QT_TRANSLATE_NOOP("ProjectFile", "The name is too long (%1).")},
+        {EIO, QT_TRANSLATE_NOOP("ProjectFile", "The disk could not be written (%1).")},
     };
     const QString system = QString::fromLocal8Bit(std::strerror(error));
     for (const auto& [number, text] : said) {
         if (number == error)
-            return QCoreApplication::translate("mainWin", text).arg(system);
+            return QCoreApplication::translate("ProjectFile", text).arg(system);
     }
     return system;
 }
@@ -89,7 +89,7 @@ bool write(const QString& name, const QByteArray& bytes, QString& error)
     const QFileInfo target(given.isSymLink() ? given.symLinkTarget() : given.absoluteFilePath());
     if (target.exists() && !target.isFile()) {
         error = QCoreApplication::translate(
-            "mainWin", "A folder or device has that name, so no file can take it (it is not a "
+            "ProjectFile", "A folder or device has that name, so no file can take it (it is not a "
                        "regular file).");
         return false;
     }

@@ -2,9 +2,9 @@
 // Copyright (c) 2026 The Zidov developers
 #include "opti.h"
 
-#include "mainwin.h"
 #include "readernumbers.h"
 #include "typednumber.h"
+#include "windowsurface.h"
 
 #include <QMessageBox>
 
@@ -33,7 +33,7 @@ double cellValue(const QTableWidget* table, int row, int column)
 }
 } // namespace
 
-opti::opti(mainWin* window) : QDialog(nullptr), mainWindow(window)
+opti::opti(WindowSurface& window_) : QDialog(nullptr), window(window_)
 {
     setupUi(this);
     hide();
@@ -95,30 +95,28 @@ void opti::run()
     const ReferenceTable references = referenceTable();
 
     const bool first = calc_c1->isChecked();
-    CameraSetup& camera = first ? mainWindow->cam1 : mainWindow->cam2;
-    QDoubleSpinBox* const apertureBox = first ? mainWindow->c1_apature : mainWindow->c2_apature;
-    QDoubleSpinBox* const focusBox = first ? mainWindow->c1_fdist : mainWindow->c2_fdist;
+    const int number = first ? 1 : 2;
+    CameraSetup camera = window.cameraRecord(number);
 
     if (!camera.formsImage()) {
         QMessageBox::warning(this, windowTitle(),
                              tr("Camera %1 forms no sharp image: its focus is closer than the "
                                 "focal length.\nNothing was changed.")
-                                 .arg(first ? 1 : 2));
+                                 .arg(number));
         return;
     }
     optimize(camera, references, random);
-    // The first write recalculates and refills the record, so read both values before it.
     const double aperture = camera.getAperture();
     const double fdist = camera.getFdist();
 
-    mainWin::RecalcBatch batch(mainWindow);
+    WindowSurface::Batch batch(window);
     // A table with an unusable distance (e.g. "inf") leaves no finite start point; the
-    // widgets keep their values and the recalculation restores the record from them.
+    // boxes keep their values and the recalculation restores the record from them.
     if (std::isfinite(aperture) && std::isfinite(fdist)) {
-        apertureBox->setValue(aperture);
-        focusBox->setValue(fdist / 1000);
+        window.setAperture(number, aperture);
+        window.setFocus(number, fdist, WindowSurface::FocusHeld::AsShown);
     }
-    mainWindow->run();
+    window.recalculate();
 }
 
 void opti::setLengthUnit(LengthUnit lengthUnit)

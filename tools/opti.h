@@ -9,7 +9,7 @@
 
 #include <QDialog>
 
-class mainWin;
+class WindowSurface;
 
 // Fits focus distance and aperture of one camera to reference blur values.
 class opti : public QDialog, public Ui_opti
@@ -17,7 +17,7 @@ class opti : public QDialog, public Ui_opti
     Q_OBJECT
 
 public:
-    explicit opti(mainWin* window);
+    explicit opti(WindowSurface& window);
 
     // The table's rows as the search reads them: blank or non-numeric cells count as 0, and
     // a wanted zc of exactly 0 becomes 0.0001 so that it stays a usable ratio. Numbers are
@@ -36,7 +36,7 @@ public slots:
     void changeCount();
 
 private:
-    mainWin* mainWindow;
+    WindowSurface& window;
     // Lives as long as the dialog, so a second Apply continues the sequence.
     SearchRandom random;
     LengthUnit unit = LengthUnit::Metres;

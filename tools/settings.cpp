@@ -2,7 +2,6 @@
 // Copyright (c) 2026 The Zidov developers
 #include "settings.h"
 
-#include "mainwin.h"
 #include "ui_settings.h"
 
 Settings::Settings(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::Settings>())
@@ -19,6 +18,5 @@ double Settings::diffractionFactor() const
 
 void Settings::on_dsb_difffact_valueChanged(double)
 {
-    if (mainWindow)
-        mainWindow->run();
+    emit diffractionFactorChanged();
 }

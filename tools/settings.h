@@ -9,7 +9,6 @@
 namespace Ui {
 class Settings;
 }
-class mainWin;
 
 // The one program-wide setting: the diffraction spot diameter factor. Every change takes
 // effect at once, so Ok and Cancel only close the dialog.
@@ -21,13 +20,14 @@ public:
     explicit Settings(QWidget* parent = nullptr);
     ~Settings() override;
 
-    void setMainWindow(mainWin* window) { mainWindow = window; }
     double diffractionFactor() const;
+
+signals:
+    void diffractionFactorChanged();
 
 private slots:
     void on_dsb_difffact_valueChanged(double);
 
 private:
     std::unique_ptr<Ui::Settings> ui;
-    mainWin* mainWindow = nullptr;
 };

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BodyAdder</name>
+    <message>
+        <source>Add a body</source>
+        <translation>Gehäuse hinzufügen</translation>
+    </message>
+    <message>
+        <source>Sensor (mm)</source>
+        <translation>Sensor (mm)</translation>
+    </message>
+    <message>
+        <source>Crop factor</source>
+        <translation>Cropfaktor</translation>
+    </message>
+    <message>
+        <source>Maker</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Bajonett</translation>
+    </message>
+    <message>
+        <source>A body needs its maker, its model and its mount.</source>
+        <translation>Ein Gehäuse braucht Hersteller, Modell und Bajonett.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and end.</source>
@@ -326,6 +357,25 @@
     </message>
 </context>
 <context>
+    <name>LensLimitClamp</name>
+    <message>
+        <source>The lens reaches %1–%2 mm</source>
+        <translation>Das Objektiv reicht von %1 bis %2 mm</translation>
+    </message>
+    <message>
+        <source>The lens has a focal length of %1 mm</source>
+        <translation>Das Objektiv hat %1 mm Brennweite</translation>
+    </message>
+    <message>
+        <source>At %1 mm the lens opens to f/%2</source>
+        <translation>Bei %1 mm öffnet das Objektiv bis f/%2</translation>
+    </message>
+    <message>
+        <source>Camera %1: %2.</source>
+        <translation>Kamera %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>PlanCommands</name>
     <message>
         <source>&amp;Plan</source>
@@ -388,9 +438,324 @@
         <source>From focus plane: %1 %2</source>
         <translation>Abstand zur Schärfeebene: %1 %2</translation>
     </message>
+</context>
+<context>
+    <name>ProjectFile</name>
     <message>
-        <source>%1: zc %2</source>
-        <translation>%1: zc %2</translation>
+        <source>sensor format for the crop factor</source>
+        <translation>Sensorformat für den Cropfaktor</translation>
+    </message>
+    <message>
+        <source>sensor format for the pixel size</source>
+        <translation>Sensorformat für die Pixelgröße</translation>
+    </message>
+    <message>
+        <source>pixel count</source>
+        <translation>Pixelzahl</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the gear of camera %1 gives list entry %2 for the %3, but only 0 to %4 exist (%5).</source>
+        <translation>Die Datei ist beschädigt: Die Ausrüstung von Kamera %1 gibt für „%3“ den Listeneintrag %2 an, es gibt aber nur 0 bis %4 (%5).</translation>
+    </message>
+    <message>
+        <source>width of the custom sensor in mm</source>
+        <translation>Breite des eigenen Sensors in mm</translation>
+    </message>
+    <message>
+        <source>height of the custom sensor in mm</source>
+        <translation>Höhe des eigenen Sensors in mm</translation>
+    </message>
+    <message>
+        <source>pixel count in millions</source>
+        <translation>Pixelzahl in Millionen</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the gear of camera %1 gives %2 for the %3, but only %4 to %5 are allowed (%6).</source>
+        <translation>Die Datei ist beschädigt: Die Ausrüstung von Kamera %1 gibt für „%3“ %2 an, erlaubt sind aber nur %4 bis %5 (%6).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the gear of camera %1 gives %2 as the crop factor of its body, which is none (%3).</source>
+        <translation>Die Datei ist beschädigt: Die Ausrüstung von Kamera %1 gibt %2 als Cropfaktor ihres Gehäuses an, was kein Cropfaktor ist (%3).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the gear of camera %1 gives its lens a range of %2 to %3 mm and f/%4 to f/%5, which the focal length and aperture boxes cannot hold (%6).</source>
+        <translation>Die Datei ist beschädigt: Die Ausrüstung von Kamera %1 gibt ihrem Objektiv einen Bereich von %2 bis %3 mm und f/%4 bis f/%5, den die Felder für Brennweite und Blende nicht fassen können (%6).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the gear of camera %1 names no body or lens and chooses no sensor format or pixel count that needs it (%2).</source>
+        <translation>Die Datei ist beschädigt: Die Ausrüstung von Kamera %1 nennt weder Gehäuse noch Objektiv und wählt kein Sensorformat und keine Pixelzahl, die sie bräuchten (%2).</translation>
+    </message>
+    <message>
+        <source>Camera %1 is set to %2 mm, but its lens, %3, reaches only %4 to %5 mm (%6).</source>
+        <translation>Kamera %1 steht auf %2 mm, ihr Objektiv, %3, reicht aber nur von %4 bis %5 mm (%6).</translation>
+    </message>
+    <message>
+        <source>Camera %1 is set to %2 mm, but its lens, %3, has a fixed focal length of %4 mm (%5).</source>
+        <translation>Kamera %1 steht auf %2 mm, ihr Objektiv, %3, hat aber die feste Brennweite %4 mm (%5).</translation>
+    </message>
+    <message>
+        <source>Camera %1 is set to f/%2, but at %3 mm its lens, %4, opens only to f/%5 (%6).</source>
+        <translation>Kamera %1 steht auf f/%2, ihr Objektiv, %4, öffnet bei %3 mm aber nur bis f/%5 (%6).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the gear of a camera is cut short (%1).</source>
+        <translation>Die Datei ist beschädigt: Die Ausrüstung einer Kamera bricht vorzeitig ab (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it holds gear for camera %1, but only cameras 1 and 2 exist (%2).</source>
+        <translation>Die Datei ist beschädigt: Sie enthält Ausrüstung für Kamera %1, es gibt aber nur die Kameras 1 und 2 (%2).</translation>
+    </message>
+    <message>
+        <source>Camera %1, %2</source>
+        <translation>Kamera %1, %2</translation>
+    </message>
+    <message>
+        <source>The file ends after 1 byte; %2, stored from byte %3 on, is missing.</source>
+        <translation>Die Datei endet nach 1 Byte; %2, ab Byte %3 gespeichert, fehlt.</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 bytes; %2, stored from byte %3 on, is missing.</source>
+        <translation>Die Datei endet nach %1 Bytes; %2, ab Byte %3 gespeichert, fehlt.</translation>
+    </message>
+    <message>
+        <source>%1 (byte %2) holds %3, which is not a finite number.</source>
+        <translation>%1 (Byte %2) enthält %3, keine endliche Zahl.</translation>
+    </message>
+    <message>
+        <source>%1 (byte %2) holds the list index %3, but only 0 to %4 exist.</source>
+        <translation>%1 (Byte %2) enthält den Listenindex %3, es gibt aber nur 0 bis %4.</translation>
+    </message>
+    <message>
+        <source>%1 (byte %2) holds %3, but only %4 to %5 are allowed.</source>
+        <translation>%1 (Byte %2) enthält %3, erlaubt sind aber nur %4 bis %5.</translation>
+    </message>
+    <message>
+        <source>CoC mode</source>
+        <translation>Art des Zerstreuungskreises</translation>
+    </message>
+    <message>
+        <source>switched on</source>
+        <translation>eingeschaltet</translation>
+    </message>
+    <message>
+        <source>focus distance</source>
+        <translation>Fokusentfernung</translation>
+    </message>
+    <message>
+        <source>aperture</source>
+        <translation>Blende</translation>
+    </message>
+    <message>
+        <source>focal length</source>
+        <translation>Brennweite</translation>
+    </message>
+    <message>
+        <source>circle of confusion</source>
+        <translation>Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>lens quality</source>
+        <translation>Objektivqualität</translation>
+    </message>
+    <message>
+        <source>diffraction switch</source>
+        <translation>Schalter für Beugung</translation>
+    </message>
+    <message>
+        <source>lock magnification switch</source>
+        <translation>Schalter für gesperrten Abbildungsmaßstab</translation>
+    </message>
+    <message>
+        <source>view distance</source>
+        <translation>Betrachtungsabstand</translation>
+    </message>
+    <message>
+        <source>form factor</source>
+        <translation>Seitenverhältnis</translation>
+    </message>
+    <message>
+        <source>image width</source>
+        <translation>Bildbreite</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it holds the gear of camera %1 twice (records %2 and %3).</source>
+        <translation>Die Datei ist beschädigt: Sie enthält die Ausrüstung von Kamera %1 zweimal (Einträge %2 und %3).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it holds two focus stacks (records %1 and %2).</source>
+        <translation>Die Datei ist beschädigt: Sie enthält zwei Fokusreihen (Einträge %1 und %2).</translation>
+    </message>
+    <message>
+        <source>format version</source>
+        <translation>Formatversion</translation>
+    </message>
+    <message>
+        <source>The format version %1 is neither 1.2 nor 1.3.</source>
+        <translation>Die Formatversion %1 ist weder 1.2 noch 1.3.</translation>
+    </message>
+    <message>
+        <source>left border</source>
+        <translation>linker Rand</translation>
+    </message>
+    <message>
+        <source>distance from camera</source>
+        <translation>Entfernung von der Kamera</translation>
+    </message>
+    <message>
+        <source>distance from focus plane</source>
+        <translation>Entfernung von der Schärfeebene</translation>
+    </message>
+    <message>
+        <source>distance scale</source>
+        <translation>Entfernungsmaßstab</translation>
+    </message>
+    <message>
+        <source>zc scale</source>
+        <translation>zc-Maßstab</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it is longer than a project file can be (more than %1 bytes).</source>
+        <translation>Die Datei ist beschädigt: Sie ist länger, als eine Projektdatei sein kann (mehr als %1 Bytes).</translation>
+    </message>
+    <message>
+        <source>The project is too large to be opened again: it would take %1 bytes, but a project file holds at most %2.</source>
+        <translation>Das Projekt ist zu groß, um wieder geöffnet zu werden: Es bräuchte %1 Bytes, eine Projektdatei fasst aber höchstens %2.</translation>
+    </message>
+    <message>
+        <source>Zidov would refuse to open it again:
+%1</source>
+        <translation>Zidov würde sie nicht wieder öffnen:
+%1</translation>
+    </message>
+    <message>
+        <source>record %1 at byte %2</source>
+        <translation>Eintrag %1 bei Byte %2</translation>
+    </message>
+    <message>
+        <source>1 byte at byte %1</source>
+        <translation>1 Byte bei Byte %1</translation>
+    </message>
+    <message>
+        <source>%1 bytes from byte %2 on</source>
+        <translation>%1 Bytes ab Byte %2</translation>
+    </message>
+    <message>
+        <source>The file is damaged: after the camera settings it holds something Zidov did not write (%1).</source>
+        <translation>Die Datei ist beschädigt: Nach den Kameraeinstellungen enthält sie etwas, das Zidov nicht geschrieben hat (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged or was saved by a newer Zidov: the camera settings added to it are of a kind this Zidov does not know (version %1 at byte %2).</source>
+        <translation>Die Datei ist beschädigt oder wurde von einem neueren Zidov gespeichert: Die ihr hinzugefügten Kameraeinstellungen sind von einer Art, die dieses Zidov nicht kennt (Version %1 bei Byte %2).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the camera settings added to it end too early (record %1 of %2 is missing at byte %3, where the file ends after %4 bytes).</source>
+        <translation>Die Datei ist beschädigt: Die ihr hinzugefügten Kameraeinstellungen enden zu früh (Eintrag %1 von %2 fehlt bei Byte %3, wo die Datei nach %4 Bytes endet).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the camera settings added to it cannot be read (the tag of %1, %2, is not four printable ASCII characters).</source>
+        <translation>Die Datei ist beschädigt: Die ihr hinzugefügten Kameraeinstellungen lassen sich nicht lesen (die Kennung von %1, %2, besteht nicht aus vier druckbaren ASCII-Zeichen).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the camera settings added to it end too early (record %1 at byte %2 claims 1 byte).</source>
+        <translation>Die Datei ist beschädigt: Die ihr hinzugefügten Kameraeinstellungen enden zu früh (Eintrag %1 bei Byte %2 gibt 1 Byte an).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the camera settings added to it end too early (record %1 at byte %2 claims %3 bytes).</source>
+        <translation>Die Datei ist beschädigt: Die ihr hinzugefügten Kameraeinstellungen enden zu früh (Eintrag %1 bei Byte %2 gibt %3 Bytes an).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it goes on after the camera settings added to it (%1).</source>
+        <translation>Die Datei ist beschädigt: Sie geht nach den ihr hinzugefügten Kameraeinstellungen noch weiter (%1).</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Could not open the project file:
+</source>
+        <translation>Die Projektdatei konnte nicht geöffnet werden:
+</translation>
+    </message>
+    <message>
+        <source>Wrong file version:
+</source>
+        <translation>Falsche Dateiversion:
+</translation>
+    </message>
+    <message>
+        <source>Damaged project file:
+</source>
+        <translation>Beschädigte Projektdatei:
+</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the focus stack is cut short (%1).</source>
+        <translation>Die Datei ist beschädigt: Die Fokusreihe bricht vorzeitig ab (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it holds a focus stack for camera %1, but only cameras 1 and 2 exist (%2).</source>
+        <translation>Die Datei ist beschädigt: Sie enthält eine Fokusreihe für Kamera %1, es gibt aber nur die Kameras 1 und 2 (%2).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the focus stack has %1 shots, but only 1 to %2 are allowed (%3).</source>
+        <translation>Die Datei ist beschädigt: Die Fokusreihe hat %1 Aufnahmen, erlaubt sind aber nur 1 bis %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the focus stack is taken at f/%1, but only f/%2 to f/%3 are allowed (%4).</source>
+        <translation>Die Datei ist beschädigt: Die Fokusreihe ist bei f/%1 aufgenommen, erlaubt sind aber nur f/%2 bis f/%3 (%4).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: shot %1 of the focus stack is focused at %2 m, but only more than 0 up to %3 m are allowed (%4).</source>
+        <translation>Die Datei ist beschädigt: Aufnahme %1 der Fokusreihe ist auf %2 m fokussiert, erlaubt sind aber nur mehr als 0 bis %3 m (%4).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: shot %1 of the focus stack is not farther than the shot before it (%2).</source>
+        <translation>Die Datei ist beschädigt: Aufnahme %1 der Fokusreihe liegt nicht weiter entfernt als die Aufnahme davor (%2).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the focusing rail of the focus stack starts at %1 m, but only more than 0 up to %2 m are allowed (%3).</source>
+        <translation>Die Datei ist beschädigt: Der Einstellschlitten der Fokusreihe beginnt bei %1 m, erlaubt sind aber nur mehr als 0 bis %2 m (%3).</translation>
+    </message>
+    <message>
+        <source>The disk is full (%1).</source>
+        <translation>Der Datenträger ist voll (%1).</translation>
+    </message>
+    <message>
+        <source>Your share of the disk is used up (%1).</source>
+        <translation>Ihr Anteil am Datenträger ist aufgebraucht (%1).</translation>
+    </message>
+    <message>
+        <source>The file would be larger than this system allows (%1).</source>
+        <translation>Die Datei würde größer, als dieses System erlaubt (%1).</translation>
+    </message>
+    <message>
+        <source>You may not write there (%1).</source>
+        <translation>Sie dürfen dort nicht schreiben (%1).</translation>
+    </message>
+    <message>
+        <source>The disk can only be read (%1).</source>
+        <translation>Der Datenträger kann nur gelesen werden (%1).</translation>
+    </message>
+    <message>
+        <source>The folder does not exist (%1).</source>
+        <translation>Den Ordner gibt es nicht (%1).</translation>
+    </message>
+    <message>
+        <source>A part of the path is not a folder (%1).</source>
+        <translation>Ein Teil des Pfades ist kein Ordner (%1).</translation>
+    </message>
+    <message>
+        <source>The name is too long (%1).</source>
+        <translation>Der Name ist zu lang (%1).</translation>
+    </message>
+    <message>
+        <source>The disk could not be written (%1).</source>
+        <translation>Auf den Datenträger konnte nicht geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>A folder or device has that name, so no file can take it (it is not a regular file).</source>
+        <translation>Ein Ordner oder Gerät trägt diesen Namen, daher kann keine Datei ihn bekommen (es ist keine gewöhnliche Datei).</translation>
     </message>
 </context>
 <context>
@@ -676,12 +1041,80 @@
         <translation>Unschärfe bei unendlich</translation>
     </message>
     <message>
-        <source>Background blur against Camera 1</source>
-        <translation>Hintergrundunschärfe gegenüber Kamera 1</translation>
+        <source>Standard</source>
+        <translation>Standard</translation>
     </message>
     <message>
-        <source>Depth of field against Camera 1</source>
-        <translation>Schärfentiefe gegenüber Kamera 1</translation>
+        <source>6 Mill. Pixel</source>
+        <translation>6 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>8 Mill. Pixel</source>
+        <translation>8 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>10 Mill. Pixel</source>
+        <translation>10 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>12 Mill. Pixel</source>
+        <translation>12 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>15 Mill. Pixel</source>
+        <translation>15 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>16 Mill. Pixel</source>
+        <translation>16 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>18 Mill. Pixel</source>
+        <translation>18 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>20 Mill. Pixel</source>
+        <translation>20 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>21 Mill. Pixel</source>
+        <translation>21 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>25 Mill. Pixel</source>
+        <translation>25 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>32 Mill. Pixel</source>
+        <translation>32 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>40 Mill. Pixel</source>
+        <translation>40 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>64 Mill. Pixel</source>
+        <translation>64 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>100 Mill. Pixel</source>
+        <translation>100 Mio. Pixel</translation>
+    </message>
+    <message>
+        <source>Set by crop factor</source>
+        <translation>Aus Cropfaktor</translation>
+    </message>
+    <message>
+        <source>Set by pixel size</source>
+        <translation>Aus Pixelgröße</translation>
+    </message>
+    <message>
+        <source>Set by view distace</source>
+        <translation>Aus Betrachtungsabstand</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
     </message>
 </context>
 <context>
@@ -836,6 +1269,25 @@
     <message>
         <source>Focus stack at f/%1, the camera moved %2 between shots</source>
         <translation>Fokusreihe mit f/%1, die Kamera zwischen den Aufnahmen um %2 verschoben</translation>
+    </message>
+</context>
+<context>
+    <name>UserBodies</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as lensfun&apos;s (%2). It was left as it is; mend or remove it, then add the body again.</source>
+        <translation>%1 ist keine lesbare lensfun-Datei (%2). Sie blieb unverändert; bitte reparieren oder entfernen und das Gehäuse erneut hinzufügen.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1349,24 +1801,6 @@ p, li { white-space: pre-wrap; }
 </translation>
     </message>
     <message>
-        <source>Could not open the project file:
-</source>
-        <translation>Die Projektdatei konnte nicht geöffnet werden:
-</translation>
-    </message>
-    <message>
-        <source>Wrong file version:
-</source>
-        <translation>Falsche Dateiversion:
-</translation>
-    </message>
-    <message>
-        <source>Damaged project file:
-</source>
-        <translation>Beschädigte Projektdatei:
-</translation>
-    </message>
-    <message>
         <source>Zidov %1
 
 Zidov compares the out-of-focus blur of two camera and lens setups over the distance of the subject. For every distance it computes the relative blur zc, the diameter of the blur spot divided by the circle of confusion, draws both curves with their depth of field, and can fit focus distance and aperture to the blur you want.
@@ -1387,114 +1821,6 @@ Qt-Version %2</translation>
     <message>
         <source>%1/links/ZidovTutorial.html</source>
         <translation>%1/links/ZidovTutorial_de.html</translation>
-    </message>
-    <message>
-        <source>Camera %1, %2</source>
-        <translation>Kamera %1, %2</translation>
-    </message>
-    <message>
-        <source>The file ends after %1 bytes; %2, stored from byte %3 on, is missing.</source>
-        <translation>Die Datei endet nach %1 Bytes; %2, ab Byte %3 gespeichert, fehlt.</translation>
-    </message>
-    <message>
-        <source>%1 (byte %2) holds %3, which is not a finite number.</source>
-        <translation>%1 (Byte %2) enthält %3, keine endliche Zahl.</translation>
-    </message>
-    <message>
-        <source>%1 (byte %2) holds the list index %3, but only 0 to %4 exist.</source>
-        <translation>%1 (Byte %2) enthält den Listenindex %3, es gibt aber nur 0 bis %4.</translation>
-    </message>
-    <message>
-        <source>%1 (byte %2) holds %3, but only %4 to %5 are allowed.</source>
-        <translation>%1 (Byte %2) enthält %3, erlaubt sind aber nur %4 bis %5.</translation>
-    </message>
-    <message>
-        <source>CoC mode</source>
-        <translation>Art des Zerstreuungskreises</translation>
-    </message>
-    <message>
-        <source>switched on</source>
-        <translation>eingeschaltet</translation>
-    </message>
-    <message>
-        <source>focus distance</source>
-        <translation>Fokusentfernung</translation>
-    </message>
-    <message>
-        <source>aperture</source>
-        <translation>Blende</translation>
-    </message>
-    <message>
-        <source>focal length</source>
-        <translation>Brennweite</translation>
-    </message>
-    <message>
-        <source>circle of confusion</source>
-        <translation>Zerstreuungskreis</translation>
-    </message>
-    <message>
-        <source>lens quality</source>
-        <translation>Objektivqualität</translation>
-    </message>
-    <message>
-        <source>diffraction switch</source>
-        <translation>Schalter für Beugung</translation>
-    </message>
-    <message>
-        <source>lock magnification switch</source>
-        <translation>Schalter für gesperrten Abbildungsmaßstab</translation>
-    </message>
-    <message>
-        <source>sensor format for the crop factor</source>
-        <translation>Sensorformat für den Cropfaktor</translation>
-    </message>
-    <message>
-        <source>sensor format for the pixel size</source>
-        <translation>Sensorformat für die Pixelgröße</translation>
-    </message>
-    <message>
-        <source>pixel count</source>
-        <translation>Pixelzahl</translation>
-    </message>
-    <message>
-        <source>view distance</source>
-        <translation>Betrachtungsabstand</translation>
-    </message>
-    <message>
-        <source>form factor</source>
-        <translation>Seitenverhältnis</translation>
-    </message>
-    <message>
-        <source>image width</source>
-        <translation>Bildbreite</translation>
-    </message>
-    <message>
-        <source>format version</source>
-        <translation>Formatversion</translation>
-    </message>
-    <message>
-        <source>The format version %1 is neither 1.2 nor 1.3.</source>
-        <translation>Die Formatversion %1 ist weder 1.2 noch 1.3.</translation>
-    </message>
-    <message>
-        <source>left border</source>
-        <translation>linker Rand</translation>
-    </message>
-    <message>
-        <source>distance from camera</source>
-        <translation>Entfernung von der Kamera</translation>
-    </message>
-    <message>
-        <source>distance from focus plane</source>
-        <translation>Entfernung von der Schärfeebene</translation>
-    </message>
-    <message>
-        <source>distance scale</source>
-        <translation>Entfernungsmaßstab</translation>
-    </message>
-    <message>
-        <source>zc scale</source>
-        <translation>zc-Maßstab</translation>
     </message>
     <message>
         <source>Image (*.png)</source>
@@ -1713,14 +2039,6 @@ Sie wurde aus den zuletzt verwendeten Projekten entfernt.</translation>
         <translation>&amp;Zahlen kopieren</translation>
     </message>
     <message>
-        <source>The file ends after 1 byte; %2, stored from byte %3 on, is missing.</source>
-        <translation>Die Datei endet nach 1 Byte; %2, ab Byte %3 gespeichert, fehlt.</translation>
-    </message>
-    <message>
-        <source>It is not a regular file.</source>
-        <translation>Es ist keine gewöhnliche Datei.</translation>
-    </message>
-    <message>
         <source>The help pages are not installed: %1 is missing.
 They were looked for in:
 %2</source>
@@ -1787,224 +2105,6 @@ Gesucht wurde in:
     <message>
         <source>Sharp from %1 to infinity</source>
         <translation>Scharf von %1 bis unendlich</translation>
-    </message>
-    <message>
-        <source>The file is damaged: the gear of camera %1 gives list entry %2 for the %3, but only 0 to %4 exist (%5).</source>
-        <translation>Die Datei ist beschädigt: Die Ausrüstung von Kamera %1 gibt für „%3“ den Listeneintrag %2 an, es gibt aber nur 0 bis %4 (%5).</translation>
-    </message>
-    <message>
-        <source>width of the custom sensor in mm</source>
-        <translation>Breite des eigenen Sensors in mm</translation>
-    </message>
-    <message>
-        <source>height of the custom sensor in mm</source>
-        <translation>Höhe des eigenen Sensors in mm</translation>
-    </message>
-    <message>
-        <source>pixel count in millions</source>
-        <translation>Pixelzahl in Millionen</translation>
-    </message>
-    <message>
-        <source>The file is damaged: the gear of camera %1 gives %2 for the %3, but only %4 to %5 are allowed (%6).</source>
-        <translation>Die Datei ist beschädigt: Die Ausrüstung von Kamera %1 gibt für „%3“ %2 an, erlaubt sind aber nur %4 bis %5 (%6).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: the gear of camera %1 gives %2 as the crop factor of its body, which is none (%3).</source>
-        <translation>Die Datei ist beschädigt: Die Ausrüstung von Kamera %1 gibt %2 als Cropfaktor ihres Gehäuses an, was kein Cropfaktor ist (%3).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: the gear of camera %1 gives its lens a range of %2 to %3 mm and f/%4 to f/%5, which the focal length and aperture boxes cannot hold (%6).</source>
-        <translation>Die Datei ist beschädigt: Die Ausrüstung von Kamera %1 gibt ihrem Objektiv einen Bereich von %2 bis %3 mm und f/%4 bis f/%5, den die Felder für Brennweite und Blende nicht fassen können (%6).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: the gear of camera %1 names no body or lens and chooses no sensor format or pixel count that needs it (%2).</source>
-        <translation>Die Datei ist beschädigt: Die Ausrüstung von Kamera %1 nennt weder Gehäuse noch Objektiv und wählt kein Sensorformat und keine Pixelzahl, die sie bräuchten (%2).</translation>
-    </message>
-    <message>
-        <source>Camera %1 is set to %2 mm, but its lens, %3, reaches only %4 to %5 mm (%6).</source>
-        <translation>Kamera %1 steht auf %2 mm, ihr Objektiv, %3, reicht aber nur von %4 bis %5 mm (%6).</translation>
-    </message>
-    <message>
-        <source>Camera %1 is set to %2 mm, but its lens, %3, has a fixed focal length of %4 mm (%5).</source>
-        <translation>Kamera %1 steht auf %2 mm, ihr Objektiv, %3, hat aber die feste Brennweite %4 mm (%5).</translation>
-    </message>
-    <message>
-        <source>Camera %1 is set to f/%2, but at %3 mm its lens, %4, opens only to f/%5 (%6).</source>
-        <translation>Kamera %1 steht auf f/%2, ihr Objektiv, %4, öffnet bei %3 mm aber nur bis f/%5 (%6).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: the gear of a camera is cut short (%1).</source>
-        <translation>Die Datei ist beschädigt: Die Ausrüstung einer Kamera bricht vorzeitig ab (%1).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: it holds gear for camera %1, but only cameras 1 and 2 exist (%2).</source>
-        <translation>Die Datei ist beschädigt: Sie enthält Ausrüstung für Kamera %1, es gibt aber nur die Kameras 1 und 2 (%2).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: it holds the gear of camera %1 twice (records %2 and %3).</source>
-        <translation>Die Datei ist beschädigt: Sie enthält die Ausrüstung von Kamera %1 zweimal (Einträge %2 und %3).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: it holds two focus stacks (records %1 and %2).</source>
-        <translation>Die Datei ist beschädigt: Sie enthält zwei Fokusreihen (Einträge %1 und %2).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: it is longer than a project file can be (more than %1 bytes).</source>
-        <translation>Die Datei ist beschädigt: Sie ist länger, als eine Projektdatei sein kann (mehr als %1 Bytes).</translation>
-    </message>
-    <message>
-        <source>The project is too large to be opened again: it would take %1 bytes, but a project file holds at most %2.</source>
-        <translation>Das Projekt ist zu groß, um wieder geöffnet zu werden: Es bräuchte %1 Bytes, eine Projektdatei fasst aber höchstens %2.</translation>
-    </message>
-    <message>
-        <source>Zidov would refuse to open it again:
-%1</source>
-        <translation>Zidov würde sie nicht wieder öffnen:
-%1</translation>
-    </message>
-    <message>
-        <source>record %1 at byte %2</source>
-        <translation>Eintrag %1 bei Byte %2</translation>
-    </message>
-    <message>
-        <source>1 byte at byte %1</source>
-        <translation>1 Byte bei Byte %1</translation>
-    </message>
-    <message>
-        <source>%1 bytes from byte %2 on</source>
-        <translation>%1 Bytes ab Byte %2</translation>
-    </message>
-    <message>
-        <source>The file is damaged: after the camera settings it holds something Zidov did not write (%1).</source>
-        <translation>Die Datei ist beschädigt: Nach den Kameraeinstellungen enthält sie etwas, das Zidov nicht geschrieben hat (%1).</translation>
-    </message>
-    <message>
-        <source>The file is damaged or was saved by a newer Zidov: the camera settings added to it are of a kind this Zidov does not know (version %1 at byte %2).</source>
-        <translation>Die Datei ist beschädigt oder wurde von einem neueren Zidov gespeichert: Die ihr hinzugefügten Kameraeinstellungen sind von einer Art, die dieses Zidov nicht kennt (Version %1 bei Byte %2).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: the camera settings added to it end too early (record %1 of %2 is missing at byte %3, where the file ends after %4 bytes).</source>
-        <translation>Die Datei ist beschädigt: Die ihr hinzugefügten Kameraeinstellungen enden zu früh (Eintrag %1 von %2 fehlt bei Byte %3, wo die Datei nach %4 Bytes endet).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: the camera settings added to it cannot be read (the tag of %1, %2, is not four printable ASCII characters).</source>
-        <translation>Die Datei ist beschädigt: Die ihr hinzugefügten Kameraeinstellungen lassen sich nicht lesen (die Kennung von %1, %2, besteht nicht aus vier druckbaren ASCII-Zeichen).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: the camera settings added to it end too early (record %1 at byte %2 claims 1 byte).</source>
-        <translation>Die Datei ist beschädigt: Die ihr hinzugefügten Kameraeinstellungen enden zu früh (Eintrag %1 bei Byte %2 gibt 1 Byte an).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: the camera settings added to it end too early (record %1 at byte %2 claims %3 bytes).</source>
-        <translation>Die Datei ist beschädigt: Die ihr hinzugefügten Kameraeinstellungen enden zu früh (Eintrag %1 bei Byte %2 gibt %3 Bytes an).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: it goes on after the camera settings added to it (%1).</source>
-        <translation>Die Datei ist beschädigt: Sie geht nach den ihr hinzugefügten Kameraeinstellungen noch weiter (%1).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: the focus stack is cut short (%1).</source>
-        <translation>Die Datei ist beschädigt: Die Fokusreihe bricht vorzeitig ab (%1).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: it holds a focus stack for camera %1, but only cameras 1 and 2 exist (%2).</source>
-        <translation>Die Datei ist beschädigt: Sie enthält eine Fokusreihe für Kamera %1, es gibt aber nur die Kameras 1 und 2 (%2).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: the focus stack has %1 shots, but only 1 to %2 are allowed (%3).</source>
-        <translation>Die Datei ist beschädigt: Die Fokusreihe hat %1 Aufnahmen, erlaubt sind aber nur 1 bis %2 (%3).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: the focus stack is taken at f/%1, but only f/%2 to f/%3 are allowed (%4).</source>
-        <translation>Die Datei ist beschädigt: Die Fokusreihe ist bei f/%1 aufgenommen, erlaubt sind aber nur f/%2 bis f/%3 (%4).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: shot %1 of the focus stack is focused at %2 m, but only more than 0 up to %3 m are allowed (%4).</source>
-        <translation>Die Datei ist beschädigt: Aufnahme %1 der Fokusreihe ist auf %2 m fokussiert, erlaubt sind aber nur mehr als 0 bis %3 m (%4).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: shot %1 of the focus stack is not farther than the shot before it (%2).</source>
-        <translation>Die Datei ist beschädigt: Aufnahme %1 der Fokusreihe liegt nicht weiter entfernt als die Aufnahme davor (%2).</translation>
-    </message>
-    <message>
-        <source>The disk is full (%1).</source>
-        <translation>Der Datenträger ist voll (%1).</translation>
-    </message>
-    <message>
-        <source>Your share of the disk is used up (%1).</source>
-        <translation>Ihr Anteil am Datenträger ist aufgebraucht (%1).</translation>
-    </message>
-    <message>
-        <source>The file would be larger than this system allows (%1).</source>
-        <translation>Die Datei würde größer, als dieses System erlaubt (%1).</translation>
-    </message>
-    <message>
-        <source>You may not write there (%1).</source>
-        <translation>Sie dürfen dort nicht schreiben (%1).</translation>
-    </message>
-    <message>
-        <source>The disk can only be read (%1).</source>
-        <translation>Der Datenträger kann nur gelesen werden (%1).</translation>
-    </message>
-    <message>
-        <source>The folder does not exist (%1).</source>
-        <translation>Den Ordner gibt es nicht (%1).</translation>
-    </message>
-    <message>
-        <source>A part of the path is not a folder (%1).</source>
-        <translation>Ein Teil des Pfades ist kein Ordner (%1).</translation>
-    </message>
-    <message>
-        <source>The name is too long (%1).</source>
-        <translation>Der Name ist zu lang (%1).</translation>
-    </message>
-    <message>
-        <source>The disk could not be written (%1).</source>
-        <translation>Auf den Datenträger konnte nicht geschrieben werden (%1).</translation>
-    </message>
-    <message>
-        <source>A folder or device has that name, so no file can take it (it is not a regular file).</source>
-        <translation>Ein Ordner oder Gerät trägt diesen Namen, daher kann keine Datei ihn bekommen (es ist keine gewöhnliche Datei).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: the focusing rail of the focus stack starts at %1 m, but only more than 0 up to %2 m are allowed (%3).</source>
-        <translation>Die Datei ist beschädigt: Der Einstellschlitten der Fokusreihe beginnt bei %1 m, erlaubt sind aber nur mehr als 0 bis %2 m (%3).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: pinned setup %1 gives list entry %2 for the %3, but only 0 to %4 exist (%5).</source>
-        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 gibt für „%3“ den Listeneintrag %2 an, es gibt aber nur 0 bis %4 (%5).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: pinned setup %1 gives %2 for the %3, but only %4 to %5 are allowed (%6).</source>
-        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 gibt für „%3“ %2 an, erlaubt sind aber nur %4 bis %5 (%6).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: the gear of pinned setup %1 cannot be the gear of a camera (%2).</source>
-        <translation>Die Datei ist beschädigt: Die Ausrüstung der angehefteten Einstellung %1 kann nicht die einer Kamera sein (%2).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: pinned setup %1 is set to %2 mm and f/%3, which its lens, %4, cannot be set to (%5).</source>
-        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 steht auf %2 mm und f/%3, worauf sich ihr Objektiv, %4, nicht einstellen lässt (%5).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: the pinned setups are cut short (%1).</source>
-        <translation>Die Datei ist beschädigt: Die angehefteten Einstellungen brechen ab (%1).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: it holds %1 pinned setups, but only 1 to %2 are allowed (%3).</source>
-        <translation>Die Datei ist beschädigt: Sie enthält %1 angeheftete Einstellungen, erlaubt sind aber nur 1 bis %2 (%3).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: pinned setup %1 has no name (%2).</source>
-        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 hat keinen Namen (%2).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: pinned setup %1 is drawn in colour %2, but only 0 to %3 exist (%4).</source>
-        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 wird in Farbe %2 gezeichnet, es gibt aber nur 0 bis %3 (%4).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: it holds the pinned setups twice (records %1 and %2).</source>
-        <translation>Die Datei ist beschädigt: Sie enthält die angehefteten Einstellungen zweimal (Einträge %1 und %2).</translation>
     </message>
 </context>
 <context>
@@ -2080,154 +2180,6 @@ Es wurde nichts geändert.</translation>
 Nothing was changed.</source>
         <translation>Kamera %1 erzeugt kein scharfes Bild: ihr Fokus liegt näher als die Brennweite.
 Es wurde nichts geändert.</translation>
-    </message>
-</context>
-<context>
-    <name>BodyAdder</name>
-    <message>
-        <source>Add a body</source>
-        <translation>Gehäuse hinzufügen</translation>
-    </message>
-    <message>
-        <source>Sensor (mm)</source>
-        <translation>Sensor (mm)</translation>
-    </message>
-    <message>
-        <source>Crop factor</source>
-        <translation>Cropfaktor</translation>
-    </message>
-    <message>
-        <source>Maker</source>
-        <translation>Hersteller</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Modell</translation>
-    </message>
-    <message>
-        <source>Mount</source>
-        <translation>Bajonett</translation>
-    </message>
-    <message>
-        <source>A body needs its maker, its model and its mount.</source>
-        <translation>Ein Gehäuse braucht Hersteller, Modell und Bajonett.</translation>
-    </message>
-</context>
-<context>
-    <name>LensLimitClamp</name>
-    <message>
-        <source>The lens reaches %1–%2 mm</source>
-        <translation>Das Objektiv reicht von %1 bis %2 mm</translation>
-    </message>
-    <message>
-        <source>The lens has a focal length of %1 mm</source>
-        <translation>Das Objektiv hat %1 mm Brennweite</translation>
-    </message>
-    <message>
-        <source>At %1 mm the lens opens to f/%2</source>
-        <translation>Bei %1 mm öffnet das Objektiv bis f/%2</translation>
-    </message>
-    <message>
-        <source>Camera %1: %2.</source>
-        <translation>Kamera %1: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>UserBodies</name>
-    <message>
-        <source>it holds no lensfun database</source>
-        <translation>sie enthält keine lensfun-Datenbank</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>%1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read as lensfun&apos;s (%2). It was left as it is; mend or remove it, then add the body again.</source>
-        <translation>%1 ist keine lesbare lensfun-Datei (%2). Sie blieb unverändert; bitte reparieren oder entfernen und das Gehäuse erneut hinzufügen.</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be made.</source>
-        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-</context>
-<context>
-    <name>PinnedSetups</name>
-    <message>
-        <source>At most %1 setups can be pinned; remove one to pin another.</source>
-        <translation>Höchstens %1 Einstellungen lassen sich anheften; entfernen Sie eine, um eine weitere anzuheften.</translation>
-    </message>
-    <message>
-        <source>A pinned setup needs a name.</source>
-        <translation>Eine angeheftete Einstellung braucht einen Namen.</translation>
-    </message>
-    <message>
-        <source>%1 would need f/%2; at %3 mm its lens, %4, opens only to f/%5.</source>
-        <translation>%1 bräuchte f/%2; bei %3 mm öffnet ihr Objektiv, %4, nur bis f/%5.</translation>
-    </message>
-    <message>
-        <source>%1 would need f/%2; the smallest f-number is f/%3.</source>
-        <translation>%1 bräuchte f/%2; die kleinste Blendenzahl ist f/%3.</translation>
-    </message>
-    <message>
-        <source>%1 would need f/%2; the largest f-number is f/%3.</source>
-        <translation>%1 bräuchte f/%2; die größte Blendenzahl ist f/%3.</translation>
-    </message>
-    <message>
-        <source>%1 would need %2 mm; the shortest focal length is %3 mm.</source>
-        <translation>%1 bräuchte %2 mm; die kürzeste Brennweite ist %3 mm.</translation>
-    </message>
-    <message>
-        <source>%1 would need %2 mm; the longest focal length is %3 mm.</source>
-        <translation>%1 bräuchte %2 mm; die längste Brennweite ist %3 mm.</translation>
-    </message>
-    <message>
-        <source>%1 would need a focus of %2; the nearest is %3.</source>
-        <translation>%1 bräuchte einen Fokus von %2; der nächste ist %3.</translation>
-    </message>
-    <message>
-        <source>%1 would need a focus of %2; the farthest is %3.</source>
-        <translation>%1 bräuchte einen Fokus von %2; der fernste ist %3.</translation>
-    </message>
-    <message>
-        <source>No f-number lets %1 match Camera 1 in this.</source>
-        <translation>Mit keiner Blendenzahl kommt %1 hierin Kamera 1 gleich.</translation>
-    </message>
-    <message>
-        <source>No f-number gives %1 the blur at infinity of Camera 1 (zc %2); the nearest it comes is zc %3.</source>
-        <translation>Keine Blendenzahl gibt %1 die Unschärfe im Unendlichen von Kamera 1 (zc %2); am nächsten kommt sie mit zc %3.</translation>
-    </message>
-    <message>
-        <source>No f-number gives %1 a depth of field as long as Camera 1&apos;s (%2); the nearest it comes is %3.</source>
-        <translation>Keine Blendenzahl gibt %1 eine so lange Schärfentiefe wie Kamera 1 (%2); am nächsten kommt sie mit %3.</translation>
-    </message>
-    <message>
-        <source>No f-number gives %1 the near limit of Camera 1 (%2); the nearest it comes is %3.</source>
-        <translation>Keine Blendenzahl gibt %1 die Nahgrenze von Kamera 1 (%2); am nächsten kommt sie mit %3.</translation>
-    </message>
-    <message>
-        <source>Camera 1 has no finite blur at infinity to match.</source>
-        <translation>Kamera 1 hat keine endliche Unschärfe im Unendlichen, der eine Einstellung gleichkommen könnte.</translation>
-    </message>
-    <message>
-        <source>Camera 1 has no depth of field to match: even at its focus distance the blur exceeds the circle of confusion.</source>
-        <translation>Kamera 1 hat keine Schärfentiefe, der eine Einstellung gleichkommen könnte: selbst in der Fokusentfernung ist die Unschärfe größer als der Zerstreuungskreis.</translation>
-    </message>
-    <message>
-        <source>Camera 1 forms no sharp image: its focus is closer than the focal length.</source>
-        <translation>Kamera 1 erzeugt kein scharfes Bild: ihr Fokus liegt näher als die Brennweite.</translation>
-    </message>
-    <message>
-        <source>%1 forms no sharp image: its focus is closer than the focal length.</source>
-        <translation>%1 erzeugt kein scharfes Bild: ihr Fokus liegt näher als die Brennweite.</translation>
     </message>
 </context>
 </TS>

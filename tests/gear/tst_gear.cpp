@@ -7,6 +7,7 @@
 #include "mainwin.h"
 #include "plotdata.h"
 #include "userbodies.h"
+#include "windowform.h"
 
 #include <QLineEdit>
 #include <QListView>
@@ -180,7 +181,8 @@ void TestGear::chooserFindsGearAsTyped()
         }
         QTest::keyClick(search, Qt::Key_Enter);
     });
-    QTest::mouseClick(body.isEmpty() ? w.c1_bodyButton : w.c1_lensButton, Qt::LeftButton);
+    QTest::mouseClick(body.isEmpty() ? windowForm(w).c1_bodyButton : windowForm(w).c1_lensButton,
+                      Qt::LeftButton);
     QVERIFY(answer.seen);
     QVERIFY2(shown.isEmpty(), qPrintable(shown.join(" | ")));
     QTEST(chosen, "found");
@@ -212,8 +214,9 @@ void TestGear::missingGearOpensAsStored()
     mainWin reopened;
     reopened.gearCommands->useDatabase(GearDatabase::loadFiles({}));
     QVERIFY(reopened.loadFrom(file));
-    QCOMPARE(reopened.c1_bodyButton->toolTip(), QString("Testmaker Tester 13 (not found)"));
-    QCOMPARE(reopened.c1_sensorWidth->value(), 27.69);
+    QCOMPARE(windowForm(reopened).c1_bodyButton->toolTip(),
+             QString("Testmaker Tester 13 (not found)"));
+    QCOMPARE(windowForm(reopened).c1_sensorWidth->value(), 27.69);
 }
 
 void TestGear::gearSurvivesSwapCopyAndFiles_data()
@@ -221,19 +224,19 @@ void TestGear::gearSurvivesSwapCopyAndFiles_data()
     QTest::addColumn<Step>("set");
     QTest::addColumn<Check>("check");
     QTest::newRow("custom sensor") << Step([](mainWin& w) {
-        w.c1_cocSet->setCurrentIndex(CocByCropFactor);
-        w.c1_cropC->setCurrentIndex(w.sensorTable.customIndex());
-        w.c1_sensorWidth->setValue(30);
-        w.c1_sensorHeight->setValue(20);
+        windowForm(w).c1_cocSet->setCurrentIndex(CocByCropFactor);
+        windowForm(w).c1_cropC->setCurrentIndex(w.sensorTable.customIndex());
+        windowForm(w).c1_sensorWidth->setValue(30);
+        windowForm(w).c1_sensorHeight->setValue(20);
     }) << Check([](mainWin& w, int camera) {
         const CameraControls c = cameraControls(w, camera);
         QVERIFY(c.sensorWidth->isVisible());
         QCOMPARE(c.coc->value(), 0.024); // 36.06 mm / 1503
     });
     QTest::newRow("typed megapixels") << Step([](mainWin& w) {
-        w.c1_crop->setCurrentIndex(3);
-        w.c1_quality->setCurrentIndex(15);
-        w.c1_megapixels->setValue(24);
+        windowForm(w).c1_crop->setCurrentIndex(3);
+        windowForm(w).c1_quality->setCurrentIndex(15);
+        windowForm(w).c1_megapixels->setValue(24);
     }) << Check([](mainWin& w, int camera) {
         QVERIFY(cameraControls(w, camera).megapixels->isVisible());
         QCOMPARE(cameraControls(w, camera).coc->value(), 0.012); // twice the 6 µm pitch
@@ -262,7 +265,7 @@ void TestGear::gearSurvivesSwapCopyAndFiles_data()
     });
     // Chosen, but stating no range: the boxes keep theirs, and the file opens again.
     QTest::newRow("lens whose f/99 the aperture box cannot hold") << Step([](mainWin& w) {
-        w.c1_apature->setValue(2.8);
+        windowForm(w).c1_apature->setValue(2.8);
         w.gearCommands->setLens(1, testLens("Testmaker X 50mm f/99"));
     }) << Check([](mainWin& w, int camera) {
         const CameraControls c = cameraControls(w, camera);
@@ -289,7 +292,7 @@ void TestGear::gearSurvivesSwapCopyAndFiles()
     QFETCH(Check, check);
     mainWin w;
     w.switchpromode();
-    w.boxC2->setChecked(true);
+    windowForm(w).boxC2->setChecked(true);
     w.show();
     w.gearCommands->useDatabase(testDatabase());
     set(w);
@@ -338,8 +341,8 @@ void TestGear::buttonsShowTheWholeModel()
             w.gearCommands->setBody(1, body);
     }
     QCoreApplication::processEvents();
-    QCOMPARE(w.c1_bodyButton->text(), model);
-    QVERIFY(w.c1_bodyButton->toolTip().endsWith(" " + model));
+    QCOMPARE(windowForm(w).c1_bodyButton->text(), model);
+    QVERIFY(windowForm(w).c1_bodyButton->toolTip().endsWith(" " + model));
 }
 
 // Every control keeps its place in the window with a body and without, in expert mode.
@@ -365,7 +368,7 @@ void TestGear::rowsStayWhenABodyIsChosen()
             w.gearCommands->setBody(1, body);
     }
     QCoreApplication::processEvents();
-    QVERIFY(w.c1_cropLabel->isVisible());
+    QVERIFY(windowForm(w).c1_cropLabel->isVisible());
     const QMap<QString, QPoint> with = places();
     for (auto place = without.begin(); place != without.end(); ++place)
         QVERIFY2(with.value(place.key()) == place.value(), qPrintable(place.key()));
@@ -376,22 +379,22 @@ void TestGear::bodyFollowsTheSensor_data()
     QTest::addColumn<Step>("change");
     // The camera that then has the body, 0 for neither.
     QTest::addColumn<int>("withBody");
-    QTest::newRow("a format of another size by hand")
-        << Step([](mainWin& w) { w.c1_cropC->setCurrentIndex(w.c1_cropC->findText("1/1.3\"")); })
-        << 0;
+    QTest::newRow("a format of another size by hand") << Step([](mainWin& w) {
+        windowForm(w).c1_cropC->setCurrentIndex(windowForm(w).c1_cropC->findText("1/1.3\""));
+    }) << 0;
     QTest::newRow("the custom sensor 0.5 % smaller")
-        << Step([](mainWin& w) { w.c1_sensorWidth->setValue(27.55); }) << 1;
+        << Step([](mainWin& w) { windowForm(w).c1_sensorWidth->setValue(27.55); }) << 1;
     QTest::newRow("the custom sensor 5 % smaller") << Step([](mainWin& w) {
-        w.c1_sensorWidth->setValue(26.3);
-        w.c1_sensorHeight->setValue(17.5);
+        windowForm(w).c1_sensorWidth->setValue(26.3);
+        windowForm(w).c1_sensorHeight->setValue(17.5);
     }) << 0;
     QTest::newRow("pixel-size mode, the same sensor")
-        << Step([](mainWin& w) { w.c1_cocSet->setCurrentIndex(CocByPixelSize); }) << 1;
+        << Step([](mainWin& w) { windowForm(w).c1_cocSet->setCurrentIndex(CocByPixelSize); }) << 1;
     QTest::newRow("swap") << Step([](mainWin& w) { w.swapLR(); }) << 2;
     // A lock moves the focus only.
     QTest::newRow("magnification lock") << Step([](mainWin& w) {
-        w.c1_lockMag->setChecked(true);
-        w.c1_flength->setValue(70);
+        windowForm(w).c1_lockMag->setChecked(true);
+        windowForm(w).c1_flength->setValue(70);
     }) << 1;
 }
 
@@ -401,9 +404,9 @@ void TestGear::bodyFollowsTheSensor()
     QFETCH(int, withBody);
     mainWin w;
     w.switchpromode();
-    w.boxC2->setChecked(true);
+    windowForm(w).boxC2->setChecked(true);
     w.gearCommands->useDatabase(testDatabase());
-    w.c1_cocSet->setCurrentIndex(CocByCropFactor);
+    windowForm(w).c1_cocSet->setCurrentIndex(CocByCropFactor);
     w.gearCommands->setBody(1, testBody());
     w.gearCommands->setLens(1, testLens());
     change(w);
@@ -426,6 +429,9 @@ void TestGear::lensLimitsSaySo_data()
     QTest::addColumn<QString>("said");
     QTest::newRow("8 mm") << true << "8" << 18.0 << "The lens reaches 18–135 mm";
     QTest::newRow("inside the range") << true << "70" << 70.0 << "";
+    QTest::newRow("300 mm") << true << "300" << 135.0 << "The lens reaches 18–135 mm";
+    // The box refuses the "e" as it would without the lens, rather than read 1e9 mm.
+    QTest::newRow("an exponent") << true << "1e9" << 19.0 << "";
     // At 50 mm the lens opens to f/4.07.
     QTest::newRow("f/2") << false << "2" << 4.1 << "At 50 mm the lens opens to f/4.1";
 }
@@ -440,14 +446,15 @@ void TestGear::lensLimitsSaySo()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.gearCommands->useDatabase(testDatabase());
     w.gearCommands->setLens(1, testLens());
-    QDoubleSpinBox* box = focal ? w.c1_flength : w.c1_apature;
+    QDoubleSpinBox* box = focal ? windowForm(w).c1_flength : windowForm(w).c1_apature;
     box->setFocus();
     box->selectAll();
     QTest::keyClicks(box, typed);
     QTest::keyClick(box, Qt::Key_Tab);
     QTEST(box->value(), "kept");
     QFETCH(QString, said);
-    QCOMPARE(w.statusbar->currentMessage(), said.isEmpty() ? QString() : "Camera 1: " + said + ".");
+    QCOMPARE(windowForm(w).statusbar->currentMessage(),
+             said.isEmpty() ? QString() : "Camera 1: " + said + ".");
     QCOMPARE(box->toolTip().startsWith(said + "\n"), !said.isEmpty());
 }
 
@@ -456,12 +463,16 @@ void TestGear::bodiesOfTheUsersFolder_data()
     // What lensfun's user folder holds before the body is added; "" for nothing.
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<bool>("added");
+    // Where in lensfun's user folder it is, "" for Zidov's own file. An update folder newer
+    // than the installed one is read instead of it.
+    QTest::addColumn<QString>("place");
     const QByteArray own = "<lensdatabase version=\"1\"><camera><maker>Mine</maker>"
                            "<model>Own 1</model><mount>Mine M</mount><cropfactor>2</cropfactor>"
                            "</camera></lensdatabase>";
-    QTest::newRow("no file yet") << QByteArray() << true;
-    QTest::newRow("an own body beside") << own << true;
-    QTest::newRow("a damaged file") << own.left(60) << false;
+    QTest::newRow("no file yet") << QByteArray() << true << "";
+    QTest::newRow("an own body beside") << own << true << "";
+    QTest::newRow("a damaged file") << own.left(60) << false << "";
+    QTest::newRow("lensfun's update folder") << own << true << "updates/version_1/own.xml";
 }
 
 // Bodies in the user's lensfun folder are found; one added goes into Zidov's own file there.
@@ -469,11 +480,17 @@ void TestGear::bodiesOfTheUsersFolder()
 {
     QFETCH(QByteArray, before);
     QFETCH(bool, added);
+    QFETCH(QString, place);
     QDir folder(GearDatabase::userFolder());
     QVERIFY(folder.removeRecursively() && folder.mkpath("."));
     if (!before.isEmpty()) {
-        QFile file(UserBodies::filePath());
+        const QString path = place.isEmpty() ? UserBodies::filePath() : folder.filePath(place);
+        QVERIFY(folder.mkpath(QFileInfo(path).path()));
+        QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+        // Newer than the installed folder; lensfun reads the stamp as a 32-bit number.
+        QFile stamp(QFileInfo(path).path() + "/timestamp.txt");
+        QVERIFY(place.isEmpty() || (stamp.open(QIODevice::WriteOnly) && stamp.write("2000000000")));
     }
     BodyChoice body;
     body.maker = "Mine";
@@ -485,8 +502,8 @@ void TestGear::bodiesOfTheUsersFolder()
     const std::unique_ptr<GearDatabase> database = GearDatabase::loadInstalled();
     QCOMPARE(database->has(body), added);
     QCOMPARE(database->has(BodyChoice{"Mine", "Own 1", {}, {}, 0}), before.size() > 60);
-    // The installed bodies are read beside them.
-    QVERIFY(database->bodies().size() > 500);
+    // The installed bodies are read beside them, unless a newer update folder stands in.
+    QCOMPARE(database->bodies().size() > 500, place.isEmpty());
     if (!added) {
         QFile file(UserBodies::filePath());
         QVERIFY(file.open(QIODevice::ReadOnly));

@@ -8,6 +8,7 @@
 #include "projectcameras.h"
 #include "segmentshapes.h"
 #include "textlayoutcache.h"
+#include "windowform.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -104,14 +105,11 @@ private slots:
         window.open();
         window->graphWidget->setFixedSize(W, H);
     }
-    void cleanup()
-    {
-        window.close();
-    }
+    void cleanup() { window.close(); }
 
     void frameAtDefaultScales()
     {
-        window->boxC1->setChecked(false);
+        windowForm(*window).boxC1->setChecked(false);
         const QImage image = draw(*window);
         QCOMPARE(image.pixel(200, H - 30 - 50), qRgb(0, 0, 0)); // zc = 1 over its grid line
         for (int z = 2; z <= 7; ++z)                            // up to 94 % of the height
@@ -137,9 +135,9 @@ private slots:
         mainWin& w = *window;
         w.switchpromode();
         w.setLengthUnit(LengthUnit::Feet);
-        w.c1_flength->setValue(24);
-        w.c1_apature->setValue(8);
-        w.c1_fdist->setValue(8.8 * 0.3048);
+        windowForm(w).c1_flength->setValue(24);
+        windowForm(w).c1_apature->setValue(8);
+        windowForm(w).c1_fdist->setValue(8.8 * 0.3048);
         const QImage image = draw(w);
         for (int y = 10; y <= H - 30; ++y)
             QVERIFY2(image.pixel(30, y) == qRgb(0, 0, 0), qPrintable(QString::number(y)));
@@ -151,7 +149,7 @@ private slots:
     void axisTitleClearOfTheTopLabel()
     {
         window->graphWidget->setFixedSize(W, 200);
-        window->boxC1->setChecked(false);
+        windowForm(*window).boxC1->setChecked(false);
         const QImage image = draw(*window).copy(0, 0, W, 200);
         const QRect three(0, 200 - 30 - 150 - 8, 22, 10);
         const QImage alone = paintAlone([&three](QPainter& p) {
@@ -169,7 +167,7 @@ private slots:
 
     void gridLineEnds()
     {
-        window->boxC1->setChecked(false);
+        windowForm(*window).boxC1->setChecked(false);
         const QImage image = draw(*window);
         const int row = H - 30 - 100; // zc = 2
         for (int x : {26, 27, W - 15, W - 14})
@@ -188,7 +186,7 @@ private slots:
     void gridLinesStayOneDevicePixel()
     {
         QFETCH(int, ratio);
-        window->boxC1->setChecked(false);
+        windowForm(*window).boxC1->setChecked(false);
         QImage image(W * ratio, H * ratio, QImage::Format_ARGB32);
         image.setDevicePixelRatio(ratio);
         image.fill(white);
@@ -209,9 +207,9 @@ private slots:
 
     void logScaleHasNoReferenceLine()
     {
-        window->boxC1->setChecked(false);
-        window->useLog->setChecked(true);
-        window->qyscale->setValue(12);
+        windowForm(*window).boxC1->setChecked(false);
+        windowForm(*window).useLog->setChecked(true);
+        windowForm(*window).qyscale->setValue(12);
         const QImage image = draw(*window);
         // Where linear mode and the old log-mode line would be, only grid lines.
         QCOMPARE(image.pixel(200, H - 30 - 12), grey);
@@ -223,9 +221,9 @@ private slots:
         // Decades 10^0 to 10^16, 20 px apart. Written as they stand, those from 10000 on
         // were clipped at the widget's left edge ("0000", "e+10").
         window->switchpromode();
-        window->boxC1->setChecked(false);
-        window->useLog->setChecked(true);
-        window->qyscale->setValue(20);
+        windowForm(*window).boxC1->setChecked(false);
+        windowForm(*window).useLog->setChecked(true);
+        windowForm(*window).qyscale->setValue(20);
         const QImage image = draw(*window);
         for (int decade = 0; decade <= 16; ++decade) {
             const int row = H - 30 - 20 * decade;
@@ -252,8 +250,8 @@ private slots:
     {
         // From 0.66 m at 31 mm a column: 15 m is ticked in column 463, 16 m in column 495,
         // whose label would be centred on the title's first letter at x = 528.
-        window->boxC1->setChecked(false);
-        window->DSB_leftBorder->setValue(0.66);
+        windowForm(*window).boxC1->setChecked(false);
+        windowForm(*window).DSB_leftBorder->setValue(0.66);
         const QImage image = draw(*window);
         QCOMPARE(image.pixel(30 + 495, 200), grey);
         const auto inked = [&image](int left, int right) {
@@ -281,8 +279,8 @@ private slots:
         mainWin& w = *window;
         if (expert)
             w.switchpromode();
-        w.boxC1->setChecked(camera == 1);
-        w.boxC2->setChecked(camera == 2);
+        windowForm(w).boxC1->setChecked(camera == 1);
+        windowForm(w).boxC2->setChecked(camera == 2);
         CameraSetup& setup = camera == 1 ? w.cam1 : w.cam2;
         textbook(setup);
         handToPlot(w);
@@ -348,7 +346,7 @@ private slots:
     void bothCaptionsAndOneTracePerCamera()
     {
         window->switchpromode();
-        window->boxC2->setChecked(true);
+        windowForm(*window).boxC2->setChecked(true);
         QuietTrace trace;
         const QImage image = draw(*window);
         QCOMPARE(image.pixel(W - 300, 17), qRgb(0, 0, 0));
@@ -387,7 +385,7 @@ private slots:
         QFETCH(double, focus);
         if (expert)
             window->switchpromode();
-        window->useLog->setChecked(log);
+        windowForm(*window).useLog->setChecked(log);
         textbook(window->cam1, focus);
         handToPlot(*window);
         const QImage image = draw(*window);
@@ -406,7 +404,7 @@ private slots:
     void captionsHideWhatLiesBehind()
     {
         window->switchpromode();
-        window->boxC2->setChecked(true);
+        windowForm(*window).boxC2->setChecked(true);
         textbook(window->cam1, 40000);
         textbook(window->cam2, 40000);
         handToPlot(*window);
@@ -426,14 +424,14 @@ private slots:
     {
         mainWin& w = *window;
         w.switchpromode();
-        w.boxC2->setChecked(true);
-        w.dofMode->setChecked(true);
+        windowForm(w).boxC2->setChecked(true);
+        windowForm(w).dofMode->setChecked(true);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.run();
         PaintRegions regions;
         w.graphWidget->installEventFilter(&regions);
-        w.c1_fdist->setValue(5.1);
+        windowForm(w).c1_fdist->setValue(5.1);
         QCOMPARE(regions.painted.size(), size_t(1));
         const QRegion whole(w.graphWidget->rect());
         QVERIFY(!regions.painted[0].isEmpty() && (whole - regions.painted[0]) != QRegion());
@@ -607,7 +605,7 @@ private slots:
         QFETCH(double, aperture);
         QFETCH(int, diffraction);
         QFETCH(bool, dofMode);
-        window->dofMode->setChecked(dofMode);
+        windowForm(*window).dofMode->setChecked(dofMode);
         window->cam2.init(focus, aperture, 50, 0.03, 1, diffraction, 100, 1.8);
         handToPlot(*window);
         const CaptionTexts texts = window->graphWidget->captionTexts(2);
@@ -633,7 +631,7 @@ private slots:
     {
         mainWin& w = *window;
         w.setLengthUnit(LengthUnit::Feet);
-        w.boxC1->setChecked(false);
+        windowForm(w).boxC1->setChecked(false);
         const QImage image = draw(w);
         // 1 m at the axis: the first multiple of 5 ft, 1524 mm, lies in column 17 (1496, 1527].
         for (int x = 31; x <= 47; ++x)
@@ -646,7 +644,7 @@ private slots:
         QCOMPARE(image.copy(32, H - 25, 36, 12), texts.copy(32, H - 25, 36, 12));
         QCOMPARE(image.copy(W - 72, H - 24, 72, 16), texts.copy(W - 72, H - 24, 72, 16));
 
-        w.dofMode->setChecked(true);
+        windowForm(w).dofMode->setChecked(true);
         w.cam2.init(40000, 2.8, 50, 0.03, 1, 0, 100, 1.8);
         handToPlot(w);
         const CaptionTexts caption = w.graphWidget->captionTexts(2);
@@ -693,8 +691,9 @@ private slots:
         QFETCH(double, coc);
         QFETCH(double, flength);
         window->switchpromode();
-        window->useLog->setChecked(log);
-        window->qyscale->setValue(5); // keeps the log curve's neighbours inside the widget
+        windowForm(*window).useLog->setChecked(log);
+        windowForm(*window).qyscale->setValue(
+            5); // keeps the log curve's neighbours inside the widget
         textbook(window->cam1, focus, coc, flength);
         handToPlot(*window);
         const QImage image = draw(*window);

@@ -4,6 +4,7 @@
 #include "graph.h"
 #include "guitest.h"
 #include "mainwin.h"
+#include "windowform.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
@@ -91,7 +92,7 @@ private slots:
 
     void vectorFilesCarryTheTexts()
     {
-        window->boxC2->setChecked(true);
+        windowForm(*window).boxC2->setChecked(true);
         const CaptionTexts caption = window->graphWidget->captionTexts(2);
         QVERIFY(window->exportImageTo(dir->filePath("plot.svg")));
         QFile svgFile(dir->filePath("plot.svg"));

@@ -4,6 +4,7 @@
 #include "guitest.h"
 #include "mainwin.h"
 #include "plotgeometry.h"
+#include "windowform.h"
 
 #include <QAction>
 
@@ -74,17 +75,14 @@ private slots:
     {
         window.open();
         window->switchpromode();
-        window->boxC2->setChecked(true);
-        window->c2_fdist->setValue(3);
+        windowForm(*window).boxC2->setChecked(true);
+        windowForm(*window).c2_fdist->setValue(3);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->run();
         plot = window->graphWidget;
     }
-    void cleanup()
-    {
-        window.close();
-    }
+    void cleanup() { window.close(); }
 
     // The box gives the distance on the axis and each curve's zc there, as the model has it.
     void readoutShowsTheCurvesAtThePointer_data()
@@ -104,7 +102,7 @@ private slots:
         QFETCH(double, metres);
         mainWin& w = *window;
         w.setLengthUnit(unit);
-        w.distanceFP->setChecked(!fromCamera);
+        windowForm(w).distanceFP->setChecked(!fromCamera);
         const PlotGeometry geometry = plot->currentGeometry();
         const QPoint point = pointAt(geometry, metres);
         moveTo(plot, point);
@@ -155,7 +153,7 @@ private slots:
         plot->repaint();
         QCOMPARE(plotInWindow(w), with);
 
-        w.c1_fdist->setValue(4.2);
+        windowForm(w).c1_fdist->setValue(4.2);
         const double zc =
             w.cam1.getZc(geometry.intervalEnd(columnOf(geometry, pointAt(geometry, 4)) + 1));
         QCOMPARE(plot->readoutTexts()[1],
@@ -256,10 +254,10 @@ private slots:
         mainWin& w = *window;
         if (!expert)
             w.switchpromode();
-        w.boxC2->setChecked(camera2On);
+        windowForm(w).boxC2->setChecked(camera2On);
         w.setLengthUnit(unit);
-        w.distanceFP->setChecked(!fromCamera);
-        const double before[] = {w.c1_fdist->value(), w.c2_fdist->value()};
+        windowForm(w).distanceFP->setChecked(!fromCamera);
+        const double before[] = {windowForm(w).c1_fdist->value(), windowForm(w).c2_fdist->value()};
         const PlotGeometry geometry = plot->currentGeometry();
         const QPoint point = pointAt(geometry, 8.123);
         QTest::mouseClick(plot, Qt::LeftButton, shift ? Qt::ShiftModifier : Qt::NoModifier, point);
@@ -272,7 +270,8 @@ private slots:
         if (!expert)
             expected = 8.0; // the slider moves in 0.1 m steps up to 6 m, then 0.5 m
         for (int camera : {1, 2}) {
-            const double now = (camera == 1 ? w.c1_fdist : w.c2_fdist)->value();
+            const double now =
+                (camera == 1 ? windowForm(w).c1_fdist : windowForm(w).c2_fdist)->value();
             QCOMPARE(now, camera == focused ? expected : before[camera - 1]);
         }
         if (focused == 1)
@@ -285,7 +284,8 @@ private slots:
         QTest::mousePress(plot, Qt::LeftButton, {}, pointAt(geometry, 3));
         moveTo(plot, pointAt(geometry, 7), Qt::LeftButton);
         const int column = columnOf(geometry, pointAt(geometry, 7));
-        QCOMPARE(window->c1_fdist->value(), std::round(geometry.intervalEnd(column) / 10.0) / 100);
+        QCOMPARE(windowForm(*window).c1_fdist->value(),
+                 std::round(geometry.intervalEnd(column) / 10.0) / 100);
         QTest::mouseRelease(plot, Qt::LeftButton, {}, pointAt(geometry, 7));
     }
 
@@ -310,15 +310,15 @@ private slots:
         QFETCH(int, distanceScale);
         QFETCH(int, ySteps);
         mainWin& w = *window;
-        w.DSB_leftBorder->setValue(2);
-        const int y = w.qyscale->value();
+        windowForm(w).DSB_leftBorder->setValue(2);
+        const int y = windowForm(w).qyscale->value();
         const PlotGeometry before = plot->currentGeometry();
         QCOMPARE(before.distanceScale(), 31);
         const QPoint point = pointAt(before, 9);
         const double distance = before.intervalEnd(columnOf(before, point));
         for (int turn : turns)
             turnWheel(plot, point, turn, control ? Qt::ControlModifier : Qt::NoModifier);
-        QCOMPARE(w.qyscale->value(), y + ySteps);
+        QCOMPARE(windowForm(w).qyscale->value(), y + ySteps);
         // The distance stays under the pointer, to a pixel.
         const PlotGeometry after = plot->currentGeometry();
         QCOMPARE(after.distanceScale(), distanceScale);
@@ -334,7 +334,7 @@ private slots:
     // steps of about one ratio wherever whole millimetres per pixel allow it.
     void wheelZoomStaysPut()
     {
-        window->DSB_leftBorder->setValue(1);
+        windowForm(*window).DSB_leftBorder->setValue(1);
         const PlotGeometry start = plot->currentGeometry();
         const QPoint point = pointAt(start, 3.1);
         const int column = columnOf(start, point);
@@ -374,12 +374,12 @@ private slots:
         QFETCH(double, aperture);
         QFETCH(bool, secondCamera);
         mainWin& w = *window;
-        w.c1_fdist->setValue(3);
-        w.c2_fdist->setValue(12);
-        w.c2_apature->setValue(aperture);
-        w.boxC2->setChecked(secondCamera);
-        w.distanceFP->setChecked(!fromCamera);
-        const int blurScale = w.qyscale->value();
+        windowForm(w).c1_fdist->setValue(3);
+        windowForm(w).c2_fdist->setValue(12);
+        windowForm(w).c2_apature->setValue(aperture);
+        windowForm(w).boxC2->setChecked(secondCamera);
+        windowForm(w).distanceFP->setChecked(!fromCamera);
+        const int blurScale = windowForm(w).qyscale->value();
         QAction* fit = w.findChild<QAction*>("actionFitView");
         QVERIFY(fit);
         QCOMPARE(fit->shortcut(), QKeySequence("Ctrl+0"));
@@ -398,7 +398,7 @@ private slots:
         }
         const PlotGeometry plot = this->plot->currentGeometry();
         const int last = plot.plotWidth() - 1;
-        QCOMPARE(w.qyscale->value(), blurScale);
+        QCOMPARE(windowForm(w).qyscale->value(), blurScale);
         QVERIFY2(plot.leftBorder() <= from && plot.leftBorder() > from - 10,
                  qPrintable(QString::number(plot.leftBorder())));
         QVERIFY(plot.intervalEnd(last) >= to);
@@ -416,7 +416,7 @@ private slots:
 
         // Reached with Tab, right before the controls below it.
         QVERIFY(plot->focusPolicy() & Qt::TabFocus);
-        w.DSB_leftBorder->setFocus();
+        windowForm(w).DSB_leftBorder->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), plot);
         QCOMPARE(plot->readoutTexts().size(), 3);
@@ -428,17 +428,17 @@ private slots:
         const double metres = geometry.intervalEnd(start - 9) / 1000.0;
         QCOMPARE(plot->readoutTexts()[0], QString("Distance: %1 m").arg(metres, 0, 'f', 2));
         QTest::keyClick(plot, Qt::Key_Return);
-        QCOMPARE(w.c1_fdist->value(), std::round(metres * 100) / 100);
+        QCOMPARE(windowForm(w).c1_fdist->value(), std::round(metres * 100) / 100);
         QTest::keyClick(plot, Qt::Key_Escape);
         QVERIFY(plot->readoutTexts().isEmpty());
 
         // Esc also while the keyboard works elsewhere and the pointer rests on the plot.
-        w.c2_fdist->setFocus();
+        windowForm(w).c2_fdist->setFocus();
         moveTo(plot, pointAt(geometry, 6));
         QCOMPARE(plot->readoutTexts().size(), 3);
-        QTest::keyClick(w.c2_fdist, Qt::Key_Escape);
+        QTest::keyClick(windowForm(w).c2_fdist, Qt::Key_Escape);
         QVERIFY(plot->readoutTexts().isEmpty());
-        QCOMPARE(w.c2_fdist->value(), 3.0);
+        QCOMPARE(windowForm(w).c2_fdist->value(), 3.0);
     }
 
 private:

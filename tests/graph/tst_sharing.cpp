@@ -5,6 +5,7 @@
 #include "lengthunit.h"
 #include "mainwin.h"
 #include "storedsettingsscope.h"
+#include "windowform.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -27,9 +28,9 @@ private slots:
     {
         window.open();
         window->switchpromode();
-        window->boxC2->setChecked(true);
-        window->c2_fdist->setValue(9);
-        window->c2_apature->setValue(16);
+        windowForm(*window).boxC2->setChecked(true);
+        windowForm(*window).c2_fdist->setValue(9);
+        windowForm(*window).c2_apature->setValue(16);
         window->graphWidget->setFixedSize(700, 400);
         window->run();
         dir = std::make_unique<QTemporaryDir>();
@@ -102,15 +103,15 @@ private slots:
         const QImage image = qvariant_cast<QImage>(data->imageData());
         QCOMPARE(image.size(), QSize(700, 400) * w.graphWidget->devicePixelRatioF());
         QVERIFY(data->data("image/svg+xml").contains("<svg"));
-        w.actionExportSettings->setChecked(true);
+        windowForm(w).actionExportSettings->setChecked(true);
         chart->trigger();
         QVERIFY(qvariant_cast<QImage>(clipboard->mimeData()->imageData()).height() > 400);
 
         // A custom sensor by its size.
-        w.c2_cocSet->setCurrentIndex(0);
-        w.c2_cropC->setCurrentIndex(w.sensorTable.customIndex());
-        w.c2_sensorWidth->setValue(44);
-        w.c2_sensorHeight->setValue(33);
+        windowForm(w).c2_cocSet->setCurrentIndex(0);
+        windowForm(w).c2_cropC->setCurrentIndex(w.sensorTable.customIndex());
+        windowForm(w).c2_sensorWidth->setValue(44);
+        windowForm(w).c2_sensorHeight->setValue(33);
         numbers->trigger();
         const QStringList lines = clipboard->text().split('\n');
         QCOMPARE(lines.first(), QString("\tCamera 1\tCamera 2"));
@@ -124,7 +125,7 @@ private slots:
         QVERIFY(lines.contains("Circle of confusion set\tSet by pixel size\tSet by crop factor"));
         QCOMPARE(lines[lines.size() - 2], w.comparisonReadout->text());
         // A row's label names its unit where Camera 1 has no length there, Camera 2 one.
-        w.c1_fdist->setValue(0.04);
+        windowForm(w).c1_fdist->setValue(0.04);
         numbers->trigger();
         QVERIFY2(clipboard->text().contains("\nNear limit (m)\tnone\t"),
                  qPrintable(clipboard->text()));
@@ -142,20 +143,21 @@ private slots:
         QTest::keyClick(w.graphWidget, Qt::Key_C, Qt::ControlModifier);
         QVERIFY(clipboard->mimeData()->hasImage());
 
-        w.c1_fdist->setFocus();
-        w.c1_fdist->selectAll();
-        QTest::keyClick(w.c1_fdist->findChild<QLineEdit*>(), Qt::Key_C, Qt::ControlModifier);
+        windowForm(w).c1_fdist->setFocus();
+        windowForm(w).c1_fdist->selectAll();
+        QTest::keyClick(windowForm(w).c1_fdist->findChild<QLineEdit*>(), Qt::Key_C,
+                        Qt::ControlModifier);
         QVERIFY(!clipboard->mimeData()->hasImage());
-        QCOMPARE(clipboard->text(), w.c1_fdist->cleanText());
+        QCOMPARE(clipboard->text(), windowForm(w).c1_fdist->cleanText());
     }
 
     void theTableChoiceIsRemembered()
     {
         const StoredSettingsScope settings;
-        window->actionExportSettings->setChecked(true);
-        QVERIFY(mainWin().actionExportSettings->isChecked());
-        window->actionExportSettings->setChecked(false);
-        QVERIFY(!mainWin().actionExportSettings->isChecked());
+        windowForm(*window).actionExportSettings->setChecked(true);
+        QVERIFY(windowForm(mainWin()).actionExportSettings->isChecked());
+        windowForm(*window).actionExportSettings->setChecked(false);
+        QVERIFY(!windowForm(mainWin()).actionExportSettings->isChecked());
     }
 
 private:

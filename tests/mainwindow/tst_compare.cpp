@@ -3,6 +3,7 @@
 #include "cameracontrols.h"
 #include "guitest.h"
 #include "mainwin.h"
+#include "windowform.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -115,8 +116,8 @@ void TestCompare::cleanup()
 void TestCompare::compareMenuStandsBeforeAdvanced()
 {
     mainWin& w = *window;
-    const QList<QAction*> bar = w.menubar->actions();
-    const qsizetype advanced = bar.indexOf(w.menuOptimizer->menuAction());
+    const QList<QAction*> bar = windowForm(w).menubar->actions();
+    const qsizetype advanced = bar.indexOf(windowForm(w).menuOptimizer->menuAction());
     // The Plan menu stands between them.
     QVERIFY(advanced > 1);
     QAction* const compare = bar[advanced - 2];
@@ -141,11 +142,11 @@ void TestCompare::compareMenuStandsBeforeAdvanced()
     QCOMPARE(enabled(), 0); // simple mode
     w.switchpromode();
     QCOMPARE(enabled(), 0); // Camera 2 off
-    w.boxC2->setChecked(true);
+    windowForm(w).boxC2->setChecked(true);
     QCOMPARE(enabled(), 4);
-    w.boxC1->setChecked(false);
+    windowForm(w).boxC1->setChecked(false);
     QCOMPARE(enabled(), 0);
-    w.boxC1->setChecked(true);
+    windowForm(w).boxC1->setChecked(true);
     QCOMPARE(enabled(), 4);
     w.switchpromode();
     QCOMPARE(enabled(), 0);
@@ -203,9 +204,9 @@ void TestCompare::commandsSetCameraTwo()
     QVERIFY(command(w, qPrintable(action)));
     command(w, qPrintable(action))->trigger();
     QCOMPARE(w.recalculationCount(), before + 1);
-    QCOMPARE(w.c2_fdist->value(), focusMetres);
-    QCOMPARE(w.c2_apature->value(), aperture);
-    QCOMPARE(w.c2_flength->value(), focalLength);
+    QCOMPARE(windowForm(w).c2_fdist->value(), focusMetres);
+    QCOMPARE(windowForm(w).c2_apature->value(), aperture);
+    QCOMPARE(windowForm(w).c2_flength->value(), focalLength);
     QCOMPARE(w.cam2.getAperture(), aperture);
     if (action == "actionMatchEquivalent" && one.format == FullFrame) {
         // The same picture: the two curves coincide.
@@ -230,7 +231,7 @@ void TestCompare::impossibleTargetChangesNothing()
              QString("Camera 2 would need f/0.5; the smallest f-number is f/0.7."));
     QCOMPARE(title, QString("Camera 2: same background blur"));
     QCOMPARE(w.recalculationCount(), before);
-    QCOMPARE(w.c2_apature->value(), 4.0);
+    QCOMPARE(windowForm(w).c2_apature->value(), 4.0);
     QCOMPARE(w.cam2.getAperture(), 4.0);
 }
 
@@ -243,10 +244,10 @@ void TestCompare::readoutComparesTheCameras()
     setCamera(w, 2, Lens{FourThirds, 25, 2.8, 5});
     QCOMPARE(readout(w), QString("Camera 2 vs 1: background blur ×0.50 · depth of field ×2.12 · "
                                  "framing 1:100 / 1:99"));
-    w.c1_fdist->setValue(9999);
-    w.c2_fdist->setValue(9999);
+    windowForm(w).c1_fdist->setValue(9999);
+    windowForm(w).c2_fdist->setValue(9999);
     QVERIFY2(readout(w).contains(QString("depth of field both endless")), qPrintable(readout(w)));
-    w.boxC2->setChecked(false);
+    windowForm(w).boxC2->setChecked(false);
     QCOMPARE(readout(w), QString());
 }
 
@@ -254,40 +255,40 @@ void TestCompare::lockKeepsTheFraming()
 {
     mainWin& w = *window;
     // In simple mode the sliders own Camera 1's focus.
-    w.c1_lockMag->setChecked(true);
-    w.horizontalSlider_3->setValue(46); // 55 mm
-    QCOMPARE(w.c1_flength->value(), 55.0);
-    QCOMPARE(w.c1_fdist->value(), 5.0);
-    w.c1_lockMag->setChecked(false);
+    windowForm(w).c1_lockMag->setChecked(true);
+    windowForm(w).horizontalSlider_3->setValue(46); // 55 mm
+    QCOMPARE(windowForm(w).c1_flength->value(), 55.0);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 5.0);
+    windowForm(w).c1_lockMag->setChecked(false);
 
     w.switchpromode();
     setCamera(w, 1, Lens{FullFrame, 50, 2.8, 3});
-    QVERIFY(w.c1_lockMag->isEnabled());
-    w.c1_lockMag->setChecked(true);
+    QVERIFY(windowForm(w).c1_lockMag->isEnabled());
+    windowForm(w).c1_lockMag->setChecked(true);
     // 1:59 on full frame.
-    w.c1_flength->setValue(100);
-    QCOMPARE(w.c1_fdist->value(), 6.0);
-    w.c1_flength->setValue(25);
-    QCOMPARE(w.c1_fdist->value(), 1.5);
+    windowForm(w).c1_flength->setValue(100);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 6.0);
+    windowForm(w).c1_flength->setValue(25);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 1.5);
     // A typed focus is the new framing, 1:79.
-    w.c1_fdist->setValue(2);
-    w.c1_flength->setValue(50);
-    QCOMPARE(w.c1_fdist->value(), 4.0);
+    windowForm(w).c1_fdist->setValue(2);
+    windowForm(w).c1_flength->setValue(50);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 4.0);
     // A new format recalculates its CoC on the way; the framing kept is still the one shown.
-    w.c1_cropC->setCurrentIndex(FourThirds);
-    QCOMPARE(w.c1_fdist->value(), 7.95);
-    QCOMPARE(w.c1_coc->value(), 0.0144);
+    windowForm(w).c1_cropC->setCurrentIndex(FourThirds);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 7.95);
+    QCOMPARE(windowForm(w).c1_coc->value(), 0.0144);
     // 1:100020 at 800 mm is beyond the focus box: it goes as far as it can, and says so.
-    w.c1_fdist->setValue(9999);
-    w.c1_flength->setValue(800);
-    QCOMPARE(w.c1_fdist->value(), 99999.0);
-    QVERIFY2(w.statusbar->currentMessage().startsWith(
+    windowForm(w).c1_fdist->setValue(9999);
+    windowForm(w).c1_flength->setValue(800);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 99999.0);
+    QVERIFY2(windowForm(w).statusbar->currentMessage().startsWith(
                  "Camera 1 would need a focus of 159984.00 m to keep its framing of 1:100020"),
-             qPrintable(w.statusbar->currentMessage()));
+             qPrintable(windowForm(w).statusbar->currentMessage()));
 
-    w.c1_lockMag->setChecked(false);
-    w.c1_flength->setValue(50);
-    QCOMPARE(w.c1_fdist->value(), 99999.0);
+    windowForm(w).c1_lockMag->setChecked(false);
+    windowForm(w).c1_flength->setValue(50);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 99999.0);
 }
 
 void TestCompare::loadedLockKeepsTheFraming()
@@ -298,19 +299,19 @@ void TestCompare::loadedLockKeepsTheFraming()
         mainWin& w = *window;
         w.switchpromode();
         setCamera(w, 1, Lens{FullFrame, 50, 2.8, 3});
-        w.boxC2->setChecked(true);
-        w.c2_lockMag->setChecked(true);
-        w.c2_cocSet->setCurrentIndex(CocByCropFactor);
-        w.c2_cropC->setCurrentIndex(FullFrame);
-        w.c2_flength->setValue(50);
-        w.c2_fdist->setValue(3);
+        windowForm(w).boxC2->setChecked(true);
+        windowForm(w).c2_lockMag->setChecked(true);
+        windowForm(w).c2_cocSet->setCurrentIndex(CocByCropFactor);
+        windowForm(w).c2_cropC->setCurrentIndex(FullFrame);
+        windowForm(w).c2_flength->setValue(50);
+        windowForm(w).c2_fdist->setValue(3);
         QVERIFY(w.saveTo(name));
     }
     mainWin loaded;
     QVERIFY(loaded.loadFrom(name));
-    QCOMPARE(loaded.c2_fdist->value(), 3.0);
-    loaded.c2_flength->setValue(100);
-    QCOMPARE(loaded.c2_fdist->value(), 6.0);
+    QCOMPARE(windowForm(loaded).c2_fdist->value(), 3.0);
+    windowForm(loaded).c2_flength->setValue(100);
+    QCOMPARE(windowForm(loaded).c2_fdist->value(), 6.0);
 }
 
 // In feet a match lands on a hundredth of a foot, as the box shows it, and a message names
@@ -324,13 +325,13 @@ void TestCompare::feetInMatchesAndMessages()
     setCamera(w, 2, Lens{FourThirds, 25, 2.8, 3});
     QVERIFY(command(w, "actionMatchFraming"));
     command(w, "actionMatchFraming")->trigger();
-    QCOMPARE(w.c2_fdist->text(), QString("9.76 ft"));
-    QCOMPARE(w.c2_fdist->value(), 9.76 * 0.3048);
+    QCOMPARE(windowForm(w).c2_fdist->text(), QString("9.76 ft"));
+    QCOMPARE(windowForm(w).c2_fdist->value(), 9.76 * 0.3048);
 
-    w.c1_lockMag->setChecked(true);
-    w.c1_fdist->setValue(9999);
-    w.c1_flength->setValue(800);
-    const QString message = w.statusbar->currentMessage();
+    windowForm(w).c1_lockMag->setChecked(true);
+    windowForm(w).c1_fdist->setValue(9999);
+    windowForm(w).c1_flength->setValue(800);
+    const QString message = windowForm(w).statusbar->currentMessage();
     QVERIFY2(message.startsWith("Camera 1 would need a focus of 524881.89 ft") &&
                  message.endsWith("the farthest is 328080.71 ft."),
              qPrintable(message));

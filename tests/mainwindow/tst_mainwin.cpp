@@ -10,6 +10,7 @@
 #include "settings.h"
 #include "storedsettingsscope.h"
 #include "unitchoice.h"
+#include "windowform.h"
 #include "windowshape.h"
 
 #include <QDoubleSpinBox>
@@ -33,12 +34,12 @@ QStringList menuTexts(QMenu* menu)
 // infinity sharp from a focus of 29811.9 mm on.
 void setTextbookCamera1(mainWin& w)
 {
-    w.c1_cocSet->setCurrentIndex(3);
-    w.c1_calcDef->setChecked(false);
-    w.c1_flength->setValue(50);
-    w.c1_apature->setValue(2.8);
-    w.c1_coc->setValue(0.03);
-    w.c1_fdist->setValue(5);
+    windowForm(w).c1_cocSet->setCurrentIndex(3);
+    windowForm(w).c1_calcDef->setChecked(false);
+    windowForm(w).c1_flength->setValue(50);
+    windowForm(w).c1_apature->setValue(2.8);
+    windowForm(w).c1_coc->setValue(0.03);
+    windowForm(w).c1_fdist->setValue(5);
 }
 
 // The window on screen in simple mode, or in expert mode with both cameras.
@@ -46,7 +47,7 @@ void showIn(mainWin& w, bool expert)
 {
     if (expert) {
         w.switchpromode();
-        w.boxC2->setChecked(true);
+        windowForm(w).boxC2->setChecked(true);
     }
     w.show();
 }
@@ -173,58 +174,62 @@ void TestMainWin::startsInSimpleMode()
     QVERIFY(w.windowIcon().availableSizes().contains(QSize(48, 48)));
     QCOMPARE(w.version, QString("0.14ruri"));
     QVERIFY(w.fileName.isEmpty() && !w.fileName.isNull());
-    QCOMPARE(w.horizontalSlider->value(), 40);
-    QCOMPARE(w.horizontalSlider_2->value(), 5);
-    QCOMPARE(w.horizontalSlider_3->value(), 45);
-    QCOMPARE(w.c1_fdist->value(), 5.0);
-    QCOMPARE(w.c1_apature->value(), 1.8);
-    QCOMPARE(w.c1_flength->value(), 50.0);
-    QCOMPARE(w.c1_cocSet->currentIndex(), 1);
-    QVERIFY(w.c1_calcDef->isChecked());
-    QVERIFY(!w.boxC2->isChecked());
-    QVERIFY(w.distanceCam->isChecked());
-    QCOMPARE(w.c1_fdist->buttonSymbols(), QAbstractSpinBox::NoButtons);
+    QCOMPARE(windowForm(w).horizontalSlider->value(), 40);
+    QCOMPARE(windowForm(w).horizontalSlider_2->value(), 5);
+    QCOMPARE(windowForm(w).horizontalSlider_3->value(), 45);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 5.0);
+    QCOMPARE(windowForm(w).c1_apature->value(), 1.8);
+    QCOMPARE(windowForm(w).c1_flength->value(), 50.0);
+    QCOMPARE(windowForm(w).c1_cocSet->currentIndex(), 1);
+    QVERIFY(windowForm(w).c1_calcDef->isChecked());
+    QVERIFY(!windowForm(w).boxC2->isChecked());
+    QVERIFY(windowForm(w).distanceCam->isChecked());
+    QCOMPARE(windowForm(w).c1_fdist->buttonSymbols(), QAbstractSpinBox::NoButtons);
     // The sliders drive these boxes in simple mode; typed values would only snap back.
-    for (QDoubleSpinBox* box :
-         {static_cast<QDoubleSpinBox*>(w.c1_fdist), w.c1_apature, w.c1_flength})
+    QDoubleSpinBox* const slid[] = {windowForm(w).c1_fdist, windowForm(w).c1_apature,
+                                    windowForm(w).c1_flength};
+    for (QDoubleSpinBox* box : slid)
         QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
-    QCOMPARE(w.qxscaled->text(), QString("20"));
-    QCOMPARE(w.qyscaled->text(), QString("50"));
-    QCOMPARE(w.SB_leftBorder->maximum(), 1000);
+    QCOMPARE(windowForm(w).qxscaled->text(), QString("20"));
+    QCOMPARE(windowForm(w).qyscaled->text(), QString("50"));
+    QCOMPARE(windowForm(w).SB_leftBorder->maximum(), 1000);
     // The pixel-size CoC of a full-frame standard grid, and the record that follows it.
-    QCOMPARE(w.c1_coc->value(), 0.0288);
+    QCOMPARE(windowForm(w).c1_coc->value(), 0.0288);
     QCOMPARE(w.cam1.getFdist(), 5000.0);
     QCOMPARE(w.cam1.getDiffFactor(), 1.8);
     QVERIFY(std::fabs(w.c1Crop - 1.0) < 1e-9);
 
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QVERIFY(w.expertmode->isVisible());
-    QVERIFY(w.horizontalSlider->isVisible());
-    for (QWidget* hidden :
-         {(QWidget*)w.boxC2, (QWidget*)w.useLog, (QWidget*)w.distanceFP, (QWidget*)w.distanceCam,
-          (QWidget*)w.cpR, (QWidget*)w.cpL, (QWidget*)w.swpLR, (QWidget*)w.c1_set_Hyper,
-          (QWidget*)w.c1_cocSet, (QWidget*)w.c1_calcDef, (QWidget*)w.c1_lockMag,
-          (QWidget*)w.groupBox, (QWidget*)w.gbC1_1, (QWidget*)w.gbC1_3})
+    QVERIFY(windowForm(w).expertmode->isVisible());
+    QVERIFY(windowForm(w).horizontalSlider->isVisible());
+    for (QWidget* hidden : {(QWidget*)windowForm(w).boxC2, (QWidget*)windowForm(w).useLog,
+                            (QWidget*)windowForm(w).distanceFP, (QWidget*)windowForm(w).distanceCam,
+                            (QWidget*)windowForm(w).cpR, (QWidget*)windowForm(w).cpL,
+                            (QWidget*)windowForm(w).swpLR, (QWidget*)windowForm(w).c1_set_Hyper,
+                            (QWidget*)windowForm(w).c1_cocSet, (QWidget*)windowForm(w).c1_calcDef,
+                            (QWidget*)windowForm(w).c1_lockMag, (QWidget*)windowForm(w).groupBox,
+                            (QWidget*)windowForm(w).gbC1_1, (QWidget*)windowForm(w).gbC1_3})
         QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
-    QVERIFY(w.gbC1_2->isVisible());
+    QVERIFY(windowForm(w).gbC1_2->isVisible());
     QVERIFY(w.graphWidget->isVisible());
-    QCOMPARE(w.graphWidget->parentWidget(), w.frame);
+    QCOMPARE(w.graphWidget->parentWidget(), windowForm(w).frame);
 }
 
 void TestMainWin::sensorCombosHoldTheFormatTable()
 {
     mainWin& w = *window;
-    for (QComboBox* box : {w.c1_cropC, w.c1_crop, w.c2_cropC, w.c2_crop}) {
+    for (QComboBox* box : {windowForm(w).c1_cropC, windowForm(w).c1_crop, windowForm(w).c2_cropC,
+                           windowForm(w).c2_crop}) {
         QCOMPARE(box->count(), 19);
         QCOMPARE(box->itemText(3), QString("Full-Frame Crop 1"));
         QCOMPARE(box->itemText(14), QString("1/3.2\""));
         QCOMPARE(box->itemText(18), QString("Custom…"));
     }
-    QCOMPARE(w.c1_crop->currentIndex(), 3);
-    QCOMPARE(w.c2_crop->currentIndex(), 3);
-    QCOMPARE(w.c1_cropC->currentIndex(), 3);
-    QCOMPARE(w.c2_cropC->currentIndex(), 3);
+    QCOMPARE(windowForm(w).c1_crop->currentIndex(), 3);
+    QCOMPARE(windowForm(w).c2_crop->currentIndex(), 3);
+    QCOMPARE(windowForm(w).c1_cropC->currentIndex(), 3);
+    QCOMPARE(windowForm(w).c2_cropC->currentIndex(), 3);
     QCOMPARE(w.getDiag(3), SensorFormatTable().diagonal(3));
     QuietTrace capture;
     QCOMPARE(w.getMPixel(15), 4170000.0);
@@ -233,9 +238,9 @@ void TestMainWin::sensorCombosHoldTheFormatTable()
 
 void TestMainWin::advancedMenuOffersTheCalculator()
 {
-    QCOMPARE(menuTexts(window->menuOptimizer),
+    QCOMPARE(menuTexts(windowForm(*window).menuOptimizer),
              QStringList({"Show auto optimizer", "Equivalency Calculator", "Settings"}));
-    QCOMPARE(menuTexts(window->menuFile),
+    QCOMPARE(menuTexts(windowForm(*window).menuFile),
              QStringList({"New", "Open", "Recent projects", "Save", "Save as", "Switch Expert Mode",
                           "Export to image", "Quit"}));
 }
@@ -262,20 +267,20 @@ void TestMainWin::slidersDriveCamera1()
     QFETCH(int, s2);
     QFETCH(int, s3);
     mainWin& w = *window;
-    w.horizontalSlider->setValue(s1);
-    w.horizontalSlider_2->setValue(s2);
-    w.horizontalSlider_3->setValue(s3);
-    QTEST(w.c1_fdist->value(), "focus");
-    QTEST(w.c1_apature->value(), "aperture");
-    QTEST(w.c1_flength->value(), "flength");
-    QCOMPARE(w.cam1.getFdist(), w.c1_fdist->value() * 1000);
-    QCOMPARE(w.cam1.getFlength(), w.c1_flength->value());
+    windowForm(w).horizontalSlider->setValue(s1);
+    windowForm(w).horizontalSlider_2->setValue(s2);
+    windowForm(w).horizontalSlider_3->setValue(s3);
+    QTEST(windowForm(w).c1_fdist->value(), "focus");
+    QTEST(windowForm(w).c1_apature->value(), "aperture");
+    QTEST(windowForm(w).c1_flength->value(), "flength");
+    QCOMPARE(w.cam1.getFdist(), windowForm(w).c1_fdist->value() * 1000);
+    QCOMPARE(w.cam1.getFlength(), windowForm(w).c1_flength->value());
 
     // Expert mode ignores the sliders.
     w.switchpromode();
-    w.c1_fdist->setValue(7.25);
-    w.horizontalSlider->setValue(10);
-    QCOMPARE(w.c1_fdist->value(), 7.25);
+    windowForm(w).c1_fdist->setValue(7.25);
+    windowForm(w).horizontalSlider->setValue(10);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 7.25);
 }
 
 void TestMainWin::cocModesShowTheirBoxes()
@@ -285,29 +290,31 @@ void TestMainWin::cocModesShowTheirBoxes()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
 
-    w.c1_cocSet->setCurrentIndex(0);
-    w.c1_cropC->setCurrentIndex(5);
-    QVERIFY(w.gbC1_1->isVisible() && !w.gbC1_2->isVisible() && !w.gbC1_3->isVisible());
-    QVERIFY(!w.c1_coc->isEnabled());
-    QCOMPARE(w.c1_coc->value(), 0.0189);
+    windowForm(w).c1_cocSet->setCurrentIndex(0);
+    windowForm(w).c1_cropC->setCurrentIndex(5);
+    QVERIFY(windowForm(w).gbC1_1->isVisible() && !windowForm(w).gbC1_2->isVisible() &&
+            !windowForm(w).gbC1_3->isVisible());
+    QVERIFY(!windowForm(w).c1_coc->isEnabled());
+    QCOMPARE(windowForm(w).c1_coc->value(), 0.0189);
     QVERIFY(std::fabs(w.c1Crop - 1.5249) < 1e-4);
 
-    w.c1_cocSet->setCurrentIndex(2);
-    QVERIFY(!w.gbC1_1->isVisible() && w.gbC1_3->isVisible());
-    w.c1_formD->setCurrentIndex(1);
-    QCOMPARE(w.c1_coc->value(), 0.0277);
+    windowForm(w).c1_cocSet->setCurrentIndex(2);
+    QVERIFY(!windowForm(w).gbC1_1->isVisible() && windowForm(w).gbC1_3->isVisible());
+    windowForm(w).c1_formD->setCurrentIndex(1);
+    QCOMPARE(windowForm(w).c1_coc->value(), 0.0277);
     QCOMPARE(w.c1Crop, 1.0);
 
-    w.c1_cocSet->setCurrentIndex(3);
-    QVERIFY(w.c1_coc->isEnabled());
-    QVERIFY(!w.gbC1_1->isVisible() && !w.gbC1_2->isVisible() && !w.gbC1_3->isVisible());
-    w.c1_coc->setValue(0.0125);
+    windowForm(w).c1_cocSet->setCurrentIndex(3);
+    QVERIFY(windowForm(w).c1_coc->isEnabled());
+    QVERIFY(!windowForm(w).gbC1_1->isVisible() && !windowForm(w).gbC1_2->isVisible() &&
+            !windowForm(w).gbC1_3->isVisible());
+    windowForm(w).c1_coc->setValue(0.0125);
     QVERIFY(std::fabs(w.c1Crop - 2.30755) < 1e-5);
     QCOMPARE(w.cam1.getCoc(), 0.0125);
 
-    w.c1_cocSet->setCurrentIndex(1);
-    w.c1_quality->setCurrentIndex(4);
-    QCOMPARE(w.c1_coc->value(), 0.0170);
+    windowForm(w).c1_cocSet->setCurrentIndex(1);
+    windowForm(w).c1_quality->setCurrentIndex(4);
+    QCOMPARE(windowForm(w).c1_coc->value(), 0.0170);
 }
 
 void TestMainWin::hyperfocalButton()
@@ -318,44 +325,44 @@ void TestMainWin::hyperfocalButton()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     setTextbookCamera1(w);
     QVERIFY(std::fabs(w.cam1.getHyperfocal() - 29761.9) < 0.05);
-    QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (29.8m)"));
-    QTest::mouseClick(w.c1_set_Hyper, Qt::LeftButton);
-    QCOMPARE(w.c1_fdist->value(), 29.82);
+    QCOMPARE(windowForm(w).c1_set_Hyper->text(), QString("Set to hyperfocal (29.8m)"));
+    QTest::mouseClick(windowForm(w).c1_set_Hyper, Qt::LeftButton);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 29.82);
     QCOMPARE(w.cam1.getFdist(), 29820.0);
 
     // Camera 2's button works on its own record and box.
-    w.boxC2->setChecked(true);
-    w.c2_calcDef->setChecked(false);
-    w.c2_cocSet->setCurrentIndex(3);
-    w.c2_coc->setValue(0.03);
-    w.c2_apature->setValue(2.8);
-    QTest::mouseClick(w.c2_set_Hyper, Qt::LeftButton);
-    QCOMPARE(w.c2_fdist->value(), 29.82);
+    windowForm(w).boxC2->setChecked(true);
+    windowForm(w).c2_calcDef->setChecked(false);
+    windowForm(w).c2_cocSet->setCurrentIndex(3);
+    windowForm(w).c2_coc->setValue(0.03);
+    windowForm(w).c2_apature->setValue(2.8);
+    QTest::mouseClick(windowForm(w).c2_set_Hyper, Qt::LeftButton);
+    QCOMPARE(windowForm(w).c2_fdist->value(), 29.82);
 }
 
 void TestMainWin::hyperfocalButtonWithoutHyperfocal()
 {
     mainWin& w = *window;
     w.switchpromode();
-    w.c1_cocSet->setCurrentIndex(3);
-    w.c1_coc->setValue(0.01);
-    w.c1_apature->setValue(22);
-    QVERIFY(w.c1_calcDef->isChecked());
+    windowForm(w).c1_cocSet->setCurrentIndex(3);
+    windowForm(w).c1_coc->setValue(0.01);
+    windowForm(w).c1_apature->setValue(22);
+    QVERIFY(windowForm(w).c1_calcDef->isChecked());
     QCOMPARE(w.cam1.getHyperfocal(), -1.0);
-    QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (none)"));
-    QTest::mouseClick(w.c1_set_Hyper, Qt::LeftButton);
-    QCOMPARE(w.c1_fdist->value(), 5.0);
+    QCOMPARE(windowForm(w).c1_set_Hyper->text(), QString("Set to hyperfocal (none)"));
+    QTest::mouseClick(windowForm(w).c1_set_Hyper, Qt::LeftButton);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 5.0);
 
     // A larger diffraction factor pushes the hyperfocal distance out, then rules it out.
-    w.c1_apature->setValue(2.8);
-    w.c1_coc->setValue(0.03);
+    windowForm(w).c1_apature->setValue(2.8);
+    windowForm(w).c1_coc->setValue(0.03);
     const double before = w.cam1.getHyperfocal();
     auto* factor = w.settingsWin->findChild<QDoubleSpinBox*>("dsb_difffact");
     factor->setValue(3.0);
     QVERIFY(w.cam1.getHyperfocal() > before);
     factor->setValue(10.0);
-    w.c1_apature->setValue(16);
-    QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (none)"));
+    windowForm(w).c1_apature->setValue(16);
+    QCOMPARE(windowForm(w).c1_set_Hyper->text(), QString("Set to hyperfocal (none)"));
 }
 
 void TestMainWin::hyperfocalButtonMakesInfinitySharp_data()
@@ -391,14 +398,14 @@ void TestMainWin::hyperfocalButtonMakesInfinitySharp()
     mainWin& w = *window;
     w.switchpromode();
     w.setLengthUnit(unit);
-    w.dofMode->setChecked(true);
-    w.c1_calcDef->setChecked(diffraction);
-    w.c1_flength->setValue(focalLength);
-    w.c1_apature->setValue(aperture);
-    QCOMPARE(w.c1_set_Hyper->text(), button);
+    windowForm(w).dofMode->setChecked(true);
+    windowForm(w).c1_calcDef->setChecked(diffraction);
+    windowForm(w).c1_flength->setValue(focalLength);
+    windowForm(w).c1_apature->setValue(aperture);
+    QCOMPARE(windowForm(w).c1_set_Hyper->text(), button);
 
-    QTest::mouseClick(w.c1_set_Hyper, Qt::LeftButton);
-    QCOMPARE(w.c1_fdist->value(), focus);
+    QTest::mouseClick(windowForm(w).c1_set_Hyper, Qt::LeftButton);
+    QCOMPARE(windowForm(w).c1_fdist->value(), focus);
     QVERIFY(w.cam1.getZcAtInfinity() <= 1);
     const QString caption = w.graphWidget->captionTexts(1).values;
     QVERIFY2(caption.contains(" - inf. "), qPrintable(caption));
@@ -409,36 +416,36 @@ void TestMainWin::cropFactorModeKeepsTheSensor()
     mainWin& w = *window;
     w.switchpromode();
     // Camera 1 by pixel size on full frame; by crop factor it is full frame too.
-    w.c1_cocSet->setCurrentIndex(CocByCropFactor);
-    QCOMPARE(w.c1_cropC->currentIndex(), 3);
-    QCOMPARE(w.c1_coc->value(), 0.0288);
+    windowForm(w).c1_cocSet->setCurrentIndex(CocByCropFactor);
+    QCOMPARE(windowForm(w).c1_cropC->currentIndex(), 3);
+    QCOMPARE(windowForm(w).c1_coc->value(), 0.0288);
 
     // The sensor goes with the camera from one mode's box to the other's, both ways.
-    w.c1_cropC->setCurrentIndex(5);
-    w.c1_cocSet->setCurrentIndex(CocByPixelSize);
-    QCOMPARE(w.c1_crop->currentIndex(), 5);
-    QCOMPARE(w.c1_coc->value(), 0.0189);
-    w.c1_crop->setCurrentIndex(8);
-    w.c1_cocSet->setCurrentIndex(CocByCropFactor);
-    QCOMPARE(w.c1_cropC->currentIndex(), 8);
-    QCOMPARE(w.c1_coc->value(), 0.0144);
+    windowForm(w).c1_cropC->setCurrentIndex(5);
+    windowForm(w).c1_cocSet->setCurrentIndex(CocByPixelSize);
+    QCOMPARE(windowForm(w).c1_crop->currentIndex(), 5);
+    QCOMPARE(windowForm(w).c1_coc->value(), 0.0189);
+    windowForm(w).c1_crop->setCurrentIndex(8);
+    windowForm(w).c1_cocSet->setCurrentIndex(CocByCropFactor);
+    QCOMPARE(windowForm(w).c1_cropC->currentIndex(), 8);
+    QCOMPARE(windowForm(w).c1_coc->value(), 0.0144);
     // Also when a command changes the mode: the mode switch sets camera 1 to pixel size.
-    w.c1_cropC->setCurrentIndex(9);
+    windowForm(w).c1_cropC->setCurrentIndex(9);
     w.switchpromode();
-    QCOMPARE(w.c1_crop->currentIndex(), 9);
+    QCOMPARE(windowForm(w).c1_crop->currentIndex(), 9);
     w.switchpromode();
 
     // Swap exchanges the hidden boxes as they were, too.
-    w.c1_cocSet->setCurrentIndex(CocByCropFactor);
-    w.c1_cropC->setCurrentIndex(8);
-    w.c1_crop->setCurrentIndex(2);
-    w.c2_crop->setCurrentIndex(7);
-    w.c2_cropC->setCurrentIndex(10);
+    windowForm(w).c1_cocSet->setCurrentIndex(CocByCropFactor);
+    windowForm(w).c1_cropC->setCurrentIndex(8);
+    windowForm(w).c1_crop->setCurrentIndex(2);
+    windowForm(w).c2_crop->setCurrentIndex(7);
+    windowForm(w).c2_cropC->setCurrentIndex(10);
     w.swapLR();
-    QCOMPARE(w.c1_cropC->currentIndex(), 10);
-    QCOMPARE(w.c1_crop->currentIndex(), 7);
-    QCOMPARE(w.c2_cropC->currentIndex(), 8);
-    QCOMPARE(w.c2_crop->currentIndex(), 2);
+    QCOMPARE(windowForm(w).c1_cropC->currentIndex(), 10);
+    QCOMPARE(windowForm(w).c1_crop->currentIndex(), 7);
+    QCOMPARE(windowForm(w).c2_cropC->currentIndex(), 8);
+    QCOMPARE(windowForm(w).c2_crop->currentIndex(), 2);
 }
 
 void TestMainWin::modeSwitchBothWays()
@@ -446,54 +453,56 @@ void TestMainWin::modeSwitchBothWays()
     mainWin& w = *window;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.c1_cocSet->setCurrentIndex(3);
-    w.c1_calcDef->setChecked(false);
+    windowForm(w).c1_cocSet->setCurrentIndex(3);
+    windowForm(w).c1_calcDef->setChecked(false);
 
-    w.actionMode->trigger();
+    windowForm(w).actionMode->trigger();
     QCOMPARE(w.expertMode, 1);
-    QVERIFY(w.boxC2->isVisible() && !w.boxC2->isChecked());
-    QCOMPARE(w.c1_cocSet->currentIndex(), 1);
-    QVERIFY(w.c1_calcDef->isChecked());
-    QVERIFY(w.distanceCam->isChecked());
-    for (QWidget* shown :
-         {(QWidget*)w.useLog, (QWidget*)w.distanceFP, (QWidget*)w.distanceCam, (QWidget*)w.cpR,
-          (QWidget*)w.cpL, (QWidget*)w.swpLR, (QWidget*)w.c1_set_Hyper, (QWidget*)w.c1_cocSet,
-          (QWidget*)w.c1_calcDef, (QWidget*)w.c1_lockMag})
+    QVERIFY(windowForm(w).boxC2->isVisible() && !windowForm(w).boxC2->isChecked());
+    QCOMPARE(windowForm(w).c1_cocSet->currentIndex(), 1);
+    QVERIFY(windowForm(w).c1_calcDef->isChecked());
+    QVERIFY(windowForm(w).distanceCam->isChecked());
+    for (QWidget* shown : {(QWidget*)windowForm(w).useLog, (QWidget*)windowForm(w).distanceFP,
+                           (QWidget*)windowForm(w).distanceCam, (QWidget*)windowForm(w).cpR,
+                           (QWidget*)windowForm(w).cpL, (QWidget*)windowForm(w).swpLR,
+                           (QWidget*)windowForm(w).c1_set_Hyper, (QWidget*)windowForm(w).c1_cocSet,
+                           (QWidget*)windowForm(w).c1_calcDef, (QWidget*)windowForm(w).c1_lockMag})
         QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
-    QVERIFY(!w.expertmode->isVisible() && !w.horizontalSlider->isVisible());
-    QVERIFY(!w.groupBox->isVisible());
-    QCOMPARE(w.c1_fdist->buttonSymbols(), QAbstractSpinBox::UpDownArrows);
-    const QList<QDoubleSpinBox*> sliderBoxes{w.c1_fdist, w.c1_apature, w.c1_flength};
+    QVERIFY(!windowForm(w).expertmode->isVisible() && !windowForm(w).horizontalSlider->isVisible());
+    QVERIFY(!windowForm(w).groupBox->isVisible());
+    QCOMPARE(windowForm(w).c1_fdist->buttonSymbols(), QAbstractSpinBox::UpDownArrows);
+    const QList<QDoubleSpinBox*> sliderBoxes{windowForm(w).c1_fdist, windowForm(w).c1_apature,
+                                             windowForm(w).c1_flength};
     for (QDoubleSpinBox* box : sliderBoxes)
         QVERIFY2(!box->isReadOnly(), qPrintable(box->objectName()));
 
-    w.boxC2->setChecked(true);
-    w.useLog->setChecked(true);
-    w.distanceFP->setChecked(true);
-    w.horizontalSlider->setValue(120);
-    w.actionMode->trigger();
+    windowForm(w).boxC2->setChecked(true);
+    windowForm(w).useLog->setChecked(true);
+    windowForm(w).distanceFP->setChecked(true);
+    windowForm(w).horizontalSlider->setValue(120);
+    windowForm(w).actionMode->trigger();
     QCOMPARE(w.expertMode, 0);
-    QVERIFY(!w.boxC2->isVisible() && !w.boxC2->isChecked());
-    QVERIFY(!w.useLog->isChecked());
-    QVERIFY(w.distanceCam->isChecked());
-    QCOMPARE(w.horizontalSlider->value(), 40);
-    QCOMPARE(w.c1_fdist->value(), 5.0);
-    QVERIFY(w.expertmode->isVisible());
-    QCOMPARE(w.c1_fdist->buttonSymbols(), QAbstractSpinBox::NoButtons);
+    QVERIFY(!windowForm(w).boxC2->isVisible() && !windowForm(w).boxC2->isChecked());
+    QVERIFY(!windowForm(w).useLog->isChecked());
+    QVERIFY(windowForm(w).distanceCam->isChecked());
+    QCOMPARE(windowForm(w).horizontalSlider->value(), 40);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 5.0);
+    QVERIFY(windowForm(w).expertmode->isVisible());
+    QCOMPARE(windowForm(w).c1_fdist->buttonSymbols(), QAbstractSpinBox::NoButtons);
     // The sliders drive these boxes in simple mode; typed values would only snap back.
     for (QDoubleSpinBox* box : sliderBoxes)
         QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
-    QTest::mouseClick(w.expertmode, Qt::LeftButton);
+    QTest::mouseClick(windowForm(w).expertmode, Qt::LeftButton);
     QCOMPARE(w.expertMode, 1);
 }
 
 void TestMainWin::showOptiSwitchesToExpertMode()
 {
     mainWin& w = *window;
-    w.actionShow_auto_optimizer->trigger();
+    windowForm(w).actionShow_auto_optimizer->trigger();
     QCOMPARE(w.expertMode, 1);
     QVERIFY(w.optiWin->isVisible());
-    w.actionShow_auto_optimizer->trigger();
+    windowForm(w).actionShow_auto_optimizer->trigger();
     QCOMPARE(w.expertMode, 1);
     w.optiWin->hide();
 }
@@ -502,109 +511,109 @@ void TestMainWin::focusPlaneDistances()
 {
     mainWin& w = *window;
     w.switchpromode();
-    w.boxC2->setChecked(true);
-    w.c1_fdist->setValue(5);
-    w.c2_fdist->setValue(12.5);
-    w.distanceFP->setChecked(true);
-    QCOMPARE(w.DSB_leftBorder->minimum(), -12.5);
-    QCOMPARE(w.DSB_leftBorder->value(), -12.5);
-    QCOMPARE(w.SB_leftBorder->minimum(), -12);
-    QCOMPARE(w.SB_leftBorder->value(), -12);
+    windowForm(w).boxC2->setChecked(true);
+    windowForm(w).c1_fdist->setValue(5);
+    windowForm(w).c2_fdist->setValue(12.5);
+    windowForm(w).distanceFP->setChecked(true);
+    QCOMPARE(windowForm(w).DSB_leftBorder->minimum(), -12.5);
+    QCOMPARE(windowForm(w).DSB_leftBorder->value(), -12.5);
+    QCOMPARE(windowForm(w).SB_leftBorder->minimum(), -12);
+    QCOMPARE(windowForm(w).SB_leftBorder->value(), -12);
 
     // The scroll bar moves the border in whole metres.
-    w.SB_leftBorder->setValue(-3);
-    QCOMPARE(w.DSB_leftBorder->value(), -3.0);
+    windowForm(w).SB_leftBorder->setValue(-3);
+    QCOMPARE(windowForm(w).DSB_leftBorder->value(), -3.0);
 
     // Camera 1 farther away, then equal distances (Camera 2's box is taken).
-    w.distanceCam->setChecked(true);
-    QCOMPARE(w.DSB_leftBorder->minimum(), 0.0);
-    QCOMPARE(w.DSB_leftBorder->value(), 0.0);
-    QCOMPARE(w.SB_leftBorder->minimum(), 0);
-    QCOMPARE(w.SB_leftBorder->value(), 0);
-    w.c1_fdist->setValue(20.3);
-    w.distanceFP->setChecked(true);
-    QCOMPARE(w.DSB_leftBorder->value(), -20.3);
-    QCOMPARE(w.SB_leftBorder->value(), -20);
+    windowForm(w).distanceCam->setChecked(true);
+    QCOMPARE(windowForm(w).DSB_leftBorder->minimum(), 0.0);
+    QCOMPARE(windowForm(w).DSB_leftBorder->value(), 0.0);
+    QCOMPARE(windowForm(w).SB_leftBorder->minimum(), 0);
+    QCOMPARE(windowForm(w).SB_leftBorder->value(), 0);
+    windowForm(w).c1_fdist->setValue(20.3);
+    windowForm(w).distanceFP->setChecked(true);
+    QCOMPARE(windowForm(w).DSB_leftBorder->value(), -20.3);
+    QCOMPARE(windowForm(w).SB_leftBorder->value(), -20);
 }
 
 void TestMainWin::copyCarriesManualCoc()
 {
     mainWin& w = *window;
     w.switchpromode();
-    w.boxC2->setChecked(true);
-    w.c1_cocSet->setCurrentIndex(3);
-    w.c1_coc->setValue(0.0421);
-    w.c1_fdist->setValue(3.3);
-    w.c1_apature->setValue(8);
-    w.c1_flength->setValue(135);
-    w.c1_lensQ->setValue(90);
-    w.c1_distD->setValue(2.5);
-    w.c1_widthD->setValue(0.4);
-    w.c1_formD->setCurrentIndex(1);
-    w.c1_quality->setCurrentIndex(7);
-    w.c1_cropC->setCurrentIndex(9);
-    w.c1_crop->setCurrentIndex(6);
-    w.c2_calcDef->setChecked(false);
+    windowForm(w).boxC2->setChecked(true);
+    windowForm(w).c1_cocSet->setCurrentIndex(3);
+    windowForm(w).c1_coc->setValue(0.0421);
+    windowForm(w).c1_fdist->setValue(3.3);
+    windowForm(w).c1_apature->setValue(8);
+    windowForm(w).c1_flength->setValue(135);
+    windowForm(w).c1_lensQ->setValue(90);
+    windowForm(w).c1_distD->setValue(2.5);
+    windowForm(w).c1_widthD->setValue(0.4);
+    windowForm(w).c1_formD->setCurrentIndex(1);
+    windowForm(w).c1_quality->setCurrentIndex(7);
+    windowForm(w).c1_cropC->setCurrentIndex(9);
+    windowForm(w).c1_crop->setCurrentIndex(6);
+    windowForm(w).c2_calcDef->setChecked(false);
 
-    QTest::mouseClick(w.cpR, Qt::LeftButton);
-    QCOMPARE(w.c2_cocSet->currentIndex(), 3);
-    QCOMPARE(w.c2_coc->value(), 0.0421);
-    QCOMPARE(w.c2_fdist->value(), 3.3);
-    QCOMPARE(w.c2_apature->value(), 8.0);
-    QCOMPARE(w.c2_flength->value(), 135.0);
-    QCOMPARE(w.c2_lensQ->value(), 90.0);
-    QCOMPARE(w.c2_distD->value(), 2.5);
-    QCOMPARE(w.c2_widthD->value(), 0.4);
-    QCOMPARE(w.c2_formD->currentIndex(), 1);
-    QCOMPARE(w.c2_quality->currentIndex(), 7);
-    QCOMPARE(w.c2_cropC->currentIndex(), 9);
-    QCOMPARE(w.c2_crop->currentIndex(), 6);
-    QVERIFY(!w.c2_calcDef->isChecked());
+    QTest::mouseClick(windowForm(w).cpR, Qt::LeftButton);
+    QCOMPARE(windowForm(w).c2_cocSet->currentIndex(), 3);
+    QCOMPARE(windowForm(w).c2_coc->value(), 0.0421);
+    QCOMPARE(windowForm(w).c2_fdist->value(), 3.3);
+    QCOMPARE(windowForm(w).c2_apature->value(), 8.0);
+    QCOMPARE(windowForm(w).c2_flength->value(), 135.0);
+    QCOMPARE(windowForm(w).c2_lensQ->value(), 90.0);
+    QCOMPARE(windowForm(w).c2_distD->value(), 2.5);
+    QCOMPARE(windowForm(w).c2_widthD->value(), 0.4);
+    QCOMPARE(windowForm(w).c2_formD->currentIndex(), 1);
+    QCOMPARE(windowForm(w).c2_quality->currentIndex(), 7);
+    QCOMPARE(windowForm(w).c2_cropC->currentIndex(), 9);
+    QCOMPARE(windowForm(w).c2_crop->currentIndex(), 6);
+    QVERIFY(!windowForm(w).c2_calcDef->isChecked());
     QCOMPARE(w.cam2.getCoc(), 0.0421);
     QCOMPARE(w.c2Crop, w.c1Crop);
 
     // Back again, from a derived mode into a manual one.
-    w.c2_cocSet->setCurrentIndex(0);
-    w.c2_cropC->setCurrentIndex(5);
-    QTest::mouseClick(w.cpL, Qt::LeftButton);
-    QCOMPARE(w.c1_cocSet->currentIndex(), 0);
-    QCOMPARE(w.c1_coc->value(), 0.0189);
-    QVERIFY(w.c1_calcDef->isChecked());
+    windowForm(w).c2_cocSet->setCurrentIndex(0);
+    windowForm(w).c2_cropC->setCurrentIndex(5);
+    QTest::mouseClick(windowForm(w).cpL, Qt::LeftButton);
+    QCOMPARE(windowForm(w).c1_cocSet->currentIndex(), 0);
+    QCOMPARE(windowForm(w).c1_coc->value(), 0.0189);
+    QVERIFY(windowForm(w).c1_calcDef->isChecked());
 }
 
 void TestMainWin::swapExchangesCameras()
 {
     mainWin& w = *window;
     w.switchpromode();
-    w.boxC2->setChecked(true);
-    w.c1_cocSet->setCurrentIndex(3);
-    w.c1_coc->setValue(0.05);
-    w.c1_fdist->setValue(2);
-    w.c2_fdist->setValue(9);
-    w.c2_apature->setValue(11);
-    w.c2_flength->setValue(300);
-    w.c2_quality->setCurrentIndex(10);
-    const double c2Coc = w.c2_coc->value();
+    windowForm(w).boxC2->setChecked(true);
+    windowForm(w).c1_cocSet->setCurrentIndex(3);
+    windowForm(w).c1_coc->setValue(0.05);
+    windowForm(w).c1_fdist->setValue(2);
+    windowForm(w).c2_fdist->setValue(9);
+    windowForm(w).c2_apature->setValue(11);
+    windowForm(w).c2_flength->setValue(300);
+    windowForm(w).c2_quality->setCurrentIndex(10);
+    const double c2Coc = windowForm(w).c2_coc->value();
 
-    QTest::mouseClick(w.swpLR, Qt::LeftButton);
-    QCOMPARE(w.c1_fdist->value(), 9.0);
-    QCOMPARE(w.c2_fdist->value(), 2.0);
-    QCOMPARE(w.c1_apature->value(), 11.0);
-    QCOMPARE(w.c2_apature->value(), 1.8);
-    QCOMPARE(w.c1_flength->value(), 300.0);
-    QCOMPARE(w.c1_quality->currentIndex(), 10);
-    QCOMPARE(w.c1_cocSet->currentIndex(), 1);
-    QCOMPARE(w.c2_cocSet->currentIndex(), 3);
-    QCOMPARE(w.c2_coc->value(), 0.05);
+    QTest::mouseClick(windowForm(w).swpLR, Qt::LeftButton);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 9.0);
+    QCOMPARE(windowForm(w).c2_fdist->value(), 2.0);
+    QCOMPARE(windowForm(w).c1_apature->value(), 11.0);
+    QCOMPARE(windowForm(w).c2_apature->value(), 1.8);
+    QCOMPARE(windowForm(w).c1_flength->value(), 300.0);
+    QCOMPARE(windowForm(w).c1_quality->currentIndex(), 10);
+    QCOMPARE(windowForm(w).c1_cocSet->currentIndex(), 1);
+    QCOMPARE(windowForm(w).c2_cocSet->currentIndex(), 3);
+    QCOMPARE(windowForm(w).c2_coc->value(), 0.05);
     QCOMPARE(w.cam2.getCoc(), 0.05);
     QCOMPARE(w.cam1.getFdist(), 9000.0);
-    QCOMPARE(w.c1_coc->value(), c2Coc); // derived again from the swapped 25 Mpx preset
+    QCOMPARE(windowForm(w).c1_coc->value(), c2Coc); // derived again from the swapped 25 Mpx preset
 }
 
 void TestMainWin::settingsFactorRecalculates()
 {
     mainWin& w = *window;
-    w.actionSettings->trigger();
+    windowForm(w).actionSettings->trigger();
     QVERIFY(w.settingsWin->isVisible());
     auto* factor = w.settingsWin->findChild<QDoubleSpinBox*>("dsb_difffact");
     QVERIFY(factor);
@@ -634,16 +643,16 @@ void TestMainWin::oneRepaintPerUserAction()
 
     counter.paints = 0;
     int before = w.recalculationCount();
-    w.horizontalSlider->setValue(41);
+    windowForm(w).horizontalSlider->setValue(41);
     QCOMPARE(counter.paints, 1);
     QCOMPARE(w.recalculationCount(), before + 1);
-    QCOMPARE(w.c1_fdist->value(), 5.1);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 5.1);
     // The controls that changed paint themselves later; the plot is not painted again.
     QCoreApplication::processEvents();
     QCOMPARE(counter.paints, 1);
 
     w.switchpromode();
-    w.boxC2->setChecked(true);
+    windowForm(w).boxC2->setChecked(true);
     // Shown and hidden controls move the plot over several rounds of posted events.
     for (int round = 0; round < 5; ++round)
         QCoreApplication::processEvents();
@@ -656,27 +665,29 @@ void TestMainWin::oneRepaintPerUserAction()
         QCoreApplication::processEvents();
         QVERIFY2(counter.paints == 1, what);
     };
-    oneAction("focus", [&] { w.c1_fdist->setValue(w.c1_fdist->value() + 0.5); });
-    oneAction("copy", [&] { QTest::mouseClick(w.cpR, Qt::LeftButton); });
-    w.c2_fdist->setValue(8);
-    oneAction("swap", [&] { QTest::mouseClick(w.swpLR, Qt::LeftButton); });
-    oneAction("focus plane", [&] { QTest::mouseClick(w.distanceFP, Qt::LeftButton); });
-    oneAction("camera distance", [&] { QTest::mouseClick(w.distanceCam, Qt::LeftButton); });
-    oneAction("mode switch", [&] { w.actionMode->trigger(); });
+    oneAction("focus",
+              [&] { windowForm(w).c1_fdist->setValue(windowForm(w).c1_fdist->value() + 0.5); });
+    oneAction("copy", [&] { QTest::mouseClick(windowForm(w).cpR, Qt::LeftButton); });
+    windowForm(w).c2_fdist->setValue(8);
+    oneAction("swap", [&] { QTest::mouseClick(windowForm(w).swpLR, Qt::LeftButton); });
+    oneAction("focus plane", [&] { QTest::mouseClick(windowForm(w).distanceFP, Qt::LeftButton); });
+    oneAction("camera distance",
+              [&] { QTest::mouseClick(windowForm(w).distanceCam, Qt::LeftButton); });
+    oneAction("mode switch", [&] { windowForm(w).actionMode->trigger(); });
 }
 
 void TestMainWin::scaleFitMovesFocus()
 {
     mainWin& w = *window;
     w.switchpromode();
-    w.c1_cocSet->setCurrentIndex(0);
-    w.c1_cropC->setCurrentIndex(3);
-    w.c1_fdist->setValue(5);
-    w.dsb_repScale->setValue(50);
-    QVERIFY(w.rb_repScaleDist->isChecked());
+    windowForm(w).c1_cocSet->setCurrentIndex(0);
+    windowForm(w).c1_cropC->setCurrentIndex(3);
+    windowForm(w).c1_fdist->setValue(5);
+    windowForm(w).dsb_repScale->setValue(50);
+    QVERIFY(windowForm(w).rb_repScaleDist->isChecked());
     w.setScale();
-    QVERIFY2(std::fabs(w.c1_fdist->value() - 2.55) < 0.006,
-             qPrintable(QString::number(w.c1_fdist->value())));
+    QVERIFY2(std::fabs(windowForm(w).c1_fdist->value() - 2.55) < 0.006,
+             qPrintable(QString::number(windowForm(w).c1_fdist->value())));
 }
 
 void TestMainWin::dialogsBehave()
@@ -708,39 +719,40 @@ void TestMainWin::dialogsBehave()
 void TestMainWin::feetThroughoutTheWindow()
 {
     mainWin& w = *window;
-    w.actionFeet->trigger();
-    QVERIFY(w.actionFeet->isChecked() && !w.actionMetres->isChecked());
+    windowForm(w).actionFeet->trigger();
+    QVERIFY(windowForm(w).actionFeet->isChecked() && !windowForm(w).actionMetres->isChecked());
     // Simple mode: the same slider positions, their distances shown in feet.
-    QCOMPARE(w.c1_fdist->value(), 5.0);
-    QCOMPARE(w.c1_fdist->text(), QString("16.40 ft"));
-    w.horizontalSlider->setValue(41);
-    QCOMPARE(w.c1_fdist->value(), 5.1);
-    QCOMPARE(w.c1_fdist->text(), QString("16.73 ft"));
+    QCOMPARE(windowForm(w).c1_fdist->value(), 5.0);
+    QCOMPARE(windowForm(w).c1_fdist->text(), QString("16.40 ft"));
+    windowForm(w).horizontalSlider->setValue(41);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 5.1);
+    QCOMPARE(windowForm(w).c1_fdist->text(), QString("16.73 ft"));
 
     w.switchpromode();
     setTextbookCamera1(w);
-    QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (97.8ft)"));
+    QCOMPARE(windowForm(w).c1_set_Hyper->text(), QString("Set to hyperfocal (97.8ft)"));
     QCOMPARE(w.graphWidget->captionTexts(1).settings,
              QString("50mm f/2.8 - Dist.: 16.40ft - CoC: 0.0300mm"));
     QCOMPARE(w.optiWin->table->horizontalHeaderItem(0)->text(), QString("Distance [ft]"));
     // Arrows step in feet; the scroll bar moves the border in whole feet.
-    w.c1_fdist->stepBy(1);
-    QCOMPARE(w.c1_fdist->text(), QString("16.50 ft"));
-    QVERIFY(w.c1_fdist->value() == 5.0292);
-    QCOMPARE(w.SB_leftBorder->maximum(), 3280);
-    w.SB_leftBorder->setValue(10);
-    QVERIFY(w.DSB_leftBorder->value() == 3.048);
-    QCOMPARE(w.DSB_leftBorder->text(), QString("10.00 ft"));
+    windowForm(w).c1_fdist->stepBy(1);
+    QCOMPARE(windowForm(w).c1_fdist->text(), QString("16.50 ft"));
+    QVERIFY(windowForm(w).c1_fdist->value() == 5.0292);
+    QCOMPARE(windowForm(w).SB_leftBorder->maximum(), 3280);
+    windowForm(w).SB_leftBorder->setValue(10);
+    QVERIFY(windowForm(w).DSB_leftBorder->value() == 3.048);
+    QCOMPARE(windowForm(w).DSB_leftBorder->text(), QString("10.00 ft"));
 
     // Metres again: the values stay as they are, shown to the centimetre.
     const int recalculations = w.recalculationCount();
-    w.actionMetres->trigger();
+    windowForm(w).actionMetres->trigger();
     QCOMPARE(w.recalculationCount(), recalculations + 1);
-    QVERIFY(w.c1_fdist->value() == 5.0292 && w.DSB_leftBorder->value() == 3.048);
-    QCOMPARE(w.c1_fdist->text(), QString("5.03 m"));
-    QCOMPARE(w.SB_leftBorder->maximum(), 1000);
-    QCOMPARE(w.SB_leftBorder->value(), 3);
-    QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (29.8m)"));
+    QVERIFY(windowForm(w).c1_fdist->value() == 5.0292 &&
+            windowForm(w).DSB_leftBorder->value() == 3.048);
+    QCOMPARE(windowForm(w).c1_fdist->text(), QString("5.03 m"));
+    QCOMPARE(windowForm(w).SB_leftBorder->maximum(), 1000);
+    QCOMPARE(windowForm(w).SB_leftBorder->value(), 3);
+    QCOMPARE(windowForm(w).c1_set_Hyper->text(), QString("Set to hyperfocal (29.8m)"));
 }
 
 void TestMainWin::typedLengths_data()
@@ -790,34 +802,34 @@ void TestMainWin::typedLengths()
     const auto enter = Qt::NoFocusReason;
     mainWin& w = *window;
     w.switchpromode();
-    w.c1_fdist->setValue(2);
+    windowForm(w).c1_fdist->setValue(2);
     w.setLengthUnit(unit);
-    const QString shown = w.c1_fdist->text();
+    const QString shown = windowForm(w).c1_fdist->text();
     const int recalculations = w.recalculationCount();
     if (german)
         setProgramLocale(QLocale(QLocale::German, QLocale::Germany));
     // As the user types: all of the box selected, the text, Enter.
-    w.c1_fdist->selectAll();
-    QTest::keyClicks(w.c1_fdist, typed);
+    windowForm(w).c1_fdist->selectAll();
+    QTest::keyClicks(windowForm(w).c1_fdist, typed);
     if (!accepted && !typed.front().isDigit())
         QCOMPARE(w.recalculationCount(), recalculations);
     // Editing ends by Enter, Tab, a click elsewhere or the window losing focus.
     if (leaving == enter) {
-        QTest::keyClick(w.c1_fdist, Qt::Key_Return);
+        QTest::keyClick(windowForm(w).c1_fdist, Qt::Key_Return);
     } else {
         QFocusEvent out(QEvent::FocusOut, leaving);
-        QApplication::sendEvent(w.c1_fdist, &out);
+        QApplication::sendEvent(windowForm(w).c1_fdist, &out);
     }
     setProgramLocale(QLocale::c());
     // Exactly: a length typed in feet is held as that length.
-    QVERIFY2(w.c1_fdist->value() == metres,
-             qPrintable(QString::number(w.c1_fdist->value(), 'g', 17)));
+    QVERIFY2(windowForm(w).c1_fdist->value() == metres,
+             qPrintable(QString::number(windowForm(w).c1_fdist->value(), 'g', 17)));
     QCOMPARE(w.cam1.getFdist(), metres * 1000);
     if (!accepted)
-        QCOMPARE(w.c1_fdist->text(), shown);
+        QCOMPARE(windowForm(w).c1_fdist->text(), shown);
     // The box holds a value it took, unmarked; its tooltip says what was not taken.
-    QVERIFY(!w.c1_fdist->property("refused").toBool());
-    QCOMPARE(w.c1_fdist->toolTip().contains("was not taken"), !accepted);
+    QVERIFY(!windowForm(w).c1_fdist->property("refused").toBool());
+    QCOMPARE(windowForm(w).c1_fdist->toolTip().contains("was not taken"), !accepted);
 }
 
 void TestMainWin::typedNumbersLeaveTheBoxAsItWas_data()
@@ -839,7 +851,7 @@ void TestMainWin::typedNumbersLeaveTheBoxAsItWas()
     QFETCH(QString, typed);
     mainWin& w = *window;
     w.switchpromode();
-    w.c1_cocSet->setCurrentIndex(3);
+    windowForm(w).c1_cocSet->setCurrentIndex(3);
     auto* numbers = w.findChild<QDoubleSpinBox*>(box);
     QVERIFY(numbers);
     const double before = numbers->value();
@@ -856,13 +868,13 @@ void TestMainWin::typedNumbersLeaveTheBoxAsItWas()
 void TestMainWin::startsInTheUnitLastChosen()
 {
     const StoredSettingsScope settings;
-    window->actionFeet->trigger();
+    windowForm(*window).actionFeet->trigger();
     mainWin next;
     next.setLengthUnit(UnitChoice::atStart());
     QCOMPARE(next.lengthUnit(), LengthUnit::Feet);
-    QVERIFY(next.actionFeet->isChecked());
-    QCOMPARE(next.c1_fdist->suffix(), QString(" ft"));
-    next.actionMetres->trigger();
+    QVERIFY(windowForm(next).actionFeet->isChecked());
+    QCOMPARE(windowForm(next).c1_fdist->suffix(), QString(" ft"));
+    windowForm(next).actionMetres->trigger();
     QCOMPARE(UnitChoice::atStart(), LengthUnit::Metres);
 }
 
@@ -943,24 +955,26 @@ void TestMainWin::cameraBoxesHoldStill()
     const auto places = [&w]() {
         QCoreApplication::sendPostedEvents();
         QList<int> columns;
-        for (QWidget* control :
-             {static_cast<QWidget*>(w.boxC1), static_cast<QWidget*>(w.boxC2),
-              static_cast<QWidget*>(w.c1_calcDef), static_cast<QWidget*>(w.c2_calcDef)})
+        for (QWidget* control : {static_cast<QWidget*>(windowForm(w).boxC1),
+                                 static_cast<QWidget*>(windowForm(w).boxC2),
+                                 static_cast<QWidget*>(windowForm(w).c1_calcDef),
+                                 static_cast<QWidget*>(windowForm(w).c2_calcDef)})
             columns << control->mapTo(&w, QPoint()).x() << control->width();
         // Rows stay in their place in the box, level with the other camera's.
-        columns << w.c1_fdist->mapTo(w.boxC1, QPoint()).y()
-                << w.c1_fdist->mapTo(&w, QPoint()).y() - w.c2_fdist->mapTo(&w, QPoint()).y();
+        columns << windowForm(w).c1_fdist->mapTo(windowForm(w).boxC1, QPoint()).y()
+                << windowForm(w).c1_fdist->mapTo(&w, QPoint()).y() -
+                       windowForm(w).c2_fdist->mapTo(&w, QPoint()).y();
         return columns;
     };
     const QList<int> start = places();
     for (int mode = 0; mode < 4; ++mode) {
-        w.c1_cocSet->setCurrentIndex(mode);
-        w.c2_cocSet->setCurrentIndex(3 - mode);
+        windowForm(w).c1_cocSet->setCurrentIndex(mode);
+        windowForm(w).c2_cocSet->setCurrentIndex(3 - mode);
         QCOMPARE(places(), start);
     }
-    w.c1_apature->setValue(64); // with diffraction, no hyperfocal distance
-    w.c2_flength->setValue(1000);
-    QVERIFY(w.c1_set_Hyper->text().contains("none"));
+    windowForm(w).c1_apature->setValue(64); // with diffraction, no hyperfocal distance
+    windowForm(w).c2_flength->setValue(1000);
+    QVERIFY(windowForm(w).c1_set_Hyper->text().contains("none"));
     QCOMPARE(places(), start);
 }
 
@@ -997,16 +1011,17 @@ void TestMainWin::firstWindowFitsTheScreen()
 void TestMainWin::simpleModeBoxesAreReadOuts()
 {
     mainWin& w = *window;
-    const auto* edit = w.c1_fdist->findChild<QLineEdit*>();
+    const auto* edit = windowForm(w).c1_fdist->findChild<QLineEdit*>();
     QVERIFY(edit);
-    QVERIFY(!w.c1_fdist->hasFrame());
-    QVERIFY(w.c1_fdist->isReadOnly());
+    QVERIFY(!windowForm(w).c1_fdist->hasFrame());
+    QVERIFY(windowForm(w).c1_fdist->isReadOnly());
     QCOMPARE(edit->cursor().shape(), Qt::ArrowCursor);
-    QCOMPARE(w.c1_fdist->palette().color(QPalette::Base).alpha(), 0);
+    QCOMPARE(windowForm(w).c1_fdist->palette().color(QPalette::Base).alpha(), 0);
     w.switchpromode();
-    QVERIFY(w.c1_fdist->hasFrame());
+    QVERIFY(windowForm(w).c1_fdist->hasFrame());
     QCOMPARE(edit->cursor().shape(), Qt::IBeamCursor);
-    QCOMPARE(w.c1_fdist->palette().color(QPalette::Base), w.palette().color(QPalette::Base));
+    QCOMPARE(windowForm(w).c1_fdist->palette().color(QPalette::Base),
+             w.palette().color(QPalette::Base));
 }
 
 void TestMainWin::tabFollowsTheLayout_data()
@@ -1047,7 +1062,7 @@ void TestMainWin::tabFollowsTheLayout()
     showIn(w, expert);
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.DSB_leftBorder->setFocus();
+    windowForm(w).DSB_leftBorder->setFocus();
     QStringList visited{QApplication::focusWidget()->objectName()};
     for (int step = 0; step < chain.size(); ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -6,6 +6,7 @@
 #include "mainwin.h"
 #include "plotdata.h"
 #include "shotplans.h"
+#include "windowform.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -119,8 +120,8 @@ void TestPlanning::cleanup()
 void TestPlanning::planMenuFollowsCompare()
 {
     mainWin& w = *window;
-    const QList<QAction*> bar = w.menubar->actions();
-    const qsizetype advanced = bar.indexOf(w.menuOptimizer->menuAction());
+    const QList<QAction*> bar = windowForm(w).menubar->actions();
+    const qsizetype advanced = bar.indexOf(windowForm(w).menuOptimizer->menuAction());
     QVERIFY(advanced > 1);
     QCOMPARE(bar[advanced - 2]->menu()->objectName(), QString("menuCompare"));
     QMenu* plan = bar[advanced - 1]->menu();
@@ -207,8 +208,8 @@ void TestPlanning::zonePlanner()
         return;
     }
     QCOMPARE(w.recalculationCount(), before + 1);
-    QCOMPARE(w.c1_fdist->value(), focus);
-    QCOMPARE(w.c1_apature->value(), aperture);
+    QCOMPARE(windowForm(w).c1_fdist->value(), focus);
+    QCOMPARE(windowForm(w).c1_apature->value(), aperture);
     // As set, the camera keeps the zone sharp.
     QVERIFY(ShotPlans::zoneBlur(w.cam1, {nearMetres * 1000,
                                          farMetres > 0 ? farMetres * 1000 : ShotPlans::infinity}) <=
@@ -239,11 +240,11 @@ void TestPlanning::stackPlannerCoversTheZone()
     QTest::keyClick(child<QDoubleSpinBox>(dialog, "stackNear"), Qt::Key_Return);
     QVERIFY(w.graphWidget->showsFocusStack());
     QVERIFY(w.graphWidget->grab().toImage() != without);
-    w.c1_fdist->setValue(1.24);
+    windowForm(w).c1_fdist->setValue(1.24);
     QVERIFY(w.graphWidget->showsFocusStack());
-    w.c1_fdist->setValue(5);
-    w.c1_flength->setValue(25);
-    w.c1_flength->setValue(24);
+    windowForm(w).c1_fdist->setValue(5);
+    windowForm(w).c1_flength->setValue(25);
+    windowForm(w).c1_flength->setValue(24);
     QVERIFY(!w.graphWidget->showsFocusStack());
 }
 
@@ -314,7 +315,7 @@ void TestPlanning::stackSavedWithProject()
     QVERIFY(farMetres > 0 || shots.last().toObject()["far"].isNull());
     QTEST(stack["focusing_rail"].toObject()["step"].toDouble(), "railStep");
     // A project saved without a stack opens without one.
-    w.c1_flength->setValue(25);
+    windowForm(w).c1_flength->setValue(25);
     QVERIFY(w.saveTo(name));
     QVERIFY(opened.loadFrom(name));
     QVERIFY(!opened.graphWidget->showsFocusStack());
@@ -325,7 +326,7 @@ void TestPlanning::framingBothCameras()
     mainWin& w = *window;
     QDialog* dialog = open(w, "actionPlanFraming", "framingPlanner");
     QVERIFY(dialog);
-    w.boxC2->setChecked(true);
+    windowForm(w).boxC2->setChecked(true);
     const CameraControls two = cameraControls(w, 2);
     two.cocMode->setCurrentIndex(CocByCropFactor);
     two.cropFactorFormat->setCurrentIndex(8); // Four-Thirds, 17.3 x 13 mm
@@ -335,9 +336,9 @@ void TestPlanning::framingBothCameras()
     child<QComboBox>(dialog, "framingCamera")->setCurrentIndex(2);
     QTest::keyClick(child<QDoubleSpinBox>(dialog, "subjectSize"), Qt::Key_Return);
     // Camera 1: 50 mm on full frame, 24 mm high; 50 + 50 * 1800 / 24 mm.
-    QCOMPARE(w.c1_fdist->value(), 3.80);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 3.80);
     // 25 mm on Four-Thirds, 13 mm high: exactly, finer than the box shows.
-    QCOMPARE(w.c2_fdist->value(), (25 + 25 * 1800 / 13.0) / 1000);
+    QCOMPARE(windowForm(w).c2_fdist->value(), (25 + 25 * 1800 / 13.0) / 1000);
     // From the real sensor: a custom 36 x 18 mm one is no 3:2 frame.
     const CameraControls one = cameraControls(w, 1);
     one.cocMode->setCurrentIndex(CocByCropFactor);
@@ -345,7 +346,7 @@ void TestPlanning::framingBothCameras()
     one.sensorWidth->setValue(36);
     one.sensorHeight->setValue(18);
     QTest::keyClick(child<QDoubleSpinBox>(dialog, "subjectSize"), Qt::Key_Return);
-    QCOMPARE(w.c1_fdist->value(), 5.05);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 5.05);
     // A macro subject, with no rounding that would cut 9 % of it.
     child<QDoubleSpinBox>(dialog, "subjectSize")->setValue(0.02);
     QCOMPARE(child<QLabel>(dialog, "framingResult")->text().section('\n', 1),
@@ -358,9 +359,9 @@ void TestPlanning::hyperfocalTooltip()
     w.switchpromode();
     setCamera(w, Lens{24, 8, false});
     // H + F = 2.424 m, rounded up to 2.43 m by the button.
-    QCOMPARE(w.c1_set_Hyper->toolTip(), QString("Sharp from 1.21 m to infinity"));
+    QCOMPARE(windowForm(w).c1_set_Hyper->toolTip(), QString("Sharp from 1.21 m to infinity"));
     w.setLengthUnit(LengthUnit::Feet);
-    QCOMPARE(w.c1_set_Hyper->toolTip(), QString("Sharp from 3.98 ft to infinity"));
+    QCOMPARE(windowForm(w).c1_set_Hyper->toolTip(), QString("Sharp from 3.98 ft to infinity"));
 }
 
 ZIDOV_GUITEST_MAIN(TestPlanning)

@@ -5,6 +5,7 @@
 #include "mainwin.h"
 #include "projectcontrols.h"
 #include "storedsettingsscope.h"
+#include "windowform.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>
@@ -75,7 +76,7 @@ bool drop(QWidget* target, const QList<QUrl>& urls)
 QStringList recentEntries(mainWin& w)
 {
     QStringList entries;
-    for (QAction* action : w.menuRecent->actions()) {
+    for (QAction* action : windowForm(w).menuRecent->actions()) {
         if (!action->isSeparator())
             entries << action->text();
     }
@@ -84,7 +85,7 @@ QStringList recentEntries(mainWin& w)
 
 QAction* recentEntry(mainWin& w, const QString& name)
 {
-    for (QAction* action : w.menuRecent->actions()) {
+    for (QAction* action : windowForm(w).menuRecent->actions()) {
         if (action->data().toString() == name)
             return action;
     }
@@ -94,14 +95,14 @@ QAction* recentEntry(mainWin& w, const QString& name)
 // The list's last entry, "Clear list"; null when the list has no entries at all.
 QAction* clearEntry(mainWin& w)
 {
-    const QList<QAction*> entries = w.menuRecent->actions();
+    const QList<QAction*> entries = windowForm(w).menuRecent->actions();
     return entries.isEmpty() ? nullptr : entries.last();
 }
 
 double lensQualityIn(const QString& name)
 {
     mainWin reader;
-    return reader.loadFrom(name) ? reader.c1_lensQ->value() : -1;
+    return reader.loadFrom(name) ? windowForm(reader).c1_lensQ->value() : -1;
 }
 
 QString titleOf(const QString& name)
@@ -163,7 +164,7 @@ QString TestProjectDocument::project(const QString& name, double quality)
 {
     mainWin writer;
     writer.switchpromode();
-    writer.c1_lensQ->setValue(quality);
+    windowForm(writer).c1_lensQ->setValue(quality);
     const QString file = path(name);
     return writer.saveTo(file) ? file : QString();
 }
@@ -199,7 +200,7 @@ void TestProjectDocument::commandLineOpensAsFileOpenDoes()
         QVERIFY(asked.messages.isEmpty());
         QCOMPARE(w.fileName, file);
         QCOMPARE(w.windowTitle(), titleOf(file));
-        QCOMPARE(w.c1_lensQ->value(), 42.0);
+        QCOMPARE(windowForm(w).c1_lensQ->value(), 42.0);
     } else {
         QCOMPARE(asked.messages.size(), 1);
         QVERIFY2(asked.messages[0].startsWith("Damaged project file:\n" + file),
@@ -235,13 +236,14 @@ void TestProjectDocument::dropOpensOnlyAProject()
     mainWin w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QWidget* target = onASpinBox ? static_cast<QWidget*>(w.c1_fdist->findChild<QLineEdit*>())
-                                 : static_cast<QWidget*>(w.frame);
+    QWidget* target = onASpinBox
+                          ? static_cast<QWidget*>(windowForm(w).c1_fdist->findChild<QLineEdit*>())
+                          : static_cast<QWidget*>(windowForm(w).frame);
     Asked asked;
     ModalAnswerer answerer(answerWith(asked));
     QCOMPARE(drop(target, urls), opens);
     QCOMPARE(w.fileName, opens ? path(dropped) : QString(""));
-    QCOMPARE(w.c1_lensQ->value(), opens ? 42.0 : 100.0);
+    QCOMPARE(windowForm(w).c1_lensQ->value(), opens ? 42.0 : 100.0);
     QVERIFY(asked.messages.isEmpty() && asked.questions.isEmpty());
 }
 
@@ -291,7 +293,7 @@ void TestProjectDocument::recentEntryOpensOrSaysItVanished()
     QVERIFY(recentEntry(w, kept));
     recentEntry(w, kept)->trigger();
     QCOMPARE(w.fileName, kept);
-    QCOMPARE(w.c1_lensQ->value(), 33.0);
+    QCOMPARE(windowForm(w).c1_lensQ->value(), 33.0);
     QCOMPARE(asked.messages.size(), 1);
 }
 
@@ -308,31 +310,31 @@ void TestProjectDocument::newReturnsToStartUpInTheMode()
     mainWin w;
     if (expert) {
         w.switchpromode();
-        w.boxC2->setChecked(true);
-        w.distanceFP->setChecked(true);
-        w.c2_cocSet->setCurrentIndex(3);
-        w.c2_coc->setValue(0.05);
-        w.useLog->setChecked(true);
+        windowForm(w).boxC2->setChecked(true);
+        windowForm(w).distanceFP->setChecked(true);
+        windowForm(w).c2_cocSet->setCurrentIndex(3);
+        windowForm(w).c2_coc->setValue(0.05);
+        windowForm(w).useLog->setChecked(true);
     } else {
-        w.horizontalSlider->setValue(120);
+        windowForm(w).horizontalSlider->setValue(120);
     }
-    w.qxscale->setValue(33);
-    w.dofMode->setChecked(true);
+    windowForm(w).qxscale->setValue(33);
+    windowForm(w).dofMode->setChecked(true);
     QVERIFY(w.saveTo(path("changed.mvx")));
 
-    w.actionNew->trigger();
+    windowForm(w).actionNew->trigger();
 
     mainWin fresh;
     if (expert)
         fresh.switchpromode();
     QCOMPARE(w.expertMode, fresh.expertMode);
     QCOMPARE(projectFromControls(w), projectFromControls(fresh));
-    QCOMPARE(w.horizontalSlider->value(), 40);
-    QVERIFY(!w.useLog->isChecked() && !w.dofMode->isChecked());
+    QCOMPARE(windowForm(w).horizontalSlider->value(), 40);
+    QVERIFY(!windowForm(w).useLog->isChecked() && !windowForm(w).dofMode->isChecked());
     QCOMPARE(w.cam1.getFdist(), fresh.cam1.getFdist());
     QCOMPARE(w.fileName, QString(""));
     QCOMPARE(w.windowTitle(), QString("Zidov"));
-    QCOMPARE(w.actionNew, w.menuFile->actions().first());
+    QCOMPARE(windowForm(w).actionNew, windowForm(w).menuFile->actions().first());
 }
 
 void TestProjectDocument::changesMarkedAndAskedOnlyForAFile()
@@ -342,21 +344,21 @@ void TestProjectDocument::changesMarkedAndAskedOnlyForAFile()
     Asked asked;
     ModalAnswerer answerer(answerWith(asked));
     // The start-up state is nobody's document, however much it changes.
-    w.c1_lensQ->setValue(70);
+    windowForm(w).c1_lensQ->setValue(70);
     QVERIFY(!w.isWindowModified());
-    w.actionNew->trigger();
-    QCOMPARE(w.c1_lensQ->value(), 100.0);
+    windowForm(w).actionNew->trigger();
+    QCOMPARE(windowForm(w).c1_lensQ->value(), 100.0);
 
     const QString file = path("marked.mvx");
     QVERIFY(w.saveTo(file));
     QCOMPARE(w.windowTitle(), titleOf(file));
     QVERIFY(!w.isWindowModified());
-    w.c1_lensQ->setValue(70);
+    windowForm(w).c1_lensQ->setValue(70);
     QVERIFY(w.isWindowModified());
-    w.c1_lensQ->setValue(100);
+    windowForm(w).c1_lensQ->setValue(100);
     QVERIFY(!w.isWindowModified());
     // What no file holds is no change.
-    w.dofMode->click();
+    windowForm(w).dofMode->click();
     QVERIFY(!w.isWindowModified());
     QVERIFY(w.close());
     QVERIFY(asked.questions.isEmpty());
@@ -403,13 +405,13 @@ void TestProjectDocument::questionBeforeAProjectIsSetAside()
     mainWin w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.c1_lensQ->setValue(33);
+    windowForm(w).c1_lensQ->setValue(33);
     const QString other = path("other.mvx");
     QVERIFY(w.saveTo(other));
-    w.c1_lensQ->setValue(50);
+    windowForm(w).c1_lensQ->setValue(50);
     const QString open = path("open.mvx");
     QVERIFY(w.saveTo(open));
-    w.c1_lensQ->setValue(77);
+    windowForm(w).c1_lensQ->setValue(77);
     QVERIFY(w.isWindowModified());
     if (saveFails) {
         // The file's place is taken by a folder: saving there fails.
@@ -421,16 +423,16 @@ void TestProjectDocument::questionBeforeAProjectIsSetAside()
         ModalAnswerer answerer(answerWith(asked, answer, other));
         switch (trigger) {
         case Trigger::Quit:
-            w.actionQuit->trigger();
+            windowForm(w).actionQuit->trigger();
             break;
         case Trigger::CloseWindow:
             w.close();
             break;
         case Trigger::New:
-            w.actionNew->trigger();
+            windowForm(w).actionNew->trigger();
             break;
         case Trigger::Open:
-            w.actionOpen->trigger();
+            windowForm(w).actionOpen->trigger();
             break;
         case Trigger::RecentEntry:
             QVERIFY(recentEntry(w, other));
@@ -453,7 +455,7 @@ void TestProjectDocument::questionBeforeAProjectIsSetAside()
     if (!goesOn) {
         QVERIFY(w.isVisible());
         QCOMPARE(w.fileName, open);
-        QCOMPARE(w.c1_lensQ->value(), 77.0);
+        QCOMPARE(windowForm(w).c1_lensQ->value(), 77.0);
         QVERIFY(w.isWindowModified());
         return;
     }
@@ -464,13 +466,13 @@ void TestProjectDocument::questionBeforeAProjectIsSetAside()
         return;
     case Trigger::New:
         QCOMPARE(w.fileName, QString(""));
-        QCOMPARE(w.c1_lensQ->value(), 100.0);
+        QCOMPARE(windowForm(w).c1_lensQ->value(), 100.0);
         break;
     case Trigger::Open:
     case Trigger::RecentEntry:
     case Trigger::Drop:
         QCOMPARE(w.fileName, other);
-        QCOMPARE(w.c1_lensQ->value(), 33.0);
+        QCOMPARE(windowForm(w).c1_lensQ->value(), 33.0);
         break;
     }
     QVERIFY(!w.isWindowModified());
@@ -506,18 +508,18 @@ void TestProjectDocument::standardShortcuts()
     const auto handled = qScopeGuard([] { QDesktopServices::unsetUrlHandler("file"); });
     Asked asked;
     ModalAnswerer answerer(answerWith(asked));
-    w.c1_lensQ->setValue(70);
+    windowForm(w).c1_lensQ->setValue(70);
 
-    type(w.actionNew, QKeySequence::New, "Ctrl+N");
-    QCOMPARE(w.c1_lensQ->value(), 100.0);
-    type(w.actionOpen, QKeySequence::Open, "Ctrl+O");
-    type(w.actionSave, QKeySequence::Save, "Ctrl+S");
-    type(w.actionSave_as, QKeySequence::SaveAs, "Ctrl+Shift+S");
+    type(windowForm(w).actionNew, QKeySequence::New, "Ctrl+N");
+    QCOMPARE(windowForm(w).c1_lensQ->value(), 100.0);
+    type(windowForm(w).actionOpen, QKeySequence::Open, "Ctrl+O");
+    type(windowForm(w).actionSave, QKeySequence::Save, "Ctrl+S");
+    type(windowForm(w).actionSave_as, QKeySequence::SaveAs, "Ctrl+Shift+S");
     QCOMPARE(asked.dialogs, QStringList({"Open File", "Save File", "Save File"}));
     // No help pages lie beside this test: F1 is answered with the message that says so.
-    type(w.actionHelp, QKeySequence::HelpContents, "F1");
+    type(windowForm(w).actionHelp, QKeySequence::HelpContents, "F1");
     QCOMPARE(pages.urls.size() + asked.messages.size(), 1);
-    type(w.actionQuit, QKeySequence::Quit, "Ctrl+Q");
+    type(windowForm(w).actionQuit, QKeySequence::Quit, "Ctrl+Q");
     QVERIFY(!w.isVisible());
 }
 
@@ -528,15 +530,15 @@ void TestProjectDocument::dialogsStartInTheLastFolder()
     ModalAnswerer answerer(answerWith(asked));
     {
         mainWin w;
-        w.actionOpen->trigger();
+        windowForm(w).actionOpen->trigger();
         QVERIFY(w.saveTo(path("projects/a.mvx")));
-        w.actionOpen->trigger();
-        w.actionSave_as->trigger();
-        w.actionExport_to_Image->trigger();
+        windowForm(w).actionOpen->trigger();
+        windowForm(w).actionSave_as->trigger();
+        windowForm(w).actionExport_to_Image->trigger();
         QVERIFY(w.exportImageTo(path("images/plot.png")));
     }
     mainWin nextRun;
-    nextRun.actionOpen->trigger();
+    windowForm(nextRun).actionOpen->trigger();
     const QString projects = QFileInfo(path("projects")).absoluteFilePath();
     QCOMPARE(asked.folders, QStringList({QDir::currentPath(), projects, projects, projects,
                                          QFileInfo(path("images")).absoluteFilePath()}));

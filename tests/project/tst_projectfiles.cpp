@@ -13,6 +13,7 @@
 #include "settings.h"
 #include "settingstablesource.h"
 #include "stackoverlay.h"
+#include "windowform.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -139,40 +140,40 @@ void enterGoldenState(mainWin& w)
 {
     if (w.expertMode == 0)
         w.switchpromode();
-    w.distanceCam->setChecked(true);
-    w.DSB_leftBorder->setValue(7.5);
-    w.qxscale->setValue(20);
-    w.qyscale->setValue(50);
-    w.c1_cocSet->setCurrentIndex(3);
-    w.boxC1->setChecked(true);
-    w.c1_fdist->setValue(5);
-    w.c1_apature->setValue(2.8);
-    w.c1_flength->setValue(50);
-    w.c1_coc->setValue(0.03);
-    w.c1_lensQ->setValue(100);
-    w.c1_calcDef->setChecked(false);
-    w.c1_lockMag->setChecked(false);
-    w.c1_cropC->setCurrentIndex(3);
-    w.c1_crop->setCurrentIndex(3);
-    w.c1_quality->setCurrentIndex(0);
-    w.c1_distD->setValue(1.2);
-    w.c1_formD->setCurrentIndex(0);
-    w.c1_widthD->setValue(1.0);
-    w.c2_cocSet->setCurrentIndex(3);
-    w.boxC2->setChecked(true);
-    w.c2_fdist->setValue(12.5);
-    w.c2_apature->setValue(4);
-    w.c2_flength->setValue(100);
-    w.c2_coc->setValue(0.02);
-    w.c2_lensQ->setValue(80.5);
-    w.c2_calcDef->setChecked(true);
-    w.c2_lockMag->setChecked(true);
-    w.c2_cropC->setCurrentIndex(5);
-    w.c2_crop->setCurrentIndex(7);
-    w.c2_quality->setCurrentIndex(14);
-    w.c2_distD->setValue(30);
-    w.c2_formD->setCurrentIndex(1);
-    w.c2_widthD->setValue(0.5);
+    windowForm(w).distanceCam->setChecked(true);
+    windowForm(w).DSB_leftBorder->setValue(7.5);
+    windowForm(w).qxscale->setValue(20);
+    windowForm(w).qyscale->setValue(50);
+    windowForm(w).c1_cocSet->setCurrentIndex(3);
+    windowForm(w).boxC1->setChecked(true);
+    windowForm(w).c1_fdist->setValue(5);
+    windowForm(w).c1_apature->setValue(2.8);
+    windowForm(w).c1_flength->setValue(50);
+    windowForm(w).c1_coc->setValue(0.03);
+    windowForm(w).c1_lensQ->setValue(100);
+    windowForm(w).c1_calcDef->setChecked(false);
+    windowForm(w).c1_lockMag->setChecked(false);
+    windowForm(w).c1_cropC->setCurrentIndex(3);
+    windowForm(w).c1_crop->setCurrentIndex(3);
+    windowForm(w).c1_quality->setCurrentIndex(0);
+    windowForm(w).c1_distD->setValue(1.2);
+    windowForm(w).c1_formD->setCurrentIndex(0);
+    windowForm(w).c1_widthD->setValue(1.0);
+    windowForm(w).c2_cocSet->setCurrentIndex(3);
+    windowForm(w).boxC2->setChecked(true);
+    windowForm(w).c2_fdist->setValue(12.5);
+    windowForm(w).c2_apature->setValue(4);
+    windowForm(w).c2_flength->setValue(100);
+    windowForm(w).c2_coc->setValue(0.02);
+    windowForm(w).c2_lensQ->setValue(80.5);
+    windowForm(w).c2_calcDef->setChecked(true);
+    windowForm(w).c2_lockMag->setChecked(true);
+    windowForm(w).c2_cropC->setCurrentIndex(5);
+    windowForm(w).c2_crop->setCurrentIndex(7);
+    windowForm(w).c2_quality->setCurrentIndex(14);
+    windowForm(w).c2_distD->setValue(30);
+    windowForm(w).c2_formD->setCurrentIndex(1);
+    windowForm(w).c2_widthD->setValue(0.5);
 }
 
 const char* const goldenTrace =
@@ -331,8 +332,8 @@ void TestProjectFiles::storedRangesMatchTheControls()
     QVERIFY(same(range("DSB_leftBorder"), ProjectCodec::leftBorderFromCameraRange));
     // From the focus plane the border may start as far out as the larger focus allows.
     w.switchpromode();
-    w.c1_fdist->setValue(w.c1_fdist->maximum());
-    w.distanceFP->setChecked(true);
+    windowForm(w).c1_fdist->setValue(windowForm(w).c1_fdist->maximum());
+    windowForm(w).distanceFP->setChecked(true);
     QVERIFY(same(range("DSB_leftBorder"), ProjectCodec::leftBorderFromFocusPlaneRange));
 }
 
@@ -348,7 +349,7 @@ void TestProjectFiles::saveWritesTheGoldenBytes()
     QCOMPARE(w.windowTitle(), titleOf(name));
 
     // Save writes to the current name without asking; the file is replaced, not appended.
-    w.c2_lensQ->setValue(100);
+    windowForm(w).c2_lensQ->setValue(100);
     answered([&] { w.save(); });
     QCOMPARE(contents(name), patched(goldenFile(), 105 + 37, FileBytes().f64(100).bytes));
 }
@@ -385,19 +386,19 @@ void TestProjectFiles::previousVersionLoadsAPerfectLens()
 {
     mainWin& w = *window;
     w.switchpromode();
-    w.c1_lensQ->setValue(50);
-    w.c2_lensQ->setValue(60);
+    windowForm(w).c1_lensQ->setValue(50);
+    windowForm(w).c2_lensQ->setValue(60);
     const QString name = path("old.mvx");
     writeFile(name, previousVersionFile());
     QuietTrace trace;
 
     QVERIFY(!answered([&] { QVERIFY(w.loadFrom(name)); }).shown);
 
-    QCOMPARE(w.c1_lensQ->value(), 100.0);
-    QCOMPARE(w.c2_lensQ->value(), 100.0);
+    QCOMPARE(windowForm(w).c1_lensQ->value(), 100.0);
+    QCOMPARE(windowForm(w).c2_lensQ->value(), 100.0);
     mainWin expected;
     enterGoldenState(expected);
-    expected.c2_lensQ->setValue(100);
+    windowForm(expected).c2_lensQ->setValue(100);
     QCOMPARE(storedControls(w), storedControls(expected));
     const QString text = QString::fromStdString(trace.text());
     QVERIFY(text.startsWith("ver: 1.2\nlb: 7.5\n"));
@@ -424,38 +425,38 @@ void TestProjectFiles::roundTrip()
     QFETCH(double, laterFocus);
     mainWin& w = *window;
     w.switchpromode();
-    w.c1_fdist->setValue(7.25);
-    w.c2_fdist->setValue(3.5);
+    windowForm(w).c1_fdist->setValue(7.25);
+    windowForm(w).c2_fdist->setValue(3.5);
     if (fromFocusPlane)
-        w.distanceFP->setChecked(true);
-    w.DSB_leftBorder->setValue(border);
-    QCOMPARE(w.DSB_leftBorder->value(), border);
-    w.c1_fdist->setValue(laterFocus);
-    w.qxscale->setValue(33);
-    w.qyscale->setValue(77);
-    w.c1_cocSet->setCurrentIndex(2);
-    w.c1_apature->setValue(5.6);
-    w.c1_flength->setValue(135);
-    w.c1_lensQ->setValue(64.25);
-    w.c1_calcDef->setChecked(false);
-    w.c1_lockMag->setChecked(true);
-    w.c1_cropC->setCurrentIndex(9);
-    w.c1_crop->setCurrentIndex(11);
-    w.c1_quality->setCurrentIndex(6);
-    w.c1_distD->setValue(2.5);
-    w.c1_formD->setCurrentIndex(1);
-    w.c1_widthD->setValue(0.3);
-    w.boxC2->setChecked(true);
-    w.c2_cocSet->setCurrentIndex(0);
-    w.c2_apature->setValue(11);
-    w.c2_flength->setValue(24);
-    w.c2_lensQ->setValue(90);
-    w.c2_calcDef->setChecked(false);
-    w.c2_cropC->setCurrentIndex(7);
-    w.c2_crop->setCurrentIndex(2);
-    w.c2_quality->setCurrentIndex(13);
-    w.c2_distD->setValue(4.5);
-    w.c2_widthD->setValue(2.25);
+        windowForm(w).distanceFP->setChecked(true);
+    windowForm(w).DSB_leftBorder->setValue(border);
+    QCOMPARE(windowForm(w).DSB_leftBorder->value(), border);
+    windowForm(w).c1_fdist->setValue(laterFocus);
+    windowForm(w).qxscale->setValue(33);
+    windowForm(w).qyscale->setValue(77);
+    windowForm(w).c1_cocSet->setCurrentIndex(2);
+    windowForm(w).c1_apature->setValue(5.6);
+    windowForm(w).c1_flength->setValue(135);
+    windowForm(w).c1_lensQ->setValue(64.25);
+    windowForm(w).c1_calcDef->setChecked(false);
+    windowForm(w).c1_lockMag->setChecked(true);
+    windowForm(w).c1_cropC->setCurrentIndex(9);
+    windowForm(w).c1_crop->setCurrentIndex(11);
+    windowForm(w).c1_quality->setCurrentIndex(6);
+    windowForm(w).c1_distD->setValue(2.5);
+    windowForm(w).c1_formD->setCurrentIndex(1);
+    windowForm(w).c1_widthD->setValue(0.3);
+    windowForm(w).boxC2->setChecked(true);
+    windowForm(w).c2_cocSet->setCurrentIndex(0);
+    windowForm(w).c2_apature->setValue(11);
+    windowForm(w).c2_flength->setValue(24);
+    windowForm(w).c2_lensQ->setValue(90);
+    windowForm(w).c2_calcDef->setChecked(false);
+    windowForm(w).c2_cropC->setCurrentIndex(7);
+    windowForm(w).c2_crop->setCurrentIndex(2);
+    windowForm(w).c2_quality->setCurrentIndex(13);
+    windowForm(w).c2_distD->setValue(4.5);
+    windowForm(w).c2_widthD->setValue(2.25);
     const QStringList saved = storedControls(w);
     const QString name = path("round.mvx");
     QVERIFY(!answered([&] { QVERIFY(w.saveTo(name)); }).shown);
@@ -465,7 +466,7 @@ void TestProjectFiles::roundTrip()
     mainWin other;
     other.switchpromode();
     if (fromFocusPlane)
-        other.distanceFP->setChecked(true);
+        windowForm(other).distanceFP->setChecked(true);
     QVERIFY(storedControls(other) != saved);
     QVERIFY(!answered([&] { QVERIFY(other.loadFrom(name)); }).shown);
     QCOMPARE(storedControls(other), saved);
@@ -503,13 +504,13 @@ void TestProjectFiles::unitSwitchKeepsTheProject()
     QVERIFY(!answered([&] { QVERIFY(feet.saveTo(name)); }).shown);
     QCOMPARE(contents(name), goldenFile());
 
-    feet.c2_fdist->setValue(16.4 * 0.3048);
+    windowForm(feet).c2_fdist->setValue(16.4 * 0.3048);
     QVERIFY(!answered([&] { QVERIFY(feet.saveTo(name)); }).shown);
     mainWin reopened;
     reopened.setLengthUnit(LengthUnit::Feet);
     QVERIFY(!answered([&] { QVERIFY(reopened.loadFrom(name)); }).shown);
-    QVERIFY(reopened.c2_fdist->value() == 4.99872);
-    QCOMPARE(reopened.c2_fdist->text(), QString("16.40 ft"));
+    QVERIFY(windowForm(reopened).c2_fdist->value() == 4.99872);
+    QCOMPARE(windowForm(reopened).c2_fdist->text(), QString("16.40 ft"));
 }
 
 void TestProjectFiles::loadRoundsToTheControlsDecimals()
@@ -524,10 +525,10 @@ void TestProjectFiles::loadRoundsToTheControlsDecimals()
     QuietTrace trace;
     QVERIFY(!answered([&] { QVERIFY(w.loadFrom(name)); }).shown);
 
-    QCOMPARE(w.c1_apature->value(), 64.0);
+    QCOMPARE(windowForm(w).c1_apature->value(), 64.0);
     // Lengths are held as stored, finer than the box shows them.
-    QCOMPARE(w.c1_fdist->value(), 12.3456789);
-    QCOMPARE(w.c2_coc->value(), 0.0001);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 12.3456789);
+    QCOMPARE(windowForm(w).c2_coc->value(), 0.0001);
     // The trace shows what the file holds, in six significant digits.
     QVERIFY(QString::fromStdString(trace.text()).contains("calc c1: 1\nfdist: 12.3457\n"));
 }
@@ -543,8 +544,8 @@ void TestProjectFiles::storedCocSurvivesOnlyInManualMode()
     const QString name = path("coc.mvx");
     writeFile(name, file);
     QVERIFY(!answered([&] { QVERIFY(w.loadFrom(name)); }).shown);
-    QCOMPARE(w.c1_coc->value(), 0.0288);
-    QCOMPARE(w.c2_coc->value(), 0.5);
+    QCOMPARE(windowForm(w).c1_coc->value(), 0.0288);
+    QCOMPARE(windowForm(w).c2_coc->value(), 0.5);
 }
 
 // zidov-render derives what it draws from a file without a window: the record as the
@@ -690,10 +691,10 @@ void TestProjectFiles::distanceReferenceOnLoad()
     QFETCH(double, border);
     mainWin& w = *window;
     w.switchpromode();
-    w.c1_fdist->setValue(5);
-    w.c2_fdist->setValue(12.5);
+    windowForm(w).c1_fdist->setValue(5);
+    windowForm(w).c2_fdist->setValue(12.5);
     if (windowFromFocusPlane)
-        w.distanceFP->setChecked(true);
+        windowForm(w).distanceFP->setChecked(true);
 
     QByteArray file = goldenFile();
     file = patched(file, 8, FileBytes().f64(storedBorder).bytes);
@@ -704,10 +705,10 @@ void TestProjectFiles::distanceReferenceOnLoad()
     writeFile(name, file);
     QVERIFY(!answered([&] { QVERIFY(w.loadFrom(name)); }).shown);
 
-    QCOMPARE(w.distanceFP->isChecked(), fileFromFocusPlane);
-    QCOMPARE(w.DSB_leftBorder->value(), border);
-    QCOMPARE(w.c1_fdist->value(), 20.0);
-    QCOMPARE(w.c2_fdist->value(), 2.0);
+    QCOMPARE(windowForm(w).distanceFP->isChecked(), fileFromFocusPlane);
+    QCOMPARE(windowForm(w).DSB_leftBorder->value(), border);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 20.0);
+    QCOMPARE(windowForm(w).c2_fdist->value(), 2.0);
 }
 
 void TestProjectFiles::wrongVersionChangesNothing()
@@ -835,7 +836,7 @@ void TestProjectFiles::cancelledDialogsKeepTheProject()
     QCOMPARE(w.expertMode, 0);
     QCOMPARE(storedControls(w), before);
     // So Save still writes to the open project without asking.
-    w.c1_lensQ->setValue(42);
+    windowForm(w).c1_lensQ->setValue(42);
     QVERIFY(!answered([&] { w.save(); }).shown);
     QCOMPARE(ProjectCodec::decode(contents(name)).record.camera1.lensQuality, 42.0);
 }
@@ -893,7 +894,7 @@ void TestProjectFiles::failedSaveKeepsThePreviousFile()
     QVERIFY(!answered([&] { QVERIFY(w.saveTo(previous)); }).shown);
     QByteArray previousBytes = contents(previous);
     QCOMPARE(previousBytes.size(), 184);
-    w.c1_lensQ->setValue(12);
+    windowForm(w).c1_lensQ->setValue(12);
 
     QString target;
     QByteArray targetBytes = "<unreadable>";

@@ -11,6 +11,7 @@
 #include "projectsettingstable.h"
 #include "readernumbers.h"
 #include "setupnumbers.h"
+#include "windowform.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -60,21 +61,21 @@ private slots:
         // diffraction, whose far-limit search stops at 10 km although it is sharp there.
         mainWin w;
         w.switchpromode();
-        w.boxC2->setChecked(true);
-        w.c1_calcDef->setChecked(false);
-        w.c2_calcDef->setChecked(true);
+        windowForm(w).boxC2->setChecked(true);
+        windowForm(w).c1_calcDef->setChecked(false);
+        windowForm(w).c2_calcDef->setChecked(true);
         // Two millimetres a column: the first columns lie closer than twice the focal length.
-        w.qxscale->setValue(49);
-        w.DSB_leftBorder->setValue(0);
-        w.c1_fdist->setValue(5);
-        w.c1_apature->setValue(2.8);
-        w.c1_flength->setValue(50);
-        w.c2_fdist->setValue(3);
-        w.c2_apature->setValue(11);
-        w.c2_flength->setValue(24);
+        windowForm(w).qxscale->setValue(49);
+        windowForm(w).DSB_leftBorder->setValue(0);
+        windowForm(w).c1_fdist->setValue(5);
+        windowForm(w).c1_apature->setValue(2.8);
+        windowForm(w).c1_flength->setValue(50);
+        windowForm(w).c2_fdist->setValue(3);
+        windowForm(w).c2_apature->setValue(11);
+        windowForm(w).c2_flength->setValue(24);
         QVERIFY(w.saveTo(project()));
         // Typed as 16' 5".
-        w.c1_fdist->setExactValue(5.0038);
+        windowForm(w).c1_fdist->setExactValue(5.0038);
         QVERIFY(w.saveTo(dir.filePath("feet.mvx")));
         QFile damaged(dir.filePath("damaged.mvx"));
         QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\x3f\xf4\xcc", 3) == 3);
@@ -125,13 +126,13 @@ private slots:
         QFETCH(QString, level);
         mainWin w;
         w.graphWidget->setFixedSize(600, 400);
-        w.actionExportSettings->setChecked(table);
+        windowForm(w).actionExportSettings->setChecked(table);
         if (!project.isEmpty())
             QVERIFY(w.loadFrom(project));
         QStringList arguments{"--size", "600x400", "-o", dir.filePath("render.png")};
         if (views) {
-            w.dofMode->setChecked(true);
-            w.useLog->setChecked(true);
+            windowForm(w).dofMode->setChecked(true);
+            windowForm(w).useLog->setChecked(true);
             w.run();
             // The near and far limit, which the project alone would not show.
             QVERIFY(w.graphWidget->captionTexts(1).values.contains(
@@ -181,7 +182,7 @@ private slots:
         mainWin w;
         w.graphWidget->setFixedSize(600, 400);
         QVERIFY(w.loadFrom(project()));
-        QVERIFY(w.distanceCam->isChecked());
+        QVERIFY(windowForm(w).distanceCam->isChecked());
         int pinned = 0;
         for (int row = 1; row < lines.size(); ++row) {
             const QList<QByteArray> cells = lines[row].split(',');

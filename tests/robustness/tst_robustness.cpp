@@ -12,6 +12,7 @@
 #include "guitest.h"
 #include "mainwin.h"
 #include "settings.h"
+#include "windowform.h"
 
 #include <QDoubleSpinBox>
 #include <QRegularExpression>
@@ -39,7 +40,7 @@ void expert(mainWin& w)
 void bothCameras(mainWin& w)
 {
     expert(w);
-    w.boxC2->setChecked(true);
+    windowForm(w).boxC2->setChecked(true);
 }
 
 QDoubleSpinBox* diffractionFactorBox(mainWin& w)
@@ -53,7 +54,7 @@ Case spinSweep(const char* name, SpinBox* Ui_mainWin::*box, std::vector<double> 
 {
     Case c{name, {bothCameras}};
     for (double v : values)
-        c.steps.push_back([box, v](mainWin& w) { (w.*box)->setValue(v); });
+        c.steps.push_back([box, v](mainWin& w) { (windowForm(w).*box)->setValue(v); });
     return c;
 }
 
@@ -62,11 +63,13 @@ Case spinSweep(const char* name, SpinBox* Ui_mainWin::*box, std::vector<double> 
 Case comboSweep(const char* name, QComboBox* Ui_mainWin::*box, int mode,
                 QComboBox* Ui_mainWin::*modeBox)
 {
-    Case c{name,
-           {bothCameras, [mode, modeBox](mainWin& w) { (w.*modeBox)->setCurrentIndex(mode); }}};
+    Case c{name, {bothCameras, [mode, modeBox](mainWin& w) {
+                      (windowForm(w).*modeBox)->setCurrentIndex(mode);
+                  }}};
     for (int i = 0; i <= 15; ++i)
-        c.steps.push_back(
-            [box, i](mainWin& w) { (w.*box)->setCurrentIndex(i < (w.*box)->count() ? i : -1); });
+        c.steps.push_back([box, i](mainWin& w) {
+            (windowForm(w).*box)->setCurrentIndex(i < (windowForm(w).*box)->count() ? i : -1);
+        });
     return c;
 }
 
@@ -86,9 +89,9 @@ std::vector<Case> cameraCases(int camera)
     const auto widthD = one ? &Ui_mainWin::c1_widthD : &Ui_mainWin::c2_widthD;
     const auto formD = one ? &Ui_mainWin::c1_formD : &Ui_mainWin::c2_formD;
     const auto calcDef = one ? &Ui_mainWin::c1_calcDef : &Ui_mainWin::c2_calcDef;
-    const auto manual = [cocSet](mainWin& w) { (w.*cocSet)->setCurrentIndex(3); };
+    const auto manual = [cocSet](mainWin& w) { (windowForm(w).*cocSet)->setCurrentIndex(3); };
     const auto diffraction = [calcDef](bool on) {
-        return [calcDef, on](mainWin& w) { (w.*calcDef)->setChecked(on); };
+        return [calcDef, on](mainWin& w) { (windowForm(w).*calcDef)->setChecked(on); };
     };
     const bool c1 = one;
     const auto named = [c1](const char* first, const char* second) { return c1 ? first : second; };
@@ -118,8 +121,8 @@ std::vector<Case> cameraCases(int camera)
                      "Camera 2 focused on its focal length, with and without diffraction"),
                {bothCameras}};
         c.steps.push_back([flength, fdist](mainWin& w) {
-            (w.*flength)->setValue(5000);
-            (w.*fdist)->setValue(5);
+            (windowForm(w).*flength)->setValue(5000);
+            (windowForm(w).*fdist)->setValue(5);
         });
         c.steps.push_back(diffraction(false));
         c.steps.push_back(diffraction(true));
@@ -128,7 +131,8 @@ std::vector<Case> cameraCases(int camera)
     {
         Case c{named("Camera 1 every CoC mode", "Camera 2 every CoC mode"), {bothCameras}};
         for (int mode : {0, 1, 2, 3, 2, 1, 0})
-            c.steps.push_back([cocSet, mode](mainWin& w) { (w.*cocSet)->setCurrentIndex(mode); });
+            c.steps.push_back(
+                [cocSet, mode](mainWin& w) { (windowForm(w).*cocSet)->setCurrentIndex(mode); });
         cases.push_back(c);
     }
     cases.push_back(comboSweep(named("Camera 1 every sensor format by crop factor",
@@ -147,26 +151,29 @@ std::vector<Case> cameraCases(int camera)
                                  "Camera 2 view distance and image width at their limits"),
                            distD, {0.1, 99999});
         c.steps.insert(c.steps.begin() + 1,
-                       [cocSet](mainWin& w) { (w.*cocSet)->setCurrentIndex(2); });
+                       [cocSet](mainWin& w) { (windowForm(w).*cocSet)->setCurrentIndex(2); });
         for (double v : {0.1, 99999.0})
-            c.steps.push_back([widthD, v](mainWin& w) { (w.*widthD)->setValue(v); });
-        c.steps.push_back([distD](mainWin& w) { (w.*distD)->setValue(0.1); });
+            c.steps.push_back([widthD, v](mainWin& w) { (windowForm(w).*widthD)->setValue(v); });
+        c.steps.push_back([distD](mainWin& w) { (windowForm(w).*distD)->setValue(0.1); });
         cases.push_back(c);
     }
     {
         // The lock moves the focus to wherever the framing takes it, as far as the box allows.
         const auto lockMag = one ? &Ui_mainWin::c1_lockMag : &Ui_mainWin::c2_lockMag;
-        Case c{named("Camera 1 locked: focus, focal length and CoC at their limits",
-                     "Camera 2 locked: focus, focal length and CoC at their limits"),
-               {bothCameras, [lockMag](mainWin& w) { (w.*lockMag)->setChecked(true); }}};
+        Case c{
+            named("Camera 1 locked: focus, focal length and CoC at their limits",
+                  "Camera 2 locked: focus, focal length and CoC at their limits"),
+            {bothCameras, [lockMag](mainWin& w) { (windowForm(w).*lockMag)->setChecked(true); }}};
         for (double metres : {99999.0, 0.0}) {
-            c.steps.push_back([fdist, metres](mainWin& w) { (w.*fdist)->setValue(metres); });
+            c.steps.push_back(
+                [fdist, metres](mainWin& w) { (windowForm(w).*fdist)->setValue(metres); });
             for (double mm : {1.0, 5000.0, 50.0})
-                c.steps.push_back([flength, mm](mainWin& w) { (w.*flength)->setValue(mm); });
+                c.steps.push_back(
+                    [flength, mm](mainWin& w) { (windowForm(w).*flength)->setValue(mm); });
         }
         c.steps.push_back(manual);
         for (double mm : {0.0001, 10.0})
-            c.steps.push_back([coc, mm](mainWin& w) { (w.*coc)->setValue(mm); });
+            c.steps.push_back([coc, mm](mainWin& w) { (windowForm(w).*coc)->setValue(mm); });
         cases.push_back(c);
     }
     return cases;
@@ -179,74 +186,86 @@ std::vector<Case> displayCases()
                               &Ui_mainWin::DSB_leftBorder, {0, 99999, 0}));
     cases.push_back(
         {"left border scroll bar at its ends",
-         {bothCameras, [](mainWin& w) { w.SB_leftBorder->setValue(w.SB_leftBorder->maximum()); },
-          [](mainWin& w) { w.SB_leftBorder->setValue(w.SB_leftBorder->minimum()); }}});
-    cases.push_back({"focus-plane distances, left border at its limits",
-                     {bothCameras, [](mainWin& w) { w.distanceFP->setChecked(true); },
-                      [](mainWin& w) { w.DSB_leftBorder->setValue(w.DSB_leftBorder->minimum()); },
-                      [](mainWin& w) { w.DSB_leftBorder->setValue(w.DSB_leftBorder->maximum()); },
-                      [](mainWin& w) { w.SB_leftBorder->setValue(w.SB_leftBorder->minimum()); },
-                      [](mainWin& w) { w.distanceCam->setChecked(true); }}});
+         {bothCameras,
+          [](mainWin& w) {
+              windowForm(w).SB_leftBorder->setValue(windowForm(w).SB_leftBorder->maximum());
+          },
+          [](mainWin& w) {
+              windowForm(w).SB_leftBorder->setValue(windowForm(w).SB_leftBorder->minimum());
+          }}});
+    cases.push_back(
+        {"focus-plane distances, left border at its limits",
+         {bothCameras, [](mainWin& w) { windowForm(w).distanceFP->setChecked(true); },
+          [](mainWin& w) {
+              windowForm(w).DSB_leftBorder->setValue(windowForm(w).DSB_leftBorder->minimum());
+          },
+          [](mainWin& w) {
+              windowForm(w).DSB_leftBorder->setValue(windowForm(w).DSB_leftBorder->maximum());
+          },
+          [](mainWin& w) {
+              windowForm(w).SB_leftBorder->setValue(windowForm(w).SB_leftBorder->minimum());
+          },
+          [](mainWin& w) { windowForm(w).distanceCam->setChecked(true); }}});
     cases.push_back({"log scale on and off",
                      {bothCameras,
                       [](mainWin& w) {
-                          w.useLog->setChecked(true);
+                          windowForm(w).useLog->setChecked(true);
                           w.run();
                       },
                       [](mainWin& w) {
-                          w.useLog->setChecked(false);
+                          windowForm(w).useLog->setChecked(false);
                           w.run();
                       }}});
     cases.push_back({"DOF mode on and off",
                      {bothCameras,
                       [](mainWin& w) {
-                          w.dofMode->setChecked(true);
+                          windowForm(w).dofMode->setChecked(true);
                           w.run();
                       },
                       [](mainWin& w) {
-                          w.dofMode->setChecked(false);
+                          windowForm(w).dofMode->setChecked(false);
                           w.run();
                       }}});
-    cases.push_back(
-        {"distance and zc scales at their ends",
-         {bothCameras, [](mainWin& w) { w.qxscale->setValue(1); },
-          [](mainWin& w) { w.qxscale->setValue(49); }, [](mainWin& w) { w.qyscale->setValue(1); },
-          [](mainWin& w) { w.qyscale->setValue(100); },
-          [](mainWin& w) {
-              w.useLog->setChecked(true);
-              w.run();
-          },
-          [](mainWin& w) { w.qyscale->setValue(1); }}});
+    cases.push_back({"distance and zc scales at their ends",
+                     {bothCameras, [](mainWin& w) { windowForm(w).qxscale->setValue(1); },
+                      [](mainWin& w) { windowForm(w).qxscale->setValue(49); },
+                      [](mainWin& w) { windowForm(w).qyscale->setValue(1); },
+                      [](mainWin& w) { windowForm(w).qyscale->setValue(100); },
+                      [](mainWin& w) {
+                          windowForm(w).useLog->setChecked(true);
+                          w.run();
+                      },
+                      [](mainWin& w) { windowForm(w).qyscale->setValue(1); }}});
     cases.push_back({"simple mode sliders at their ends",
-                     {[](mainWin& w) { w.horizontalSlider->setValue(0); },
-                      [](mainWin& w) { w.horizontalSlider->setValue(199); },
-                      [](mainWin& w) { w.horizontalSlider->setValue(150); },
-                      [](mainWin& w) { w.horizontalSlider_2->setValue(0); },
-                      [](mainWin& w) { w.horizontalSlider_2->setValue(36); },
-                      [](mainWin& w) { w.horizontalSlider_3->setValue(0); },
-                      [](mainWin& w) { w.horizontalSlider_3->setValue(195); },
-                      [](mainWin& w) { w.qxscale->setValue(1); },
-                      [](mainWin& w) { w.qyscale->setValue(100); }}});
+                     {[](mainWin& w) { windowForm(w).horizontalSlider->setValue(0); },
+                      [](mainWin& w) { windowForm(w).horizontalSlider->setValue(199); },
+                      [](mainWin& w) { windowForm(w).horizontalSlider->setValue(150); },
+                      [](mainWin& w) { windowForm(w).horizontalSlider_2->setValue(0); },
+                      [](mainWin& w) { windowForm(w).horizontalSlider_2->setValue(36); },
+                      [](mainWin& w) { windowForm(w).horizontalSlider_3->setValue(0); },
+                      [](mainWin& w) { windowForm(w).horizontalSlider_3->setValue(195); },
+                      [](mainWin& w) { windowForm(w).qxscale->setValue(1); },
+                      [](mainWin& w) { windowForm(w).qyscale->setValue(100); }}});
     cases.push_back({"diffraction factor at its ends",
                      {bothCameras, [](mainWin& w) { diffractionFactorBox(w)->setValue(0.1); },
                       [](mainWin& w) { diffractionFactorBox(w)->setValue(10); }}});
     cases.push_back({"reproduction scale fit at its ends",
                      {bothCameras,
                       [](mainWin& w) {
-                          w.dsb_repScale->setValue(1);
+                          windowForm(w).dsb_repScale->setValue(1);
                           w.setScale();
                       },
                       [](mainWin& w) {
-                          w.dsb_repScale->setValue(10000000);
+                          windowForm(w).dsb_repScale->setValue(10000000);
                           w.setScale();
                       },
                       [](mainWin& w) {
-                          w.rb_repScaleFlength->setChecked(true);
-                          w.dsb_repScale->setValue(1);
+                          windowForm(w).rb_repScaleFlength->setChecked(true);
+                          windowForm(w).dsb_repScale->setValue(1);
                           w.setScale();
                       },
                       [](mainWin& w) {
-                          w.dsb_repScale->setValue(10000000);
+                          windowForm(w).dsb_repScale->setValue(10000000);
                           w.setScale();
                       }}});
     return cases;
@@ -257,68 +276,68 @@ std::vector<Case> nastyCases()
 {
     const auto everything = [](double focus, double aperture, double flength, double coc) {
         return [=](mainWin& w) {
-            w.c1_cocSet->setCurrentIndex(3);
-            w.c2_cocSet->setCurrentIndex(3);
+            windowForm(w).c1_cocSet->setCurrentIndex(3);
+            windowForm(w).c2_cocSet->setCurrentIndex(3);
             for (int k : {1, 2}) {
-                (k == 1 ? w.c1_flength : w.c2_flength)->setValue(flength);
-                (k == 1 ? w.c1_fdist : w.c2_fdist)->setValue(focus);
-                (k == 1 ? w.c1_apature : w.c2_apature)->setValue(aperture);
-                (k == 1 ? w.c1_coc : w.c2_coc)->setValue(coc);
-                (k == 1 ? w.c1_lensQ : w.c2_lensQ)->setValue(0);
+                (k == 1 ? windowForm(w).c1_flength : windowForm(w).c2_flength)->setValue(flength);
+                (k == 1 ? windowForm(w).c1_fdist : windowForm(w).c2_fdist)->setValue(focus);
+                (k == 1 ? windowForm(w).c1_apature : windowForm(w).c2_apature)->setValue(aperture);
+                (k == 1 ? windowForm(w).c1_coc : windowForm(w).c2_coc)->setValue(coc);
+                (k == 1 ? windowForm(w).c1_lensQ : windowForm(w).c2_lensQ)->setValue(0);
             }
         };
     };
     const auto displayExtremes = [](mainWin& w) {
-        w.dofMode->setChecked(true);
-        w.useLog->setChecked(true);
-        w.qxscale->setValue(1);
-        w.qyscale->setValue(100);
-        w.distanceFP->setChecked(true);
-        w.DSB_leftBorder->setValue(w.DSB_leftBorder->minimum());
+        windowForm(w).dofMode->setChecked(true);
+        windowForm(w).useLog->setChecked(true);
+        windowForm(w).qxscale->setValue(1);
+        windowForm(w).qyscale->setValue(100);
+        windowForm(w).distanceFP->setChecked(true);
+        windowForm(w).DSB_leftBorder->setValue(windowForm(w).DSB_leftBorder->minimum());
     };
     std::vector<Case> cases;
     cases.push_back({"focus 0, 5000 mm, f/64, tiny CoC, worst lens, log scale, focus plane",
                      {bothCameras, everything(0, 64, 5000, 0.0001), displayExtremes}});
     cases.push_back({"focus on the focal length, tiny CoC, log scale, focus plane",
                      {bothCameras, everything(5, 0.7, 5000, 0.0001), displayExtremes,
-                      [](mainWin& w) { w.c2_calcDef->setChecked(false); }}});
+                      [](mainWin& w) { windowForm(w).c2_calcDef->setChecked(false); }}});
     cases.push_back({"99999 m, f/0.7, 1 mm, CoC 10 mm, left border 99999 m",
                      {bothCameras, everything(99999, 0.7, 1, 10),
                       [](mainWin& w) {
-                          w.qxscale->setValue(49);
-                          w.DSB_leftBorder->setValue(99999);
+                          windowForm(w).qxscale->setValue(49);
+                          windowForm(w).DSB_leftBorder->setValue(99999);
                       },
                       [](mainWin& w) {
-                          w.useLog->setChecked(true);
+                          windowForm(w).useLog->setChecked(true);
                           w.run();
                       }}});
     cases.push_back({"cameras at opposite extremes, copied and swapped",
                      {bothCameras,
                       [](mainWin& w) {
-                          w.c1_fdist->setValue(0);
-                          w.c1_flength->setValue(5000);
-                          w.c2_fdist->setValue(99999);
-                          w.c2_apature->setValue(0.7);
+                          windowForm(w).c1_fdist->setValue(0);
+                          windowForm(w).c1_flength->setValue(5000);
+                          windowForm(w).c2_fdist->setValue(99999);
+                          windowForm(w).c2_apature->setValue(0.7);
                       },
                       [](mainWin& w) { w.swapLR(); }, [](mainWin& w) { w.copyR(); },
                       [](mainWin& w) { w.setC1Hyper(); }, [](mainWin& w) { w.setC2Hyper(); }}});
-    cases.push_back(
-        {"window at its smallest and at 3840 x 2160, at the scales' ends",
-         {bothCameras, [](mainWin& w) { w.resize(1, 1); },
-          [](mainWin& w) { w.qxscale->setValue(1); },
-          [](mainWin& w) {
-              w.useLog->setChecked(true);
-              w.qyscale->setValue(100);
-          },
-          [](mainWin& w) { w.resize(3840, 2160); }, [](mainWin& w) { w.qxscale->setValue(49); },
-          [](mainWin& w) { w.resize(1292, 725); }}});
+    cases.push_back({"window at its smallest and at 3840 x 2160, at the scales' ends",
+                     {bothCameras, [](mainWin& w) { w.resize(1, 1); },
+                      [](mainWin& w) { windowForm(w).qxscale->setValue(1); },
+                      [](mainWin& w) {
+                          windowForm(w).useLog->setChecked(true);
+                          windowForm(w).qyscale->setValue(100);
+                      },
+                      [](mainWin& w) { w.resize(3840, 2160); },
+                      [](mainWin& w) { windowForm(w).qxscale->setValue(49); },
+                      [](mainWin& w) { w.resize(1292, 725); }}});
     cases.push_back(
         {"simple mode at 9999 m, f/64, 800 mm, widest scale, then expert and back",
          {[](mainWin& w) {
-              w.horizontalSlider->setValue(199);
-              w.horizontalSlider_2->setValue(36);
-              w.horizontalSlider_3->setValue(195);
-              w.qxscale->setValue(49);
+              windowForm(w).horizontalSlider->setValue(199);
+              windowForm(w).horizontalSlider_2->setValue(36);
+              windowForm(w).horizontalSlider_3->setValue(195);
+              windowForm(w).qxscale->setValue(49);
           },
           [](mainWin& w) { w.switchpromode(); }, [](mainWin& w) { w.switchpromode(); }}});
     return cases;
@@ -390,7 +409,7 @@ private:
         // Whatever the values, the hyperfocal buttons say a number of metres or "none".
         static const QRegularExpression sensible(
             QStringLiteral("^Set to hyperfocal \\((\\d+\\.\\dm|none)\\)$"));
-        for (QPushButton* button : {w.c1_set_Hyper, w.c2_set_Hyper})
+        for (QPushButton* button : {windowForm(w).c1_set_Hyper, windowForm(w).c2_set_Hyper})
             QVERIFY2(sensible.match(button->text()).hasMatch(),
                      qPrintable(where + ": " + button->text()));
     }
@@ -400,18 +419,18 @@ private:
     {
         mainWin& w = *window;
         expert(w);
-        w.c1_cocSet->setCurrentIndex(3);
-        w.c1_calcDef->setChecked(false);
-        w.c1_lensQ->setValue(100);
-        w.c1_flength->setValue(50);
-        w.c1_apature->setValue(2.8);
-        w.c1_coc->setValue(0.03);
+        windowForm(w).c1_cocSet->setCurrentIndex(3);
+        windowForm(w).c1_calcDef->setChecked(false);
+        windowForm(w).c1_lensQ->setValue(100);
+        windowForm(w).c1_flength->setValue(50);
+        windowForm(w).c1_apature->setValue(2.8);
+        windowForm(w).c1_coc->setValue(0.03);
         const int before = w.recalculationCount();
-        w.c1_fdist->setValue(w.c1_fdist->value() == 5 ? 4 : 5);
-        w.c1_fdist->setValue(5);
+        windowForm(w).c1_fdist->setValue(windowForm(w).c1_fdist->value() == 5 ? 4 : 5);
+        windowForm(w).c1_fdist->setValue(5);
         QVERIFY(w.recalculationCount() > before);
         QCOMPARE(w.cam1.getFdist(), 5000.0);
-        QCOMPARE(w.c1_set_Hyper->text(), QStringLiteral("Set to hyperfocal (29.8m)"));
+        QCOMPARE(windowForm(w).c1_set_Hyper->text(), QStringLiteral("Set to hyperfocal (29.8m)"));
         renderBoth(QStringLiteral("afterwards"));
     }
 

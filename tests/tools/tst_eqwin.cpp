@@ -5,6 +5,7 @@
 #include "guitest.h"
 #include "languagechoice.h"
 #include "mainwin.h"
+#include "windowform.h"
 
 #include <QDoubleSpinBox>
 #include <QSpinBox>
@@ -46,7 +47,7 @@ void TestEqWin::advancedMenuOpensTheCalculator()
 {
     QuietTrace quiet;
     mainWin w;
-    w.actionEquivalency_Calculator->trigger();
+    windowForm(w).actionEquivalency_Calculator->trigger();
     QVERIFY(w.eqWin->isVisible());
     QCOMPARE(w.eqWin->windowTitle(), QString("Equivalency calculator"));
     w.eqWin->hide();
@@ -92,9 +93,9 @@ void TestEqWin::enterMovesOnWithinTheCalculator()
     QuietTrace quiet;
     mainWin w;
     w.switchpromode();
-    w.c1_cocSet->setCurrentIndex(CocByCropFactor);
-    w.c1_cropC->setCurrentIndex(5); // "DX Crop 1.5"
-    w.actionEquivalency_Calculator->trigger();
+    windowForm(w).c1_cocSet->setCurrentIndex(CocByCropFactor);
+    windowForm(w).c1_cropC->setCurrentIndex(5); // "DX Crop 1.5"
+    windowForm(w).actionEquivalency_Calculator->trigger();
     EqWin* calculator = w.eqWin;
     auto* table = calculator->findChild<QTableWidget*>("tableWidget");
     auto* crop = calculator->findChild<QDoubleSpinBox*>("doubleSpinBox");
@@ -109,7 +110,7 @@ void TestEqWin::enterMovesOnWithinTheCalculator()
     QApplication::setActiveWindow(calculator);
     table->setFocus();
     table->setCurrentCell(0, 0);
-    const double border = w.DSB_leftBorder->value();
+    const double border = windowForm(w).DSB_leftBorder->value();
     for (const char* cell : {"Zoom", "17", "55"}) {
         QTest::keyClick(table, Qt::Key_F2);
         QTest::keyClicks(QApplication::focusWidget(), cell);
@@ -122,7 +123,7 @@ void TestEqWin::enterMovesOnWithinTheCalculator()
     QCOMPARE(table->currentColumn(), 4);
     QVERIFY(calculator->isVisible());
     QTest::keyClicks(QApplication::focusWidget(), "5");
-    QCOMPARE(w.DSB_leftBorder->value(), border);
+    QCOMPARE(windowForm(w).DSB_leftBorder->value(), border);
     calculator->hide();
 }
 

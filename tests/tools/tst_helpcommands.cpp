@@ -3,6 +3,7 @@
 #include "guitest.h"
 #include "helppages.h"
 #include "mainwin.h"
+#include "windowform.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -124,7 +125,7 @@ void TestHelpCommands::aboutBox()
         }
         modal->close();
     });
-    window->actionAbout->trigger();
+    windowForm(*window).actionAbout->trigger();
 
     QVERIFY(answerer.seen);
     QCOMPARE(answerer.title, QString("Zidov"));
@@ -158,7 +159,7 @@ void TestHelpCommands::pagesOpenFromTheirFolder()
     // the program does; the current directory must not matter.
     const QString previous = QDir::currentPath();
     QDir::setCurrent(QDir::tempPath());
-    for (QAction* action : window->menuHelp->actions()) {
+    for (QAction* action : windowForm(*window).menuHelp->actions()) {
         if (action->text().remove('&') == command)
             action->trigger();
     }

@@ -4,6 +4,7 @@
 #include "languagechoice.h"
 #include "mainwin.h"
 #include "opti.h"
+#include "windowform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -163,18 +164,19 @@ void TestOptiDialog::applyWritesTheFitInOneRecalculation()
     const int recalculations = w.recalculationCount();
     dialog.apply->click();
     QCOMPARE(w.recalculationCount(), recalculations + 1);
-    QCOMPARE(w.c1_apature->text(), "f/" + QString::number(expected.getAperture(), 'f', 1));
-    QCOMPARE(w.c1_fdist->text(), twoDecimals(expected.getFdist() / 1000) + " m");
+    QCOMPARE(windowForm(w).c1_apature->text(),
+             "f/" + QString::number(expected.getAperture(), 'f', 1));
+    QCOMPARE(windowForm(w).c1_fdist->text(), twoDecimals(expected.getFdist() / 1000) + " m");
     // The recalculation has refilled the record from the rounded widget values.
-    QCOMPARE(w.cam1.getAperture(), w.c1_apature->value());
-    QCOMPARE(w.cam1.getFdist(), w.c1_fdist->value() * 1000);
+    QCOMPARE(w.cam1.getAperture(), windowForm(w).c1_apature->value());
+    QCOMPARE(w.cam1.getFdist(), windowForm(w).c1_fdist->value() * 1000);
 }
 
 void TestOptiDialog::camera2ChangesOnlyItsFocusAndAperture()
 {
     mainWin& w = *window;
-    w.boxC2->setChecked(true);
-    w.c2_fdist->setValue(12);
+    windowForm(w).boxC2->setChecked(true);
+    windowForm(w).c2_fdist->setValue(12);
     opti& dialog = *w.optiWin;
     fillTable(dialog, {{"1.5", "10", "1"}, {"2", "5", "1"}, {"5", "4", "0.5"}});
     dialog.calc_c2->setChecked(true);
@@ -193,8 +195,8 @@ void TestOptiDialog::weightZeroRowGivesItsDistanceAndF56()
     mainWin& w = *window;
     fillTable(*w.optiWin, {{"7.25", "3", "0"}});
     w.optiWin->apply->click();
-    QCOMPARE(w.c1_fdist->value(), 7.25);
-    QCOMPARE(w.c1_apature->value(), 5.6);
+    QCOMPARE(windowForm(w).c1_fdist->value(), 7.25);
+    QCOMPARE(windowForm(w).c1_apature->value(), 5.6);
 }
 
 void TestOptiDialog::noRowsMeansNothingToDo()
@@ -240,26 +242,26 @@ void TestOptiDialog::unusableDistances()
     QFETCH(double, fdist);
 
     mainWin& w = *window;
-    w.c1_fdist->setValue(4);
-    w.c1_apature->setValue(2.8);
+    windowForm(w).c1_fdist->setValue(4);
+    windowForm(w).c1_apature->setValue(2.8);
     fillTable(*w.optiWin, rows);
     const int recalculations = w.recalculationCount();
     w.optiWin->apply->click();
     QCOMPARE(w.recalculationCount(), recalculations + 1);
     if (outcome == "start point") {
-        QCOMPARE(w.c1_fdist->value(), fdist);
-        QCOMPARE(w.c1_apature->value(), 5.6);
+        QCOMPARE(windowForm(w).c1_fdist->value(), fdist);
+        QCOMPARE(windowForm(w).c1_apature->value(), 5.6);
     } else if (outcome == "search") {
-        QVERIFY(w.c1_fdist->value() <= fdist);
-        QVERIFY(w.c1_fdist->value() != 4.0);
+        QVERIFY(windowForm(w).c1_fdist->value() <= fdist);
+        QVERIFY(windowForm(w).c1_fdist->value() != 4.0);
     } else {
-        QCOMPARE(w.c1_fdist->value(), fdist);
-        QCOMPARE(w.c1_apature->value(), 2.8);
+        QCOMPARE(windowForm(w).c1_fdist->value(), fdist);
+        QCOMPARE(windowForm(w).c1_apature->value(), 2.8);
     }
-    QVERIFY(std::isfinite(w.c1_fdist->value()));
+    QVERIFY(std::isfinite(windowForm(w).c1_fdist->value()));
     // Whatever the search did to the record, the recalculation rebuilt it from the widgets.
-    QCOMPARE(w.cam1.getFdist(), w.c1_fdist->value() * 1000);
-    QCOMPARE(w.cam1.getAperture(), w.c1_apature->value());
+    QCOMPARE(w.cam1.getFdist(), windowForm(w).c1_fdist->value() * 1000);
+    QCOMPARE(w.cam1.getAperture(), windowForm(w).c1_apature->value());
 }
 
 void TestOptiDialog::refusedTablesChangeNothing_data()
@@ -301,7 +303,7 @@ void TestOptiDialog::germanProgramReadsBothDecimalMarks()
     for (const char* typed : {"7,5", "7.5"}) {
         fillTable(*w.optiWin, {{typed, "3", "0"}});
         w.optiWin->apply->click();
-        distances << w.c1_fdist->text();
+        distances << windowForm(w).c1_fdist->text();
     }
     setProgramLocale(QLocale::c());
     QCOMPARE(distances, (QStringList{"7.50 m", "7.50 m"}));
@@ -334,7 +336,8 @@ void TestOptiDialog::sameTableSameResultAfterEveryStart()
         window->showOpti();
         fillTable(*window->optiWin, rows);
         window->optiWin->apply->click();
-        results << window->c1_fdist->text() + " " + window->c1_apature->text();
+        results << windowForm(*window).c1_fdist->text() + " " +
+                       windowForm(*window).c1_apature->text();
     }
     QCOMPARE(results[0], results[1]);
 }
@@ -372,18 +375,18 @@ void TestOptiDialog::tutorialExample()
     // The tutorial page quotes these numbers; they must be what the program shows.
     mainWin& w = *window;
     QCOMPARE(w.expertMode, 1);
-    w.c1_fdist->setValue(3);
-    w.c1_apature->setValue(2.8);
-    w.c1_flength->setValue(50);
-    w.boxC2->setChecked(true);
-    w.c2_fdist->setValue(3);
-    w.c2_apature->setValue(1.4);
-    w.c2_flength->setValue(25);
-    w.c2_crop->setCurrentIndex(8);
-    QCOMPARE(w.c1_coc->value(), 0.0288);
-    QCOMPARE(w.c2_coc->value(), 0.0144);
-    QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (31.3m)"));
-    QCOMPARE(w.c2_set_Hyper->text(), QString("Set to hyperfocal (31.2m)"));
+    windowForm(w).c1_fdist->setValue(3);
+    windowForm(w).c1_apature->setValue(2.8);
+    windowForm(w).c1_flength->setValue(50);
+    windowForm(w).boxC2->setChecked(true);
+    windowForm(w).c2_fdist->setValue(3);
+    windowForm(w).c2_apature->setValue(1.4);
+    windowForm(w).c2_flength->setValue(25);
+    windowForm(w).c2_crop->setCurrentIndex(8);
+    QCOMPARE(windowForm(w).c1_coc->value(), 0.0288);
+    QCOMPARE(windowForm(w).c2_coc->value(), 0.0144);
+    QCOMPARE(windowForm(w).c1_set_Hyper->text(), QString("Set to hyperfocal (31.3m)"));
+    QCOMPARE(windowForm(w).c2_set_Hyper->text(), QString("Set to hyperfocal (31.2m)"));
 
     const auto limits = [](CameraSetup& camera) {
         const double nearLimit = camera.getNearLimit();
@@ -405,18 +408,18 @@ void TestOptiDialog::tutorialExample()
     QCOMPARE(curve(w.cam1), QString("10.51 5.26 2.11 2.63 4.21 7.36 8.93 10.51"));
     QCOMPARE(curve(w.cam2), QString("10.42 5.21 2.09 2.61 4.17 7.30 8.86 10.42"));
 
-    w.c2_apature->setValue(2.8);
+    windowForm(w).c2_apature->setValue(2.8);
     QCOMPARE(limits(w.cam2), QString("2.53 - 3.69 (1.16)"));
-    QCOMPARE(w.c2_set_Hyper->text(), QString("Set to hyperfocal (16.0m)"));
-    w.c1_apature->setValue(5.6);
+    QCOMPARE(windowForm(w).c2_set_Hyper->text(), QString("Set to hyperfocal (16.0m)"));
+    windowForm(w).c1_apature->setValue(5.6);
     QCOMPARE(limits(w.cam1), QString("2.53 - 3.68 (1.15)"));
-    QCOMPARE(w.c1_set_Hyper->text(), QString("Set to hyperfocal (16.0m)"));
+    QCOMPARE(windowForm(w).c1_set_Hyper->text(), QString("Set to hyperfocal (16.0m)"));
     QCOMPARE(twoDecimals(w.cam2.getZc(1500)) + " " + twoDecimals(w.cam2.getZc(5000)),
              QString("5.22 2.10"));
     QCOMPARE(twoDecimals(w.cam1.getZc(1500)) + " " + twoDecimals(w.cam1.getZc(5000)),
              QString("5.26 2.12"));
 
-    w.c1_apature->setValue(2.8);
+    windowForm(w).c1_apature->setValue(2.8);
     opti& dialog = *w.optiWin;
     fillTable(dialog,
               {{"1.5", "10.51", "1"}, {"2", "5.26", "1"}, {"5", "4.21", "1"}, {"10", "7.36", "1"}});
@@ -426,9 +429,9 @@ void TestOptiDialog::tutorialExample()
     start.setAperture(5.6);
     QCOMPARE(QString::number(calcError(start, dialog.referenceTable()), 'f', 1), QString("6.4"));
     dialog.apply->click();
-    QCOMPARE(w.c2_fdist->value(), 3.0);
-    QCOMPARE(w.c2_apature->value(), 1.4);
-    QCOMPARE(w.c2_flength->value(), 25.0);
+    QCOMPARE(windowForm(w).c2_fdist->value(), 3.0);
+    QCOMPARE(windowForm(w).c2_apature->value(), 1.4);
+    QCOMPARE(windowForm(w).c2_flength->value(), 25.0);
     QVERIFY(calcError(w.cam2, dialog.referenceTable()) < 0.0005);
 }
 

@@ -7,6 +7,7 @@
 #include "opti.h"
 #include "plotgeometry.h"
 #include "projectcodec.h"
+#include "windowform.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -118,29 +119,29 @@ void TestTranslations::germanCatalogueReachesTheWindows()
     setProgramLocale(QLocale(QLocale::German, QLocale::Germany));
     {
         mainWin w;
-        QCOMPARE(w.menuFile->title(), QString("&Datei"));
-        QCOMPARE(w.menuOptimizer->title(), QString("&Erweitert"));
-        QCOMPARE(w.menuHelp->title(), QString("&Hilfe"));
-        QCOMPARE(w.actionSave_as->text(), QString("Speichern &unter"));
-        QCOMPARE(w.menuView->title().remove('&'), QString("Ansicht"));
-        QCOMPARE(w.menuUnits->title().remove('&'), QString("Einheiten"));
-        QCOMPARE(w.actionMetres->text().remove('&'), QString("Meter"));
-        QCOMPARE(w.actionFeet->text().remove('&'), QString("Fuß"));
+        QCOMPARE(windowForm(w).menuFile->title(), QString("&Datei"));
+        QCOMPARE(windowForm(w).menuOptimizer->title(), QString("&Erweitert"));
+        QCOMPARE(windowForm(w).menuHelp->title(), QString("&Hilfe"));
+        QCOMPARE(windowForm(w).actionSave_as->text(), QString("Speichern &unter"));
+        QCOMPARE(windowForm(w).menuView->title().remove('&'), QString("Ansicht"));
+        QCOMPARE(windowForm(w).menuUnits->title().remove('&'), QString("Einheiten"));
+        QCOMPARE(windowForm(w).actionMetres->text().remove('&'), QString("Meter"));
+        QCOMPARE(windowForm(w).actionFeet->text().remove('&'), QString("Fuß"));
         QVERIFY(w.findChild<QMenu*>("menuCompare"));
         QCOMPARE(w.findChild<QMenu*>("menuCompare")->title().remove('&'), QString("Vergleichen"));
-        QCOMPARE(w.label_23->text(), QString("Zerstreuungskreis"));
+        QCOMPARE(windowForm(w).label_23->text(), QString("Zerstreuungskreis"));
         QCOMPARE(w.optiWin->windowTitle(), QString("Automatische Optimierung"));
         QCOMPARE(w.graphWidget->captionTexts(1).title, QString("Kamera 1:"));
         QVERIFY(w.graphWidget->captionTexts(1).values.startsWith("zc(unendl.): "));
-        QVERIFY(w.c1_set_Hyper->text().startsWith("Auf hyperfokale Distanz ("));
+        QVERIFY(windowForm(w).c1_set_Hyper->text().startsWith("Auf hyperfokale Distanz ("));
         // The settings table, as Copy numbers gives it.
-        w.actionCopyNumbers->trigger();
+        windowForm(w).actionCopyNumbers->trigger();
         const QString numbers = QGuiApplication::clipboard()->text();
         QVERIFY2(numbers.startsWith("\tKamera 1\n") && numbers.contains("\nNahgrenze (m)\t"),
                  qPrintable(numbers));
         // Every number a person reads has the decimal comma, in the window as in the copy.
         w.switchpromode();
-        w.boxC2->setChecked(true);
+        windowForm(w).boxC2->setChecked(true);
         w.run();
         const PlotGeometry plot = w.graphWidget->currentGeometry();
         const auto noWidth = [](const QString&, int) { return 0.0; };
@@ -150,10 +151,10 @@ void TestTranslations::germanCatalogueReachesTheWindows()
                          Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(w.graphWidget, &move);
         for (const QString& text :
-             QStringList{numbers, w.c1_set_Hyper->text(), w.c1_set_Hyper->toolTip(),
-                         w.graphWidget->captionTexts(1).settings,
-                         w.graphWidget->captionTexts(1).values, w.comparisonReadout->text(),
-                         plot.gridLabelText(1.5, noWidth, false).text} +
+             QStringList{
+                 numbers, windowForm(w).c1_set_Hyper->text(), windowForm(w).c1_set_Hyper->toolTip(),
+                 w.graphWidget->captionTexts(1).settings, w.graphWidget->captionTexts(1).values,
+                 w.comparisonReadout->text(), plot.gridLabelText(1.5, noWidth, false).text} +
                  w.graphWidget->readoutTexts()) {
             QVERIFY2(text.contains(QRegularExpression("\\d,\\d")) &&
                          !text.contains(QRegularExpression("\\d\\.\\d")),
@@ -202,10 +203,10 @@ void TestTranslations::tooltipsExplainTheInputsInBothLanguages()
     setProgramLocale(QLocale(QLocale::German, QLocale::Germany));
     {
         mainWin w;
-        QVERIFY(w.c1_apature->toolTip().startsWith("Aperture as an f-number"));
-        QCOMPARE(w.horizontalSlider->toolTip(), w.c1_fdist->toolTip());
-        QVERIFY(w.c2_coc->toolTip().contains("in millimetres"));
-        QVERIFY(w.c1_cocSet->toolTip().contains("\nManual: typed in"));
+        QVERIFY(windowForm(w).c1_apature->toolTip().startsWith("Aperture as an f-number"));
+        QCOMPARE(windowForm(w).horizontalSlider->toolTip(), windowForm(w).c1_fdist->toolTip());
+        QVERIFY(windowForm(w).c2_coc->toolTip().contains("in millimetres"));
+        QVERIFY(windowForm(w).c1_cocSet->toolTip().contains("\nManual: typed in"));
         QVERIFY(w.graphWidget->toolTip().contains("zc is the diameter"));
     }
     QTranslator translator;
@@ -213,8 +214,8 @@ void TestTranslations::tooltipsExplainTheInputsInBothLanguages()
     QVERIFY(QCoreApplication::installTranslator(&translator));
     {
         mainWin w;
-        QVERIFY(w.c1_fdist->toolTip().startsWith("Fokusentfernung: "));
-        QVERIFY(w.c2_lensQ->toolTip().startsWith("Objektivqualität in Prozent."));
+        QVERIFY(windowForm(w).c1_fdist->toolTip().startsWith("Fokusentfernung: "));
+        QVERIFY(windowForm(w).c2_lensQ->toolTip().startsWith("Objektivqualität in Prozent."));
         QVERIFY(w.graphWidget->toolTip().startsWith("Relative Unschärfe zc"));
     }
     QCoreApplication::removeTranslator(&translator);

@@ -8,8 +8,7 @@
 #include "plancommands.h"
 #include "projectcodec.h"
 #include "projectread.h"
-
-namespace {
+#include "windowform.h"
 
 CameraRecord cameraFromControls(const CameraControls& c)
 {
@@ -34,6 +33,8 @@ CameraRecord cameraFromControls(const CameraControls& c)
     r.megapixels = c.megapixels->value();
     return r;
 }
+
+namespace {
 
 void applyCamera(const CameraControls& c, const CameraRecord& r)
 {
@@ -64,11 +65,11 @@ ProjectRecord projectFromControls(mainWin& w)
 {
     ProjectRecord r;
     r.version = ProjectCodec::currentVersion;
-    r.leftBorder = w.DSB_leftBorder->value();
-    r.distanceFromCamera = w.distanceCam->isChecked();
-    r.distanceFromFocusPlane = w.distanceFP->isChecked();
-    r.distanceScale = w.qxscale->value();
-    r.zcScale = w.qyscale->value();
+    r.leftBorder = windowForm(w).DSB_leftBorder->value();
+    r.distanceFromCamera = windowForm(w).distanceCam->isChecked();
+    r.distanceFromFocusPlane = windowForm(w).distanceFP->isChecked();
+    r.distanceScale = windowForm(w).qxscale->value();
+    r.zcScale = windowForm(w).qyscale->value();
     r.camera1 = cameraFromControls(cameraControls(w, 1));
     r.camera2 = cameraFromControls(cameraControls(w, 2));
     for (CameraRecord* camera : {&r.camera1, &r.camera2}) {
@@ -85,11 +86,11 @@ void applyProjectToControls(mainWin& w, const ProjectRecord& r, std::ostream& ou
 {
     // Setting the controls writes nothing itself, so the echo can go first.
     ProjectRead::traceRecord(out, r);
-    w.DSB_leftBorder->setExactValue(r.leftBorder);
-    w.distanceCam->setChecked(r.distanceFromCamera);
-    w.distanceFP->setChecked(r.distanceFromFocusPlane);
-    w.qxscale->setValue(r.distanceScale);
-    w.qyscale->setValue(r.zcScale);
+    windowForm(w).DSB_leftBorder->setExactValue(r.leftBorder);
+    windowForm(w).distanceCam->setChecked(r.distanceFromCamera);
+    windowForm(w).distanceFP->setChecked(r.distanceFromFocusPlane);
+    windowForm(w).qxscale->setValue(r.distanceScale);
+    windowForm(w).qyscale->setValue(r.zcScale);
     // The lens's ranges first, so that its focal length and f-number arrive whole.
     w.gearCommands->restore(1, r.camera1.body, r.camera1.lens);
     w.gearCommands->restore(2, r.camera2.body, r.camera2.lens);

@@ -7,6 +7,10 @@
 #include <ostream>
 
 class mainWin;
+struct CameraControls;
+
+// One camera's boxes as a project stores them, without its gear.
+CameraRecord cameraFromControls(const CameraControls& controls);
 
 // The stored controls of the main window read into a record, and a record written back.
 ProjectRecord projectFromControls(mainWin& window);

@@ -7,6 +7,7 @@
 #include "mainwin.h"
 #include "plantarget.h"
 #include "stackplanner.h"
+#include "windowform.h"
 #include "zoneplanner.h"
 
 #include <QMenu>
@@ -25,13 +26,14 @@ bool samePlanningBasis(const CameraSetup& a, const CameraSetup& b)
 } // namespace
 
 PlanCommands::PlanCommands(mainWin* window_)
-    : QObject(window_), window(window_), zonePlanner(new ZonePlanner(*window_)),
-      stackPlanner(new StackPlanner(*window_)), framingPlanner(new FramingPlanner(*window_))
+    : QObject(window_), window(window_), zonePlanner(new ZonePlanner(*window_, window_)),
+      stackPlanner(new StackPlanner(*window_, window_)),
+      framingPlanner(new FramingPlanner(*window_, window_))
 {
-    auto* menu = new QMenu(tr("&Plan"), window->menubar);
+    auto* menu = new QMenu(tr("&Plan"), windowForm(*window).menubar);
     menu->setObjectName(QStringLiteral("menuPlan"));
     // After Compare, which comes before the optimizer's menu.
-    window->menubar->insertMenu(window->menuOptimizer->menuAction(), menu);
+    windowForm(*window).menubar->insertMenu(windowForm(*window).menuOptimizer->menuAction(), menu);
     menu->addAction(addCommand("actionPlanZone", tr("&Sharp from … to …"), zonePlanner));
     menu->addAction(addCommand("actionPlanStack", tr("&Focus stack…"), stackPlanner));
     menu->addAction(
