@@ -376,6 +376,77 @@
     </message>
 </context>
 <context>
+    <name>PinnedSetups</name>
+    <message>
+        <source>At most %1 setups can be pinned; remove one to pin another.</source>
+        <translation>Höchstens %1 Einstellungen lassen sich anheften; entfernen Sie eine, um eine weitere anzuheften.</translation>
+    </message>
+    <message>
+        <source>A pinned setup needs a name.</source>
+        <translation>Eine angeheftete Einstellung braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 would need f/%2; at %3 mm its lens, %4, opens only to f/%5.</source>
+        <translation>%1 bräuchte f/%2; bei %3 mm öffnet ihr Objektiv, %4, nur bis f/%5.</translation>
+    </message>
+    <message>
+        <source>%1 would need f/%2; the smallest f-number is f/%3.</source>
+        <translation>%1 bräuchte f/%2; die kleinste Blendenzahl ist f/%3.</translation>
+    </message>
+    <message>
+        <source>%1 would need f/%2; the largest f-number is f/%3.</source>
+        <translation>%1 bräuchte f/%2; die größte Blendenzahl ist f/%3.</translation>
+    </message>
+    <message>
+        <source>%1 would need %2 mm; the shortest focal length is %3 mm.</source>
+        <translation>%1 bräuchte %2 mm; die kürzeste Brennweite ist %3 mm.</translation>
+    </message>
+    <message>
+        <source>%1 would need %2 mm; the longest focal length is %3 mm.</source>
+        <translation>%1 bräuchte %2 mm; die längste Brennweite ist %3 mm.</translation>
+    </message>
+    <message>
+        <source>%1 would need a focus of %2; the nearest is %3.</source>
+        <translation>%1 bräuchte einen Fokus von %2; der nächste ist %3.</translation>
+    </message>
+    <message>
+        <source>%1 would need a focus of %2; the farthest is %3.</source>
+        <translation>%1 bräuchte einen Fokus von %2; der fernste ist %3.</translation>
+    </message>
+    <message>
+        <source>No f-number lets %1 match Camera 1 in this.</source>
+        <translation>Mit keiner Blendenzahl kommt %1 hierin Kamera 1 gleich.</translation>
+    </message>
+    <message>
+        <source>No f-number gives %1 the blur at infinity of Camera 1 (zc %2); the nearest it comes is zc %3.</source>
+        <translation>Keine Blendenzahl gibt %1 die Unschärfe im Unendlichen von Kamera 1 (zc %2); am nächsten kommt sie mit zc %3.</translation>
+    </message>
+    <message>
+        <source>No f-number gives %1 a depth of field as long as Camera 1&apos;s (%2); the nearest it comes is %3.</source>
+        <translation>Keine Blendenzahl gibt %1 eine so lange Schärfentiefe wie Kamera 1 (%2); am nächsten kommt sie mit %3.</translation>
+    </message>
+    <message>
+        <source>No f-number gives %1 the near limit of Camera 1 (%2); the nearest it comes is %3.</source>
+        <translation>Keine Blendenzahl gibt %1 die Nahgrenze von Kamera 1 (%2); am nächsten kommt sie mit %3.</translation>
+    </message>
+    <message>
+        <source>Camera 1 has no finite blur at infinity to match.</source>
+        <translation>Kamera 1 hat keine endliche Unschärfe im Unendlichen, der eine Einstellung gleichkommen könnte.</translation>
+    </message>
+    <message>
+        <source>Camera 1 has no depth of field to match: even at its focus distance the blur exceeds the circle of confusion.</source>
+        <translation>Kamera 1 hat keine Schärfentiefe, der eine Einstellung gleichkommen könnte: selbst in der Fokusentfernung ist die Unschärfe größer als der Zerstreuungskreis.</translation>
+    </message>
+    <message>
+        <source>Camera 1 forms no sharp image: its focus is closer than the focal length.</source>
+        <translation>Kamera 1 erzeugt kein scharfes Bild: ihr Fokus liegt näher als die Brennweite.</translation>
+    </message>
+    <message>
+        <source>%1 forms no sharp image: its focus is closer than the focal length.</source>
+        <translation>%1 erzeugt kein scharfes Bild: ihr Fokus liegt näher als die Brennweite.</translation>
+    </message>
+</context>
+<context>
     <name>PlanCommands</name>
     <message>
         <source>&amp;Plan</source>
@@ -437,6 +508,10 @@
     <message>
         <source>From focus plane: %1 %2</source>
         <translation>Abstand zur Schärfeebene: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1: zc %2</source>
+        <translation>%1: zc %2</translation>
     </message>
 </context>
 <context>
@@ -1115,6 +1190,14 @@
     <message>
         <source>Manual</source>
         <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Background blur against Camera 1</source>
+        <translation>Hintergrundunschärfe gegenüber Kamera 1</translation>
+    </message>
+    <message>
+        <source>Depth of field against Camera 1</source>
+        <translation>Schärfentiefe gegenüber Kamera 1</translation>
     </message>
 </context>
 <context>
@@ -2105,6 +2188,102 @@ Gesucht wurde in:
     <message>
         <source>Sharp from %1 to infinity</source>
         <translation>Scharf von %1 bis unendlich</translation>
+    </message>
+    <message>
+        <source>CoC mode</source>
+        <translation>Art des Zerstreuungskreises</translation>
+    </message>
+    <message>
+        <source>sensor format for the crop factor</source>
+        <translation>Sensorformat für den Cropfaktor</translation>
+    </message>
+    <message>
+        <source>sensor format for the pixel size</source>
+        <translation>Sensorformat für die Pixelgröße</translation>
+    </message>
+    <message>
+        <source>pixel count</source>
+        <translation>Pixelzahl</translation>
+    </message>
+    <message>
+        <source>form factor</source>
+        <translation>Seitenverhältnis</translation>
+    </message>
+    <message>
+        <source>The file is damaged: pinned setup %1 gives list entry %2 for the %3, but only 0 to %4 exist (%5).</source>
+        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 gibt für „%3“ den Listeneintrag %2 an, es gibt aber nur 0 bis %4 (%5).</translation>
+    </message>
+    <message>
+        <source>focus distance</source>
+        <translation>Fokusentfernung</translation>
+    </message>
+    <message>
+        <source>aperture</source>
+        <translation>Blende</translation>
+    </message>
+    <message>
+        <source>focal length</source>
+        <translation>Brennweite</translation>
+    </message>
+    <message>
+        <source>circle of confusion</source>
+        <translation>Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>lens quality</source>
+        <translation>Objektivqualität</translation>
+    </message>
+    <message>
+        <source>view distance</source>
+        <translation>Betrachtungsabstand</translation>
+    </message>
+    <message>
+        <source>image width</source>
+        <translation>Bildbreite</translation>
+    </message>
+    <message>
+        <source>width of the custom sensor in mm</source>
+        <translation>Breite des eigenen Sensors in mm</translation>
+    </message>
+    <message>
+        <source>height of the custom sensor in mm</source>
+        <translation>Höhe des eigenen Sensors in mm</translation>
+    </message>
+    <message>
+        <source>pixel count in millions</source>
+        <translation>Pixelzahl in Millionen</translation>
+    </message>
+    <message>
+        <source>The file is damaged: pinned setup %1 gives %2 for the %3, but only %4 to %5 are allowed (%6).</source>
+        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 gibt für „%3“ %2 an, erlaubt sind aber nur %4 bis %5 (%6).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the gear of pinned setup %1 cannot be the gear of a camera (%2).</source>
+        <translation>Die Datei ist beschädigt: Die Ausrüstung der angehefteten Einstellung %1 kann nicht die einer Kamera sein (%2).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: pinned setup %1 is set to %2 mm and f/%3, which its lens, %4, cannot be set to (%5).</source>
+        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 steht auf %2 mm und f/%3, worauf sich ihr Objektiv, %4, nicht einstellen lässt (%5).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the pinned setups are cut short (%1).</source>
+        <translation>Die Datei ist beschädigt: Die angehefteten Einstellungen brechen ab (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it holds %1 pinned setups, but only 1 to %2 are allowed (%3).</source>
+        <translation>Die Datei ist beschädigt: Sie enthält %1 angeheftete Einstellungen, erlaubt sind aber nur 1 bis %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: pinned setup %1 has no name (%2).</source>
+        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 hat keinen Namen (%2).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: pinned setup %1 is drawn in colour %2, but only 0 to %3 exist (%4).</source>
+        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 wird in Farbe %2 gezeichnet, es gibt aber nur 0 bis %3 (%4).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it holds the pinned setups twice (records %1 and %2).</source>
+        <translation>Die Datei ist beschädigt: Sie enthält die angehefteten Einstellungen zweimal (Einträge %1 und %2).</translation>
     </message>
 </context>
 <context>
