@@ -5,6 +5,7 @@
 #include "camerasetup.h"
 #include "cocpresets.h"
 #include "lengthunit.h"
+#include "projectrecord.h"
 
 // What the dialogs may know of the main window and ask of it, so that they never reach
 // its widgets: each camera's record of the last recalculation and the limits of its boxes,
@@ -31,6 +32,8 @@ public:
     virtual Limits focusLimits(int camera) const = 0;
     virtual Limits apertureLimits(int camera) const = 0;
     virtual LengthUnit lengthUnit() const = 0;
+    // What a project stores of the camera's boxes, its gear included.
+    virtual CameraRecord cameraInputs(int camera) const = 0;
 
     // How a focus written by a dialog is held: rounded to what its box shows, as if typed,
     // or exactly as the answer has it.
@@ -41,6 +44,9 @@ public:
     };
     virtual void setFocus(int camera, double millimetres, FocusHeld held) = 0;
     virtual void setAperture(int camera, double fNumber) = 0;
+    // Writes a stored camera into the camera's boxes as one change, as Copy does, and switches
+    // it on; its magnification lock stays as it was.
+    virtual void putCamera(int camera, const CameraRecord& record) = 0;
     // Recalculates at once, whether or not a box changed.
     virtual void recalculate() = 0;
 

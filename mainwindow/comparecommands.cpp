@@ -31,9 +31,11 @@ QString boxNumber(double value, const QDoubleSpinBox* box)
 }
 } // namespace
 
-CompareCommands::CompareCommands(mainWin* window_) : QObject(window_), window(window_)
+CompareCommands::CompareCommands(mainWin* window_)
+    : QObject(window_), window(window_),
+      compareMenu(new QMenu(tr("&Compare"), windowForm(*window_).menubar))
 {
-    auto* menu = new QMenu(tr("&Compare"), windowForm(*window).menubar);
+    QMenu* menu = compareMenu;
     menu->setObjectName(QStringLiteral("menuCompare"));
     windowForm(*window).menubar->insertMenu(windowForm(*window).menuOptimizer->menuAction(), menu);
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QAction;
+class QMenu;
 class mainWin;
 
 // The Compare menu: commands that set Camera 2 to match Camera 1 in one respect. The model
@@ -22,6 +23,7 @@ public:
     explicit CompareCommands(mainWin* window);
     // In expert mode with both cameras switched on.
     void setAvailable(bool available);
+    QMenu* menu() const { return compareMenu; }
 
 private:
     using Solver = CameraMatch::Result (*)(const CameraSetup& one, const CameraSetup& two,
@@ -34,5 +36,6 @@ private:
     QString distance(double millimetres) const;
 
     mainWin* window;
+    QMenu* compareMenu;
     std::vector<QAction*> commands;
 };

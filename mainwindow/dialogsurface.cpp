@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
 #include "cameracontrols.h"
+#include "gearcommands.h"
 #include "lengthspinbox.h"
 #include "mainwin.h"
 #include "projectcameras.h"
@@ -48,6 +49,30 @@ void mainWin::setFocus(int camera, double millimetres, FocusHeld held)
 void mainWin::setAperture(int camera, double fNumber)
 {
     (camera == 1 ? c1_apature : c2_apature)->setValue(fNumber);
+}
+
+CameraRecord mainWin::cameraInputs(int camera) const
+{
+    CameraRecord record = cameraFromControls(cameraControls(*this, camera));
+    const GearCommands::Gear& gear = gearCommands->gear(camera);
+    record.body = gear.body;
+    record.lens = gear.lens;
+    return record;
+}
+
+void mainWin::putCamera(int camera, const CameraRecord& record)
+{
+    RecalcBatch batch(this);
+    // Camera 2 and every box of Camera 1 are those of expert mode.
+    if (expertMode == 0)
+        switchpromode();
+    const CameraControls controls = cameraControls(*this, camera);
+    CameraRecord put = record;
+    put.switchedOn = true;
+    put.lockMagnification = controls.lockMagnification->isChecked();
+    // The lens's ranges first, so that its focal length and f-number arrive whole.
+    gearCommands->restore(camera, put.body, put.lens);
+    applyCameraToControls(controls, put);
 }
 
 Ui_mainWin& windowForm(mainWin& window)

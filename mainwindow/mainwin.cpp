@@ -13,6 +13,7 @@
 #include "plotcommands.h"
 #include "sensorformatcarry.h"
 #include "settings.h"
+#include "setupcommands.h"
 #include "sharecommands.h"
 #include "typingstart.h"
 #include "windowshape.h"
@@ -81,6 +82,7 @@ mainWin::mainWin()
     frame->setLayout(plotLayout);
     WindowShape::holdSteady(*this);
     gearCommands = new GearCommands(*this);
+    setupCommands = new SetupCommands(*this);
 
     expertMode = 1;
     switchpromode();

@@ -25,6 +25,7 @@ class ProjectDocument;
 class RecentProjects;
 class Settings;
 class ShareCommands;
+class SetupCommands;
 class graph;
 class opti;
 
@@ -80,6 +81,8 @@ public:
     ShareCommands* shareCommands = nullptr;
     // Each camera's body and lens by name.
     GearCommands* gearCommands = nullptr;
+    // Compare > Pin Camera 1 and 2 and the Setups panel.
+    SetupCommands* setupCommands = nullptr;
     // Additions of the open project that this build does not read, written back on saving.
     QList<ProjectExtension::Record> keptAdditions;
 
@@ -175,6 +178,8 @@ public:
     Limits apertureLimits(int camera) const override;
     void setFocus(int camera, double millimetres, FocusHeld held) override;
     void setAperture(int camera, double fNumber) override;
+    CameraRecord cameraInputs(int camera) const override;
+    void putCamera(int camera, const CameraRecord& record) override;
     void recalculate() override { run(); }
 
     // Projects as desktop documents (documentcommands.cpp): the open file's title and unsaved

@@ -8,6 +8,7 @@
 #include "plancommands.h"
 #include "projectcodec.h"
 #include "projectread.h"
+#include "setupcommands.h"
 #include "windowform.h"
 
 CameraRecord cameraFromControls(const CameraControls& c)
@@ -34,9 +35,7 @@ CameraRecord cameraFromControls(const CameraControls& c)
     return r;
 }
 
-namespace {
-
-void applyCamera(const CameraControls& c, const CameraRecord& r)
+void applyCameraToControls(const CameraControls& c, const CameraRecord& r)
 {
     c.cocMode->setCurrentIndex(r.cocMode);
     c.box->setChecked(r.switchedOn);
@@ -59,8 +58,6 @@ void applyCamera(const CameraControls& c, const CameraRecord& r)
     c.imageWidth->setValue(r.imageWidth);
 }
 
-} // namespace
-
 ProjectRecord projectFromControls(mainWin& w)
 {
     ProjectRecord r;
@@ -79,6 +76,7 @@ ProjectRecord projectFromControls(mainWin& w)
     }
     r.otherRecords = w.keptAdditions;
     r.focusStack = w.planCommands->stackRecord();
+    r.pinnedSetups = w.setupCommands->setups();
     return r;
 }
 
@@ -95,11 +93,12 @@ void applyProjectToControls(mainWin& w, const ProjectRecord& r, std::ostream& ou
     w.gearCommands->restore(1, r.camera1.body, r.camera1.lens);
     w.gearCommands->restore(2, r.camera2.body, r.camera2.lens);
     w.keptAdditions = r.otherRecords;
-    applyCamera(cameraControls(w, 1), r.camera1);
-    applyCamera(cameraControls(w, 2), r.camera2);
+    applyCameraToControls(cameraControls(w, 1), r.camera1);
+    applyCameraToControls(cameraControls(w, 2), r.camera2);
     // Switching the distance reference above reset the border; now that the focus distances
     // that bound it are loaded too, the project opens at the border it was saved with.
     w.restoreLeftBorder(r.leftBorder);
+    w.setupCommands->restore(r.pinnedSetups);
     // Shown once the recalculation knows the cameras it was planned for.
     w.planCommands->restoreStack(r.focusStack);
 }

@@ -11,6 +11,8 @@ struct CameraControls;
 
 // One camera's boxes as a project stores them, without its gear.
 CameraRecord cameraFromControls(const CameraControls& controls);
+// Writes the boxes of a stored camera in the order the file has them, without its gear.
+void applyCameraToControls(const CameraControls& controls, const CameraRecord& record);
 
 // The stored controls of the main window read into a record, and a record written back.
 ProjectRecord projectFromControls(mainWin& window);

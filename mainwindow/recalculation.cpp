@@ -14,6 +14,7 @@
 #include "projectdocument.h"
 #include "readernumbers.h"
 #include "settings.h"
+#include "setupcommands.h"
 #include "simplesliders.h"
 #include "trace.h"
 #include "windowshape.h"
@@ -115,6 +116,7 @@ void mainWin::run()
     locks[0].remember(cam1);
     locks[1].remember(cam2);
     updateComparison();
+    setupCommands->follow();
     planCommands->updateDialogs();
     ++recalculations;
     recalculating = false;

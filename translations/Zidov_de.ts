@@ -1201,6 +1201,160 @@
     </message>
 </context>
 <context>
+    <name>SetupCommands</name>
+    <message>
+        <source>Setups</source>
+        <translation>Angeheftete Setups</translation>
+    </message>
+    <message>
+        <source>&amp;Setups</source>
+        <translation>&amp;Angeheftete Setups</translation>
+    </message>
+    <message>
+        <source>&amp;Pin Camera 1</source>
+        <translation>Kamera 1 &amp;anheften</translation>
+    </message>
+    <message>
+        <source>P&amp;in Camera 2</source>
+        <translation>Kamera 2 anhe&amp;ften</translation>
+    </message>
+    <message>
+        <source>Keep Camera %1&apos;s settings as a curve of their own, beside the two cameras.</source>
+        <translation>Die Einstellungen von Kamera %1 als eigene Kurve neben den beiden Kameras behalten.</translation>
+    </message>
+</context>
+<context>
+    <name>SetupsPanel</name>
+    <message>
+        <source>Pinned setups: each a camera&apos;s settings frozen as a curve of its own, compared with Camera 1. Delete removes the selected setups, Enter puts the current one into Camera 2.</source>
+        <translation>Angeheftete Einstellungen: jeweils die eingefrorenen Einstellungen einer Kamera als eigene Kurve, verglichen mit Kamera 1. Entf entfernt die ausgewählten, die Eingabetaste setzt die aktuelle in Kamera 2.</translation>
+    </message>
+    <message>
+        <source>Put the current setup into Camera 1, gear included.</source>
+        <translation>Die aktuelle Einstellung samt Ausrüstung in Kamera 1 setzen.</translation>
+    </message>
+    <message>
+        <source>To Camera &amp;1</source>
+        <translation>In Kamera &amp;1</translation>
+    </message>
+    <message>
+        <source>Put the current setup into Camera 2, gear included (Enter).</source>
+        <translation>Die aktuelle Einstellung samt Ausrüstung in Kamera 2 setzen (Eingabetaste).</translation>
+    </message>
+    <message>
+        <source>To Camera &amp;2</source>
+        <translation>In Kamera &amp;2</translation>
+    </message>
+    <message>
+        <source>Remove the selected setups (Delete).</source>
+        <translation>Die ausgewählten Einstellungen entfernen (Entf).</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>Ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>Match every selected setup to Camera 1 in one respect, as the Compare menu matches Camera 2.</source>
+        <translation>Jede ausgewählte Einstellung in einer Hinsicht an Kamera 1 angleichen, wie das Menü Vergleichen Kamera 2 angleicht.</translation>
+    </message>
+    <message>
+        <source>&amp;Match to Camera 1</source>
+        <translation>An Kamera 1 an&amp;gleichen</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Gezeigt</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Fokus</translation>
+    </message>
+    <message>
+        <source>f-number</source>
+        <translation>Blendenzahl</translation>
+    </message>
+    <message>
+        <source>Depth of field</source>
+        <translation>Schärfentiefe</translation>
+    </message>
+    <message>
+        <source>background blur ×</source>
+        <translation>Hintergrundunschärfe ×</translation>
+    </message>
+    <message>
+        <source>depth of field ×</source>
+        <translation>Schärfentiefe ×</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>The setup&apos;s blur at infinity, as a share of its frame, over Camera 1&apos;s: how much more the background blurs in a print of the same size.</source>
+        <translation>Die Unschärfe der Einstellung bei unendlich, als Anteil ihres Bildes, geteilt durch die von Kamera 1: wie viel stärker der Hintergrund in einem gleich großen Abzug verschwimmt.</translation>
+    </message>
+    <message>
+        <source>The length of the setup&apos;s depth of field over Camera 1&apos;s.</source>
+        <translation>Die Länge der Schärfentiefe der Einstellung geteilt durch die von Kamera 1.</translation>
+    </message>
+    <message>
+        <source>&amp;Equivalent settings</source>
+        <translation>Ä&amp;quivalente Einstellungen</translation>
+    </message>
+    <message>
+        <source>Same &amp;framing</source>
+        <translation>Gleicher &amp;Bildausschnitt</translation>
+    </message>
+    <message>
+        <source>Same &amp;background blur</source>
+        <translation>Gleiche &amp;Hintergrundunschärfe</translation>
+    </message>
+    <message>
+        <source>Same &amp;depth of field</source>
+        <translation>Gleiche &amp;Schärfentiefe</translation>
+    </message>
+    <message>
+        <source>Pin Camera %1</source>
+        <translation>Kamera %1 anheften</translation>
+    </message>
+    <message>
+        <source>Draw this setup&apos;s curve.</source>
+        <translation>Die Kurve dieser Einstellung zeichnen.</translation>
+    </message>
+    <message>
+        <source>The setup&apos;s name in the legend, the table and the exports; double-click or F2 to rename it.</source>
+        <translation>Der Name der Einstellung in der Legende, der Tabelle und den Exporten; zum Umbenennen doppelklicken oder F2.</translation>
+    </message>
+    <message>
+        <source>Shade this setup&apos;s depth of field.</source>
+        <translation>Die Schärfentiefe dieser Einstellung schattieren.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>endless</source>
+        <translation>unbegrenzt</translation>
+    </message>
+    <message>
+        <source>Rename setup</source>
+        <translation>Einstellung umbenennen</translation>
+    </message>
+    <message>
+        <source>Camera 1 is switched off: switch it on to match setups to it.</source>
+        <translation>Kamera 1 ist ausgeschaltet: zum Angleichen der Einstellungen einschalten.</translation>
+    </message>
+</context>
+<context>
     <name>ShareCommands</name>
     <message>
         <source>The chart could not be copied.</source>

@@ -3,11 +3,16 @@
 #include "cameracontrols.h"
 #include "guitest.h"
 #include "mainwin.h"
+#include "pinnedsetups.h"
+#include "setupcommands.h"
 #include "windowform.h"
 
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -98,6 +103,10 @@ private slots:
     void lockKeepsTheFraming();
     void loadedLockKeepsTheFraming();
     void feetInMatchesAndMessages();
+    void pinnedSetupsAreDrawnSavedAndReopened();
+    void setupsPanelCommands_data();
+    void setupsPanelCommands();
+    void setupsMatchCameraOneTogether();
 
 private:
     FreshWindow<mainWin> window;
@@ -124,13 +133,20 @@ void TestCompare::compareMenuStandsBeforeAdvanced()
     QCOMPARE(compare->menu()->objectName(), QString("menuCompare"));
     QCOMPARE(withoutMnemonic(compare->text()), QString("Compare"));
     QStringList texts;
-    for (QAction* action : compare->menu()->actions())
+    QList<QAction*> entries;
+    for (QAction* action : compare->menu()->actions()) {
+        if (action->isSeparator())
+            continue;
+        entries << action;
         texts << action->objectName() + ": " + withoutMnemonic(action->text());
-    QVERIFY(hasDistinctMnemonics(compare->menu()->actions()));
-    QCOMPARE(texts, QStringList({"actionMatchEquivalent: Camera 2: equivalent settings",
-                                 "actionMatchFraming: Camera 2: same framing",
-                                 "actionMatchBlur: Camera 2: same background blur",
-                                 "actionMatchDof: Camera 2: same depth of field"}));
+    }
+    QVERIFY(hasDistinctMnemonics(entries));
+    QCOMPARE(texts,
+             QStringList({"actionMatchEquivalent: Camera 2: equivalent settings",
+                          "actionMatchFraming: Camera 2: same framing",
+                          "actionMatchBlur: Camera 2: same background blur",
+                          "actionMatchDof: Camera 2: same depth of field",
+                          "actionPinCamera1: Pin Camera 1", "actionPinCamera2: Pin Camera 2"}));
 
     // All four or none.
     const auto enabled = [&w] {
@@ -140,6 +156,8 @@ void TestCompare::compareMenuStandsBeforeAdvanced()
         return count;
     };
     QCOMPARE(enabled(), 0); // simple mode
+    QVERIFY(command(w, "actionPinCamera1")->isEnabled());
+    QVERIFY(!command(w, "actionPinCamera2")->isEnabled());
     w.switchpromode();
     QCOMPARE(enabled(), 0); // Camera 2 off
     windowForm(w).boxC2->setChecked(true);
@@ -335,6 +353,142 @@ void TestCompare::feetInMatchesAndMessages()
     QVERIFY2(message.startsWith("Camera 1 would need a focus of 524881.89 ft") &&
                  message.endsWith("the farthest is 328080.71 ft."),
              qPrintable(message));
+}
+
+namespace {
+QTableWidget* setupsTable(mainWin& w)
+{
+    return w.findChild<QTableWidget*>(QStringLiteral("setupsTable"));
+}
+
+QPushButton* panelButton(mainWin& w, const char* name)
+{
+    return w.findChild<QPushButton*>(QLatin1String(name));
+}
+} // namespace
+
+void TestCompare::pinnedSetupsAreDrawnSavedAndReopened()
+{
+    QTemporaryDir folder;
+    const QString name = folder.filePath("setups.mvx");
+    {
+        mainWin& w = *window;
+        w.switchpromode();
+        setCamera(w, 1, Lens{FullFrame, 50, 2.8, 3});
+        setCamera(w, 2, Lens{FourThirds, 25, 4, 3});
+        command(w, "actionPinCamera1")->trigger();
+        command(w, "actionPinCamera2")->trigger();
+        QVERIFY(w.findChild<QDockWidget*>(QStringLiteral("setupsDock"))->isVisibleTo(&w));
+        QTableWidget* table = setupsTable(w);
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(1, 2)->text(), QString("25 mm f/4 · Four-Thirds Crop 2"));
+        QCOMPARE(table->item(1, 6)->text(), QString("×0.348"));
+        // Renamed, band on: the plot draws both as the panel says.
+        table->item(1, 2)->setText(QStringLiteral("  B camera "));
+        table->item(1, 8)->setCheckState(Qt::Checked);
+        const PlotInput input = w.plotInput();
+        QCOMPARE(int(input.pinned.size()), 2);
+        QCOMPARE(input.pinned[1].name, QString("B camera"));
+        QVERIFY(input.pinned[1].band && !input.pinned[0].band);
+        QCOMPARE(input.pinned[1].camera.getFlength(), 25.0);
+        QVERIFY(w.saveTo(name));
+    }
+    mainWin loaded;
+    QVERIFY(loaded.loadFrom(name));
+    QCOMPARE(setupsTable(loaded)->rowCount(), 2);
+    QCOMPARE(loaded.setupCommands->setups(), window->setupCommands->setups());
+    QCOMPARE(int(loaded.plotInput().pinned.size()), 2);
+    // New starts without them.
+    loaded.newProject();
+    QCOMPARE(setupsTable(loaded)->rowCount(), 0);
+}
+
+void TestCompare::setupsPanelCommands_data()
+{
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<double>("cameraOneFocal");
+    QTest::addColumn<double>("cameraTwoFocal");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("Delete removes") << "Delete" << 1 << 50.0 << 25.0 << QString();
+    QTest::newRow("Enter puts it into Camera 2") << "Enter" << 2 << 50.0 << 85.0 << QString();
+    QTest::newRow("to Camera 1, gear and all")
+        << "setupToCamera1" << 2 << 85.0 << 25.0 << QString();
+    QTest::newRow("a ninth is refused")
+        << "pin" << 8 << 50.0 << 25.0
+        << "At most 8 setups can be pinned; remove one to pin another.";
+}
+
+void TestCompare::setupsPanelCommands()
+{
+    QFETCH(QString, given);
+    QFETCH(int, rows);
+    QFETCH(double, cameraOneFocal);
+    QFETCH(double, cameraTwoFocal);
+    QFETCH(QString, message);
+
+    mainWin& w = *window;
+    w.switchpromode();
+    setCamera(w, 1, Lens{FullFrame, 85, 1.8, 2});
+    command(w, "actionPinCamera1")->trigger();
+    setCamera(w, 1, Lens{FullFrame, 50, 2.8, 3});
+    command(w, "actionPinCamera1")->trigger();
+    setCamera(w, 2, Lens{FourThirds, 25, 4, 3});
+    QTableWidget* table = setupsTable(w);
+    table->setCurrentCell(0, 2);
+    table->setFocus();
+    QString seen;
+    if (given == "Delete") {
+        QTest::keyClick(table, Qt::Key_Delete);
+    } else if (given == "Enter") {
+        QTest::keyClick(table, Qt::Key_Return);
+        QVERIFY(windowForm(w).boxC2->isChecked());
+        QCOMPARE(windowForm(w).c2_fdist->value(), 2.0);
+        QCOMPARE(windowForm(w).c2_apature->value(), 1.8);
+        QCOMPARE(windowForm(w).c2_cropC->currentIndex(), int(FullFrame));
+    } else if (given == "pin") {
+        for (int more = 0; more < 6; ++more)
+            command(w, "actionPinCamera2")->trigger();
+        seen = messageOf(command(w, "actionPinCamera1"));
+    } else {
+        panelButton(w, qPrintable(given))->click();
+    }
+    QCOMPARE(table->rowCount(), rows);
+    QCOMPARE(int(w.plotInput().pinned.size()), rows);
+    QCOMPARE(windowForm(w).c1_flength->value(), cameraOneFocal);
+    QCOMPARE(windowForm(w).c2_flength->value(), cameraTwoFocal);
+    QCOMPARE(seen, message);
+}
+
+// The interview: three formats made to show Camera 1's background in one command.
+void TestCompare::setupsMatchCameraOneTogether()
+{
+    mainWin& w = *window;
+    w.switchpromode();
+    for (const Lens& lens :
+         {Lens{FullFrame, 85, 4, 3}, Lens{ApsC, 56, 2.8, 3}, Lens{FourThirds, 42.5, 2, 3}}) {
+        setCamera(w, 2, lens);
+        command(w, "actionPinCamera2")->trigger();
+    }
+    setCamera(w, 1, Lens{FullFrame, 85, 2, 3});
+    QTableWidget* table = setupsTable(w);
+    table->selectAll();
+    QMenu* solvers = panelButton(w, "setupMatch")->menu();
+    QVERIFY(solvers && solvers->actions().size() == 4);
+    solvers->actions()[2]->trigger();
+    for (int row = 0; row < 3; ++row) {
+        const SetupNumbers numbers =
+            PinnedSetups::numbers(w.setupCommands->setups()[row], w.cam1, w.cam1.getDiffFactor());
+        // The f-number box's tenth leaves up to a few percent.
+        QVERIFY2(std::fabs(numbers.backgroundBlurRatio - 1) < 0.04,
+                 qPrintable(table->item(row, 6)->text()));
+    }
+    QCOMPARE(table->item(0, 4)->text(), QString("f/2"));
+
+    windowForm(w).boxC1->setChecked(false);
+    QCOMPARE(messageOf(solvers->actions()[2]),
+             QString("Camera 1 is switched off: switch it on to match setups to it."));
 }
 
 ZIDOV_GUITEST_MAIN(TestCompare)

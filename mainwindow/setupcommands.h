@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#pragma once
+
+#include "projectrecord.h"
+
+#include <QObject>
+
+#include <array>
+
+class QAction;
+class QDockWidget;
+class SetupsPanel;
+class mainWin;
+
+// Compare > Pin Camera 1 and 2, and the Setups panel docked below the plot, listed under
+// View. Every change of the list recalculates, so the plot, the document's mark and the
+// exports follow it.
+class SetupCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SetupCommands(mainWin& window);
+
+    const QList<PinnedSetup>& setups() const;
+    void restore(const QList<PinnedSetup>& setups);
+    // After each recalculation: which camera may be pinned, and the panel's numbers.
+    void follow();
+
+private:
+    void pin(int camera);
+
+    mainWin& window;
+    SetupsPanel* panel;
+    QDockWidget* dock;
+    std::array<QAction*, 2> pinCommands{};
+};
