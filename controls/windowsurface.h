@@ -6,6 +6,7 @@
 #include "cocpresets.h"
 #include "lengthunit.h"
 #include "projectrecord.h"
+#include "shotplans.h"
 
 // What the dialogs may know of the main window and ask of it, so that they never reach
 // its widgets: each camera's record of the last recalculation and the limits of its boxes,
@@ -16,12 +17,6 @@
 class WindowSurface
 {
 public:
-    struct Limits
-    {
-        double minimum;
-        double maximum;
-    };
-
     // The record the last recalculation derived from the camera's boxes.
     virtual const CameraSetup& cameraRecord(int camera) const = 0;
     virtual bool switchedOn(int camera) const = 0;
@@ -29,8 +24,8 @@ public:
     // those of a 3:2 sensor of its crop value.
     virtual CocPresets::SensorSides sensorSides(int camera) const = 0;
     // What the focus box (mm) and the f-number box take.
-    virtual Limits focusLimits(int camera) const = 0;
-    virtual Limits apertureLimits(int camera) const = 0;
+    virtual ShotPlans::FocusBox focusLimits(int camera) const = 0;
+    virtual ShotPlans::ApertureRange apertureLimits(int camera) const = 0;
     virtual LengthUnit lengthUnit() const = 0;
     // What a project stores of the camera's boxes, its gear included.
     virtual CameraRecord cameraInputs(int camera) const = 0;

@@ -5,18 +5,42 @@
 #include "graph.h"
 #include "lengthspinbox.h"
 #include "mainwin.h"
+#include "projectcameras.h"
+#include "projectcontrols.h"
+#include "simplesliders.h"
 #include "windowshape.h"
 
 #include <QCoreApplication>
+#include <QSlider>
 
 #include <algorithm>
 #include <cmath>
 
+namespace {
+// The slider's position whose value lies nearest the given one, on a log scale as the sliders
+// are laid out.
+int nearestPosition(const QSlider* slider, double value, double (*valueAt)(int))
+{
+    int best = slider->minimum();
+    for (int position = slider->minimum(); position <= slider->maximum(); ++position) {
+        if (std::fabs(std::log(valueAt(position) / value)) <
+            std::fabs(std::log(valueAt(best) / value)))
+            best = position;
+    }
+    return best;
+}
+} // namespace
+
 void mainWin::setSliderDefaults()
 {
-    horizontalSlider->setValue(40);
-    horizontalSlider_2->setValue(5);
-    horizontalSlider_3->setValue(45);
+    // Where the start-up project's Camera 1 is, so that the record is the one start-up state.
+    const CameraRecord startup = ProjectCameras::startupProject().camera1;
+    horizontalSlider->setValue(
+        nearestPosition(horizontalSlider, startup.focusDistance, &focusFromSlider));
+    horizontalSlider_2->setValue(
+        nearestPosition(horizontalSlider_2, startup.aperture, &apertureFromSlider));
+    horizontalSlider_3->setValue(
+        nearestPosition(horizontalSlider_3, startup.focalLength, &focalLengthFromSlider));
 }
 
 void mainWin::switchpromode()

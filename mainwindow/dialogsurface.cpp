@@ -25,13 +25,13 @@ CocPresets::SensorSides mainWin::sensorSides(int camera) const
                                        cameraRecord(camera).getCrop());
 }
 
-WindowSurface::Limits mainWin::focusLimits(int camera) const
+ShotPlans::FocusBox mainWin::focusLimits(int camera) const
 {
     const LengthSpinBox* focus = camera == 1 ? c1_fdist : c2_fdist;
     return {focus->minimum() * 1000, focus->maximum() * 1000};
 }
 
-WindowSurface::Limits mainWin::apertureLimits(int camera) const
+ShotPlans::ApertureRange mainWin::apertureLimits(int camera) const
 {
     const QDoubleSpinBox* aperture = camera == 1 ? c1_apature : c2_apature;
     return {aperture->minimum(), aperture->maximum()};

@@ -11,6 +11,8 @@
 #include "opti.h"
 #include "plancommands.h"
 #include "plotcommands.h"
+#include "projectcameras.h"
+#include "projectcontrols.h"
 #include "sensorformatcarry.h"
 #include "settings.h"
 #include "setupcommands.h"
@@ -21,6 +23,8 @@
 #include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
+
+#include <sstream>
 
 mainWin::mainWin()
 {
@@ -39,7 +43,6 @@ mainWin::mainWin()
     connect(settingsWin, &Settings::diffractionFactorChanged, this, &mainWin::run);
     settingsWin->hide();
     optiWin = new opti(*this);
-    setSliderDefaults();
     eqWin = new EqWin(nullptr);
     eqWin->hide();
 
@@ -83,6 +86,12 @@ mainWin::mainWin()
     WindowShape::holdSteady(*this);
     gearCommands = new GearCommands(*this);
     setupCommands = new SetupCommands(*this);
+    {
+        // The start-up project is the one start-up state: the form's values only lay it out,
+        // and New and zidov-render start from the same record.
+        std::ostringstream noTrace;
+        applyProjectToControls(*this, ProjectCameras::startupProject(), noTrace);
+    }
 
     expertMode = 1;
     switchpromode();

@@ -174,8 +174,8 @@ public:
     const CameraSetup& cameraRecord(int camera) const override;
     bool switchedOn(int camera) const override;
     CocPresets::SensorSides sensorSides(int camera) const override;
-    Limits focusLimits(int camera) const override;
-    Limits apertureLimits(int camera) const override;
+    ShotPlans::FocusBox focusLimits(int camera) const override;
+    ShotPlans::ApertureRange apertureLimits(int camera) const override;
     void setFocus(int camera, double millimetres, FocusHeld held) override;
     void setAperture(int camera, double fNumber) override;
     CameraRecord cameraInputs(int camera) const override;

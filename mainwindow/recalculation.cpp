@@ -48,7 +48,6 @@ double focusFromSlider(int s1)
     return s1;
 }
 
-namespace {
 double apertureFromSlider(int s2)
 {
     return std::pow(std::sqrt(2.0), s2 / 3.0);
@@ -59,7 +58,6 @@ double focalLengthFromSlider(int s3)
     const int t = s3 + 5;
     return t > 50 ? 50 + 5 * (t - 50) : t;
 }
-} // namespace
 
 mainWin::RecalcBatch::RecalcBatch(mainWin* window_) : window(window_)
 {

@@ -4,3 +4,6 @@
 
 // The focus distance in metres that the simple mode's focus slider gives at a position.
 double focusFromSlider(int position);
+// The f-number and the focal length in mm of the aperture and focal-length sliders.
+double apertureFromSlider(int position);
+double focalLengthFromSlider(int position);

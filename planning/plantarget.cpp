@@ -21,14 +21,12 @@ bool PlanTarget::switchedOn() const
 
 ShotPlans::FocusBox PlanTarget::focusBox() const
 {
-    const WindowSurface::Limits focus = window.focusLimits(camera);
-    return {focus.minimum, focus.maximum};
+    return window.focusLimits(camera);
 }
 
 ShotPlans::ApertureRange PlanTarget::apertures() const
 {
-    const WindowSurface::Limits aperture = window.apertureLimits(camera);
-    return {aperture.minimum, aperture.maximum};
+    return window.apertureLimits(camera);
 }
 
 ShotPlans::Zone PlanTarget::zone(const LengthSpinBox* nearBox, const LengthSpinBox* farBox,
