@@ -68,9 +68,12 @@ Fit byBeginnings(const QList<Word>& entryWords, int word, const GearSearch::Type
     if (at > 0 && w.number && w.spaced && entryWords[word - 1].number)
         return NoFit;
     const int most = std::min(int(w.text.size()), int(typed.text.size()) - at);
-    for (int length = most; length >= 1; --length) {
-        if (QStringView(w.text).left(length) != QStringView(typed.text).mid(at, length))
-            continue;
+    // Every piece the word may give is a part of what both begin with, so that is found once
+    // rather than compared again for each length.
+    int common = 0;
+    while (common < most && w.text[common] == typed.text[at + common])
+        ++common;
+    for (int length = common; length >= 1; --length) {
         const bool whole = length == w.text.size();
         if (!whole && w.number && (typed.finished || at + length < typed.text.size()))
             continue;
@@ -91,7 +94,11 @@ GearSearch::GearSearch(const QStringList& texts, const QList<bool>& preferred)
 {
     entries.reserve(texts.size());
     for (int i = 0; i < texts.size(); ++i) {
-        Entry entry{words(texts[i]), 0};
+        Entry entry{words(texts[i]), {}, 0};
+        for (const Word& word : entry.words) {
+            if (!word.number)
+                entry.letterWords += word.text + QLatin1Char(' ');
+        }
         entry.tieBreak =
             (preferred.value(i) ? 128 : 0) + 127 - std::min(127, int(entry.words.size()));
         entries.append(entry);
@@ -112,6 +119,20 @@ GearSearch::Query GearSearch::queryWords(const QString& typed)
     return result;
 }
 
+bool GearSearch::narrows(const Query& before, const Query& after)
+{
+    if (after.size() < before.size())
+        return false;
+    for (int i = 0; i < before.size(); ++i) {
+        // Only a word still being typed may grow: a finished one must stay as it was.
+        const bool kept = before[i].finished ? after[i].finished && after[i].text == before[i].text
+                                             : after[i].text.startsWith(before[i].text);
+        if (!kept)
+            return false;
+    }
+    return true;
+}
+
 int GearSearch::score(int entry, const Query& typedWords) const
 {
     const Entry& e = entries[entry];
@@ -119,14 +140,12 @@ int GearSearch::score(int entry, const Query& typedWords) const
     for (const Typed& typed : typedWords) {
         int best = NoFit;
         const bool letters = !hasDigit(typed.text);
-        for (int start = 0; start < e.words.size() && best != WholeFit; ++start) {
+        for (int start = 0; start < e.words.size() && best != WholeFit; ++start)
             best = std::max(best, int(byBeginnings(e.words, start, typed, 0)));
-            // Inside a word only letters: a number found in the middle of another ("5" in
-            // "85") is no match.
-            if (best == NoFit && letters && !e.words[start].number &&
-                e.words[start].text.contains(typed.text))
-                best = PartFit;
-        }
+        // Inside a word only letters: a number found in the middle of another ("5" in "85")
+        // is no match.
+        if (best == NoFit && letters && e.letterWords.contains(typed.text))
+            best = PartFit;
         if (best == NoFit)
             return 0;
         total += best;

@@ -34,6 +34,9 @@ public:
     // that "a7 iii" prefers "Alpha 7 III" to "Alpha 7 II", whose "ii" and "ilce" give "iii"
     // too. Of equal matches a preferred entry scores more, then the one of fewer words.
     int score(int entry, const Query& words) const;
+    // Whether every entry that matches `after` matches `before` too, as when typing on: then
+    // only what matched before needs scoring again.
+    static bool narrows(const Query& before, const Query& after);
 
     struct Word
     {
@@ -47,6 +50,9 @@ private:
     struct Entry
     {
         QList<Word> words;
+        // The words of letters, each followed by a space, for finding typed letters inside one
+        // of them with a single search.
+        QString letterWords;
         int tieBreak = 0;
     };
     QList<Entry> entries;

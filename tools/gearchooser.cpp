@@ -45,8 +45,9 @@ int GearRows::rowOf(int entry) const
 GearChooser::GearChooser(QWidget* parent, const QString& title, const QStringList& entries,
                          int current, const QList<bool>& preferred)
     : QDialog(parent), search(entries, preferred), rows(new GearRows(entries, this)),
-      entryCount(int(entries.size()))
+      entryCount(int(entries.size())), matching(entries.size())
 {
+    std::iota(matching.begin(), matching.end(), 0);
     setupUi(this);
     gearNote->hide();
     setWindowTitle(title);
@@ -75,16 +76,29 @@ void GearChooser::filter(const QString& text)
 {
     const GearSearch::Query words = GearSearch::queryWords(text);
     const int current = chosen();
-    std::vector<int> shown;
-    std::vector<int> scores(entryCount);
-    shown.reserve(entryCount);
-    for (int entry = 0; entry < entryCount; ++entry) {
-        scores[entry] = words.isEmpty() ? 1 : search.score(entry, words);
-        if (scores[entry] > 0)
-            shown.push_back(entry);
+    // Typing on leaves out more and never brings back, so only what matched is looked at.
+    if (!GearSearch::narrows(typed, words)) {
+        matching.resize(entryCount);
+        std::iota(matching.begin(), matching.end(), 0);
     }
-    std::stable_sort(shown.begin(), shown.end(),
-                     [&](int a, int b) { return scores[a] > scores[b]; });
+    // Scores with their entries, in the entries' order, so that equal scores keep it.
+    std::vector<std::pair<int, int>> scored;
+    scored.reserve(matching.size());
+    for (const int entry : matching) {
+        const int score = words.isEmpty() ? 1 : search.score(entry, words);
+        if (score > 0)
+            scored.emplace_back(score, entry);
+    }
+    typed = words;
+    matching.clear();
+    for (const auto& [score, entry] : scored)
+        matching.push_back(entry);
+    std::stable_sort(scored.begin(), scored.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<int> shown;
+    shown.reserve(scored.size());
+    for (const auto& [score, entry] : scored)
+        shown.push_back(entry);
     const bool nothing = !words.isEmpty() && shown.empty();
     rows->show(std::move(shown));
     // The best match becomes current rather than "None", which is always shown.

@@ -66,5 +66,8 @@ private:
     GearSearch search;
     GearRows* rows;
     int entryCount;
+    // What was typed last and the entries that match it, in their own order.
+    GearSearch::Query typed;
+    std::vector<int> matching;
     QString nothingFound;
 };

@@ -6,16 +6,23 @@
 #include "guitest.h"
 #include "mainwin.h"
 #include "plotdata.h"
+#include "unprivileged.h"
 #include "userbodies.h"
 #include "windowform.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 using Step = std::function<void(mainWin&)>;
@@ -69,6 +76,8 @@ private slots:
     void lensLimitsSaySo();
     void bodiesOfTheUsersFolder_data();
     void bodiesOfTheUsersFolder();
+    void bodyAddedByHand_data();
+    void bodyAddedByHand();
 
 private:
     std::unique_ptr<QuietTrace> quiet;
@@ -151,6 +160,8 @@ void TestGear::chooserFindsGearAsTyped_data()
     row("85 1.8", "Sony FE 85mm f/1.8  ·  85mm f/1.8", "Alpha 7 III", "55mm");
     row("56 1.2", "Fujifilm XF 56mm f/1.2 R  ·  56mm f/1.2", "X-T4");
     row("12-40", "Olympus M.Zuiko Digital ED 12-40mm f/2.8 Pro  ·  12-40mm f/2.8", "E-M1");
+    // What a key typed on left out comes back when it is taken back.
+    row("x-t40\b", "Fujifilm X-T4");
 }
 
 // The installed database, typed into the real chooser and taken with Enter.
@@ -172,13 +183,25 @@ void TestGear::chooserFindsGearAsTyped()
         auto* search = modal->findChild<QLineEdit*>("gearSearch");
         auto* list = modal->findChild<QListView*>("gearList");
         QVERIFY(search && list);
+        const auto listed = [list] {
+            QStringList names;
+            for (int row = 0; row < list->model()->rowCount(); ++row)
+                names << list->model()->index(row, 0).data().toString();
+            return names;
+        };
         QTest::keyClicks(search, typed);
         chosen = list->currentIndex().data().toString();
-        for (int row = 0; row < list->model()->rowCount(); ++row) {
-            const QString name = list->model()->index(row, 0).data().toString();
+        const QStringList typedOn = listed();
+        for (const QString& name : typedOn) {
             if (name.contains(notShown))
                 shown << name;
         }
+        // Key by key the list narrows what it showed; the same text at once must list the same.
+        const QString text = search->text();
+        search->clear();
+        search->setText(text);
+        QCOMPARE(listed(), typedOn);
+        QCOMPARE(list->currentIndex().data().toString(), chosen);
         QTest::keyClick(search, Qt::Key_Enter);
     });
     QTest::mouseClick(body.isEmpty() ? windowForm(w).c1_bodyButton : windowForm(w).c1_lensButton,
@@ -509,6 +532,110 @@ void TestGear::bodiesOfTheUsersFolder()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
         QVERIFY2(problem.contains("left as it is"), qPrintable(problem));
+    }
+    QVERIFY(folder.removeRecursively());
+}
+
+void TestGear::bodyAddedByHand_data()
+{
+    QTest::addColumn<QString>("maker");
+    // The sensor typed in mm; none where the crop factor is typed instead.
+    QTest::addColumn<QSizeF>("sensor");
+    // Typed, or the one the sensor gives.
+    QTest::addColumn<double>("crop");
+    QTest::addColumn<bool>("folderWritable");
+    // Part of what the dialog says when it refuses the body, "" where it adds it.
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("width and height") << "Mine" << QSizeF(23.6, 15.7) << 1.526 << true << "";
+    QTest::newRow("crop factor") << "Mine" << QSizeF() << 2.0 << true << "";
+    QTest::newRow("no maker") << "" << QSizeF() << 2.0 << true << "needs its maker";
+    QTest::newRow("folder not writable")
+        << "Mine" << QSizeF() << 2.0 << false << "zidov.xml cannot be written";
+}
+
+// "Add a body…" of the body chooser, typed into as a user does: the body goes to the camera
+// and into Zidov's own file, or the dialog says why not and keeps what was typed and stored.
+void TestGear::bodyAddedByHand()
+{
+    QFETCH(QString, maker);
+    QFETCH(QSizeF, sensor);
+    QFETCH(double, crop);
+    QFETCH(bool, folderWritable);
+    QFETCH(QString, refusal);
+    QDir folder(GearDatabase::userFolder());
+    QVERIFY(folder.removeRecursively() && folder.mkpath("."));
+    const QByteArray own = "<lensdatabase version=\"1\"><camera><maker>Mine</maker>"
+                           "<model>Own 1</model><mount>Mine M</mount><cropfactor>2</cropfactor>"
+                           "</camera></lensdatabase>";
+    QFile stored(UserBodies::filePath());
+    QVERIFY(stored.open(QIODevice::WriteOnly) && stored.write(own) == own.size());
+    stored.close();
+    // Read-only for everyone, and reachable for "nobody", whom root becomes to be refused.
+    const auto readable = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                          QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    QList<QPair<QString, QFileDevice::Permissions>> opened;
+    if (!folderWritable) {
+        for (QDir up = folder; up.cdUp() && opened.size() < 2;) {
+            opened.append({up.path(), QFile::permissions(up.path())});
+            QVERIFY(QFile::setPermissions(up.path(), opened.last().second | readable));
+        }
+        QVERIFY(QFile::setPermissions(UserBodies::filePath(), readable));
+        QVERIFY(QFile::setPermissions(folder.path(), readable));
+    }
+    const BodyChoice body{maker, "Hand 1", {}, "Mine M", crop};
+    mainWin w;
+    QStringList said;
+    bool keptTyped = false;
+    int chooserSeen = 0;
+    int adderSeen = 0;
+    ModalAnswerer answer([&](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            said << box->text();
+            box->done(QMessageBox::Ok);
+        } else if (modal->objectName() == "gearChooser") {
+            // Clicked once the dialog is modal, as its own loop does the rest.
+            if (chooserSeen++ == 0)
+                QTimer::singleShot(0, modal->findChild<QPushButton*>("gearAddBody"),
+                                   &QPushButton::click);
+            else
+                modal->close();
+        } else if (modal->objectName() == "bodyAdder" && adderSeen++ == 0) {
+            QTest::keyClicks(modal->findChild<QLineEdit*>("bodyMaker"), maker);
+            QTest::keyClicks(modal->findChild<QLineEdit*>("bodyModel"), body.model);
+            QTest::keyClicks(modal->findChild<QComboBox*>("bodyMount")->lineEdit(), body.mount);
+            if (sensor.isValid()) {
+                modal->findChild<QDoubleSpinBox*>("bodyWidth")->setValue(sensor.width());
+                modal->findChild<QDoubleSpinBox*>("bodyHeight")->setValue(sensor.height());
+            } else {
+                modal->findChild<QRadioButton*>("bodyByCrop")->click();
+                modal->findChild<QDoubleSpinBox*>("bodyCrop")->setValue(crop);
+            }
+            auto* ok = modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            QTimer::singleShot(0, ok, [ok, folderWritable] {
+                std::optional<Unprivileged> user;
+                if (!folderWritable)
+                    user.emplace();
+                ok->click();
+            });
+        } else if (modal->objectName() == "bodyAdder") {
+            keptTyped = modal->findChild<QLineEdit*>("bodyModel")->text() == body.model;
+            modal->close();
+        }
+    });
+    QTest::mouseClick(windowForm(w).c1_bodyButton, Qt::LeftButton);
+    for (const auto& [path, permissions] : opened)
+        QFile::setPermissions(path, permissions);
+    QFile::setPermissions(folder.path(), readable | QFileDevice::WriteOwner);
+    QCOMPARE(said.size(), int(!refusal.isEmpty()));
+    QVERIFY2(said.join("").contains(refusal), qPrintable(said.join(" | ")));
+    QCOMPARE(keptTyped, !refusal.isEmpty());
+    QCOMPARE(w.gearCommands->gear(1).body == body, refusal.isEmpty());
+    const std::unique_ptr<GearDatabase> database = GearDatabase::loadInstalled();
+    QCOMPARE(database->has(body), refusal.isEmpty());
+    QVERIFY(database->has(BodyChoice{"Mine", "Own 1", {}, {}, 0}));
+    if (!refusal.isEmpty()) {
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QCOMPARE(stored.readAll(), own);
     }
     QVERIFY(folder.removeRecursively());
 }

@@ -13,6 +13,7 @@
 #include "settings.h"
 #include "settingstablesource.h"
 #include "stackoverlay.h"
+#include "unprivileged.h"
 #include "windowform.h"
 
 #include <QAbstractButton>
@@ -182,29 +183,6 @@ const char* const goldenTrace =
     "diff: 0\nlock mag: 0\n0: 3\n1: 3\n2: 0\n4: 1.2\n5: 0\n6: 1\n"
     "old 3: 3\ncalc c2: 1\nfdist: 12.5\napature: 4\nflength: 100\ncoc: 0.02\nlensQ: 80.5\n"
     "diff: 1\nlock mag: 1\n0: 5\n1: 7\n2: 14\n4: 30\n5: 1\n6: 0.5\n";
-
-#if defined(Q_OS_UNIX)
-// Root writes into read-only folders; while this lives the process acts as "nobody".
-class Unprivileged
-{
-public:
-    Unprivileged()
-    {
-        if (geteuid() == 0)
-            dropped = seteuid(65534) == 0;
-    }
-    ~Unprivileged()
-    {
-        if (dropped)
-            (void)seteuid(0);
-    }
-    Unprivileged(const Unprivileged&) = delete;
-    Unprivileged& operator=(const Unprivileged&) = delete;
-
-private:
-    bool dropped = false;
-};
-#endif
 
 // A folder that takes no new files, where an unprivileged user may still write old.mvx.
 QString lockedFolderWithProject(const QTemporaryDir& dir)
