@@ -21,6 +21,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 #include <cmath>
@@ -302,9 +303,16 @@ void GearCommands::show(int camera)
         }
         button->setToolTip(tip);
         const QFontMetrics metrics = button->fontMetrics();
-        const QStyle* style = button->style();
-        const int margin = 2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
-                                style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
+        // What the style puts around a text, as the button's own size hint reckons it, so that
+        // a text is shown whole where the window was made wide enough for it.
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const int anyText = 100;
+        const int margin = button->style()
+                               ->sizeFromContents(QStyle::CT_PushButton, &option,
+                                                  QSize(anyText, metrics.height()), button)
+                               .width() -
+                           anyText;
         const int room = std::max(button->width(), button->minimumWidth()) - margin;
         shown.removeAll(QString());
         for (const QString& text : shown) {

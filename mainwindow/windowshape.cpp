@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #include "windowshape.h"
 
+#include "gearchoice.h"
 #include "graph.h"
 #include "mainwin.h"
 #include "windowform.h"
@@ -163,10 +164,17 @@ void holdSteady(mainWin& w)
                                       mainWin::hyperfocalText(-1, LengthUnit::Metres)};
     for (QPushButton* button : {windowForm(w).c1_set_Hyper, windowForm(w).c2_set_Hyper})
         button->setMinimumWidth(widestWith(button, hyperfocalTexts));
-    // The gear buttons take the width their column gives; a long name is shortened to it.
-    for (QPushButton* button : {windowForm(w).c1_bodyButton, windowForm(w).c1_lensButton,
-                                windowForm(w).c2_bodyButton, windowForm(w).c2_lensButton})
-        button->setMinimumWidth(button->sizeHint().width());
+    // The gear buttons share their column equally, each wide enough for what tells one lens
+    // from the next, its focal lengths and f-number; a longer name is shortened to it.
+    const QStringList gearTexts{LensRange{16, 55, 2.8, 2.8}.text()};
+    for (auto [body, lens] :
+         {std::pair(windowForm(w).c1_bodyButton, windowForm(w).c1_lensButton),
+          std::pair(windowForm(w).c2_bodyButton, windowForm(w).c2_lensButton)}) {
+        const int least = std::max(
+            {widestWith(body, gearTexts), body->sizeHint().width(), lens->sizeHint().width()});
+        body->setMinimumWidth(least);
+        lens->setMinimumWidth(least);
+    }
     // The read-outs of the scale sliders, from 1 to 100.
     for (QLabel* readOut : {windowForm(w).qxscaled, windowForm(w).qyscaled})
         readOut->setMinimumWidth(readOut->fontMetrics().horizontalAdvance(QStringLiteral("100")));

@@ -347,9 +347,18 @@ void TestGear::gearSurvivesSwapCopyAndFiles()
 void TestGear::buttonsShowTheWholeModel_data()
 {
     QTest::addColumn<QString>("model");
-    QTest::newRow("Alpha 7 III") << "Alpha 7 III";
-    QTest::newRow("E-M1MarkII") << "E-M1MarkII";
-    QTest::newRow("X-T4") << "X-T4";
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Alpha 7 III") << "Alpha 7 III"
+                                 << "Alpha 7 III";
+    QTest::newRow("E-M1MarkII") << "E-M1MarkII"
+                                << "E-M1MarkII";
+    QTest::newRow("X-T4") << "X-T4"
+                          << "X-T4";
+    QTest::newRow("a lens whose name fits") << "FE 85mm f/1.8"
+                                            << "FE 85mm f/1.8";
+    // Too long for the button: what the lens does, whole.
+    QTest::newRow("a lens by its range") << "Olympus M.Zuiko Digital ED 12-40mm f/2.8 Pro"
+                                         << "12-40mm f/2.8";
 }
 
 // At the window's default size, the maker in the tooltip only.
@@ -363,9 +372,15 @@ void TestGear::buttonsShowTheWholeModel()
         if (body.model == model)
             w.gearCommands->setBody(1, body);
     }
+    for (const GearDatabase::Lens& lens : w.gearCommands->database().lenses()) {
+        if (lens.choice.model == model)
+            w.gearCommands->setLens(1, lens.choice);
+    }
     QCoreApplication::processEvents();
-    QCOMPARE(windowForm(w).c1_bodyButton->text(), model);
-    QVERIFY(windowForm(w).c1_bodyButton->toolTip().endsWith(" " + model));
+    QPushButton* button = w.gearCommands->gear(1).body.isSet() ? windowForm(w).c1_bodyButton
+                                                               : windowForm(w).c1_lensButton;
+    QTEST(button->text(), "shown");
+    QVERIFY(button->toolTip().endsWith(" " + model) || button->toolTip() == model);
 }
 
 // Every control keeps its place in the window with a body and without, in expert mode.
