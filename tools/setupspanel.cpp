@@ -133,6 +133,7 @@ void SetupsPanel::fillTable()
             table->setItem(row, column, readOnlyItem());
         table->setItem(row, BandColumn,
                        checkItem(setup.bandShown, tr("Shade this setup's depth of field.")));
+        offerBand(row);
         fillNumbers(row);
     }
     table->resizeColumnsToContents();
@@ -146,6 +147,15 @@ void SetupsPanel::refresh()
     for (int row = 0; row < list.count(); ++row)
         fillNumbers(row);
     filling = false;
+}
+
+void SetupsPanel::offerBand(int row)
+{
+    // A band is drawn with its curve only: a hidden setup's box would be ticked to no effect.
+    QTableWidgetItem* band = ui->setupsTable->item(row, BandColumn);
+    const Qt::ItemFlags flags = band->flags();
+    band->setFlags(list.setups()[row].shown ? flags | Qt::ItemIsEnabled
+                                            : flags & ~Qt::ItemIsEnabled);
 }
 
 void SetupsPanel::fillNumbers(int row)
@@ -181,6 +191,9 @@ void SetupsPanel::itemChanged(QTableWidgetItem* item)
     switch (item->column()) {
     case ShownColumn:
         list.setShown(row, item->checkState() == Qt::Checked);
+        filling = true;
+        offerBand(row);
+        filling = false;
         break;
     case BandColumn:
         list.setBandShown(row, item->checkState() == Qt::Checked);

@@ -59,6 +59,7 @@ private:
     };
     void addMatchCommand(const QString& text, PinnedSetups::Solver solve);
     void fillTable();
+    void offerBand(int row);
     void fillNumbers(int row);
     void itemChanged(QTableWidgetItem* item);
     QList<int> selectedRows() const;

@@ -392,6 +392,11 @@ void TestCompare::pinnedSetupsAreDrawnSavedAndReopened()
         QVERIFY(input.pinned[1].band && !input.pinned[0].band);
         QCOMPARE(input.pinned[1].camera.getFlength(), 25.0);
         QVERIFY(w.saveTo(name));
+        // A hidden setup's band waits for its curve.
+        for (const Qt::CheckState shown : {Qt::Unchecked, Qt::Checked}) {
+            table->item(1, 0)->setCheckState(shown);
+            QCOMPARE(bool(table->item(1, 8)->flags() & Qt::ItemIsEnabled), shown == Qt::Checked);
+        }
     }
     mainWin loaded;
     QVERIFY(loaded.loadFrom(name));
