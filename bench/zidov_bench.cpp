@@ -513,6 +513,12 @@ int main(int argc, char** argv)
         startupFigures(argv[0]);
         return 0;
     }
+    // For perf: only the redraw with and without eight pinned setups.
+    if (argc > 1 && qstrcmp(argv[1], "--pinned") == 0) {
+        DiscardStdout out;
+        pinnedFigure(QSize(1292, 725), "whole-plot redraw, 8 pinned setups, 1292 x 725", out);
+        return 0;
+    }
     if (argc > 1 && qstrcmp(argv[1], "--render-batch") == 0) {
         DiscardStdout out;
         renderBatchFigures(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
