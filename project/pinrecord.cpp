@@ -16,7 +16,7 @@ namespace PinRecord {
 namespace {
 QString translated(const char* text)
 {
-    return QCoreApplication::translate("mainWin", text);
+    return QCoreApplication::translate("ProjectFile", text);
 }
 
 void writeCamera(QDataStream& out, const CameraRecord& c)
@@ -53,18 +53,19 @@ QString refusedCamera(int number, const CameraRecord& c, const QString& where)
         const char* name;
     };
     for (const Index& index :
-         {Index{c.cocMode, cocModeCount, QT_TRANSLATE_NOOP("mainWin", "CoC mode")},
+         {Index{c.cocMode, cocModeCount, QT_TRANSLATE_NOOP("ProjectFile", "CoC mode")},
           Index{c.cropFactorFormat, additionsFormatCount,
-                QT_TRANSLATE_NOOP("mainWin", "sensor format for the crop factor")},
+                QT_TRANSLATE_NOOP("ProjectFile", "sensor format for the crop factor")},
           Index{c.pixelSizeFormat, additionsFormatCount,
-                QT_TRANSLATE_NOOP("mainWin", "sensor format for the pixel size")},
+                QT_TRANSLATE_NOOP("ProjectFile", "sensor format for the pixel size")},
           Index{c.pixelCountPreset, additionsPixelCountCount,
-                QT_TRANSLATE_NOOP("mainWin", "pixel count")},
-          Index{c.formFactor, formFactorCount, QT_TRANSLATE_NOOP("mainWin", "form factor")}}) {
+                QT_TRANSLATE_NOOP("ProjectFile", "pixel count")},
+          Index{c.formFactor, formFactorCount, QT_TRANSLATE_NOOP("ProjectFile", "form factor")}}) {
         if (index.value < 0 || index.value >= index.count)
             return QCoreApplication::translate(
-                       "mainWin", "The file is damaged: pinned setup %1 gives list entry %2 for "
-                                  "the %3, but only 0 to %4 exist (%5).")
+                       "ProjectFile",
+                       "The file is damaged: pinned setup %1 gives list entry %2 for "
+                       "the %3, but only 0 to %4 exist (%5).")
                 .arg(number)
                 .arg(index.value)
                 .arg(translated(index.name))
@@ -79,24 +80,25 @@ QString refusedCamera(int number, const CameraRecord& c, const QString& where)
     };
     for (const Number& field :
          {Number{c.focusDistance, focusDistanceRange,
-                 QT_TRANSLATE_NOOP("mainWin", "focus distance")},
-          Number{c.aperture, apertureRange, QT_TRANSLATE_NOOP("mainWin", "aperture")},
-          Number{c.focalLength, focalLengthRange, QT_TRANSLATE_NOOP("mainWin", "focal length")},
+                 QT_TRANSLATE_NOOP("ProjectFile", "focus distance")},
+          Number{c.aperture, apertureRange, QT_TRANSLATE_NOOP("ProjectFile", "aperture")},
+          Number{c.focalLength, focalLengthRange, QT_TRANSLATE_NOOP("ProjectFile", "focal length")},
           Number{c.circleOfConfusion, cocRange,
-                 QT_TRANSLATE_NOOP("mainWin", "circle of confusion")},
-          Number{c.lensQuality, lensQualityRange, QT_TRANSLATE_NOOP("mainWin", "lens quality")},
-          Number{c.viewDistance, viewDistanceRange, QT_TRANSLATE_NOOP("mainWin", "view distance")},
-          Number{c.imageWidth, imageWidthRange, QT_TRANSLATE_NOOP("mainWin", "image width")},
+                 QT_TRANSLATE_NOOP("ProjectFile", "circle of confusion")},
+          Number{c.lensQuality, lensQualityRange, QT_TRANSLATE_NOOP("ProjectFile", "lens quality")},
+          Number{c.viewDistance, viewDistanceRange,
+                 QT_TRANSLATE_NOOP("ProjectFile", "view distance")},
+          Number{c.imageWidth, imageWidthRange, QT_TRANSLATE_NOOP("ProjectFile", "image width")},
           Number{c.sensorWidth, sensorSideRange,
-                 QT_TRANSLATE_NOOP("mainWin", "width of the custom sensor in mm")},
+                 QT_TRANSLATE_NOOP("ProjectFile", "width of the custom sensor in mm")},
           Number{c.sensorHeight, sensorSideRange,
-                 QT_TRANSLATE_NOOP("mainWin", "height of the custom sensor in mm")},
+                 QT_TRANSLATE_NOOP("ProjectFile", "height of the custom sensor in mm")},
           Number{c.megapixels, megapixelRange,
-                 QT_TRANSLATE_NOOP("mainWin", "pixel count in millions")}}) {
+                 QT_TRANSLATE_NOOP("ProjectFile", "pixel count in millions")}}) {
         if (!std::isfinite(field.value) || !field.range.holds(field.value))
             return QCoreApplication::translate(
-                       "mainWin", "The file is damaged: pinned setup %1 gives %2 for the %3, "
-                                  "but only %4 to %5 are allowed (%6).")
+                       "ProjectFile", "The file is damaged: pinned setup %1 gives %2 for the %3, "
+                                      "but only %4 to %5 are allowed (%6).")
                 .arg(number)
                 .arg(shownNumber(field.value), translated(field.name),
                      shownNumber(field.range.minimum), shownNumber(field.range.maximum), where);
@@ -107,7 +109,7 @@ QString refusedCamera(int number, const CameraRecord& c, const QString& where)
                                          : lens.minFocal == 0 && lens.maxFocal == 0 &&
                                                lens.widestAtMin == 0 && lens.widestAtMax == 0;
     if (!usableBody || !usableLens)
-        return QCoreApplication::translate("mainWin",
+        return QCoreApplication::translate("ProjectFile",
                                            "The file is damaged: the gear of pinned setup %1 "
                                            "cannot be the gear of a camera (%2).")
             .arg(number)
@@ -123,7 +125,7 @@ QString refusedCamera(int number, const CameraRecord& c, const QString& where)
                                   roundedAsBox(lens.widestAperture(focal), apertureRange.decimals);
     if (focalFits && apertureFits)
         return {};
-    return QCoreApplication::translate("mainWin",
+    return QCoreApplication::translate("ProjectFile",
                                        "The file is damaged: pinned setup %1 is set to %2 mm and "
                                        "f/%3, which its lens, %4, cannot be set to (%5).")
         .arg(number)
@@ -149,7 +151,7 @@ QString decode(const QByteArray& payload, const QString& where, ProjectRecord& p
     QDataStream in(payload);
     ProjectCodec::configure(in);
     const QString cutShort =
-        QCoreApplication::translate("mainWin",
+        QCoreApplication::translate("ProjectFile",
                                     "The file is damaged: the pinned setups are cut short (%1).")
             .arg(where);
     quint8 count = 0;
@@ -157,7 +159,7 @@ QString decode(const QByteArray& payload, const QString& where, ProjectRecord& p
     if (in.status() != QDataStream::Ok)
         return cutShort;
     if (count < 1 || count > maxSetups)
-        return QCoreApplication::translate("mainWin",
+        return QCoreApplication::translate("ProjectFile",
                                            "The file is damaged: it holds %1 pinned setups, but "
                                            "only 1 to %2 are allowed (%3).")
             .arg(count)
@@ -173,11 +175,11 @@ QString decode(const QByteArray& payload, const QString& where, ProjectRecord& p
             return cutShort;
         if (setup.name.trimmed().isEmpty())
             return QCoreApplication::translate(
-                       "mainWin", "The file is damaged: pinned setup %1 has no name (%2).")
+                       "ProjectFile", "The file is damaged: pinned setup %1 has no name (%2).")
                 .arg(number)
                 .arg(where);
         if (colour >= colourCount)
-            return QCoreApplication::translate("mainWin",
+            return QCoreApplication::translate("ProjectFile",
                                                "The file is damaged: pinned setup %1 is drawn in "
                                                "colour %2, but only 0 to %3 exist (%4).")
                 .arg(number)

@@ -82,7 +82,7 @@ public:
                       "ProjectFile",
                       "The file ends after 1 byte; %2, stored from byte %3 on, is missing.")
                 : QCoreApplication::translate("ProjectFile", "The file ends after %1 bytes; %2, "
-                                                         "stored from byte %3 on, is missing.")
+                                                             "stored from byte %3 on, is missing.")
                       .arg(size);
         return fail(DecodeError::EndsEarly, text.arg(describe(field)).arg(start));
     }
@@ -107,13 +107,14 @@ public:
             return false;
         if (value >= 0 && value < count)
             return true;
-        return fail(DecodeError::IndexOutOfRange,
-                    QCoreApplication::translate(
-                        "ProjectFile", "%1 (byte %2) holds the list index %3, but only 0 to %4 exist.")
-                        .arg(capitalised(describe(field)))
-                        .arg(start)
-                        .arg(value)
-                        .arg(count - 1));
+        return fail(
+            DecodeError::IndexOutOfRange,
+            QCoreApplication::translate(
+                "ProjectFile", "%1 (byte %2) holds the list index %3, but only 0 to %4 exist.")
+                .arg(capitalised(describe(field)))
+                .arg(start)
+                .arg(value)
+                .arg(count - 1));
     }
 
     bool readInRange(double& value, const ValueRange& range, Field field)
@@ -164,7 +165,8 @@ void readCamera(FieldReader& in, CameraRecord& c, int camera, bool withLensQuali
     in.read(c.switchedOn, {camera, QT_TRANSLATE_NOOP("ProjectFile", "switched on")});
     in.readInRange(c.focusDistance, focusDistanceRange,
                    {camera, QT_TRANSLATE_NOOP("ProjectFile", "focus distance")});
-    in.readInRange(c.aperture, apertureRange, {camera, QT_TRANSLATE_NOOP("ProjectFile", "aperture")});
+    in.readInRange(c.aperture, apertureRange,
+                   {camera, QT_TRANSLATE_NOOP("ProjectFile", "aperture")});
     in.readInRange(c.focalLength, focalLengthRange,
                    {camera, QT_TRANSLATE_NOOP("ProjectFile", "focal length")});
     in.readInRange(c.circleOfConfusion, cocRange,
@@ -239,7 +241,7 @@ void readAdditions(const QByteArray& bytes, DecodeResult& result)
             const bool again = (camera == 1 || camera == 2) && gearRecords[camera - 1] != 0;
             problem = again ? QCoreApplication::translate(
                                   "ProjectFile", "The file is damaged: it holds the gear of camera "
-                                             "%1 twice (records %2 and %3).")
+                                                 "%1 twice (records %2 and %3).")
                                   .arg(camera)
                                   .arg(gearRecords[camera - 1])
                                   .arg(number)
@@ -257,7 +259,7 @@ void readAdditions(const QByteArray& bytes, DecodeResult& result)
             stackRecord = number;
         } else if (record.tag == PinRecord::tag) {
             problem = pinRecord != 0
-                          ? QCoreApplication::translate("mainWin",
+                          ? QCoreApplication::translate("ProjectFile",
                                                         "The file is damaged: it holds the pinned "
                                                         "setups twice (records %1 and %2).")
                                 .arg(pinRecord)
@@ -304,10 +306,10 @@ DecodeResult decode(const QByteArray& bytes)
     // Exact comparison: the versions are written as these very constants.
     const bool current = r.version == currentVersion;
     if (!current && r.version != previousVersion) {
-        in.fail(
-            DecodeError::WrongVersion,
-            QCoreApplication::translate("ProjectFile", "The format version %1 is neither 1.2 nor 1.3.")
-                .arg(r.version));
+        in.fail(DecodeError::WrongVersion,
+                QCoreApplication::translate("ProjectFile",
+                                            "The format version %1 is neither 1.2 nor 1.3.")
+                    .arg(r.version));
         return result;
     }
 
@@ -334,7 +336,7 @@ DecodeResult decode(const QByteArray& bytes)
         result.offset = currentFileSize;
         result.message =
             QCoreApplication::translate("ProjectFile", "The file is damaged: it is longer than a "
-                                                   "project file can be (more than %1 bytes).")
+                                                       "project file can be (more than %1 bytes).")
                 .arg(largestFileSize);
     } else if (result.ok() && current && bytes.size() > currentFileSize)
         readAdditions(bytes, result);
@@ -372,7 +374,7 @@ Encoded encodeChecked(const ProjectRecord& record)
     if (result.bytes.size() > largestFileSize) {
         result.problem = QCoreApplication::translate(
                              "ProjectFile", "The project is too large to be opened again: it would "
-                                        "take %1 bytes, but a project file holds at most %2.")
+                                            "take %1 bytes, but a project file holds at most %2.")
                              .arg(result.bytes.size())
                              .arg(largestFileSize);
     } else if (const DecodeResult again = decode(result.bytes); !again.ok()) {

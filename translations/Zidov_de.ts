@@ -832,6 +832,42 @@
         <source>A folder or device has that name, so no file can take it (it is not a regular file).</source>
         <translation>Ein Ordner oder Gerät trägt diesen Namen, daher kann keine Datei ihn bekommen (es ist keine gewöhnliche Datei).</translation>
     </message>
+    <message>
+        <source>The file is damaged: pinned setup %1 gives list entry %2 for the %3, but only 0 to %4 exist (%5).</source>
+        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 gibt für „%3“ den Listeneintrag %2 an, es gibt aber nur 0 bis %4 (%5).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: pinned setup %1 gives %2 for the %3, but only %4 to %5 are allowed (%6).</source>
+        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 gibt für „%3“ %2 an, erlaubt sind aber nur %4 bis %5 (%6).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the gear of pinned setup %1 cannot be the gear of a camera (%2).</source>
+        <translation>Die Datei ist beschädigt: Die Ausrüstung der angehefteten Einstellung %1 kann nicht die einer Kamera sein (%2).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: pinned setup %1 is set to %2 mm and f/%3, which its lens, %4, cannot be set to (%5).</source>
+        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 steht auf %2 mm und f/%3, worauf sich ihr Objektiv, %4, nicht einstellen lässt (%5).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the pinned setups are cut short (%1).</source>
+        <translation>Die Datei ist beschädigt: Die angehefteten Einstellungen brechen ab (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it holds %1 pinned setups, but only 1 to %2 are allowed (%3).</source>
+        <translation>Die Datei ist beschädigt: Sie enthält %1 angeheftete Einstellungen, erlaubt sind aber nur 1 bis %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: pinned setup %1 has no name (%2).</source>
+        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 hat keinen Namen (%2).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: pinned setup %1 is drawn in colour %2, but only 0 to %3 exist (%4).</source>
+        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 wird in Farbe %2 gezeichnet, es gibt aber nur 0 bis %3 (%4).</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it holds the pinned setups twice (records %1 and %2).</source>
+        <translation>Die Datei ist beschädigt: Sie enthält die angehefteten Einstellungen zweimal (Einträge %1 und %2).</translation>
+    </message>
 </context>
 <context>
     <name>ProjectRenderer</name>
@@ -2342,102 +2378,6 @@ Gesucht wurde in:
     <message>
         <source>Sharp from %1 to infinity</source>
         <translation>Scharf von %1 bis unendlich</translation>
-    </message>
-    <message>
-        <source>CoC mode</source>
-        <translation>Art des Zerstreuungskreises</translation>
-    </message>
-    <message>
-        <source>sensor format for the crop factor</source>
-        <translation>Sensorformat für den Cropfaktor</translation>
-    </message>
-    <message>
-        <source>sensor format for the pixel size</source>
-        <translation>Sensorformat für die Pixelgröße</translation>
-    </message>
-    <message>
-        <source>pixel count</source>
-        <translation>Pixelzahl</translation>
-    </message>
-    <message>
-        <source>form factor</source>
-        <translation>Seitenverhältnis</translation>
-    </message>
-    <message>
-        <source>The file is damaged: pinned setup %1 gives list entry %2 for the %3, but only 0 to %4 exist (%5).</source>
-        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 gibt für „%3“ den Listeneintrag %2 an, es gibt aber nur 0 bis %4 (%5).</translation>
-    </message>
-    <message>
-        <source>focus distance</source>
-        <translation>Fokusentfernung</translation>
-    </message>
-    <message>
-        <source>aperture</source>
-        <translation>Blende</translation>
-    </message>
-    <message>
-        <source>focal length</source>
-        <translation>Brennweite</translation>
-    </message>
-    <message>
-        <source>circle of confusion</source>
-        <translation>Zerstreuungskreis</translation>
-    </message>
-    <message>
-        <source>lens quality</source>
-        <translation>Objektivqualität</translation>
-    </message>
-    <message>
-        <source>view distance</source>
-        <translation>Betrachtungsabstand</translation>
-    </message>
-    <message>
-        <source>image width</source>
-        <translation>Bildbreite</translation>
-    </message>
-    <message>
-        <source>width of the custom sensor in mm</source>
-        <translation>Breite des eigenen Sensors in mm</translation>
-    </message>
-    <message>
-        <source>height of the custom sensor in mm</source>
-        <translation>Höhe des eigenen Sensors in mm</translation>
-    </message>
-    <message>
-        <source>pixel count in millions</source>
-        <translation>Pixelzahl in Millionen</translation>
-    </message>
-    <message>
-        <source>The file is damaged: pinned setup %1 gives %2 for the %3, but only %4 to %5 are allowed (%6).</source>
-        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 gibt für „%3“ %2 an, erlaubt sind aber nur %4 bis %5 (%6).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: the gear of pinned setup %1 cannot be the gear of a camera (%2).</source>
-        <translation>Die Datei ist beschädigt: Die Ausrüstung der angehefteten Einstellung %1 kann nicht die einer Kamera sein (%2).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: pinned setup %1 is set to %2 mm and f/%3, which its lens, %4, cannot be set to (%5).</source>
-        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 steht auf %2 mm und f/%3, worauf sich ihr Objektiv, %4, nicht einstellen lässt (%5).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: the pinned setups are cut short (%1).</source>
-        <translation>Die Datei ist beschädigt: Die angehefteten Einstellungen brechen ab (%1).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: it holds %1 pinned setups, but only 1 to %2 are allowed (%3).</source>
-        <translation>Die Datei ist beschädigt: Sie enthält %1 angeheftete Einstellungen, erlaubt sind aber nur 1 bis %2 (%3).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: pinned setup %1 has no name (%2).</source>
-        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 hat keinen Namen (%2).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: pinned setup %1 is drawn in colour %2, but only 0 to %3 exist (%4).</source>
-        <translation>Die Datei ist beschädigt: Die angeheftete Einstellung %1 wird in Farbe %2 gezeichnet, es gibt aber nur 0 bis %3 (%4).</translation>
-    </message>
-    <message>
-        <source>The file is damaged: it holds the pinned setups twice (records %1 and %2).</source>
-        <translation>Die Datei ist beschädigt: Sie enthält die angehefteten Einstellungen zweimal (Einträge %1 und %2).</translation>
     </message>
 </context>
 <context>
