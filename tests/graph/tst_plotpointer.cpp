@@ -137,6 +137,8 @@ private slots:
         QTest::addColumn<QString>("before");
         QTest::newRow("straight away") << "";
         QTest::newRow("over a part a refresh repainted") << "refresh";
+        QTest::newRow("after a resize") << "resize";
+        QTest::newRow("after the plot was hidden") << "hide";
         QTest::newRow("over a frame of another colour") << "tinted frame";
         QTest::newRow("over a frame of a pattern") << "patterned frame";
     }
@@ -147,6 +149,18 @@ private slots:
         if (before == "refresh") {
             moveTo(plot, pointAt(plot->currentGeometry(), 9));
             windowForm(w).c1_fdist->setValue(4.1);
+        } else if (before == "resize" || before == "hide") {
+            // A picture of the plot as it was must not show through.
+            moveTo(plot, pointAt(plot->currentGeometry(), 9));
+            if (before == "resize")
+                w.resize(w.width() - 120, w.height() + 40);
+            else
+                plot->hide();
+            QCoreApplication::processEvents();
+            plot->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+            QCoreApplication::processEvents();
+            w.run();
         } else if (before.endsWith("frame")) {
             QFrame* frame = windowForm(w).frame;
             QPalette tinted = frame->palette();
