@@ -24,6 +24,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
 #include <QTranslator>
@@ -39,6 +40,22 @@ using Step = std::function<void(mainWin&)>;
 QDoubleSpinBox* diffractionFactorBox(mainWin& w)
 {
     return w.settingsWin->findChild<QDoubleSpinBox*>(QStringLiteral("dsb_difffact"));
+}
+
+// The pointer over the plot at a share of its width, halfway up, as the window system sends it.
+void pointTo(mainWin& w, double share, int columns = 0)
+{
+    QWidget* plot = w.graphWidget;
+    const QPoint point(int(plot->width() * share) + columns, plot->height() / 2);
+    QMouseEvent move(QEvent::MouseMove, point, plot->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(plot, &move);
+}
+
+void pointerLeaves(mainWin& w)
+{
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(w.graphWidget, &leave);
 }
 
 // Applied one after the other to one window; each leaves a state worth a picture. The
@@ -71,6 +88,13 @@ std::vector<std::pair<const char*, Step>> expertStates()
              windowForm(w).c2_apature->setValue(2.8);
              windowForm(w).c2_flength->setValue(25);
          }},
+        // The read-out moving over the plot, across a refresh, and gone again.
+        {"pointer-shown", [](mainWin& w) { pointTo(w, 1 / 3.0); }},
+        {"pointer-moved", [](mainWin& w) { pointTo(w, 1 / 3.0, 7); }},
+        {"pointer-refreshed", [](mainWin& w) { windowForm(w).c1_fdist->setValue(3.5); }},
+        {"pointer-after-refresh", [](mainWin& w) { pointTo(w, 1 / 3.0, 40); }},
+        {"pointer-far", [](mainWin& w) { pointTo(w, 0.8); }},
+        {"pointer-left", [](mainWin& w) { pointerLeaves(w); }},
         {"coc-manual-tiny",
          [](mainWin& w) {
              windowForm(w).c1_cocSet->setCurrentIndex(3);

@@ -253,6 +253,23 @@ void graph::paintEvent(QPaintEvent* event)
     const bool refreshing = pending.has_value();
     // The read-out moving draws the scene on screen again where it was, without a rebuild.
     const bool readoutOnly = !refreshing && readoutPaint && shown;
+    if (readoutOnly) {
+        QPainter painter(this);
+        const auto drawShown = [this](QPainter* painter, const QRegion& region) {
+            const PaintArea area(region, rect(), painter->deviceTransform());
+            paintArea = &area;
+            drawScene(painter, *shown);
+            paintArea = nullptr;
+        };
+        if (picture.paint(&painter, *this, event->region(), drawShown,
+                          !testAttribute(Qt::WA_OpaquePaintEvent))) {
+            pointer.draw(&painter);
+            return;
+        }
+        // Nothing was painted under this paint: a paint of the usual kind follows.
+        if (testAttribute(Qt::WA_OpaquePaintEvent))
+            update(event->region());
+    }
     PlotScene scene = refreshing    ? std::move(*pending)
                       : readoutOnly ? *shown
                                     : buildScene(palette().color(backgroundRole()));
@@ -268,21 +285,33 @@ void graph::paintEvent(QPaintEvent* event)
     // Only a refresh knows that it painted the screen. Any other paint of another scene (a
     // grab, an expose after a change that has not been refreshed yet) leaves the screen
     // unknown, and the next refresh paints all of it.
-    if (refreshing)
+    if (refreshing) {
         shown = std::move(scene);
-    else if (!readoutOnly && shown && !changedArea(*shown, scene).isEmpty())
+        picture.repainted(event->region());
+    } else if (!readoutOnly && shown && !changedArea(*shown, scene).isEmpty()) {
         shown.reset();
+        picture.forget();
+    }
 }
 
 bool graph::event(QEvent* event)
 {
+    // The picture is the size of the plot on screen; a hidden plot needs none.
+    if (event->type() == QEvent::Hide)
+        picture.drop();
     return (given && pointer.handle(event)) || QWidget::event(event);
 }
 
 void graph::repaintReadout(const QRegion& area)
 {
     readoutPaint = true;
+    // What the picture covers needs nothing painted under it.
+    const bool opaque = picture.covers(*this);
+    if (opaque)
+        setAttribute(Qt::WA_OpaquePaintEvent, true);
     repaint(area);
+    if (opaque)
+        setAttribute(Qt::WA_OpaquePaintEvent, false);
     readoutPaint = false;
 }
 

@@ -5,6 +5,7 @@
 #include "plotinput.h"
 #include "plotpointer.h"
 #include "plotscene.h"
+#include "scenepicture.h"
 #include "segmentshapes.h"
 #include "stackoverlay.h"
 #include "textlayoutcache.h"
@@ -92,7 +93,8 @@ protected:
 
 private:
     friend class PlotPointer;
-    // Repaints where the read-out was or goes, over the scene on screen.
+    // Repaints where the read-out was or goes: the scene on screen copied from its picture
+    // there, or drawn where no picture can give the screen's pixels.
     void repaintReadout(const QRegion& area);
     enum PenRole
     {
@@ -151,6 +153,8 @@ private:
     // The scene the widget shows everywhere, where known, and the one refresh asks to paint.
     std::optional<PlotScene> shown;
     std::optional<PlotScene> pending;
+    // What shown looks like, for the read-out to move over.
+    ScenePicture picture;
     // During a paint of the widget, the area it covers; null while drawing elsewhere (an
     // export draws everything).
     const PaintArea* paintArea = nullptr;

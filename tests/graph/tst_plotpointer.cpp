@@ -7,6 +7,7 @@
 #include "windowform.h"
 
 #include <QAction>
+#include <QFrame>
 
 #include <QScreen>
 #include <QToolTip>
@@ -129,9 +130,49 @@ private slots:
 
     // A move repaints the cursor and box it leaves and the ones it draws, once, and over the
     // scene on screen: after leaving, and across a refresh, the plot is as a whole repaint.
+    // The moves copy the scene from a picture of it, which must follow a refresh that repainted
+    // part of the plot and the colour the window shows under it.
+    void readoutRepaintsOnlyWhereItMoves_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::newRow("straight away") << "";
+        QTest::newRow("over a part a refresh repainted") << "refresh";
+        QTest::newRow("after a resize") << "resize";
+        QTest::newRow("after the plot was hidden") << "hide";
+        QTest::newRow("over a frame of another colour") << "tinted frame";
+        QTest::newRow("over a frame of a pattern") << "patterned frame";
+    }
     void readoutRepaintsOnlyWhereItMoves()
     {
+        QFETCH(QString, before);
         mainWin& w = *window;
+        if (before == "refresh") {
+            moveTo(plot, pointAt(plot->currentGeometry(), 9));
+            windowForm(w).c1_fdist->setValue(4.1);
+        } else if (before == "resize" || before == "hide") {
+            // A picture of the plot as it was must not show through.
+            moveTo(plot, pointAt(plot->currentGeometry(), 9));
+            if (before == "resize")
+                w.resize(w.width() - 120, w.height() + 40);
+            else
+                plot->hide();
+            QCoreApplication::processEvents();
+            plot->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+            QCoreApplication::processEvents();
+            w.run();
+        } else if (before.endsWith("frame")) {
+            QFrame* frame = windowForm(w).frame;
+            QPalette tinted = frame->palette();
+            tinted.setBrush(QPalette::Window, before == "tinted frame"
+                                                  ? QBrush(QColor(250, 240, 200))
+                                                  : QBrush(Qt::darkYellow, Qt::Dense6Pattern));
+            frame->setPalette(tinted);
+            frame->setAutoFillBackground(true);
+            // The caption boxes are tinted over the new colour.
+            w.run();
+            w.repaint();
+        }
         const QImage without = plotInWindow(w);
         PaintCounter paints;
         plot->installEventFilter(&paints);

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#include "scenepicture.h"
+
+#include <QPaintEngine>
+#include <QPainter>
+#include <QWidget>
+
+#include <cmath>
+
+namespace {
+// Dots per metre for a resolution in dots per inch, such that the image reports that
+// resolution back: the plot's fonts are sized by it, as on the widget.
+int dotsPerMetre(int dpi)
+{
+    return qRound(dpi / 0.0254);
+}
+} // namespace
+
+void ScenePicture::drop()
+{
+    image = QImage();
+    stale = QRegion();
+    whole = true;
+    copied = false;
+}
+
+bool ScenePicture::covers(const QWidget& widget) const
+{
+    return copied && !whole && image.size() == widget.size() * int(pixelRatio) &&
+           pixelRatio == widget.devicePixelRatio() && background == backgroundOf(widget);
+}
+
+QColor ScenePicture::backgroundOf(const QWidget& widget)
+{
+    for (const QWidget* under = &widget; under; under = under->parentWidget()) {
+        if (under->testAttribute(Qt::WA_StyledBackground) ||
+            under->testAttribute(Qt::WA_TranslucentBackground))
+            return {};
+        if (under->isWindow() || under->autoFillBackground()) {
+            const QBrush& brush = under->palette().brush(under->backgroundRole());
+            if (brush.style() != Qt::SolidPattern || brush.color().alpha() != 255)
+                return {};
+            return brush.color();
+        }
+    }
+    return {};
+}
+
+bool ScenePicture::paint(QPainter* screen, const QWidget& widget, const QRegion& area,
+                         const DrawScene& drawScene, bool filledUnder)
+{
+    copied = false;
+    const QPaintEngine* engine = screen->paintEngine();
+    const QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+    if (!device || device->devType() != QInternal::Image || area.isEmpty())
+        return false;
+    const QImage& target = *static_cast<const QImage*>(device);
+    // Whole device pixels per pixel and a widget on whole device pixels: the picture's pixels
+    // are then the screen's, only moved.
+    const QTransform& toDevice = screen->deviceTransform();
+    const qreal ratio = toDevice.m11();
+    const bool aligned = toDevice.type() <= QTransform::TxScale && ratio >= 1 &&
+                         ratio == std::floor(ratio) && toDevice.m22() == ratio &&
+                         toDevice.dx() == std::floor(toDevice.dx()) &&
+                         toDevice.dy() == std::floor(toDevice.dy());
+    const QColor fill = backgroundOf(widget);
+    if (!aligned || !fill.isValid())
+        return false;
+    // The window has just filled the area: where that is not the colour, something else lies
+    // under the plot.
+    const QPoint corner = toDevice.map(area.begin()->topLeft());
+    if (filledUnder && (!target.valid(corner) || target.pixel(corner) != fill.rgba()))
+        return false;
+
+    const QSize size = widget.size() * int(ratio);
+    const int dotsX = dotsPerMetre(widget.logicalDpiX());
+    const int dotsY = dotsPerMetre(widget.logicalDpiY());
+    if (image.size() != size || image.format() != target.format() || pixelRatio != ratio ||
+        background != fill || image.dotsPerMeterX() != dotsX || image.dotsPerMeterY() != dotsY) {
+        image = QImage(size, target.format());
+        if (image.isNull())
+            return false;
+        image.setDevicePixelRatio(ratio);
+        image.setDotsPerMeterX(dotsX);
+        image.setDotsPerMeterY(dotsY);
+        pixelRatio = ratio;
+        background = fill;
+        whole = true;
+    }
+    if (whole)
+        stale = QRegion(widget.rect());
+    whole = false;
+    stale &= widget.rect();
+    if (!stale.isEmpty()) {
+        // Painted as the window paints the widget: the window's fill first, then the scene
+        // limited to the area by the device, not by the painter, whose own clip would take the
+        // scene's drawing down other roads.
+        QPaintEngine* pictureEngine = image.paintEngine();
+        pictureEngine->setSystemClip(QTransform::fromScale(ratio, ratio).map(stale));
+        {
+            QPainter painter(&image);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.fillRect(widget.rect(), fill);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            const QPalette& palette = widget.palette();
+            painter.setLayoutDirection(widget.layoutDirection());
+            painter.setFont(widget.font());
+            painter.setPen(QPen(palette.brush(widget.foregroundRole()), 1));
+            painter.setBackground(palette.brush(widget.backgroundRole()));
+            drawScene(&painter, stale);
+        }
+        pictureEngine->setSystemClip(QRegion());
+        stale = QRegion();
+    }
+    // A clip of one rectangle at a time lets the painter copy rows instead of filling spans.
+    screen->save();
+    for (const QRect& rect : area) {
+        screen->setClipRect(rect);
+        screen->drawImage(QPointF(0, 0), image);
+    }
+    screen->restore();
+    copied = true;
+    return true;
+}
