@@ -9,7 +9,7 @@
 // "--focus-changes N [4k|hd]" runs only N focus changes, for a profiler, and "--zoom-steps N
 // [4k|hd]" N zoom steps, each of which redraws the whole plot; "--redraw" takes only the
 // redraw figures and "--render-batch [OTHER_ZIDOV_RENDER]" only the figures of zidov-render,
-// beside those of another build's when named.
+// beside those of another build's when named; "--startup" takes only the start-up figures.
 #include "camerasetup.h"
 #include "gearchooser.h"
 #include "geardatabase.h"
@@ -26,6 +26,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QMainWindow>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -405,10 +406,30 @@ int startupChild(int argc, char** argv)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     std::fprintf(stdout, "painted\n");
     std::fflush(stdout);
+    const QSize shown = w.size();
     prepareExpertWindow(w, QSize(1292, 725));
     for (int i = 0; i < 50; ++i)
         focusStep(w, i);
-    std::fprintf(stdout, "%ld\n", peakMemoryKiB());
+    std::fprintf(stdout, "%ld\n%d %d\n", peakMemoryKiB(), shown.width(), shown.height());
+    return 0;
+}
+
+// Run as a child: the floor under the start-up figure, an empty main window of the same
+// size shown the same way, timed to its first paint.
+int emptyWindowChild(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QMainWindow w;
+    auto* const central = new QWidget;
+    w.setCentralWidget(central);
+    w.resize(std::atoi(argv[2]), std::atoi(argv[3]));
+    PaintCounter counter;
+    central->installEventFilter(&counter);
+    w.show();
+    while (counter.paints == 0)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    std::fprintf(stdout, "painted\n");
+    std::fflush(stdout);
     return 0;
 }
 
@@ -442,24 +463,55 @@ void scaledFigures(const char* program)
     }
 }
 
-void startupFigures(const char* program)
+// The median of 15 runs of the program as a child, from its start to its first line.
+double medianChildStartMs(const char* program, const QStringList& arguments,
+                          const std::function<void(const QByteArray&)>& output = {})
 {
     std::vector<double> times;
-    long peak = 0;
     for (int i = 0; i < 15; ++i) {
         QProcess child;
         QElapsedTimer timer;
         timer.start();
-        child.start(QString::fromLocal8Bit(program), {QStringLiteral("--startup-child")});
+        child.start(QString::fromLocal8Bit(program), arguments);
         child.waitForReadyRead(10000);
         times.push_back(timer.nsecsElapsed() / 1e6);
         child.waitForFinished(20000);
-        const QList<QByteArray> lines = child.readAllStandardOutput().split('\n');
-        if (lines.size() > 1)
-            peak = std::max(peak, lines[1].toLong());
+        if (output)
+            output(child.readAllStandardOutput());
     }
     std::sort(times.begin(), times.end());
-    report("start-up: process start to first finished paint", times[times.size() / 2]);
+    return times[times.size() / 2];
+}
+
+// The window's start-up beside that of an empty main window of the same size, shown the
+// same way: the multiple is what the program itself adds.
+void startupFigures(const char* program)
+{
+    long peak = 0;
+    QSize size;
+    const double ms = medianChildStartMs(
+        program, {QStringLiteral("--startup-child")}, [&](const QByteArray& output) {
+            const QList<QByteArray> lines = output.split('\n');
+            if (lines.size() > 2) {
+                peak = std::max(peak, lines[1].toLong());
+                const QList<QByteArray> shown = lines[2].split(' ');
+                if (shown.size() == 2)
+                    size = QSize(shown[0].toInt(), shown[1].toInt());
+            }
+        });
+    if (size.isEmpty()) {
+        std::fprintf(stderr, "the start-up figures could not be taken\n");
+        std::exit(1);
+    }
+    const double emptyMs = medianChildStartMs(program, {QStringLiteral("--empty-window-child"),
+                                                        QString::number(size.width()),
+                                                        QString::number(size.height())});
+    report("start-up: process start to first finished paint", ms);
+    report(qPrintable(QStringLiteral("  an empty %1 x %2 main window, the same way")
+                          .arg(size.width())
+                          .arg(size.height())),
+           emptyMs);
+    std::printf("%-58s %10.2f times the empty window\n", "", ms / emptyMs);
     std::printf("%-58s %10.1f MiB\n", "peak memory after start-up and 50 recalculations",
                 peak / 1024.0);
 }
@@ -502,6 +554,8 @@ int main(int argc, char** argv)
 {
     if (argc > 1 && qstrcmp(argv[1], "--startup-child") == 0)
         return startupChild(argc, argv);
+    if (argc > 3 && qstrcmp(argv[1], "--empty-window-child") == 0)
+        return emptyWindowChild(argc, argv);
     if (argc > 1 && qstrcmp(argv[1], "--scaled-child") == 0)
         return scaledChild(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -517,6 +571,10 @@ int main(int argc, char** argv)
     if (argc > 1 && qstrcmp(argv[1], "--pinned") == 0) {
         DiscardStdout out;
         pinnedFigure(QSize(1292, 725), "whole-plot redraw, 8 pinned setups, 1292 x 725", out);
+        return 0;
+    }
+    if (argc > 1 && qstrcmp(argv[1], "--startup") == 0) {
+        startupFigures(argv[0]);
         return 0;
     }
     if (argc > 1 && qstrcmp(argv[1], "--render-batch") == 0) {

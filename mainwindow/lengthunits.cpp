@@ -41,7 +41,8 @@ void mainWin::setLengthUnit(LengthUnit lengthUnit)
                                 leftBorderSteps(leftBorderScrollReach));
         SB_leftBorder->setValue(leftBorderSteps(scrolledTo));
     }
-    optiWin->setLengthUnit(lengthUnit);
+    if (optimizerDialog)
+        optimizerDialog->setLengthUnit(lengthUnit);
     // Nothing the records hold changed, but every distance on show did.
     run();
 }

@@ -42,9 +42,6 @@ mainWin::mainWin()
     settingsWin = new Settings(nullptr);
     connect(settingsWin, &Settings::diffractionFactorChanged, this, &mainWin::run);
     settingsWin->hide();
-    optiWin = new opti(*this);
-    eqWin = new EqWin(nullptr);
-    eqWin->hide();
 
     setWindowTitle(QStringLiteral("Zidov"));
     setWindowIcon(QIcon(QStringLiteral(":/new/prefix1/vlogo_small.ico")));
@@ -107,8 +104,26 @@ mainWin::~mainWin()
 {
     // The dialogs are top-level windows without a parent; they go with the main window.
     delete settingsWin;
-    delete optiWin;
-    delete eqWin;
+    delete optimizerDialog;
+    delete equivalenceDialog;
+}
+
+opti* mainWin::optiWin()
+{
+    if (!optimizerDialog) {
+        optimizerDialog = new opti(*this);
+        optimizerDialog->setLengthUnit(unit);
+    }
+    return optimizerDialog;
+}
+
+EqWin* mainWin::eqWin()
+{
+    if (!equivalenceDialog) {
+        equivalenceDialog = new EqWin(nullptr);
+        equivalenceDialog->hide();
+    }
+    return equivalenceDialog;
 }
 
 void mainWin::connectControls()
@@ -202,15 +217,17 @@ void mainWin::quit()
     if (!close())
         return;
     settingsWin->close();
-    optiWin->close();
-    eqWin->close();
+    if (optimizerDialog)
+        optimizerDialog->close();
+    if (equivalenceDialog)
+        equivalenceDialog->close();
 }
 
 void mainWin::showOpti()
 {
     if (expertMode == 0)
         switchpromode();
-    optiWin->setVisible(true);
+    optiWin()->setVisible(true);
 }
 
 void mainWin::on_actionSettings_triggered()
@@ -221,12 +238,13 @@ void mainWin::on_actionSettings_triggered()
 void mainWin::on_actionEquivalency_Calculator_triggered()
 {
     // Opened afresh, it starts from Camera 1's sensor; open, it keeps what was typed.
-    if (!eqWin->isVisible())
-        eqWin->setSourceCropFactor(c1Crop);
-    eqWin->setVisible(true);
+    EqWin* const calculator = eqWin();
+    if (!calculator->isVisible())
+        calculator->setSourceCropFactor(c1Crop);
+    calculator->setVisible(true);
     // Typing goes into the calculator, not into the window behind it.
-    eqWin->raise();
-    eqWin->activateWindow();
+    calculator->raise();
+    calculator->activateWindow();
 }
 
 void mainWin::on_dofMode_clicked()

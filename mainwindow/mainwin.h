@@ -69,9 +69,11 @@ public:
     QString version;
     QString fileName;
     graph* graphWidget = nullptr;
-    opti* optiWin = nullptr;
     int expertMode = 0;
-    EqWin* eqWin = nullptr;
+    // The optimizer and the equivalence calculator, made when first asked for: the first
+    // picture does not wait for windows that most runs never open.
+    opti* optiWin();
+    EqWin* eqWin();
     // The Compare menu, and its read-out of Camera 2 against Camera 1 in the status bar.
     CompareCommands* compareCommands = nullptr;
     QLabel* comparisonReadout = nullptr;
@@ -219,6 +221,8 @@ private:
     void refuseLockWithoutImage(int camera);
     void updateComparison();
 
+    opti* optimizerDialog = nullptr;
+    EqWin* equivalenceDialog = nullptr;
     int batchDepth = 0;
     // The recalculation that ends a command: it sets the focus it wants, locked or not.
     bool batchEnding = false;

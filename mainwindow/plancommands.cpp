@@ -25,35 +25,61 @@ bool samePlanningBasis(const CameraSetup& a, const CameraSetup& b)
 }
 } // namespace
 
-PlanCommands::PlanCommands(mainWin* window_)
-    : QObject(window_), window(window_), zonePlanner(new ZonePlanner(*window_, window_)),
-      stackPlanner(new StackPlanner(*window_, window_)),
-      framingPlanner(new FramingPlanner(*window_, window_))
+PlanCommands::PlanCommands(mainWin* window_) : QObject(window_), window(window_)
 {
     auto* menu = new QMenu(tr("&Plan"), windowForm(*window).menubar);
     menu->setObjectName(QStringLiteral("menuPlan"));
     // After Compare, which comes before the optimizer's menu.
     windowForm(*window).menubar->insertMenu(windowForm(*window).menuOptimizer->menuAction(), menu);
-    menu->addAction(addCommand("actionPlanZone", tr("&Sharp from … to …"), zonePlanner));
-    menu->addAction(addCommand("actionPlanStack", tr("&Focus stack…"), stackPlanner));
     menu->addAction(
-        addCommand("actionPlanFraming", tr("F&raming by subject size…"), framingPlanner));
-
-    connect(zonePlanner, &ZonePlanner::stackWanted, stackPlanner, &StackPlanner::planFor);
-    connect(stackPlanner, &StackPlanner::showOnPlot, this, [this](int number, const auto& stack) {
-        showStack(number, stack);
-        window->run();
-    });
+        addCommand("actionPlanZone", tr("&Sharp from … to …"), [this] { return zone(); }));
+    menu->addAction(addCommand("actionPlanStack", tr("&Focus stack…"), [this] { return stack(); }));
+    menu->addAction(addCommand("actionPlanFraming", tr("F&raming by subject size…"),
+                               [this] { return framing(); }));
 }
 
-QAction* PlanCommands::addCommand(const char* objectName, const QString& text, QDialog* dialog)
+ZonePlanner* PlanCommands::zone()
+{
+    if (!zonePlanner) {
+        zonePlanner = new ZonePlanner(*window, window);
+        connect(zonePlanner, &ZonePlanner::stackWanted, this,
+                [this](int camera, double nearMetres, double farMetres) {
+                    stack()->planFor(camera, nearMetres, farMetres);
+                });
+    }
+    return zonePlanner;
+}
+
+StackPlanner* PlanCommands::stack()
+{
+    if (!stackPlanner) {
+        stackPlanner = new StackPlanner(*window, window);
+        connect(stackPlanner, &StackPlanner::showOnPlot, this,
+                [this](int number, const ShotPlans::FocusStack& shots) {
+                    showStack(number, shots);
+                    window->run();
+                });
+    }
+    return stackPlanner;
+}
+
+FramingPlanner* PlanCommands::framing()
+{
+    if (!framingPlanner)
+        framingPlanner = new FramingPlanner(*window, window);
+    return framingPlanner;
+}
+
+QAction* PlanCommands::addCommand(const char* objectName, const QString& text,
+                                  std::function<QDialog*()> dialogOf)
 {
     auto* command = new QAction(text, window);
     command->setObjectName(QLatin1String(objectName));
-    connect(command, &QAction::triggered, this, [this, dialog] {
+    connect(command, &QAction::triggered, this, [this, dialogOf] {
         // The cameras' settings are those of expert mode, as for the optimizer.
         if (window->expertMode == 0)
             window->switchpromode();
+        QDialog* const dialog = dialogOf();
         dialog->show();
         dialog->raise();
         dialog->activateWindow();
@@ -126,7 +152,11 @@ void PlanCommands::followCameras()
 
 void PlanCommands::updateDialogs()
 {
-    zonePlanner->update();
-    stackPlanner->update();
-    framingPlanner->update();
+    // A dialog not yet made has nothing on show to answer for.
+    if (zonePlanner)
+        zonePlanner->update();
+    if (stackPlanner)
+        stackPlanner->update();
+    if (framingPlanner)
+        framingPlanner->update();
 }

@@ -8,6 +8,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <optional>
 
 class FramingPlanner;
@@ -39,12 +40,18 @@ public:
     void restoreStack(const FocusStackRecord& record);
 
 private:
-    QAction* addCommand(const char* objectName, const QString& text, QDialog* dialog);
+    QAction* addCommand(const char* objectName, const QString& text,
+                        std::function<QDialog*()> dialog);
+    // The dialogs are made when first asked for: the window's first picture does not wait
+    // for them.
+    ZonePlanner* zone();
+    StackPlanner* stack();
+    FramingPlanner* framing();
 
     mainWin* window;
-    ZonePlanner* zonePlanner;
-    StackPlanner* stackPlanner;
-    FramingPlanner* framingPlanner;
+    ZonePlanner* zonePlanner = nullptr;
+    StackPlanner* stackPlanner = nullptr;
+    FramingPlanner* framingPlanner = nullptr;
     std::optional<ShotPlans::FocusStack> shown;
     std::optional<FocusStackRecord> restoring;
     int camera = 1;

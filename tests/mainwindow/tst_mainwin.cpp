@@ -85,6 +85,8 @@ private slots:
     void oneRepaintPerUserAction();
     void scaleFitMovesFocus();
     void dialogsBehave();
+    void dialogsMadeOnFirstUse_data();
+    void dialogsMadeOnFirstUse();
     void feetThroughoutTheWindow();
     void typedLengths_data();
     void typedLengths();
@@ -501,10 +503,10 @@ void TestMainWin::showOptiSwitchesToExpertMode()
     mainWin& w = *window;
     windowForm(w).actionShow_auto_optimizer->trigger();
     QCOMPARE(w.expertMode, 1);
-    QVERIFY(w.optiWin->isVisible());
+    QVERIFY(w.optiWin()->isVisible());
     windowForm(w).actionShow_auto_optimizer->trigger();
     QCOMPARE(w.expertMode, 1);
-    w.optiWin->hide();
+    w.optiWin()->hide();
 }
 
 void TestMainWin::focusPlaneDistances()
@@ -693,27 +695,72 @@ void TestMainWin::scaleFitMovesFocus()
 void TestMainWin::dialogsBehave()
 {
     mainWin& w = *window;
-    QVERIFY(!w.eqWin->isVisible());
-    auto* table = w.eqWin->findChild<QTableWidget*>("tableWidget");
+    QVERIFY(!w.eqWin()->isVisible());
+    auto* table = w.eqWin()->findChild<QTableWidget*>("tableWidget");
     QCOMPARE(table->columnCount(), 9);
     QCOMPARE(table->rowCount(), 3);
-    auto* lenses = w.eqWin->findChild<QSpinBox*>("spinBox");
+    auto* lenses = w.eqWin()->findChild<QSpinBox*>("spinBox");
     lenses->setValue(0);
     QCOMPARE(lenses->value(), 1);
     QCOMPARE(table->rowCount(), 1);
 
-    QVERIFY(!w.optiWin->isVisible());
-    QCOMPARE(w.optiWin->windowTitle(), QString("Auto optimizer"));
-    w.optiWin->table->setItem(0, 0, new QTableWidgetItem("3"));
-    w.optiWin->count->setValue(3);
-    w.optiWin->table->setItem(1, 0, new QTableWidgetItem("4"));
-    w.optiWin->table->setItem(2, 0, new QTableWidgetItem("5"));
-    w.optiWin->count->setValue(1);
-    w.optiWin->count->setValue(3);
-    QCOMPARE(w.optiWin->table->rowCount(), 3);
-    QVERIFY(w.optiWin->table->item(0, 0));
-    QVERIFY(!w.optiWin->table->item(1, 0));
-    QVERIFY(!w.optiWin->table->item(2, 0));
+    QVERIFY(!w.optiWin()->isVisible());
+    QCOMPARE(w.optiWin()->windowTitle(), QString("Auto optimizer"));
+    w.optiWin()->table->setItem(0, 0, new QTableWidgetItem("3"));
+    w.optiWin()->count->setValue(3);
+    w.optiWin()->table->setItem(1, 0, new QTableWidgetItem("4"));
+    w.optiWin()->table->setItem(2, 0, new QTableWidgetItem("5"));
+    w.optiWin()->count->setValue(1);
+    w.optiWin()->count->setValue(3);
+    QCOMPARE(w.optiWin()->table->rowCount(), 3);
+    QVERIFY(w.optiWin()->table->item(0, 0));
+    QVERIFY(!w.optiWin()->table->item(1, 0));
+    QVERIFY(!w.optiWin()->table->item(2, 0));
+}
+
+void TestMainWin::dialogsMadeOnFirstUse_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("optimizer") << "actionShow_auto_optimizer"
+                               << "opti";
+    QTest::newRow("equivalence calculator") << "actionEquivalency_Calculator"
+                                            << "EqWin";
+    QTest::newRow("zone planner") << "actionPlanZone"
+                                  << "zonePlanner";
+    QTest::newRow("stack planner") << "actionPlanStack"
+                                   << "stackPlanner";
+    QTest::newRow("framing planner") << "actionPlanFraming"
+                                     << "framingPlanner";
+}
+
+// The first picture does not wait for dialogs: each is made when its command first opens
+// it, and the same one opens again.
+void TestMainWin::dialogsMadeOnFirstUse()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, dialog);
+    mainWin& w = *window;
+    const auto made = [&] {
+        QList<QWidget*> found;
+        for (QWidget* widget : QApplication::allWidgets()) {
+            if (widget->objectName() == dialog && qobject_cast<QDialog*>(widget))
+                found << widget;
+        }
+        return found;
+    };
+    QVERIFY(made().isEmpty());
+    QAction* const action = w.findChild<QAction*>(command);
+    QVERIFY(action);
+    action->trigger();
+    const QList<QWidget*> opened = made();
+    QCOMPARE(opened.size(), 1);
+    QVERIFY(opened[0]->isVisible());
+    opened[0]->hide();
+    action->trigger();
+    QCOMPARE(made(), opened);
+    QVERIFY(opened[0]->isVisible());
+    opened[0]->hide();
 }
 
 void TestMainWin::feetThroughoutTheWindow()
@@ -733,7 +780,7 @@ void TestMainWin::feetThroughoutTheWindow()
     QCOMPARE(windowForm(w).c1_set_Hyper->text(), QString("Set to hyperfocal (97.8ft)"));
     QCOMPARE(w.graphWidget->captionTexts(1).settings,
              QString("50mm f/2.8 - Dist.: 16.40ft - CoC: 0.0300mm"));
-    QCOMPARE(w.optiWin->table->horizontalHeaderItem(0)->text(), QString("Distance [ft]"));
+    QCOMPARE(w.optiWin()->table->horizontalHeaderItem(0)->text(), QString("Distance [ft]"));
     // Arrows step in feet; the scroll bar moves the border in whole feet.
     windowForm(w).c1_fdist->stepBy(1);
     QCOMPARE(windowForm(w).c1_fdist->text(), QString("16.50 ft"));

@@ -48,9 +48,9 @@ void TestEqWin::advancedMenuOpensTheCalculator()
     QuietTrace quiet;
     mainWin w;
     windowForm(w).actionEquivalency_Calculator->trigger();
-    QVERIFY(w.eqWin->isVisible());
-    QCOMPARE(w.eqWin->windowTitle(), QString("Equivalency calculator"));
-    w.eqWin->hide();
+    QVERIFY(w.eqWin()->isVisible());
+    QCOMPARE(w.eqWin()->windowTitle(), QString("Equivalency calculator"));
+    w.eqWin()->hide();
 }
 
 void TestEqWin::equivalentsFollowTheLenses()
@@ -96,7 +96,7 @@ void TestEqWin::enterMovesOnWithinTheCalculator()
     windowForm(w).c1_cocSet->setCurrentIndex(CocByCropFactor);
     windowForm(w).c1_cropC->setCurrentIndex(5); // "DX Crop 1.5"
     windowForm(w).actionEquivalency_Calculator->trigger();
-    EqWin* calculator = w.eqWin;
+    EqWin* calculator = w.eqWin();
     auto* table = calculator->findChild<QTableWidget*>("tableWidget");
     auto* crop = calculator->findChild<QDoubleSpinBox*>("doubleSpinBox");
     QVERIFY(table && crop);

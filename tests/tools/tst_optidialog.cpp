@@ -142,7 +142,7 @@ void TestOptiDialog::readsTheTable()
     QFETCH(double, zc);
     QFETCH(double, weight);
 
-    opti& dialog = *window->optiWin;
+    opti& dialog = *window->optiWin();
     fillTable(dialog, {cells});
     const ReferenceTable references = dialog.referenceTable();
     QCOMPARE(references.size(), std::size_t(1));
@@ -154,7 +154,7 @@ void TestOptiDialog::readsTheTable()
 void TestOptiDialog::applyWritesTheFitInOneRecalculation()
 {
     mainWin& w = *window;
-    opti& dialog = *w.optiWin;
+    opti& dialog = *w.optiWin();
     fillTable(dialog, {{"1.5", "10", "1"}, {"2", "5", "1"}, {"5", "4", "0.5"}, {"10", "7", "1"}});
 
     CameraSetup expected = w.cam1;
@@ -177,7 +177,7 @@ void TestOptiDialog::camera2ChangesOnlyItsFocusAndAperture()
     mainWin& w = *window;
     windowForm(w).boxC2->setChecked(true);
     windowForm(w).c2_fdist->setValue(12);
-    opti& dialog = *w.optiWin;
+    opti& dialog = *w.optiWin();
     fillTable(dialog, {{"1.5", "10", "1"}, {"2", "5", "1"}, {"5", "4", "0.5"}});
     dialog.calc_c2->setChecked(true);
 
@@ -193,8 +193,8 @@ void TestOptiDialog::camera2ChangesOnlyItsFocusAndAperture()
 void TestOptiDialog::weightZeroRowGivesItsDistanceAndF56()
 {
     mainWin& w = *window;
-    fillTable(*w.optiWin, {{"7.25", "3", "0"}});
-    w.optiWin->apply->click();
+    fillTable(*w.optiWin(), {{"7.25", "3", "0"}});
+    w.optiWin()->apply->click();
     QCOMPARE(windowForm(w).c1_fdist->value(), 7.25);
     QCOMPARE(windowForm(w).c1_apature->value(), 5.6);
 }
@@ -202,13 +202,13 @@ void TestOptiDialog::weightZeroRowGivesItsDistanceAndF56()
 void TestOptiDialog::noRowsMeansNothingToDo()
 {
     mainWin& w = *window;
-    w.optiWin->count->setValue(0);
-    QCOMPARE(w.optiWin->table->rowCount(), 0);
+    w.optiWin()->count->setValue(0);
+    QCOMPARE(w.optiWin()->table->rowCount(), 0);
     const QMap<QString, QString> before = inputState(w);
     const int recalculations = w.recalculationCount();
     QuietTrace capture;
     // Without rows there is no reference distance: the user is told so.
-    QVERIFY(messageOfApply(*w.optiWin).contains("reference distance"));
+    QVERIFY(messageOfApply(*w.optiWin()).contains("reference distance"));
     QCOMPARE(inputState(w), before);
     QCOMPARE(w.recalculationCount(), recalculations);
     QVERIFY(capture.text().empty());
@@ -244,9 +244,9 @@ void TestOptiDialog::unusableDistances()
     mainWin& w = *window;
     windowForm(w).c1_fdist->setValue(4);
     windowForm(w).c1_apature->setValue(2.8);
-    fillTable(*w.optiWin, rows);
+    fillTable(*w.optiWin(), rows);
     const int recalculations = w.recalculationCount();
-    w.optiWin->apply->click();
+    w.optiWin()->apply->click();
     QCOMPARE(w.recalculationCount(), recalculations + 1);
     if (outcome == "start point") {
         QCOMPARE(windowForm(w).c1_fdist->value(), fdist);
@@ -286,10 +286,10 @@ void TestOptiDialog::refusedTablesChangeNothing()
     QFETCH(Rows, rows);
     QFETCH(QString, message);
     mainWin& w = *window;
-    fillTable(*w.optiWin, rows);
+    fillTable(*w.optiWin(), rows);
     const QMap<QString, QString> before = inputState(w);
     const int recalculations = w.recalculationCount();
-    const QString shown = messageOfApply(*w.optiWin);
+    const QString shown = messageOfApply(*w.optiWin());
     QVERIFY2(shown.startsWith(message), qPrintable(shown));
     QCOMPARE(inputState(w), before);
     QCOMPARE(w.recalculationCount(), recalculations);
@@ -301,8 +301,8 @@ void TestOptiDialog::germanProgramReadsBothDecimalMarks()
     setProgramLocale(QLocale(QLocale::German, QLocale::Germany));
     QStringList distances;
     for (const char* typed : {"7,5", "7.5"}) {
-        fillTable(*w.optiWin, {{typed, "3", "0"}});
-        w.optiWin->apply->click();
+        fillTable(*w.optiWin(), {{typed, "3", "0"}});
+        w.optiWin()->apply->click();
         distances << windowForm(w).c1_fdist->text();
     }
     setProgramLocale(QLocale::c());
@@ -313,7 +313,7 @@ void TestOptiDialog::germanProgramReadsBothDecimalMarks()
 void TestOptiDialog::distancesInTheChosenUnit()
 {
     mainWin& w = *window;
-    opti& dialog = *w.optiWin;
+    opti& dialog = *w.optiWin();
     fillTable(dialog, {{"5", "3", "1"}, {"", "2", "1"}});
     w.setLengthUnit(LengthUnit::Feet);
     QCOMPARE(dialog.table->horizontalHeaderItem(0)->text(), QString("Distance [ft]"));
@@ -334,8 +334,8 @@ void TestOptiDialog::sameTableSameResultAfterEveryStart()
     for (int start = 0; start < 2; ++start) {
         window.open();
         window->showOpti();
-        fillTable(*window->optiWin, rows);
-        window->optiWin->apply->click();
+        fillTable(*window->optiWin(), rows);
+        window->optiWin()->apply->click();
         results << windowForm(*window).c1_fdist->text() + " " +
                        windowForm(*window).c1_apature->text();
     }
@@ -344,7 +344,7 @@ void TestOptiDialog::sameTableSameResultAfterEveryStart()
 
 void TestOptiDialog::shrinkingTheCountEmptiesRows()
 {
-    opti& dialog = *window->optiWin;
+    opti& dialog = *window->optiWin();
     fillTable(dialog, {{"1", "2", "1"}, {"3", "4", "1"}, {"5", "6", "1"}});
     dialog.count->setValue(1);
     dialog.count->setValue(3);
@@ -363,7 +363,7 @@ void TestOptiDialog::shrinkingTheCountEmptiesRows()
 
 void TestOptiDialog::closeWindowHides()
 {
-    opti& dialog = *window->optiWin;
+    opti& dialog = *window->optiWin();
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.parentWidget(), nullptr);
     dialog.QPB_hide->click();
@@ -420,7 +420,7 @@ void TestOptiDialog::tutorialExample()
              QString("5.26 2.12"));
 
     windowForm(w).c1_apature->setValue(2.8);
-    opti& dialog = *w.optiWin;
+    opti& dialog = *w.optiWin();
     fillTable(dialog,
               {{"1.5", "10.51", "1"}, {"2", "5.26", "1"}, {"5", "4.21", "1"}, {"10", "7.36", "1"}});
     dialog.calc_c2->setChecked(true);

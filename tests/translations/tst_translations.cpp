@@ -130,7 +130,7 @@ void TestTranslations::germanCatalogueReachesTheWindows()
         QVERIFY(w.findChild<QMenu*>("menuCompare"));
         QCOMPARE(w.findChild<QMenu*>("menuCompare")->title().remove('&'), QString("Vergleichen"));
         QCOMPARE(windowForm(w).label_23->text(), QString("Zerstreuungskreis"));
-        QCOMPARE(w.optiWin->windowTitle(), QString("Automatische Optimierung"));
+        QCOMPARE(w.optiWin()->windowTitle(), QString("Automatische Optimierung"));
         QCOMPARE(w.graphWidget->captionTexts(1).title, QString("Kamera 1:"));
         QVERIFY(w.graphWidget->captionTexts(1).values.startsWith("zc(unendl.): "));
         QVERIFY(windowForm(w).c1_set_Hyper->text().startsWith("Auf hyperfokale Distanz ("));
