@@ -256,10 +256,7 @@ void graph::paintEvent(QPaintEvent* event)
     if (readoutOnly) {
         QPainter painter(this);
         const auto drawShown = [this](QPainter* painter, const QRegion& region) {
-            const PaintArea area(region, rect(), painter->deviceTransform());
-            paintArea = &area;
-            drawScene(painter, *shown);
-            paintArea = nullptr;
+            drawSceneWithin(painter, region, *shown);
         };
         if (picture.paint(&painter, *this, event->region(), drawShown,
                           !testAttribute(Qt::WA_OpaquePaintEvent))) {
@@ -276,10 +273,7 @@ void graph::paintEvent(QPaintEvent* event)
     pending.reset();
     {
         QPainter painter(this);
-        const PaintArea area(event->region(), rect(), painter.deviceTransform());
-        paintArea = &area;
-        drawScene(&painter, scene);
-        paintArea = nullptr;
+        drawSceneWithin(&painter, event->region(), scene);
         pointer.draw(&painter);
     }
     // Only a refresh knows that it painted the screen. Any other paint of another scene (a
@@ -292,6 +286,14 @@ void graph::paintEvent(QPaintEvent* event)
         shown.reset();
         picture.forget();
     }
+}
+
+void graph::drawSceneWithin(QPainter* painter, const QRegion& region, const PlotScene& scene)
+{
+    const PaintArea area(region, rect(), painter->deviceTransform());
+    paintArea = &area;
+    drawScene(painter, scene);
+    paintArea = nullptr;
 }
 
 bool graph::event(QEvent* event)

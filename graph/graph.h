@@ -113,6 +113,8 @@ private:
                                                  std::shared_ptr<const CurveTrace>& kept);
     void addPinned(PlotScene& scene, const PlotClip& clip);
     void drawScene(QPainter* painter, const PlotScene& scene);
+    // The scene on the widget, drawn only where it reaches into region (widget coordinates).
+    void drawSceneWithin(QPainter* painter, const QRegion& region, const PlotScene& scene);
 
     void drawTitles(QPainter* painter, const PlotScene& scene);
     void drawGrid(QPainter* painter, const PlotGeometry& plot);
