@@ -3,7 +3,7 @@
 #include "plotdata.h"
 
 #include "camerasetup.h"
-#include "graph.h"
+#include "plotdrawing.h"
 #include "plotgeometry.h"
 #include "setupnumbers.h"
 #include "stackoverlay.h"
@@ -80,7 +80,7 @@ void addLimits(QJsonObject& object, CameraSetup camera)
     object.insert(QStringLiteral("field_diagonal_mm"), camera.getFieldDiag());
 }
 
-QJsonObject cameraObject(graph& plot, int number)
+QJsonObject cameraObject(PlotDrawing& plot, int number)
 {
     // A copy, as the caption evaluates its own.
     CameraSetup camera = plot.input()->cameras[number - 1];

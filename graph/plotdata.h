@@ -5,14 +5,14 @@
 #include <QByteArray>
 #include <QString>
 
-class graph;
+class PlotDrawing;
 
 // The numbers behind the plot as it shows them now: the samples each curve is drawn from,
 // and per camera its inputs, limits and caption. Reads the plot's input like graphDraw.
 class PlotData
 {
 public:
-    explicit PlotData(graph& plot) : plot(plot) {}
+    explicit PlotData(PlotDrawing& plot) : plot(plot) {}
 
     // A header row, then one row per plot column from 1 on: the distance on the axis in
     // the window's unit (metres or feet, named in the header), then the zc of each camera
@@ -25,5 +25,5 @@ public:
     QByteArray json(const QString& projectName) const;
 
 private:
-    graph& plot;
+    PlotDrawing& plot;
 };

@@ -2,7 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #include "plotexport.h"
 
-#include "graph.h"
+#include "plotdrawing.h"
 #include "settingstabledrawing.h"
 
 #include <QBuffer>
@@ -25,7 +25,7 @@ constexpr qreal pointsPerPixel = 72.0 / pageDpi;
 class Page
 {
 public:
-    Page(graph& plot_, const SettingsTable* settings) : plot(plot_)
+    Page(PlotDrawing& plot_, const SettingsTable* settings) : plot(plot_)
     {
         if (settings)
             table.emplace(*settings, plot.width());
@@ -33,14 +33,14 @@ public:
     QSize size() const { return plot.size() + QSize(0, table ? table->height() : 0); }
     void draw(QPainter& painter)
     {
-        painter.fillRect(QRect(QPoint(0, 0), size()), graph::exportBackground());
+        painter.fillRect(QRect(QPoint(0, 0), size()), PlotDrawing::exportBackground());
         plot.graphDraw(&painter);
         if (table)
-            table->draw(&painter, plot.height(), graph::exportBackground());
+            table->draw(&painter, plot.height(), PlotDrawing::exportBackground());
     }
 
 private:
-    graph& plot;
+    PlotDrawing& plot;
     std::optional<SettingsTableDrawing> table;
 };
 
@@ -54,12 +54,12 @@ bool drawPage(Page& content, QPaintDevice& page)
     return painter.end();
 }
 
-QString documentTitle(const graph& plot)
+QString documentTitle(const PlotDrawing& plot)
 {
     return QStringLiteral("Zidov ") + (plot.input() ? plot.input()->version : QString());
 }
 
-bool writeSvg(graph& plot, const SettingsTable* table, QIODevice& device)
+bool writeSvg(PlotDrawing& plot, const SettingsTable* table, QIODevice& device)
 {
     Page page(plot, table);
     QBuffer buffer;
@@ -88,7 +88,7 @@ bool writeSvg(graph& plot, const SettingsTable* table, QIODevice& device)
     return device.write(bytes) == bytes.size();
 }
 
-bool writePdf(graph& plot, const SettingsTable* table, QIODevice& device)
+bool writePdf(PlotDrawing& plot, const SettingsTable* table, QIODevice& device)
 {
     Page page(plot, table);
     QPdfWriter pdf(&device);
@@ -102,8 +102,8 @@ bool writePdf(graph& plot, const SettingsTable* table, QIODevice& device)
     return drawPage(page, pdf);
 }
 
-bool writeBitmap(graph& plot, const SettingsTable* table, QIODevice& device, const QString& format,
-                 qreal pixelRatio)
+bool writeBitmap(PlotDrawing& plot, const SettingsTable* table, QIODevice& device,
+                 const QString& format, qreal pixelRatio)
 {
     const QImage image = PlotExport::image(plot, pixelRatio, table);
     return !image.isNull() && PlotExport::encode(image, device, format);
@@ -117,7 +117,7 @@ bool isVectorFormat(const QString& format)
     return format == QLatin1String("svg") || format == QLatin1String("pdf");
 }
 
-bool write(graph& plot, QIODevice& device, const QString& format, qreal pixelRatio,
+bool write(PlotDrawing& plot, QIODevice& device, const QString& format, qreal pixelRatio,
            const SettingsTable* table)
 {
     if (plot.width() <= 0 || plot.height() <= 0)
@@ -138,7 +138,7 @@ bool encode(const QImage& image, QIODevice& device, const QString& format, int p
     return writer.write(image);
 }
 
-QImage image(graph& plot, qreal pixelRatio, const SettingsTable* table)
+QImage image(PlotDrawing& plot, qreal pixelRatio, const SettingsTable* table)
 {
     if (!table)
         return plot.renderImage(pixelRatio);

@@ -7,7 +7,7 @@
 
 class QIODevice;
 class SettingsTable;
-class graph;
+class PlotDrawing;
 
 // The plot written out by the same graphDraw as the screen: as a bitmap in any image format
 // the toolkit writes, or as SVG or PDF, where texts stay texts and lines and bands stay
@@ -18,10 +18,10 @@ namespace PlotExport {
 
 // format: a lower-case file suffix such as "png", "jpg", "svg" or "pdf". pixelRatio is the
 // bitmap's device pixels per plot pixel; the vector formats do not need it.
-bool write(graph& plot, QIODevice& device, const QString& format, qreal pixelRatio,
+bool write(PlotDrawing& plot, QIODevice& device, const QString& format, qreal pixelRatio,
            const SettingsTable* table = nullptr);
 // The bitmap that write() encodes; null when it cannot be made.
-QImage image(graph& plot, qreal pixelRatio, const SettingsTable* table = nullptr);
+QImage image(PlotDrawing& plot, qreal pixelRatio, const SettingsTable* table = nullptr);
 
 bool isVectorFormat(const QString& format);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
 #include "graph.h"
+#include "plotdrawing.h"
 #include "plotexport.h"
 #include "wholefile.h"
 
@@ -8,7 +9,7 @@
 #include <QFileInfo>
 #include <QPainter>
 
-QImage graph::renderImage(qreal pixelRatio)
+QImage PlotDrawing::renderImage(qreal pixelRatio)
 {
     // A scaling painter keeps the layout of the widget's size and draws it with as many
     // device pixels as the screen shows it.
@@ -30,7 +31,7 @@ bool graph::saveImage(const QString& fileName, qreal pixelRatio, const SettingsT
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QString reason;
-    if (!PlotExport::write(*this, buffer, QFileInfo(fileName).suffix().toLower(), pixelRatio,
+    if (!PlotExport::write(drawing(), buffer, QFileInfo(fileName).suffix().toLower(), pixelRatio,
                            table))
         reason = tr("The image could not be drawn in this format.");
     else if (WholeFile::write(fileName, buffer.data(), reason))

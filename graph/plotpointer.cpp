@@ -280,7 +280,7 @@ PlotGeometry PlotPointer::geometry() const
 
 bool PlotPointer::fromCamera() const
 {
-    return plot.given->fromCamera;
+    return plot.input()->fromCamera;
 }
 
 void PlotPointer::describe(const PlotScene& scene)

@@ -2,8 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #include "boxrounding.h"
 #include "camerasetup.h"
-#include "graph.h"
 #include "plotclip.h"
+#include "plotdrawing.h"
 #include "plotgeometry.h"
 #include "readernumbers.h"
 
@@ -36,15 +36,14 @@ QColor composedOver(const QColor& tint, const QColor& background)
 }
 } // namespace
 
-PlotScene graph::buildScene(const QColor& background)
+PlotScene PlotDrawing::buildScene(const QColor& background)
 {
     const PlotGeometry plot = currentGeometry();
     const QString title =
         given->unit == LengthUnit::Feet ? tr("Distance [ft]") : tr("Distance [m]");
     const PlotClip clip(plot, topMargin + topGap);
     PlotScene scene{
-        plot, clip.area(), devicePixelRatioF(), background, given->version, title, {}, {}, {},
-        {},   {}};
+        plot, clip.area(), screenPixelRatio, background, given->version, title, {}, {}, {}, {}, {}};
     // Camera by camera, curve before caption, as the records have always been evaluated.
     for (int camera : {1, 2}) {
         if (given->switchedOn[camera - 1])
@@ -55,7 +54,7 @@ PlotScene graph::buildScene(const QColor& background)
     return scene;
 }
 
-void graph::addPinned(PlotScene& scene, const PlotClip& clip)
+void PlotDrawing::addPinned(PlotScene& scene, const PlotClip& clip)
 {
     std::vector<PlotInput::Pinned>& pinned = given->pinned;
     pinnedCurves.resize(pinned.size());
@@ -87,8 +86,8 @@ void graph::addPinned(PlotScene& scene, const PlotClip& clip)
     }
 }
 
-CameraScene graph::cameraScene(const PlotGeometry& plot, const PlotClip& clip, int camera,
-                               const QColor& background)
+CameraScene PlotDrawing::cameraScene(const PlotGeometry& plot, const PlotClip& clip, int camera,
+                                     const QColor& background)
 {
     // Only in simple mode are curves smoothed, drawn thicker and shaded stronger.
     const bool simple = !given->expert;
@@ -117,13 +116,14 @@ CameraScene graph::cameraScene(const PlotGeometry& plot, const PlotClip& clip, i
     return scene;
 }
 
-std::shared_ptr<const CurveTrace> graph::traceCurve(const PlotGeometry& plot, int camera)
+std::shared_ptr<const CurveTrace> PlotDrawing::traceCurve(const PlotGeometry& plot, int camera)
 {
     return traceCurve(plot, given->cameras[camera - 1], curves[camera - 1]);
 }
 
-std::shared_ptr<const CurveTrace> graph::traceCurve(const PlotGeometry& plot, CameraSetup& setup,
-                                                    std::shared_ptr<const CurveTrace>& kept)
+std::shared_ptr<const CurveTrace> PlotDrawing::traceCurve(const PlotGeometry& plot,
+                                                          CameraSetup& setup,
+                                                          std::shared_ptr<const CurveTrace>& kept)
 {
     const bool fromCamera = given->fromCamera;
     const double focus = setup.getFdist();
@@ -182,7 +182,7 @@ QString focusText(double metres, LengthUnit unit)
 }
 } // namespace
 
-CaptionTexts graph::captionTexts(int camera)
+CaptionTexts PlotDrawing::captionTexts(int camera)
 {
     if (!given)
         return {};

@@ -49,10 +49,10 @@ void ShareCommands::copyChart()
     graph& plot = *window->graphWidget;
     const std::optional<SettingsTable> table = exportTable();
     const SettingsTable* const settings = table ? &*table : nullptr;
-    const QImage image = PlotExport::image(plot, plot.devicePixelRatioF(), settings);
+    const QImage image = PlotExport::image(plot.drawing(), plot.devicePixelRatioF(), settings);
     QBuffer svg;
     if (image.isNull() || !svg.open(QIODevice::WriteOnly) ||
-        !PlotExport::write(plot, svg, QStringLiteral("svg"), 1, settings)) {
+        !PlotExport::write(plot.drawing(), svg, QStringLiteral("svg"), 1, settings)) {
         window->statusBar()->showMessage(tr("The chart could not be copied."), messageMilliseconds);
         return;
     }

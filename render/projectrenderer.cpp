@@ -37,9 +37,11 @@ private:
 
 ProjectRenderer::ProjectRenderer(const RenderOptions& options_) : options(options_) {}
 
-std::unique_ptr<RenderedProject> ProjectRenderer::draw(const QString& project)
+std::unique_ptr<RenderedProject> ProjectRenderer::draw(const QString& project) const
 {
     auto rendered = std::make_unique<RenderedProject>();
+    Drawing drawing;
+    ProjectRecord& record = drawing.record;
     record = ProjectCameras::startupProject();
     // A project opens in expert mode, as File > Open switches to it.
     const bool expert = !project.isEmpty();
@@ -65,28 +67,30 @@ std::unique_ptr<RenderedProject> ProjectRenderer::draw(const QString& project)
     const QSize size = options.size.isValid() ? options.size
                        : expert               ? DefaultPlotSize::expert
                                               : DefaultPlotSize::simple;
-    plot = std::make_unique<graph>();
-    plot->setFixedSize(size);
-    plot->setFocusStack(stackOnPlot(record.focusStack, input));
-    plot->setInput(input);
-    drawOutputs(project, *rendered);
+    // The screen's pixel ratio is the read-out's business; no export depends on it.
+    drawing.plot.setSize(size, 1);
+    drawing.plot.setFocusStack(stackOnPlot(record.focusStack, input));
+    drawing.plot.setInput(input);
+    drawOutputs(project, drawing, *rendered);
     return rendered;
 }
 
-void ProjectRenderer::drawOutputs(const QString& project, RenderedProject& rendered)
+void ProjectRenderer::drawOutputs(const QString& project, Drawing& drawing,
+                                  RenderedProject& rendered) const
 {
+    PlotDrawing& plot = drawing.plot;
     using Output = RenderedProject::Output;
     if (!options.output.isEmpty()) {
         const QString format = options.output == standardOutput
                                    ? RenderCommandLine::streamedChartFormat(options)
                                    : QFileInfo(options.output).suffix().toLower();
-        addChart(options.output, format, rendered);
+        addChart(options.output, format, drawing, rendered);
     }
     if (!options.csv.isEmpty())
-        rendered.outputs.push_back({Output::Data, options.csv, {}, {}, PlotData(*plot).csv()});
+        rendered.outputs.push_back({Output::Data, options.csv, {}, {}, PlotData(plot).csv()});
     if (!options.json.isEmpty())
         rendered.outputs.push_back(
-            {Output::Data, options.json, {}, {}, PlotData(*plot).json(project)});
+            {Output::Data, options.json, {}, {}, PlotData(plot).json(project)});
     if (options.outputDir.isEmpty())
         return;
 
@@ -96,28 +100,29 @@ void ProjectRenderer::drawOutputs(const QString& project, RenderedProject& rende
     for (const QString& format : options.formats) {
         const QString name = dir.filePath(base + QLatin1Char('.') + format);
         if (format == QLatin1String("csv"))
-            rendered.outputs.push_back({Output::Data, name, {}, {}, PlotData(*plot).csv()});
+            rendered.outputs.push_back({Output::Data, name, {}, {}, PlotData(plot).csv()});
         else if (format == QLatin1String("json"))
-            rendered.outputs.push_back({Output::Data, name, {}, {}, PlotData(*plot).json(project)});
+            rendered.outputs.push_back({Output::Data, name, {}, {}, PlotData(plot).json(project)});
         else
-            addChart(name, format, rendered);
+            addChart(name, format, drawing, rendered);
     }
 }
 
-void ProjectRenderer::addChart(const QString& name, const QString& format,
-                               RenderedProject& rendered)
+void ProjectRenderer::addChart(const QString& name, const QString& format, Drawing& drawing,
+                               RenderedProject& rendered) const
 {
+    PlotDrawing& plot = drawing.plot;
     std::optional<SettingsTable> table;
     if (options.settingsTable)
-        table = projectSettingsTable(record, *plot->input());
+        table = projectSettingsTable(drawing.record, *plot.input());
     const SettingsTable* const settings = table ? &*table : nullptr;
     RenderedProject::Output chart{RenderedProject::Output::Chart, name, format, {}, {}};
     if (PlotExport::isVectorFormat(format)) {
         QBuffer buffer(&chart.bytes);
         buffer.open(QIODevice::WriteOnly);
-        chart.drawn = PlotExport::write(*plot, buffer, format, options.scale, settings);
+        chart.drawn = PlotExport::write(plot, buffer, format, options.scale, settings);
     } else {
-        chart.image = PlotExport::image(*plot, options.scale, settings);
+        chart.image = PlotExport::image(plot, options.scale, settings);
         chart.drawn = !chart.image.isNull();
     }
     rendered.outputs.push_back(std::move(chart));
@@ -158,7 +163,7 @@ bool RenderedProject::writeChart(const Output& output, int pngCompression)
     QString error;
     bool written = false;
     if (!drawn) {
-        error = graph::tr("The image could not be drawn in this format.");
+        error = PlotDrawing::tr("The image could not be drawn in this format.");
     } else if (output.name == standardOutput) {
         StandardOutput out;
         written = out.device().write(encoded) == encoded.size() && out.finish();

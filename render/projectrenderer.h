@@ -2,7 +2,7 @@
 // Copyright (c) 2026 The Zidov developers
 #pragma once
 
-#include "graph.h"
+#include "plotdrawing.h"
 #include "projectrecord.h"
 #include "renderoptions.h"
 
@@ -62,8 +62,8 @@ private:
 // Renders one project into the outputs the options ask for, as a freshly started program
 // shows it after File > Open: the record as the window's controls would hold it, its
 // cameras derived as the window's recalculation derives them, drawn by a plot that is
-// never shown. No window is made. The plot is a widget, so this runs on the program's
-// main thread; the encoding and writing of what it drew may go elsewhere.
+// never shown. No window or widget is made, and nothing is shared between projects: any
+// number of threads may draw projects with one renderer at once.
 class ProjectRenderer
 {
     Q_DECLARE_TR_FUNCTIONS(ProjectRenderer)
@@ -73,16 +73,20 @@ public:
 
     // An empty name renders the start-up state. A refused project has nothing to write and
     // says why.
-    std::unique_ptr<RenderedProject> draw(const QString& project);
+    std::unique_ptr<RenderedProject> draw(const QString& project) const;
 
 private:
-    void drawOutputs(const QString& project, RenderedProject& rendered);
-    void addChart(const QString& name, const QString& format, RenderedProject& rendered);
+    // One project on its way: the record as the window's controls would hold it, and a
+    // plot of its own, as each project used to get a window of its own (the pens of a plot
+    // keep the widths of its last paint, which a vector file writes out).
+    struct Drawing
+    {
+        ProjectRecord record;
+        PlotDrawing plot;
+    };
+    void drawOutputs(const QString& project, Drawing& drawing, RenderedProject& rendered) const;
+    void addChart(const QString& name, const QString& format, Drawing& drawing,
+                  RenderedProject& rendered) const;
 
     const RenderOptions& options;
-    // The project drawn, as the window's controls would hold it.
-    ProjectRecord record;
-    // A new one for each project, as each project used to get a window of its own: the
-    // pens of a plot keep the widths of its last paint, which a vector file writes out.
-    std::unique_ptr<graph> plot;
 };

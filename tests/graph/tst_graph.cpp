@@ -619,8 +619,9 @@ private slots:
         PlotInput alone = window->plotInput();
         alone.switchedOn = {false, true};
         window->graphWidget->setInput(alone);
-        const QJsonValue zc = QJsonDocument::fromJson(PlotData(*window->graphWidget).json({}))
-                                  .object()["cameras"][0]["zc_infinity"];
+        const QJsonValue zc =
+            QJsonDocument::fromJson(PlotData(window->graphWidget->drawing()).json({}))
+                .object()["cameras"][0]["zc_infinity"];
         QCOMPARE(zc.isNull(), !window->cam2.formsImage());
         const double shown = CaptionNumbers::blurAtInfinity(zc.toDouble());
         QVERIFY(zc.isNull() || texts.values.startsWith(QString("zc(inf): %1 ").arg(shown)));

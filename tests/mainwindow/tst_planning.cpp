@@ -303,9 +303,10 @@ void TestPlanning::stackSavedWithProject()
     mainWin opened;
     QVERIFY(opened.loadFrom(name));
     QVERIFY(opened.graphWidget->showsFocusStack());
-    const QJsonObject stack = QJsonDocument::fromJson(PlotData(*opened.graphWidget).json(QString()))
-                                  .object()["stack"]
-                                  .toObject();
+    const QJsonObject stack =
+        QJsonDocument::fromJson(PlotData(opened.graphWidget->drawing()).json(QString()))
+            .object()["stack"]
+            .toObject();
     QCOMPARE(stack["camera"].toInt(), 1);
     QCOMPARE(stack["f_number"].toDouble(), 8.0);
     const QJsonArray shots = stack["shots"].toArray();
