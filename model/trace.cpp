@@ -10,19 +10,31 @@ std::ostream& stream()
     static std::ostream traceStream(nullptr);
     return traceStream;
 }
+
+thread_local std::ostream* threadStream = nullptr;
 } // namespace
 
 namespace Trace {
 
 std::ostream& out()
 {
-    return stream();
+    return threadStream ? *threadStream : stream();
 }
 
 std::streambuf* sendTo(std::streambuf* target)
 {
     // rdbuf() clears the bad state that writing with no buffer leaves behind.
     return stream().rdbuf(target);
+}
+
+ThreadTarget::ThreadTarget(std::streambuf* target) : stream(target), before(threadStream)
+{
+    threadStream = &stream;
+}
+
+ThreadTarget::~ThreadTarget()
+{
+    threadStream = before;
 }
 
 } // namespace Trace

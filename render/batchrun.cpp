@@ -2,69 +2,78 @@
 // Copyright (c) 2026 The Zidov developers
 #include "batchrun.h"
 
+#include "trace.h"
+
 #include <QThreadPool>
 
 #include <algorithm>
 #include <cstdio>
-#include <deque>
 #include <future>
 #include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
-struct InFlight
-{
-    std::shared_ptr<RenderedProject> project;
-    std::future<void> written;
-};
-
 RenderStatus report(const RenderedProject& project)
 {
     for (const QString& message : project.messages())
         std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
     return project.status();
 }
+
+// A project done on a thread of the batch: only what it has to say is kept, since its
+// files are written.
+struct Finished
+{
+    std::unique_ptr<RenderedProject> project;
+    std::string trace;
+};
 } // namespace
 
 BatchRun::BatchRun(const RenderOptions& options_) : options(options_), renderer(options_) {}
 
 RenderStatus BatchRun::run(const QStringList& projects)
 {
-    RenderStatus status = RenderDone;
-    if (options.jobs <= 1) {
-        for (const QString& project : projects) {
-            const std::unique_ptr<RenderedProject> rendered = renderer.draw(project);
-            rendered->write(options.pngCompression);
-            status = std::max(status, report(*rendered));
-        }
-        return status;
-    }
+    return options.jobs <= 1 || projects.size() <= 1 ? runInOrder(projects) : runAtOnce(projects);
+}
 
-    QThreadPool writers;
-    writers.setMaxThreadCount(options.jobs);
-    // Drawn pictures wait here for their writers; a few per thread keep every thread busy
-    // without holding a whole batch of pictures in memory.
-    const size_t mostWaiting = 2 * size_t(options.jobs);
-    std::deque<InFlight> inFlight;
-    const auto reportFirst = [&] {
-        inFlight.front().written.wait();
-        status = std::max(status, report(*inFlight.front().project));
-        inFlight.pop_front();
-    };
+RenderStatus BatchRun::runInOrder(const QStringList& projects)
+{
+    RenderStatus status = RenderDone;
     for (const QString& project : projects) {
-        std::shared_ptr<RenderedProject> rendered = renderer.draw(project);
-        auto done = std::make_shared<std::promise<void>>();
-        inFlight.push_back({rendered, done->get_future()});
-        const int compression = options.pngCompression;
-        writers.start([rendered, done, compression] {
-            rendered->write(compression);
-            done->set_value();
-        });
-        while (!inFlight.empty() && (inFlight.size() > mostWaiting ||
-                                     inFlight.front().written.wait_for(std::chrono::seconds(0)) ==
-                                         std::future_status::ready))
-            reportFirst();
+        const std::unique_ptr<RenderedProject> rendered = renderer.draw(project);
+        rendered->write(options.pngCompression);
+        status = std::max(status, report(*rendered));
     }
-    while (!inFlight.empty())
-        reportFirst();
+    return status;
+}
+
+RenderStatus BatchRun::runAtOnce(const QStringList& projects)
+{
+    QThreadPool threads;
+    threads.setMaxThreadCount(options.jobs);
+    std::vector<std::future<Finished>> finished;
+    finished.reserve(size_t(projects.size()));
+    for (const QString& project : projects) {
+        auto task = std::make_shared<std::packaged_task<Finished()>>([this, project] {
+            // The trace lines of a project wait with its messages; without --trace the
+            // thread still gets a stream of its own to write nothing to.
+            std::stringbuf traced;
+            const Trace::ThreadTarget target(options.trace ? &traced : nullptr);
+            Finished done{renderer.draw(project), {}};
+            done.project->write(options.pngCompression);
+            done.trace = traced.str();
+            return done;
+        });
+        finished.push_back(task->get_future());
+        threads.start([task] { (*task)(); });
+    }
+    RenderStatus status = RenderDone;
+    for (std::future<Finished>& next : finished) {
+        const Finished done = next.get();
+        std::fputs(done.trace.c_str(), stderr);
+        status = std::max(status, report(*done.project));
+    }
     return status;
 }

@@ -7,10 +7,10 @@
 
 #include <QStringList>
 
-// A run of zidov-render over its projects. The plot is drawn on the main thread, one
-// project after another; encoding and writing, most of a bitmap project's time, go to
-// options.jobs threads. Messages reach standard error in the order of the projects, as
-// each project's turn comes, whatever thread finished first.
+// A run of zidov-render over its projects. With more than one job, options.jobs threads
+// read, draw, encode and write the projects at once, each project wholly on one thread.
+// What a project says (its trace lines, then its messages) waits for its turn, so that
+// standard error reads as it does when the projects are rendered one after another.
 class BatchRun
 {
 public:
@@ -19,6 +19,9 @@ public:
     RenderStatus run(const QStringList& projects);
 
 private:
+    RenderStatus runInOrder(const QStringList& projects);
+    RenderStatus runAtOnce(const QStringList& projects);
+
     const RenderOptions& options;
     ProjectRenderer renderer;
 };

@@ -142,7 +142,7 @@ bool RenderCommandLine::parse(const QStringList& arguments, RenderOptions& optio
            "below the chart, as \"Settings in exports\" does."));
     const QCommandLineOption jobs(
         QStringLiteral("jobs"),
-        tr("Encode and write the projects' files on N threads at once (default: one per "
+        tr("Render N projects at once, each on a thread of its own (default: one per "
            "processor core, here %1); 1 renders one project after another. Files and "
            "messages come out in the order of the projects either way.")
             .arg(QThread::idealThreadCount()),

@@ -1034,8 +1034,8 @@
         <translation>Unter das Diagramm eine Tabelle der Einstellungen und Grenzen jeder Kamera und den Vergleich der beiden setzen, wie es &quot;Einstellungen in Exporten&quot; tut.</translation>
     </message>
     <message>
-        <source>Encode and write the projects&apos; files on N threads at once (default: one per processor core, here %1); 1 renders one project after another. Files and messages come out in the order of the projects either way.</source>
-        <translation>Die Dateien der Projekte in N Threads zugleich kodieren und schreiben (Vorgabe: einer je Prozessorkern, hier %1); 1 zeichnet ein Projekt nach dem anderen. Dateien und Meldungen kommen in jedem Fall in der Reihenfolge der Projekte.</translation>
+        <source>Render N projects at once, each on a thread of its own (default: one per processor core, here %1); 1 renders one project after another. Files and messages come out in the order of the projects either way.</source>
+        <translation>N Projekte zugleich zeichnen, jedes in einem eigenen Thread (Vorgabe: einer je Prozessorkern, hier %1); 1 zeichnet ein Projekt nach dem anderen. Dateien und Meldungen kommen in jedem Fall in der Reihenfolge der Projekte.</translation>
     </message>
     <message>
         <source>N</source>

@@ -464,6 +464,10 @@ private slots:
             << QStringList{"--format",          "png,pdf", "--scale", "2",
                            "--png-compression", "9",       feet,      plot}
             << 0;
+        // Each project's trace lines come before its messages, as one after another.
+        QTest::newRow("traced")
+            << QStringList{"--trace", "--format", "json", plot, dir.filePath("damaged.mvx"), feet}
+            << 2;
         // The folder is a file: every project says so, in its turn.
         QTest::newRow("no folder to write into")
             << QStringList{"--format", "png", "--output-dir", plot, feet, dir.filePath("pipe.mvx"),
