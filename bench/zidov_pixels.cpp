@@ -11,10 +11,12 @@
 #include "graph.h"
 #include "languagechoice.h"
 #include "mainwin.h"
+#include "pinnedsetups.h"
 #include "projectcodec.h"
 #include "projectcontrols.h"
 #include "projectfile.h"
 #include "settings.h"
+#include "setupcommands.h"
 #include "trace.h"
 #include "windowform.h"
 
@@ -56,6 +58,20 @@ void pointerLeaves(mainWin& w)
 {
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(w.graphWidget, &leave);
+}
+
+void pinSetups(mainWin& w, int count)
+{
+    PinnedSetups pins;
+    for (int i = 0; i < count; ++i) {
+        CameraRecord camera = projectFromControls(w).camera1;
+        camera.focalLength = 24 + 12 * i;
+        camera.aperture = 2 + i;
+        pins.add(camera);
+        pins.setBandShown(i, i % 2 == 0);
+    }
+    w.setupCommands->restore(pins.setups());
+    w.run();
 }
 
 // Applied one after the other to one window; each leaves a state worth a picture. The
@@ -148,6 +164,18 @@ std::vector<std::pair<const char*, Step>> expertStates()
         {"size-3840x2160", [](mainWin& w) { w.resize(3840, 2160); }},
         {"size-3840x2160-xscale-1", [](mainWin& w) { windowForm(w).qxscale->setValue(1); }},
         {"size-default", [](mainWin& w) { w.resize(1292, 725); }},
+        // Last, so that the states before them keep their numbers: pinned setups, half of
+        // them with their bands, and eight of them with the pointer's read-out.
+        {"pinned-three",
+         [](mainWin& w) {
+             diffractionFactorBox(w)->setValue(1);
+             windowForm(w).c1_lensQ->setValue(100);
+             windowForm(w).c1_fdist->setValue(3);
+             pinSetups(w, 3);
+         }},
+        {"pinned-eight", [](mainWin& w) { pinSetups(w, 8); }},
+        {"pinned-pointer", [](mainWin& w) { pointTo(w, 0.4); }},
+        {"pinned-none", [](mainWin& w) { pinSetups(w, 0); }},
     };
 }
 

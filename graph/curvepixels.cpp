@@ -8,10 +8,17 @@
 #include <cstdlib>
 
 namespace {
+// QRect::contains of a valid rectangle, here where a curve asks it twice per column.
+bool within(const QRect& area, const QPoint& point)
+{
+    return point.x() >= area.left() && point.x() <= area.right() && point.y() >= area.top() &&
+           point.y() <= area.bottom();
+}
+
 bool ruled(const QLine& segment, const QRect& unclipped)
 {
     return segment.dx() == 1 && std::abs(segment.dy()) <= CurvePixels::maxRise &&
-           unclipped.contains(segment.p1()) && unclipped.contains(segment.p2());
+           within(unclipped, segment.p1()) && within(unclipped, segment.p2());
 }
 
 // A level stretch of single pixels is one rectangle.

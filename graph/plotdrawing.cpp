@@ -5,6 +5,7 @@
 #include "camerasetup.h"
 #include "curvepixels.h"
 #include "paintarea.h"
+#include "pixelfill.h"
 #include "plotclip.h"
 #include "plotgeometry.h"
 #include "readernumbers.h"
@@ -495,11 +496,7 @@ void PlotDrawing::drawCurve(QPainter* painter, const CurveTrace& curve, const QP
         // so that every part gets the pixels of a paint of the whole.
         const QRect unclipped = paintArea ? QRect(QPoint(0, 0), plotSize) : unclippedArea(painter);
         const CurvePixels pixels(segments, unclipped);
-        // Without an outline, drawRects fills exactly the rectangles' pixels, in one call.
-        const std::vector<QRect> runs = cutTo(pixels.runs, area);
-        painter->setPen(Qt::NoPen);
-        painter->setBrush(pen.color());
-        painter->drawRects(runs.data(), int(runs.size()));
+        PixelFill::fillRects(painter, cutTo(pixels.runs, area), pen.color());
         painter->setPen(pen);
         drawLinesWithin(painter, pixels.strokes, area, 0);
     } else if (solid && fillsScaledCurvePixels(painter, pen)) {
@@ -514,9 +511,7 @@ void PlotDrawing::drawCurve(QPainter* painter, const CurveTrace& curve, const QP
         // In device pixels, where drawRects fills exactly the rectangles' pixels.
         painter->save();
         painter->scale(1.0 / scale, 1.0 / scale);
-        painter->setPen(Qt::NoPen);
-        painter->setBrush(pen.color());
-        painter->drawRects(runs.data(), int(runs.size()));
+        PixelFill::fillRects(painter, runs, pen.color());
         painter->restore();
         drawLinesWithin(painter, pixels.strokes, area, pen.width());
     } else if (solid) {

@@ -134,6 +134,8 @@ private:
     // The pinned setups' curves by their place in the input.
     std::vector<std::shared_ptr<const CurveTrace>> pinnedCurves;
     std::optional<SegmentShapes> segmentShapes;
+    // Room for a curve's sample distances, kept from one curve to the next.
+    std::vector<double> sampleDistances;
     // During a paint of part of the plot, the area it covers; null while drawing all of it
     // (an export draws everything).
     const PaintArea* paintArea = nullptr;

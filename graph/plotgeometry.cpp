@@ -12,7 +12,6 @@
 namespace {
 // Far enough outside the widget that a clamped line crosses the visible part as the exact
 // one would, and small enough for the painter's coordinate range and for int.
-constexpr double rowOverhang = 1 << 22;
 // Left borders beyond a million kilometres mean nothing; the bound keeps sums in range.
 constexpr double borderLimit = 1e12;
 // Labels that ask for skipping every second one are this wide.
@@ -58,26 +57,9 @@ PlotGeometry::PlotGeometry(int width, int height, PlotMargins margins_, int dist
         border = static_cast<long long>(std::clamp(millimetres, -borderLimit, borderLimit));
 }
 
-double PlotGeometry::held(double y) const
-{
-    if (std::isnan(y))
-        return -rowOverhang;
-    return std::clamp(y, -rowOverhang, h + rowOverhang);
-}
-
 int PlotGeometry::toRow(double y) const
 {
     return static_cast<int>(held(y));
-}
-
-int PlotGeometry::rowOfBlur(double zc) const
-{
-    return static_cast<int>(exactRowOfBlur(zc));
-}
-
-double PlotGeometry::exactRowOfBlur(double zc) const
-{
-    return held(axisY() - (useLog ? std::log10(zc) : zc) * sy);
 }
 
 int PlotGeometry::rowOfAxisValue(double value) const
@@ -197,12 +179,6 @@ std::optional<double> PlotGeometry::tickLabel(int column) const
         static_cast<long long>(metres) % 2 != 0)
         return std::nullopt;
     return metres;
-}
-
-double PlotGeometry::sampleDistance(int column, bool fromCamera, double focusDistance) const
-{
-    const auto onAxis = static_cast<double>(intervalEnd(column));
-    return fromCamera ? onAxis : std::trunc(focusDistance + onAxis);
 }
 
 double PlotGeometry::startDistance(double focusDistance) const

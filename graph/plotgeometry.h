@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <optional>
 
@@ -62,9 +64,13 @@ public:
     // widget are held a few million rows beyond its edges, which keeps every line that
     // reaches the visible part unchanged and the conversion to int defined: NaN above the
     // top, 0 on the log scale below the bottom.
-    int rowOfBlur(double zc) const;
+    // Inline, as a curve asks for one per column.
+    int rowOfBlur(double zc) const { return static_cast<int>(exactRowOfBlur(zc)); }
     // The same place before it is cut to a whole row, for lines at floating-point positions.
-    double exactRowOfBlur(double zc) const;
+    double exactRowOfBlur(double zc) const
+    {
+        return held(axisY() - (useLog ? std::log10(zc) : zc) * sy);
+    }
     // Pixel row of a grid value already on the axis's own scale (a decade on the log scale).
     int rowOfAxisValue(double value) const;
 
@@ -103,7 +109,11 @@ public:
 
     // The distance a camera's curve samples in the column: from the camera, or from the
     // camera's focus plane at focusDistance (in mm, truncated to a whole millimetre).
-    double sampleDistance(int column, bool fromCamera, double focusDistance) const;
+    double sampleDistance(int column, bool fromCamera, double focusDistance) const
+    {
+        const auto onAxis = static_cast<double>(intervalEnd(column));
+        return fromCamera ? onAxis : std::trunc(focusDistance + onAxis);
+    }
 
     // Column 0 in focus-plane mode: where the curve starts.
     double startDistance(double focusDistance) const;
@@ -118,7 +128,13 @@ public:
     bool operator!=(const PlotGeometry& other) const { return !(*this == other); }
 
 private:
-    double held(double y) const;
+    static constexpr double rowOverhang = 1 << 22;
+    double held(double y) const
+    {
+        if (std::isnan(y))
+            return -rowOverhang;
+        return std::clamp(y, -rowOverhang, h + rowOverhang);
+    }
     int toRow(double y) const;
     // The multiple of feetTickStep() whose distance lies in the column's interval.
     std::optional<long long> feetTick(int column) const;

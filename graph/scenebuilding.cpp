@@ -143,16 +143,28 @@ std::shared_ptr<const CurveTrace> PlotDrawing::traceCurve(const PlotGeometry& pl
         previous = curve->blurAt(plot.startDistance(focus));
         curve->nearColumn = previous <= 1 ? 0 : -1;
     }
+    // The distances first, then the blur at all of them in one go, which the processor
+    // works out two at a time; nearer than closest the curve is pinned.
+    const size_t columns = size_t(std::max(plot.plotWidth() - 1, 0));
+    std::vector<double>& distances = sampleDistances;
+    distances.resize(columns);
+    for (size_t column = 1; column <= columns; ++column)
+        distances[column - 1] = plot.sampleDistance(int(column), fromCamera, focus);
+    std::vector<double>& blurs = curve->blur;
+    blurs.resize(columns);
+    zc.at(distances.data(), blurs.data(), columns);
+    for (size_t column = 0; column < columns; ++column) {
+        if (distances[column] <= closest)
+            blurs[column] = pinnedBlur;
+    }
     std::vector<QLine>& segments = curve->segments;
-    segments.reserve(std::max(plot.plotWidth(), 0));
-    curve->blur.reserve(segments.capacity());
+    segments.reserve(columns);
     int previousRow = plot.rowOfBlur(previous);
     for (int column = 1; column < plot.plotWidth(); ++column) {
-        const double blur = curve->blurAt(plot.sampleDistance(column, fromCamera, focus));
+        const double blur = blurs[size_t(column) - 1];
         const int row = plot.rowOfBlur(blur);
         const int x = plot.axisX() + column;
         segments.emplace_back(x - 1, previousRow, x, row);
-        curve->blur.push_back(blur);
         // On the raw values, also on the log scale.
         if (previous > 1 && blur <= 1)
             curve->nearColumn = column - 1;

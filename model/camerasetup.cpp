@@ -90,6 +90,20 @@ double ZcCurve::at(double dist) const
     return blurAt(dist, flength, adia, focusImageDist, diffractionBlur, lensBlur, coc);
 }
 
+void ZcCurve::at(const double* distances, double* blurs, std::size_t count) const
+{
+    // Nothing in the loop but the blur, with the curve's terms in locals, so that the
+    // compiler may take the distances two or more at a time.
+    const double f = flength;
+    const double a = adia;
+    const double s = focusImageDist;
+    const double d = diffractionBlur;
+    const double l = lensBlur;
+    const double c = coc;
+    for (std::size_t i = 0; i < count; ++i)
+        blurs[i] = blurAt(distances[i], f, a, s, d, l, c);
+}
+
 double CameraSetup::diffractionBlur() const
 {
     return diffraction == 1 ? diffractionBlurOf(diffFactor, aperture, flength, fdist) : 0;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
 
 // The optical parameters of one camera and lens, and the blur model on them.
 // Every length is in millimetres.
@@ -109,6 +110,9 @@ public:
     // Leaves the camera's diffraction spot as getZc does.
     explicit ZcCurve(CameraSetup& camera);
     double at(double dist) const;
+    // at() of count distances into blurs, each to the last bit the same; a plot's columns
+    // at once, which the processor works out several at a time.
+    void at(const double* distances, double* blurs, std::size_t count) const;
     // Equal curves give the same blur at every distance.
     bool operator==(const ZcCurve& other) const
     {

@@ -4,6 +4,7 @@
 #include "graph.h"
 #include "guitest.h"
 #include "mainwin.h"
+#include "pixelfill.h"
 #include "plotdata.h"
 #include "projectcameras.h"
 #include "segmentshapes.h"
@@ -12,6 +13,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -486,19 +488,30 @@ private slots:
 
     // The rectangles put an opaque unsmoothed pen's pixels exactly where its strokes put
     // them, on random curves that climb, fall, run level and leave the picture, also under
-    // a painter that enlarges as on a high-density screen.
+    // a painter that enlarges as on a high-density screen; written into the image's rows, or
+    // by the painter where the image's pixels are not of 32 bits, and within the part of the
+    // image a paint was asked for.
     void curvePixelsAreTheStrokesPixels_data()
     {
         QTest::addColumn<int>("scale");
-        QTest::newRow("ordinary screen") << 1;
-        QTest::newRow("high-density screen") << 2;
+        QTest::addColumn<QImage::Format>("format");
+        QTest::addColumn<QRegion>("paintArea");
+        QTest::newRow("ordinary screen") << 1 << QImage::Format_ARGB32 << QRegion();
+        QTest::newRow("high-density screen") << 2 << QImage::Format_ARGB32_Premultiplied
+                                             << QRegion();
+        QTest::newRow("part of a window")
+            << 1 << QImage::Format_RGB32 << (QRegion(40, 0, 90, H) + QRegion(300, 20, 7, 50));
+        QTest::newRow("16-bit pixels") << 1 << QImage::Format_RGB16 << QRegion();
     }
     void curvePixelsAreTheStrokesPixels()
     {
         QFETCH(int, scale);
-        const auto paint = [scale](const std::function<void(QPainter&)>& draw) {
-            QImage image(W * scale, H * scale, QImage::Format_ARGB32);
+        QFETCH(QImage::Format, format);
+        QFETCH(QRegion, paintArea);
+        const auto paint = [&](const std::function<void(QPainter&)>& draw) {
+            QImage image(W * scale, H * scale, format);
             image.fill(white);
+            image.paintEngine()->setSystemClip(paintArea);
             QPainter painter(&image);
             painter.scale(scale, scale);
             painter.translate(3, -2);
@@ -543,8 +556,7 @@ private slots:
                 p.setPen(pen);
                 p.drawLines(pixels.strokes.data(), int(pixels.strokes.size()));
                 p.scale(1.0 / scale, 1.0 / scale);
-                for (const QRect& run : pixels.runs)
-                    p.fillRect(run, pen.color());
+                PixelFill::fillRects(&p, pixels.runs, pen.color());
             });
             QCOMPARE(filled, stroked);
         }

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Zidov developers
+#pragma once
+
+#include <QColor>
+#include <QRect>
+
+#include <vector>
+
+class QPainter;
+
+// Opaque rectangles of one colour, filled as QPainter::drawRects fills them with that brush
+// and no pen. Where the painter paints straight into a 32-bit image (the window's backing
+// store, a bitmap export) with nothing between its pixels and the rectangles but a move by
+// whole pixels, they are written into the image's rows: a curve is a rectangle per column,
+// and the paint engine's work per rectangle cost a plot of ten curves most of its redraw.
+// Anywhere else the painter fills them. Either way the painter is left with no pen and the
+// colour as its brush.
+namespace PixelFill {
+void fillRects(QPainter* painter, const std::vector<QRect>& rects, const QColor& colour);
+}
