@@ -36,15 +36,15 @@ QImage* directTarget(QPainter* painter, const QColor& colour, QPoint& offset)
     return image;
 }
 
-void fill(QImage& image, const QRect& rect, QRgb pixel)
+void fill(QImage& image, int left, int top, int right, int bottom, QRgb pixel)
 {
     // The rows the engine writes: its buffer, shared or not, is the one the image held when
     // painting began.
     const qsizetype stride = image.bytesPerLine();
-    auto* row = const_cast<uchar*>(image.constBits()) + rect.top() * stride;
-    for (int y = rect.top(); y <= rect.bottom(); ++y, row += stride) {
-        auto* first = reinterpret_cast<QRgb*>(row) + rect.left();
-        std::fill(first, first + rect.width(), pixel);
+    auto* row = const_cast<uchar*>(image.constBits()) + top * stride;
+    for (int y = top; y <= bottom; ++y, row += stride) {
+        auto* first = reinterpret_cast<QRgb*>(row) + left;
+        std::fill(first, first + (right - left + 1), pixel);
     }
 }
 } // namespace
@@ -64,12 +64,32 @@ void fillRects(QPainter* painter, const std::vector<QRect>& rects, const QColor&
     const QRegion systemClip = painter->paintEngine()->systemClip();
     const QRegion within =
         systemClip.isEmpty() ? QRegion(image->rect()) : systemClip & image->rect();
+    // In device pixels and by their left edges, so that each of the area's rectangles (a
+    // repaint's may be dozens) takes only the rectangles that can reach into it.
+    std::vector<QRect> placed;
+    placed.reserve(rects.size());
+    int widest = 0;
+    for (const QRect& rect : rects) {
+        if (rect.isEmpty())
+            continue;
+        placed.push_back(rect.translated(offset));
+        widest = std::max(widest, rect.width());
+    }
+    const auto byLeft = [](const QRect& a, const QRect& b) { return a.left() < b.left(); };
+    // A curve's rectangles come nearly in order: each moves only a few places.
+    for (auto next = placed.begin(); next != placed.end(); ++next)
+        std::rotate(std::upper_bound(placed.begin(), next, *next, byLeft), next, next + 1);
     const QRgb pixel = colour.rgba();
     for (const QRect& area : within) {
-        for (const QRect& rect : rects) {
-            const QRect part = rect.translated(offset) & area;
-            if (!part.isEmpty())
-                fill(*image, part, pixel);
+        const QRect reach(area.left() - widest + 1, 0, 1, 1);
+        for (auto rect = std::lower_bound(placed.begin(), placed.end(), reach, byLeft);
+             rect != placed.end() && rect->left() <= area.right(); ++rect) {
+            const int left = std::max(rect->left(), area.left());
+            const int right = std::min(rect->right(), area.right());
+            const int top = std::max(rect->top(), area.top());
+            const int bottom = std::min(rect->bottom(), area.bottom());
+            if (left <= right && top <= bottom)
+                fill(*image, left, top, right, bottom, pixel);
         }
     }
 }
