@@ -8,6 +8,8 @@
 #include <QtTest>
 
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 namespace {
 // F 50 mm, c 0.03 mm, focused at 5 m on full frame: the textbook example of the blur model.
@@ -69,6 +71,16 @@ void TestCameraSetup::derivedValues()
 
     CameraSetup camera = standardCamera(2.8, diffraction);
     QVERIFY(std::fabs(camera.getZc(5000) - zcAtFocus) < 1e-5);
+    // A curve's columns at once give getZc's values to the last bit, the odd last one too.
+    std::vector<double> distances;
+    for (int i = 0; i < 101; ++i)
+        distances.push_back(51 + i * i * 37.5);
+    std::vector<double> blurs(distances.size());
+    ZcCurve(camera).at(distances.data(), blurs.data(), distances.size());
+    for (size_t i = 0; i < distances.size(); ++i) {
+        const double one = camera.getZc(distances[i]);
+        QVERIFY2(std::memcmp(&one, &blurs[i], sizeof one) == 0, qPrintable(QString::number(i)));
+    }
     QVERIFY2(std::fabs(camera.getHyperfocal() - hyperfocal) < tolerance,
              qPrintable(QString::number(camera.getHyperfocal(), 'f', 3)));
     QVERIFY2(std::fabs(camera.getNearLimit() - nearLimit) < tolerance,
