@@ -20,9 +20,8 @@ class SettingsTable;
 // The blur plot on screen. It is given what it draws (setInput), and its PlotDrawing turns
 // that into a PlotScene at each paint and draws the scene, on screen and in exports.
 // Between paints it keeps the scene on screen, so that a refresh repaints only the area
-// that changed. What the pointer, the
-// wheel and the keys ask for on the plot leaves it as signals; the plot changes no input
-// itself.
+// that changed. What the pointer, the wheel and the keys ask for on the plot leaves it as
+// signals; the plot changes no input itself.
 class graph : public QWidget
 {
     Q_OBJECT
