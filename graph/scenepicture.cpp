@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 // Dots per metre for a resolution in dots per inch, such that the image reports that
@@ -113,13 +114,45 @@ bool ScenePicture::paint(QPainter* screen, const QWidget& widget, const QRegion&
         pictureEngine->setSystemClip(QRegion());
         stale = QRegion();
     }
-    // A clip of one rectangle at a time lets the painter copy rows instead of filling spans.
-    screen->save();
-    for (const QRect& rect : area) {
-        screen->setClipRect(rect);
-        screen->drawImage(QPointF(0, 0), image);
-    }
-    screen->restore();
+    copyRows(screen, target, area, ratio);
     copied = true;
     return true;
+}
+
+void ScenePicture::copyRows(QPainter* screen, const QImage& target, const QRegion& area,
+                            qreal ratio) const
+{
+    // Row by row into the image the screen's painter writes: the painter would set up a
+    // clip and a blit for each rectangle, most of a move over a large plot. The picture is
+    // opaque and in the screen's format, so its bytes are the pixels the painter would put.
+    const int bytesPerPixel = target.depth() / 8;
+    if (target.depth() % 8 != 0) {
+        screen->save();
+        for (const QRect& rect : area) {
+            screen->setClipRect(rect);
+            screen->drawImage(QPointF(0, 0), image);
+        }
+        screen->restore();
+        return;
+    }
+    const QTransform& toDevice = screen->deviceTransform();
+    const QPoint offset(int(toDevice.dx()), int(toDevice.dy()));
+    const QRegion systemClip = screen->paintEngine()->systemClip();
+    const QRegion allowed = systemClip.isEmpty() ? QRegion(target.rect()) : systemClip;
+    const int scale = int(ratio);
+    QRegion onScreen;
+    for (const QRect& rect : area)
+        onScreen += QRect(rect.topLeft() * scale, rect.size() * scale).translated(offset);
+    onScreen &= allowed & target.rect();
+    onScreen &= QRect(offset, image.size());
+    auto* const screenBits = const_cast<uchar*>(target.constBits());
+    for (const QRect& pixels : onScreen) {
+        const size_t rowBytes = size_t(pixels.width()) * size_t(bytesPerPixel);
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+            const uchar* from =
+                image.constScanLine(y - offset.y()) + (pixels.left() - offset.x()) * bytesPerPixel;
+            uchar* to = screenBits + y * target.bytesPerLine() + pixels.left() * bytesPerPixel;
+            std::memcpy(to, from, rowBytes);
+        }
+    }
 }
