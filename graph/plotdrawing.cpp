@@ -449,24 +449,29 @@ void PlotDrawing::drawCamera(QPainter* painter, const PlotScene& scene, const Ca
                              int number)
 {
     QPen& pen = pens[number == 1 ? Camera1Pen : Camera2Pen];
-    painter->setPen(pen);
     if (camera.smoothed)
         painter->setRenderHint(QPainter::Antialiasing, true);
     pen.setWidth(camera.penWidth);
     painter->setPen(pen);
-    // The window keeps its pixel curve at every scale; an export that shows finer than whole
-    // pixels gets a smooth one.
-    const int samples = paintArea ? 0 : samplesPerPixel(painter);
-    if (samples > 0)
-        drawSmoothCurve(painter, *camera.curve, pen, samples);
-    else
-        drawCurve(painter, *camera.curve, pen, scene.curveArea);
+    drawCurve(painter, *camera.curve, pen, scene.curveArea);
     if (camera.curve->nearColumn != -1)
         drawBand(painter, camera);
 }
 
 void PlotDrawing::drawCurve(QPainter* painter, const CurveTrace& curve, const QPen& pen,
                             const QRect& area)
+{
+    // The window keeps its pixel curve at every scale; an export that shows finer than whole
+    // pixels gets a smooth one.
+    const int samples = paintArea ? 0 : samplesPerPixel(painter);
+    if (samples > 0)
+        drawSmoothCurve(painter, curve, pen, samples);
+    else
+        drawPixelCurve(painter, curve, pen, area);
+}
+
+void PlotDrawing::drawPixelCurve(QPainter* painter, const CurveTrace& curve, const QPen& pen,
+                                 const QRect& area)
 {
     // A paint of part of the plot takes the chunks that reach into it.
     std::vector<QLine> partOfCurve;
@@ -552,11 +557,7 @@ void PlotDrawing::drawPinned(QPainter* painter, const PlotScene& scene, const Pi
     painter->setRenderHint(QPainter::Antialiasing, false);
     const QPen pen = colouredPen(pinned.colour);
     painter->setPen(pen);
-    const int samples = paintArea ? 0 : samplesPerPixel(painter);
-    if (samples > 0)
-        drawSmoothCurve(painter, *pinned.curve, pen, samples);
-    else
-        drawCurve(painter, *pinned.curve, pen, scene.curveArea);
+    drawCurve(painter, *pinned.curve, pen, scene.curveArea);
     if (!pinned.band.isEmpty())
         drawBand(painter, pinned.colour, pinned.bandAlpha, pinned.band);
     painter->restore();

@@ -105,7 +105,11 @@ private:
     static int topGridLabelTop(const PlotGeometry& plot);
     void drawCamera(QPainter* painter, const PlotScene& scene, const CameraScene& camera,
                     int number);
+    // The curve as the painter's device shows it: pixel by pixel on screen, smooth where an
+    // export shows finer than whole pixels. Cut to area.
     void drawCurve(QPainter* painter, const CurveTrace& curve, const QPen& pen, const QRect& area);
+    void drawPixelCurve(QPainter* painter, const CurveTrace& curve, const QPen& pen,
+                        const QRect& area);
     void drawSmoothCurve(QPainter* painter, const CurveTrace& curve, const QPen& pen,
                          int samplesPerPixel);
     void drawBand(QPainter* painter, const CameraScene& camera);
