@@ -153,15 +153,13 @@ std::shared_ptr<const CurveTrace> PlotDrawing::traceCurve(const PlotGeometry& pl
     std::vector<double>& blurs = curve->blur;
     blurs.resize(columns);
     zc.at(distances.data(), blurs.data(), columns);
-    for (size_t column = 0; column < columns; ++column) {
-        if (distances[column] <= closest)
-            blurs[column] = pinnedBlur;
-    }
     std::vector<QLine>& segments = curve->segments;
     segments.reserve(columns);
     int previousRow = plot.rowOfBlur(previous);
     for (int column = 1; column < plot.plotWidth(); ++column) {
-        const double blur = blurs[size_t(column) - 1];
+        double& blur = blurs[size_t(column) - 1];
+        if (distances[size_t(column) - 1] <= closest)
+            blur = pinnedBlur;
         const int row = plot.rowOfBlur(blur);
         const int x = plot.axisX() + column;
         segments.emplace_back(x - 1, previousRow, x, row);
