@@ -15,15 +15,12 @@ namespace {
 // the colour and the rectangles reach it moved by whole pixels only.
 QImage* directTarget(QPainter* painter, const QColor& colour, QPoint& offset)
 {
-    QPaintEngine* engine = painter->paintEngine();
-    if (!engine || engine->type() != QPaintEngine::Raster || colour.alpha() != 255 ||
-        painter->hasClipping() || painter->opacity() != 1 ||
+    if (colour.alpha() != 255 || painter->hasClipping() || painter->opacity() != 1 ||
         painter->compositionMode() != QPainter::CompositionMode_SourceOver)
         return nullptr;
-    QPaintDevice* device = engine->paintDevice();
-    if (!device || device->devType() != QInternal::Image)
+    QImage* image = PixelFill::paintedImage(painter);
+    if (!image)
         return nullptr;
-    auto* image = static_cast<QImage*>(device);
     const QImage::Format format = image->format();
     if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
         format != QImage::Format_ARGB32_Premultiplied)
@@ -50,6 +47,23 @@ void fill(QImage& image, int left, int top, int right, int bottom, QRgb pixel)
 } // namespace
 
 namespace PixelFill {
+QImage* paintedImage(const QPainter* painter)
+{
+    QPaintEngine* engine = painter->paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster)
+        return nullptr;
+    QPaintDevice* device = engine->paintDevice();
+    if (!device || device->devType() != QInternal::Image)
+        return nullptr;
+    return static_cast<QImage*>(device);
+}
+
+QRegion paintedPixels(const QPainter* painter, const QImage& image)
+{
+    const QRegion systemClip = painter->paintEngine()->systemClip();
+    return systemClip.isEmpty() ? QRegion(image.rect()) : systemClip & image.rect();
+}
+
 void fillRects(QPainter* painter, const std::vector<QRect>& rects, const QColor& colour)
 {
     painter->setPen(Qt::NoPen);
@@ -60,10 +74,7 @@ void fillRects(QPainter* painter, const std::vector<QRect>& rects, const QColor&
         painter->drawRects(rects.data(), int(rects.size()));
         return;
     }
-    // What the engine was told to paint (a widget's paint area), else all of the image.
-    const QRegion systemClip = painter->paintEngine()->systemClip();
-    const QRegion within =
-        systemClip.isEmpty() ? QRegion(image->rect()) : systemClip & image->rect();
+    const QRegion within = paintedPixels(painter, *image);
     // In device pixels and by their left edges, so that each of the area's rectangles (a
     // repaint's may be dozens) takes only the rectangles that can reach into it.
     std::vector<QRect> placed;

@@ -4,9 +4,11 @@
 
 #include <QColor>
 #include <QRect>
+#include <QRegion>
 
 #include <vector>
 
+class QImage;
 class QPainter;
 
 // Opaque rectangles of one colour, filled as QPainter::drawRects fills them with that brush
@@ -18,4 +20,10 @@ class QPainter;
 // colour as its brush.
 namespace PixelFill {
 void fillRects(QPainter* painter, const std::vector<QRect>& rects, const QColor& colour);
-}
+
+// What writing straight into a painter's pixels takes: the image its raster engine writes
+// into (null where it paints on anything else), and the pixels of that image it was told to
+// paint, its system clip (a widget's paint area) or else all of the image.
+QImage* paintedImage(const QPainter* painter);
+QRegion paintedPixels(const QPainter* painter, const QImage& image);
+} // namespace PixelFill

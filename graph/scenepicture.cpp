@@ -2,6 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #include "scenepicture.h"
 
+#include "pixelfill.h"
+
 #include <QPaintEngine>
 #include <QPainter>
 #include <QWidget>
@@ -52,11 +54,10 @@ bool ScenePicture::paint(QPainter* screen, const QWidget& widget, const QRegion&
                          const DrawScene& drawScene, bool filledUnder)
 {
     copied = false;
-    const QPaintEngine* engine = screen->paintEngine();
-    const QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
-    if (!device || device->devType() != QInternal::Image || area.isEmpty())
+    const QImage* const screenImage = PixelFill::paintedImage(screen);
+    if (!screenImage || area.isEmpty())
         return false;
-    const QImage& target = *static_cast<const QImage*>(device);
+    const QImage& target = *screenImage;
     // Whole device pixels per pixel and a widget on whole device pixels: the picture's pixels
     // are then the screen's, only moved.
     const QTransform& toDevice = screen->deviceTransform();
@@ -137,13 +138,11 @@ void ScenePicture::copyRows(QPainter* screen, const QImage& target, const QRegio
     }
     const QTransform& toDevice = screen->deviceTransform();
     const QPoint offset(int(toDevice.dx()), int(toDevice.dy()));
-    const QRegion systemClip = screen->paintEngine()->systemClip();
-    const QRegion allowed = systemClip.isEmpty() ? QRegion(target.rect()) : systemClip;
     const int scale = int(ratio);
     QRegion onScreen;
     for (const QRect& rect : area)
         onScreen += QRect(rect.topLeft() * scale, rect.size() * scale).translated(offset);
-    onScreen &= allowed & target.rect();
+    onScreen &= PixelFill::paintedPixels(screen, target);
     onScreen &= QRect(offset, image.size());
     auto* const screenBits = const_cast<uchar*>(target.constBits());
     for (const QRect& pixels : onScreen) {
