@@ -573,6 +573,14 @@ int main(int argc, char** argv)
         pinnedFigure(QSize(1292, 725), "whole-plot redraw, 8 pinned setups, 1292 x 725", out);
         return 0;
     }
+    // For perf: only the pointer moves beside their floor; "hd" is meant for QT_SCALE_FACTOR=2.
+    if (argc > 1 && qstrcmp(argv[1], "--pointer") == 0) {
+        DiscardStdout out;
+        mainWin w;
+        const bool hd = argc > 2 && qstrcmp(argv[2], "hd") == 0;
+        pointerMove(w, hd ? QSize(1920, 1080) : QSize(3840, 2160), "pointer move", out);
+        return 0;
+    }
     if (argc > 1 && qstrcmp(argv[1], "--startup") == 0) {
         startupFigures(argv[0]);
         return 0;

@@ -2,6 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #include "pixelfill.h"
 
+#include "paintarea.h"
+
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
@@ -11,6 +13,16 @@
 #include <cmath>
 
 namespace {
+// Each of a pixel's four bytes times a/255, rounded as the paint engine rounds it.
+uint byteMul(uint x, uint a)
+{
+    uint low = (x & 0xff00ff) * a;
+    low = ((low + ((low >> 8) & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
+    uint high = ((x >> 8) & 0xff00ff) * a;
+    high = (high + ((high >> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
+    return high | low;
+}
+
 // The image the painter's engine writes into, where an opaque fill there sets each pixel to
 // the colour and the rectangles reach it moved by whole pixels only.
 QImage* directTarget(QPainter* painter, const QColor& colour, QPoint& offset)
@@ -101,6 +113,45 @@ void fillRects(QPainter* painter, const std::vector<QRect>& rects, const QColor&
             const int bottom = std::min(rect->bottom(), area.bottom());
             if (left <= right && top <= bottom)
                 fill(*image, left, top, right, bottom, pixel);
+        }
+    }
+}
+
+void blendRect(QPainter* painter, const QRect& rect, const QColor& colour)
+{
+    QImage* const image = paintedImage(painter);
+    const QTransform& toDevice = painter->deviceTransform();
+    const qreal scale = toDevice.m11();
+    const bool direct = image &&
+                        (image->format() == QImage::Format_RGB32 ||
+                         image->format() == QImage::Format_ARGB32_Premultiplied) &&
+                        !painter->hasClipping() && painter->opacity() == 1 &&
+                        painter->compositionMode() == QPainter::CompositionMode_SourceOver &&
+                        toDevice.type() <= QTransform::TxScale && scale >= 1 &&
+                        scale == std::floor(scale) && toDevice.m22() == scale &&
+                        toDevice.dx() == std::floor(toDevice.dx()) &&
+                        toDevice.dy() == std::floor(toDevice.dy());
+    if (!direct) {
+        // In strips, which the painter fills at once where it would hand a tall fill over to
+        // other threads and wait for them, far longer than the fill takes.
+        for (const QRect& strip : PaintArea::strips(rect, scale))
+            painter->fillRect(strip, colour);
+        return;
+    }
+    // The engine's own source-over of a premultiplied colour, rounding included.
+    const uint pixel = qPremultiply(colour.rgba64()).toArgb32();
+    const uint keep = 255 - qAlpha(pixel);
+    const int whole = int(scale);
+    const QRect pixels(rect.topLeft() * whole + QPoint(int(toDevice.dx()), int(toDevice.dy())),
+                       rect.size() * whole);
+    const qsizetype stride = image->bytesPerLine();
+    auto* const bits = const_cast<uchar*>(image->constBits());
+    for (const QRect& area : paintedPixels(painter, *image) & pixels) {
+        uchar* row = bits + area.top() * stride;
+        for (int y = area.top(); y <= area.bottom(); ++y, row += stride) {
+            auto* const first = reinterpret_cast<uint*>(row) + area.left();
+            for (uint* at = first; at != first + area.width(); ++at)
+                *at = pixel + byteMul(*at, keep);
         }
     }
 }

@@ -20,6 +20,10 @@ class QPainter;
 // colour as its brush.
 namespace PixelFill {
 void fillRects(QPainter* painter, const std::vector<QRect>& rects, const QColor& colour);
+// A rectangle of a see-through colour, blended as QPainter::fillRect blends it: straight into
+// the rows where the painter writes a premultiplied or opaque 32-bit image and maps the
+// rectangle onto whole device pixels, with no clip of its own beside the paint's area.
+void blendRect(QPainter* painter, const QRect& rect, const QColor& colour);
 
 // What writing straight into a painter's pixels takes: the image its raster engine writes
 // into (null where it paints on anything else), and the pixels of that image it was told to

@@ -4,6 +4,7 @@
 
 #include "lengthunit.h"
 #include "paintarea.h"
+#include "pixelfill.h"
 #include "readernumbers.h"
 
 #include <QFont>
@@ -192,11 +193,8 @@ void PlotReadout::draw(QPainter* painter) const
 {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
-    // In strips, which the painter fills at once where it would hand a tall fill over to
-    // other threads and wait for them, far longer than the fill takes.
+    PixelFill::blendRect(painter, cursor, cursorColour);
     const qreal pixelRatio = painter->deviceTransform().m22();
-    for (const QRect& strip : PaintArea::strips(cursor, pixelRatio))
-        painter->fillRect(strip, cursorColour);
     // The frame as four fills, one pixel wide: stroked, its outline cost more than the rest.
     for (const QRect& strip : PaintArea::strips(box.adjusted(1, 1, -1, -1), pixelRatio))
         painter->fillRect(strip, fillColour);

@@ -497,8 +497,8 @@ private slots:
         QTest::addColumn<QImage::Format>("format");
         QTest::addColumn<QRegion>("paintArea");
         QTest::newRow("ordinary screen") << 1 << QImage::Format_ARGB32 << QRegion();
-        QTest::newRow("high-density screen") << 2 << QImage::Format_ARGB32_Premultiplied
-                                             << QRegion();
+        QTest::newRow("high-density screen")
+            << 2 << QImage::Format_ARGB32_Premultiplied << QRegion();
         QTest::newRow("part of a window")
             << 1 << QImage::Format_RGB32 << (QRegion(40, 0, 90, H) + QRegion(300, 20, 7, 50));
         QTest::newRow("16-bit pixels") << 1 << QImage::Format_RGB16 << QRegion();
@@ -559,6 +559,26 @@ private slots:
                 PixelFill::fillRects(&p, pixels.runs, pen.color());
             });
             QCOMPARE(filled, stroked);
+        }
+        // The read-out's see-through cursor over pixels of every colour, opaque or not.
+        QImage noise(W * scale, H * scale, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < noise.height(); ++y)
+            for (int x = 0; x < noise.width(); ++x)
+                noise.setPixel(x, y, qPremultiply(random.generate()));
+        for (const QColor& colour : {QColor(0, 0, 0, 90), QColor(200, 40, 90, 1),
+                                     QColor(13, 250, 7, 254), QColor(90, 90, 255, 128)}) {
+            const QRect rect(random.bounded(-5, W / 2), random.bounded(-5, H / 2),
+                             random.bounded(1, W / 2), random.bounded(1, H / 2));
+            const auto over = [&](bool direct) {
+                return paint([&](QPainter& p) {
+                    p.drawImage(QRectF(-3, 2, W, H), noise);
+                    if (direct)
+                        PixelFill::blendRect(&p, rect, colour);
+                    else
+                        p.fillRect(rect, colour);
+                });
+            };
+            QCOMPARE(over(true), over(false));
         }
     }
 
