@@ -176,14 +176,25 @@ void zoomStep(mainWin& w, int i)
     windowForm(w).qxscale->setValue(i % 2 ? 20 : 21);
 }
 
+void pointerTo(graph* plot, QPoint point)
+{
+    QMouseEvent event(QEvent::MouseMove, point, plot->mapToGlobal(point), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(plot, &event);
+}
+
 // The pointer to one of two places a few columns apart in the plot's left third.
 void pointerStep(mainWin& w, int i)
 {
     graph* const plot = w.graphWidget;
-    const QPoint point(plot->width() / 3 + (i % 2 ? 7 : 0), plot->height() / 2);
-    QMouseEvent event(QEvent::MouseMove, point, plot->mapToGlobal(point), Qt::NoButton,
-                      Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(plot, &event);
+    pointerTo(plot, QPoint(plot->width() / 3 + (i % 2 ? 7 : 0), plot->height() / 2));
+}
+
+// The pointer a column on at each step, across half the plot: every read-out is new.
+void pointerSweepStep(mainWin& w, int i)
+{
+    graph* const plot = w.graphWidget;
+    pointerTo(plot, QPoint(plot->width() / 6 + i % (plot->width() / 2), plot->height() / 2));
 }
 
 // No part of the last paint can stay after a zoom step.
@@ -247,15 +258,17 @@ void focusChange(mainWin& w, QSize size, const char* label, DiscardStdout& out)
     zoomFigure(w, repetitions, floorMs, out);
 }
 
-// The read-out following the pointer across the plot, a few columns at a time: a move
-// repaints the cursor and box it leaves and the ones it draws, over the scene on screen.
-void pointerMove(mainWin& w, QSize size, const char* label, DiscardStdout& out)
+// The read-out following the pointer: a move repaints the cursor and box it leaves and the
+// ones it draws, over the scene on screen. step: back and forth between two places, whose
+// lines the read-out has met before, or a sweep over columns it has not.
+void pointerMove(mainWin& w, QSize size, const char* label, DiscardStdout& out,
+                 void (*step)(mainWin&, int) = pointerStep)
 {
     prepareExpertWindow(w, size);
     requireExpertState(w, size);
     graph* const plot = w.graphWidget;
     int moves = 0;
-    const auto move = [&w, &moves](int) { pointerStep(w, ++moves); };
+    const auto move = [&w, &moves, step](int) { step(w, ++moves); };
     move(0);
     PaintCounter counter;
     plot->installEventFilter(&counter);
@@ -385,6 +398,8 @@ void redrawFigures(DiscardStdout& out)
     focusChange(w, QSize(1292, 725), "event to pixels: c1_fdist change, 1292 x 725", out);
     focusChange(w, QSize(3840, 2160), "event to pixels: c1_fdist change, 3840 x 2160", out);
     pointerMove(w, QSize(3840, 2160), "event to pixels: pointer move, 3840 x 2160", out);
+    pointerMove(w, QSize(3840, 2160), "event to pixels: pointer sweep, 3840 x 2160", out,
+                pointerSweepStep);
     stackFigure(w, QSize(1292, 725), "event to pixels: c1_fdist change, 5-shot stack, 1292 x 725",
                 out);
     stackFigure(w, QSize(3840, 2160), "event to pixels: c1_fdist change, 5-shot stack, 3840 x 2160",
@@ -444,6 +459,8 @@ int scaledChild(int argc, char** argv)
     focusChange(w, QSize(1920, 1080), "scale 2: event to pixels: c1_fdist change, 1920 x 1080",
                 out);
     pointerMove(w, QSize(1920, 1080), "scale 2: event to pixels: pointer move, 1920 x 1080", out);
+    pointerMove(w, QSize(1920, 1080), "scale 2: event to pixels: pointer sweep, 1920 x 1080", out,
+                pointerSweepStep);
     std::fflush(stdout);
     return 0;
 }
@@ -579,6 +596,8 @@ int main(int argc, char** argv)
         mainWin w;
         const bool hd = argc > 2 && qstrcmp(argv[2], "hd") == 0;
         pointerMove(w, hd ? QSize(1920, 1080) : QSize(3840, 2160), "pointer move", out);
+        pointerMove(w, hd ? QSize(1920, 1080) : QSize(3840, 2160), "pointer sweep", out,
+                    pointerSweepStep);
         return 0;
     }
     if (argc > 1 && qstrcmp(argv[1], "--startup") == 0) {
@@ -590,12 +609,14 @@ int main(int argc, char** argv)
         renderBatchFigures(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
         return 0;
     }
-    // For perf or callgrind: only N focus changes or zoom steps, at 1292 x 725, 3840 x 2160
-    // or 1920 x 1080. The trace lines go where standard output goes, as in the program, and
-    // the median time of a step goes to standard error.
+    // For perf or callgrind: only N focus changes, zoom steps, pointer moves or sweeps, at 1292 x
+    // 725, 3840 x 2160 or 1920 x 1080. The trace lines go where standard output goes, as in the
+    // program, and the median time of a step goes to standard error.
     const bool zoomSteps = argc > 2 && qstrcmp(argv[1], "--zoom-steps") == 0;
     const bool pointerMoves = argc > 2 && qstrcmp(argv[1], "--pointer-moves") == 0;
-    if (argc > 2 && (qstrcmp(argv[1], "--focus-changes") == 0 || zoomSteps || pointerMoves)) {
+    const bool pointerSweeps = argc > 2 && qstrcmp(argv[1], "--pointer-sweeps") == 0;
+    if (argc > 2 &&
+        (qstrcmp(argv[1], "--focus-changes") == 0 || zoomSteps || pointerMoves || pointerSweeps)) {
         const char* sizeName = argc > 3 ? argv[3] : "";
         const QSize size = qstrcmp(sizeName, "4k") == 0   ? QSize(3840, 2160)
                            : qstrcmp(sizeName, "hd") == 0 ? QSize(1920, 1080)
@@ -607,7 +628,9 @@ int main(int argc, char** argv)
         for (int i = 0, n = std::atoi(argv[2]); i < n; ++i) {
             QElapsedTimer timer;
             timer.start();
-            if (pointerMoves)
+            if (pointerSweeps)
+                pointerSweepStep(w, i);
+            else if (pointerMoves)
                 pointerStep(w, i);
             else
                 zoomSteps ? zoomStep(w, i) : focusStep(w, i);

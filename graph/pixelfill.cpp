@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 // Each of a pixel's four bytes times a/255, rounded as the paint engine rounds it.
@@ -117,33 +118,41 @@ void fillRects(QPainter* painter, const std::vector<QRect>& rects, const QColor&
     }
 }
 
-void blendRect(QPainter* painter, const QRect& rect, const QColor& colour)
+QImage* wholePixelImage(const QPainter* painter, int& scale, QPoint& offset)
 {
     QImage* const image = paintedImage(painter);
     const QTransform& toDevice = painter->deviceTransform();
-    const qreal scale = toDevice.m11();
-    const bool direct = image &&
-                        (image->format() == QImage::Format_RGB32 ||
-                         image->format() == QImage::Format_ARGB32_Premultiplied) &&
-                        !painter->hasClipping() && painter->opacity() == 1 &&
-                        painter->compositionMode() == QPainter::CompositionMode_SourceOver &&
-                        toDevice.type() <= QTransform::TxScale && scale >= 1 &&
-                        scale == std::floor(scale) && toDevice.m22() == scale &&
-                        toDevice.dx() == std::floor(toDevice.dx()) &&
-                        toDevice.dy() == std::floor(toDevice.dy());
-    if (!direct) {
+    const qreal ratio = toDevice.m11();
+    if (!image ||
+        (image->format() != QImage::Format_RGB32 &&
+         image->format() != QImage::Format_ARGB32_Premultiplied) ||
+        painter->hasClipping() || painter->opacity() != 1 ||
+        painter->compositionMode() != QPainter::CompositionMode_SourceOver ||
+        toDevice.type() > QTransform::TxScale || ratio < 1 || ratio != std::floor(ratio) ||
+        toDevice.m22() != ratio || toDevice.dx() != std::floor(toDevice.dx()) ||
+        toDevice.dy() != std::floor(toDevice.dy()))
+        return nullptr;
+    scale = int(ratio);
+    offset = QPoint(int(toDevice.dx()), int(toDevice.dy()));
+    return image;
+}
+
+void blendRect(QPainter* painter, const QRect& rect, const QColor& colour)
+{
+    int scale = 1;
+    QPoint offset;
+    QImage* const image = wholePixelImage(painter, scale, offset);
+    if (!image) {
         // In strips, which the painter fills at once where it would hand a tall fill over to
         // other threads and wait for them, far longer than the fill takes.
-        for (const QRect& strip : PaintArea::strips(rect, scale))
+        for (const QRect& strip : PaintArea::strips(rect, painter->deviceTransform().m22()))
             painter->fillRect(strip, colour);
         return;
     }
     // The engine's own source-over of a premultiplied colour, rounding included.
     const uint pixel = qPremultiply(colour.rgba64()).toArgb32();
     const uint keep = 255 - qAlpha(pixel);
-    const int whole = int(scale);
-    const QRect pixels(rect.topLeft() * whole + QPoint(int(toDevice.dx()), int(toDevice.dy())),
-                       rect.size() * whole);
+    const QRect pixels(rect.topLeft() * scale + offset, rect.size() * scale);
     const qsizetype stride = image->bytesPerLine();
     auto* const bits = const_cast<uchar*>(image->constBits());
     for (const QRect& area : paintedPixels(painter, *image) & pixels) {
@@ -153,6 +162,38 @@ void blendRect(QPainter* painter, const QRect& rect, const QColor& colour)
             for (uint* at = first; at != first + area.width(); ++at)
                 *at = pixel + byteMul(*at, keep);
         }
+    }
+}
+
+void fillPixels(QPainter* painter, const QRect& pixels, const QColor& colour)
+{
+    int scale = 1;
+    QPoint offset;
+    QImage* const image = wholePixelImage(painter, scale, offset);
+    if (!image || colour.alpha() != 255)
+        return;
+    const QRgb pixel = colour.rgba();
+    for (const QRect& area : paintedPixels(painter, *image) & pixels.translated(offset))
+        fill(*image, area.left(), area.top(), area.right(), area.bottom(), pixel);
+}
+
+void copyPixels(QPainter* painter, const QImage& source, const QRect& from, QPoint to)
+{
+    int scale = 1;
+    QPoint offset;
+    QImage* const image = wholePixelImage(painter, scale, offset);
+    if (!image || source.format() != image->format())
+        return;
+    const QPoint shift = to + offset - from.topLeft();
+    const QRect pixels = (from & source.rect()).translated(shift);
+    const qsizetype stride = image->bytesPerLine();
+    auto* const bits = const_cast<uchar*>(image->constBits());
+    for (const QRect& area : paintedPixels(painter, *image) & pixels) {
+        const size_t rowBytes = size_t(area.width()) * 4;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            std::memcpy(bits + y * stride + area.left() * 4,
+                        source.constScanLine(y - shift.y()) + (area.left() - shift.x()) * 4,
+                        rowBytes);
     }
 }
 } // namespace PixelFill

@@ -211,7 +211,7 @@ void PlotPointer::showAt(int at, int pointerRow)
         plot.refresh();
         return;
     }
-    PlotReadout next(*plot.shown, column, row, fromCamera(), &plot);
+    PlotReadout next(*plot.shown, column, row, fromCamera(), &plot, readoutLines);
     if (readout && *readout == next)
         return;
     const QRegion area = readout ? next.areaOfMoveFrom(*readout) : next.area();
@@ -245,7 +245,7 @@ QRegion PlotPointer::followScene(const PlotScene& scene)
     escape->setEnabled(wanted);
     std::optional<PlotReadout> next;
     if (wanted)
-        next.emplace(scene, column, row, fromCamera(), &plot);
+        next.emplace(scene, column, row, fromCamera(), &plot, readoutLines);
     if (next == readout)
         return {};
     QRegion area;

@@ -71,6 +71,7 @@ private:
     // Esc removes the read-out also while the keyboard works elsewhere in the window.
     QShortcut* escape;
     std::optional<PlotReadout> readout;
+    ReadoutLines readoutLines;
     // Where the read-out is wanted, also while it waits for a scene to be laid out on.
     bool wanted = false;
     int column = 0;

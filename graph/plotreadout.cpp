@@ -9,7 +9,6 @@
 
 #include <QFont>
 #include <QPainter>
-#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -52,7 +51,7 @@ std::optional<int> PlotReadout::columnAt(const PlotGeometry& plot, QPoint point)
 }
 
 PlotReadout::PlotReadout(const PlotScene& scene, int column, int pointerRow, bool fromCamera,
-                         const QPaintDevice* metrics)
+                         const QPaintDevice* metrics, ReadoutLines& lines)
     : cursorColumn(column), margin(scene.pixelRatio == std::floor(scene.pixelRatio) ? 0 : 1)
 {
     const PlotGeometry& plot = scene.plot;
@@ -86,7 +85,7 @@ PlotReadout::PlotReadout(const PlotScene& scene, int column, int pointerRow, boo
     }
     if (!scene.legendArea.isEmpty())
         captions.push_back(scene.legendArea);
-    placeBox(plot, pointerRow, captions, metrics);
+    placeBox(plot, pointerRow, captions, metrics, lines);
 }
 
 QString PlotReadout::distanceText(const PlotGeometry& plot, int column, bool fromCamera)
@@ -106,20 +105,15 @@ QString PlotReadout::distanceText(const PlotGeometry& plot, int column, bool fro
 }
 
 void PlotReadout::placeBox(const PlotGeometry& plot, int pointerRow,
-                           const std::vector<QRect>& captions, const QPaintDevice* metrics)
+                           const std::vector<QRect>& captions, const QPaintDevice* metrics,
+                           ReadoutLines& lines)
 {
     qreal textWidth = 0;
     qreal textHeight = 0;
     for (Line& line : texts) {
-        auto layout = std::make_shared<QTextLayout>(line.text, readoutFont(), metrics);
-        layout->setCacheEnabled(true);
-        layout->beginLayout();
-        QTextLine laidOut = layout->createLine();
-        laidOut.setPosition(QPointF(0, 0));
-        layout->endLayout();
-        textWidth = std::max(textWidth, laidOut.naturalTextWidth());
-        textHeight = std::max(textHeight, laidOut.height());
-        line.layout = std::move(layout);
+        line.laidOut = lines.line(line.text, readoutFont(), metrics);
+        textWidth = std::max(textWidth, line.laidOut->width());
+        textHeight = std::max(textHeight, line.laidOut->height());
     }
     lineHeight = int(std::ceil(textHeight));
     // A pixel to spare for a device that rounds the advances up.
@@ -194,6 +188,60 @@ void PlotReadout::draw(QPainter* painter) const
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
     PixelFill::blendRect(painter, cursor, cursorColour);
+    if (!drawBoxPixels(painter))
+        drawBox(painter);
+    painter->restore();
+}
+
+bool PlotReadout::drawBoxPixels(QPainter* painter) const
+{
+    int scale = 1;
+    QPoint offset;
+    QImage* const screen = PixelFill::wholePixelImage(painter, scale, offset);
+    if (!screen)
+        return false;
+    // Each line's band runs from inside the frame to its text's end and the padding after it.
+    std::vector<ReadoutLine::Look> looks;
+    bool shownBefore = true;
+    for (const Line& line : texts) {
+        const QSize band(int(std::ceil(line.laidOut->width())) + 2 * horizontalPadding - 1,
+                         lineHeight);
+        looks.push_back({line.colour, band, QPoint(horizontalPadding - 1, 0), scale,
+                         screen->format(), painter->renderHints()});
+        // Every line is asked, so that each counts this showing.
+        shownBefore = line.laidOut->shownBefore(looks.back()) && shownBefore;
+    }
+    // A box shown for the first time, as a pointer sweeping the plot shows most, costs less
+    // drawn than drawn to keep.
+    if (!shownBefore)
+        return false;
+    std::vector<const QImage*> bands;
+    for (size_t index = 0; index < texts.size(); ++index) {
+        bands.push_back(texts[index].laidOut->pixels(looks[index]));
+        if (!bands.back())
+            return false;
+    }
+    const QRect pixels(box.topLeft() * scale, box.size() * scale);
+    const QRect inside = pixels.adjusted(scale, scale, -scale, -scale);
+    PixelFill::fillPixels(painter, QRect(pixels.left(), pixels.top(), pixels.width(), scale),
+                          frameColour);
+    PixelFill::fillPixels(painter, QRect(pixels.left(), inside.bottom() + 1, pixels.width(), scale),
+                          frameColour);
+    PixelFill::fillPixels(painter, QRect(pixels.left(), inside.top(), scale, inside.height()),
+                          frameColour);
+    PixelFill::fillPixels(painter, QRect(inside.right() + 1, inside.top(), scale, inside.height()),
+                          frameColour);
+    PixelFill::fillPixels(painter, inside, fillColour);
+    QPoint at = QPoint(box.left() + 1, box.top() + verticalPadding) * scale;
+    for (const QImage* band : bands) {
+        PixelFill::copyPixels(painter, *band, band->rect(), at);
+        at.ry() += lineHeight * scale;
+    }
+    return true;
+}
+
+void PlotReadout::drawBox(QPainter* painter) const
+{
     const qreal pixelRatio = painter->deviceTransform().m22();
     // The frame as four fills, one pixel wide: stroked, its outline cost more than the rest.
     for (const QRect& strip : PaintArea::strips(box.adjusted(1, 1, -1, -1), pixelRatio))
@@ -208,8 +256,7 @@ void PlotReadout::draw(QPainter* painter) const
     int top = box.top() + verticalPadding;
     for (const Line& line : texts) {
         painter->setPen(line.colour);
-        line.layout->draw(painter, QPointF(box.left() + horizontalPadding, top));
+        line.laidOut->layout().draw(painter, QPointF(box.left() + horizontalPadding, top));
         top += lineHeight;
     }
-    painter->restore();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "plotscene.h"
+#include "readoutlines.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -17,7 +18,6 @@
 
 class QPaintDevice;
 class QPainter;
-class QTextLayout;
 
 // The read-out under the pointer: a cursor line at a pixel column of the plot and a box
 // beside it with the distance there and the zc of each drawn camera. Laid out from the
@@ -33,7 +33,7 @@ public:
         QString text;
         QColor colour;
         // Laid out once, for the box's width and for every paint of it.
-        std::shared_ptr<const QTextLayout> layout;
+        std::shared_ptr<const ReadoutLine> laidOut;
         bool operator==(const Line& other) const
         {
             return text == other.text && colour == other.colour;
@@ -46,9 +46,9 @@ public:
     // fromCamera: distances from the camera, otherwise from each camera's focus plane.
     // pointerRow: the box sits below the pointer where it fits, above it where not; beside a
     // caption box rather than over it.
-    // metrics: the device the box's texts are laid out for.
+    // metrics: the device the box's texts are laid out for; lines: those laid out before.
     PlotReadout(const PlotScene& scene, int column, int pointerRow, bool fromCamera,
-                const QPaintDevice* metrics);
+                const QPaintDevice* metrics, ReadoutLines& lines);
 
     int column() const { return cursorColumn; }
     const std::vector<Line>& lines() const { return texts; }
@@ -68,8 +68,12 @@ public:
 private:
     static QString distanceText(const PlotGeometry& plot, int column, bool fromCamera);
     void placeBox(const PlotGeometry& plot, int pointerRow, const std::vector<QRect>& captions,
-                  const QPaintDevice* metrics);
+                  const QPaintDevice* metrics, ReadoutLines& lines);
     QRect grown(const QRect& rect) const;
+    // The box from its lines' kept pixels, straight into the rows of the image the painter
+    // writes; false, with nothing drawn, where it cannot.
+    bool drawBoxPixels(QPainter* painter) const;
+    void drawBox(QPainter* painter) const;
 
     int cursorColumn;
     QRect cursor;

@@ -3,7 +3,11 @@
 #include "graph.h"
 #include "guitest.h"
 #include "mainwin.h"
+#include "pinnedsetups.h"
 #include "plotgeometry.h"
+#include "plotreadout.h"
+#include "projectcontrols.h"
+#include "setupcommands.h"
 #include "windowform.h"
 
 #include <QAction>
@@ -235,6 +239,57 @@ private slots:
                              qPrintable(QString("%1, %2").arg(x).arg(y)));
             }
         }
+    }
+
+    // Where the screen's rows are written straight, the box is put together from the pixels
+    // its lines drew before: they must be the painter's box, also where a name's marks reach
+    // out of its line and the painter draws it all.
+    void readoutBoxIsThePaintersBox_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<QImage::Format>("format");
+        QTest::addColumn<QString>("pinnedName");
+        QTest::newRow("ordinary screen") << 1 << QImage::Format_RGB32 << "";
+        QTest::newRow("high-density screen") << 2 << QImage::Format_ARGB32_Premultiplied << "";
+        QTest::newRow("a pinned setup") << 2 << QImage::Format_RGB32 << "Wide 24";
+        const QString stacked = QString("A") + QChar(0x30a) + QChar(0x30a) + QChar(0x30a);
+        QTest::newRow("marks above the line") << 1 << QImage::Format_RGB32 << stacked;
+        QTest::newRow("marks above the line, 2x")
+            << 2 << QImage::Format_ARGB32_Premultiplied << stacked;
+    }
+    void readoutBoxIsThePaintersBox()
+    {
+        QFETCH(int, scale);
+        QFETCH(QImage::Format, format);
+        QFETCH(QString, pinnedName);
+        mainWin& w = *window;
+        if (!pinnedName.isEmpty()) {
+            PinnedSetups pins;
+            pins.add(projectFromControls(w).camera1);
+            QVERIFY(pins.rename(0, pinnedName).isEmpty());
+            w.setupCommands->restore(pins.setups());
+            w.run();
+        }
+        const PlotScene scene = plot->drawing().buildScene(Qt::white);
+        const PlotGeometry& geometry = scene.plot;
+        ReadoutLines lines;
+        const PlotReadout readout(scene, geometry.plotWidth() / 3,
+                                  geometry.axisY() - geometry.plotHeight() / 2, true, plot, lines);
+        QCOMPARE(readout.lines().size(), size_t(pinnedName.isEmpty() ? 3 : 4));
+        const auto paint = [&](bool byPainter) {
+            QImage image(plot->size() * scale, format);
+            image.setDevicePixelRatio(scale);
+            image.fill(QColor(250, 240, 200));
+            QPainter painter(&image);
+            // With a clip of its own the painter draws everything.
+            if (byPainter)
+                painter.setClipRect(plot->rect());
+            readout.draw(&painter);
+            return image;
+        };
+        const QImage kept = paint(false);
+        QCOMPARE(kept, paint(true));
+        QCOMPARE(paint(false), kept);
     }
 
     // Exports draw the plot alone, whatever the window shows over it.
