@@ -60,7 +60,7 @@ void graph::paintEvent(QPaintEvent* event)
             drawing().drawSceneWithin(painter, region, *shown);
         };
         if (picture.paint(&painter, *this, event->region(), drawShown,
-                          !testAttribute(Qt::WA_OpaquePaintEvent))) {
+                          !testAttribute(Qt::WA_OpaquePaintEvent), pointer.opaqueArea())) {
             pointer.draw(&painter);
             return;
         }

@@ -48,6 +48,8 @@ public:
     QRegion followScene(const PlotScene& scene);
     // Over whatever a paint of the widget drew; the painter keeps it to the paint's area.
     void draw(QPainter* painter) const;
+    // What draw covers with opaque pixels, wherever the widget sits on whole device pixels.
+    QRegion opaqueArea() const { return readout ? readout->opaqueArea() : QRegion(); }
     // The read-out's lines as shown; empty while hidden.
     QStringList texts() const;
 

@@ -56,6 +56,8 @@ public:
     QRegion area() const;
     // What a move from before to here repaints: both read-outs, and little more.
     QRegion areaOfMoveFrom(const PlotReadout& before) const;
+    // The box, which draw fills whole where the read-out sits on whole device pixels.
+    QRect opaqueArea() const { return box; }
     void draw(QPainter* painter) const;
 
     bool operator==(const PlotReadout& other) const

@@ -51,7 +51,7 @@ QColor ScenePicture::backgroundOf(const QWidget& widget)
 }
 
 bool ScenePicture::paint(QPainter* screen, const QWidget& widget, const QRegion& area,
-                         const DrawScene& drawScene, bool filledUnder)
+                         const DrawScene& drawScene, bool filledUnder, const QRegion& paintedOver)
 {
     copied = false;
     const QImage* const screenImage = PixelFill::paintedImage(screen);
@@ -115,7 +115,7 @@ bool ScenePicture::paint(QPainter* screen, const QWidget& widget, const QRegion&
         pictureEngine->setSystemClip(QRegion());
         stale = QRegion();
     }
-    copyRows(screen, target, area, ratio);
+    copyRows(screen, target, area - paintedOver, ratio);
     copied = true;
     return true;
 }

@@ -37,8 +37,10 @@ public:
     // a device that is not an image, a scale that puts the widget between device pixels, a
     // background that is not one opaque colour.
     // filledUnder: the window has filled the area before the widget paints.
+    // paintedOver: what the widget paints opaque over the picture afterwards, left uncopied.
     bool paint(QPainter* screen, const QWidget& widget, const QRegion& area,
-               const DrawScene& drawScene, bool filledUnder = true);
+               const DrawScene& drawScene, bool filledUnder = true,
+               const QRegion& paintedOver = QRegion());
 
 private:
     // The picture's pixels in area (widget coordinates) onto the screen's image.
