@@ -176,6 +176,11 @@ std::vector<std::pair<const char*, Step>> expertStates()
         {"pinned-eight", [](mainWin& w) { pinSetups(w, 8); }},
         {"pinned-pointer", [](mainWin& w) { pointTo(w, 0.4); }},
         {"pinned-none", [](mainWin& w) { pinSetups(w, 0); }},
+        // The read-out back where it was, whose box is then put together from kept pixels:
+        // the last picture must be the first one's.
+        {"pointer-again", [](mainWin& w) { pointTo(w, 1 / 3.0); }},
+        {"pointer-again-moved", [](mainWin& w) { pointTo(w, 1 / 3.0, 7); }},
+        {"pointer-again-back", [](mainWin& w) { pointTo(w, 1 / 3.0); }},
     };
 }
 
