@@ -38,11 +38,9 @@ QImage* directTarget(QPainter* painter, const QColor& colour, QPoint& offset)
     if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
         format != QImage::Format_ARGB32_Premultiplied)
         return nullptr;
-    const QTransform& toDevice = painter->deviceTransform();
-    if (toDevice.type() > QTransform::TxTranslate || toDevice.dx() != std::floor(toDevice.dx()) ||
-        toDevice.dy() != std::floor(toDevice.dy()))
+    int scale = 0;
+    if (!PixelFill::onWholePixels(painter, scale, offset) || scale != 1)
         return nullptr;
-    offset = QPoint(int(toDevice.dx()), int(toDevice.dy()));
     return image;
 }
 
@@ -118,22 +116,29 @@ void fillRects(QPainter* painter, const std::vector<QRect>& rects, const QColor&
     }
 }
 
+bool onWholePixels(const QPainter* painter, int& scale, QPoint& offset)
+{
+    const QTransform& toDevice = painter->deviceTransform();
+    const qreal ratio = toDevice.m11();
+    if (toDevice.type() > QTransform::TxScale || ratio < 1 || ratio != std::floor(ratio) ||
+        toDevice.m22() != ratio || toDevice.dx() != std::floor(toDevice.dx()) ||
+        toDevice.dy() != std::floor(toDevice.dy()))
+        return false;
+    scale = int(ratio);
+    offset = QPoint(int(toDevice.dx()), int(toDevice.dy()));
+    return true;
+}
+
 QImage* wholePixelImage(const QPainter* painter, int& scale, QPoint& offset)
 {
     QImage* const image = paintedImage(painter);
-    const QTransform& toDevice = painter->deviceTransform();
-    const qreal ratio = toDevice.m11();
     if (!image ||
         (image->format() != QImage::Format_RGB32 &&
          image->format() != QImage::Format_ARGB32_Premultiplied) ||
         painter->hasClipping() || painter->opacity() != 1 ||
         painter->compositionMode() != QPainter::CompositionMode_SourceOver ||
-        toDevice.type() > QTransform::TxScale || ratio < 1 || ratio != std::floor(ratio) ||
-        toDevice.m22() != ratio || toDevice.dx() != std::floor(toDevice.dx()) ||
-        toDevice.dy() != std::floor(toDevice.dy()))
+        !onWholePixels(painter, scale, offset))
         return nullptr;
-    scale = int(ratio);
-    offset = QPoint(int(toDevice.dx()), int(toDevice.dy()));
     return image;
 }
 
@@ -177,23 +182,27 @@ void fillPixels(QPainter* painter, const QRect& pixels, const QColor& colour)
         fill(*image, area.left(), area.top(), area.right(), area.bottom(), pixel);
 }
 
-void copyPixels(QPainter* painter, const QImage& source, const QRect& from, QPoint to)
+bool copyPixels(QPainter* painter, const QImage& source, const QRect& from, QPoint to)
 {
     int scale = 1;
     QPoint offset;
-    QImage* const image = wholePixelImage(painter, scale, offset);
-    if (!image || source.format() != image->format())
-        return;
+    QImage* const image = paintedImage(painter);
+    if (!image || source.format() != image->format() || image->depth() % 8 != 0 ||
+        painter->hasClipping() || !onWholePixels(painter, scale, offset))
+        return false;
+    const int bytesPerPixel = image->depth() / 8;
     const QPoint shift = to + offset - from.topLeft();
     const QRect pixels = (from & source.rect()).translated(shift);
     const qsizetype stride = image->bytesPerLine();
     auto* const bits = const_cast<uchar*>(image->constBits());
     for (const QRect& area : paintedPixels(painter, *image) & pixels) {
-        const size_t rowBytes = size_t(area.width()) * 4;
+        const size_t rowBytes = size_t(area.width()) * size_t(bytesPerPixel);
         for (int y = area.top(); y <= area.bottom(); ++y)
-            std::memcpy(bits + y * stride + area.left() * 4,
-                        source.constScanLine(y - shift.y()) + (area.left() - shift.x()) * 4,
+            std::memcpy(bits + y * stride + area.left() * bytesPerPixel,
+                        source.constScanLine(y - shift.y()) +
+                            (area.left() - shift.x()) * bytesPerPixel,
                         rowBytes);
     }
+    return true;
 }
 } // namespace PixelFill

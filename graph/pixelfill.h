@@ -26,16 +26,20 @@ void fillRects(QPainter* painter, const std::vector<QRect>& rects, const QColor&
 // rectangle onto whole device pixels, with no clip of its own beside the paint's area.
 void blendRect(QPainter* painter, const QRect& rect, const QColor& colour);
 
+// Whether the painter's pixels fall on whole device pixels: whole device pixels per pixel
+// (scale), and where its origin lies in them (offset).
+bool onWholePixels(const QPainter* painter, int& scale, QPoint& offset);
 // Where a painter writes a premultiplied or opaque 32-bit image, with no clip of its own and
-// its coordinates on whole device pixels: the image, whole device pixels per pixel (scale)
-// and where its origin lies in them (offset). Null anywhere else; the calls below then do
-// nothing, so they are for a caller that asked first.
+// its coordinates on whole device pixels: the image, scale and offset as above. Null anywhere
+// else; fillPixels then does nothing, so it is for a caller that asked first.
 QImage* wholePixelImage(const QPainter* painter, int& scale, QPoint& offset);
 // An opaque colour into pixels, in device pixels from the painter's origin, within the paint.
 void fillPixels(QPainter* painter, const QRect& pixels, const QColor& colour);
-// The pixels of source in from (an image of the painter's image's format) to device pixel to
-// from the painter's origin, as they are, within the paint.
-void copyPixels(QPainter* painter, const QImage& source, const QRect& from, QPoint to);
+// The pixels of source in from to device pixel to from the painter's origin, as they are,
+// within the paint: where the painter writes an image of source's format, of whole bytes per
+// pixel, on whole device pixels and with no clip of its own. False, with nothing copied,
+// anywhere else.
+bool copyPixels(QPainter* painter, const QImage& source, const QRect& from, QPoint to);
 
 // What writing straight into a painter's pixels takes: the image its raster engine writes
 // into (null where it paints on anything else), and the pixels of that image it was told to

@@ -8,9 +8,6 @@
 #include <QPainter>
 #include <QWidget>
 
-#include <cmath>
-#include <cstring>
-
 namespace {
 // Dots per metre for a resolution in dots per inch, such that the image reports that
 // resolution back: the plot's fonts are sized by it, as on the widget.
@@ -60,22 +57,19 @@ bool ScenePicture::paint(QPainter* screen, const QWidget& widget, const QRegion&
     const QImage& target = *screenImage;
     // Whole device pixels per pixel and a widget on whole device pixels: the picture's pixels
     // are then the screen's, only moved.
-    const QTransform& toDevice = screen->deviceTransform();
-    const qreal ratio = toDevice.m11();
-    const bool aligned = toDevice.type() <= QTransform::TxScale && ratio >= 1 &&
-                         ratio == std::floor(ratio) && toDevice.m22() == ratio &&
-                         toDevice.dx() == std::floor(toDevice.dx()) &&
-                         toDevice.dy() == std::floor(toDevice.dy());
+    int scale = 1;
+    QPoint offset;
     const QColor fill = backgroundOf(widget);
-    if (!aligned || !fill.isValid())
+    if (!PixelFill::onWholePixels(screen, scale, offset) || !fill.isValid())
         return false;
+    const qreal ratio = scale;
     // The window has just filled the area: where that is not the colour, something else lies
     // under the plot.
-    const QPoint corner = toDevice.map(area.begin()->topLeft());
+    const QPoint corner = area.begin()->topLeft() * scale + offset;
     if (filledUnder && (!target.valid(corner) || target.pixel(corner) != fill.rgba()))
         return false;
 
-    const QSize size = widget.size() * int(ratio);
+    const QSize size = widget.size() * scale;
     const int dotsX = dotsPerMetre(widget.logicalDpiX());
     const int dotsY = dotsPerMetre(widget.logicalDpiY());
     if (image.size() != size || image.format() != target.format() || pixelRatio != ratio ||
@@ -115,43 +109,23 @@ bool ScenePicture::paint(QPainter* screen, const QWidget& widget, const QRegion&
         pictureEngine->setSystemClip(QRegion());
         stale = QRegion();
     }
-    copyRows(screen, target, area - paintedOver, ratio);
+    copyRows(screen, area - paintedOver, scale);
     copied = true;
     return true;
 }
 
-void ScenePicture::copyRows(QPainter* screen, const QImage& target, const QRegion& area,
-                            qreal ratio) const
+void ScenePicture::copyRows(QPainter* screen, const QRegion& area, int scale) const
 {
     // Row by row into the image the screen's painter writes: the painter would set up a
     // clip and a blit for each rectangle, most of a move over a large plot. The picture is
     // opaque and in the screen's format, so its bytes are the pixels the painter would put.
-    const int bytesPerPixel = target.depth() / 8;
-    if (target.depth() % 8 != 0) {
+    for (const QRect& rect : area) {
+        const QRect pixels(rect.topLeft() * scale, rect.size() * scale);
+        if (PixelFill::copyPixels(screen, image, pixels, pixels.topLeft()))
+            continue;
         screen->save();
-        for (const QRect& rect : area) {
-            screen->setClipRect(rect);
-            screen->drawImage(QPointF(0, 0), image);
-        }
+        screen->setClipRect(rect);
+        screen->drawImage(QPointF(0, 0), image);
         screen->restore();
-        return;
-    }
-    const QTransform& toDevice = screen->deviceTransform();
-    const QPoint offset(int(toDevice.dx()), int(toDevice.dy()));
-    const int scale = int(ratio);
-    QRegion onScreen;
-    for (const QRect& rect : area)
-        onScreen += QRect(rect.topLeft() * scale, rect.size() * scale).translated(offset);
-    onScreen &= PixelFill::paintedPixels(screen, target);
-    onScreen &= QRect(offset, image.size());
-    auto* const screenBits = const_cast<uchar*>(target.constBits());
-    for (const QRect& pixels : onScreen) {
-        const size_t rowBytes = size_t(pixels.width()) * size_t(bytesPerPixel);
-        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
-            const uchar* from =
-                image.constScanLine(y - offset.y()) + (pixels.left() - offset.x()) * bytesPerPixel;
-            uchar* to = screenBits + y * target.bytesPerLine() + pixels.left() * bytesPerPixel;
-            std::memcpy(to, from, rowBytes);
-        }
     }
 }

@@ -44,7 +44,7 @@ public:
 
 private:
     // The picture's pixels in area (widget coordinates) onto the screen's image.
-    void copyRows(QPainter* screen, const QImage& target, const QRegion& area, qreal ratio) const;
+    void copyRows(QPainter* screen, const QRegion& area, int scale) const;
     // The colour the window fills the widget's area with before the widget paints.
     static QColor backgroundOf(const QWidget& widget);
 
