@@ -14,13 +14,14 @@ constexpr qsizetype maxLines = 128;
 
 const QColor white(255, 255, 255);
 
-bool allWhite(const QImage& image, const QRect& rect)
+// Whether every pixel of image outside inside is white.
+bool whiteAround(const QImage& image, const QRect& inside)
 {
     const QRgb pixel = white.rgba();
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    for (int y = 0; y < image.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            if ((row[x] | 0xff000000) != pixel)
+        for (int x = 0; x < image.width(); ++x) {
+            if (!inside.contains(x, y) && (row[x] | 0xff000000) != pixel)
                 return false;
         }
     }
@@ -84,14 +85,7 @@ const QImage* ReadoutLine::pixels(const Look& look) const
         laidOut.draw(&painter, look.textAt + QPoint(1, 1));
     }
     const QRect inside(QPoint(scale, scale), band * scale);
-    const int right = around.width() - 1;
-    const int bottom = around.height() - 1;
-    if (!allWhite(around, QRect(0, 0, around.width(), inside.top())) ||
-        !allWhite(around, QRect(QPoint(0, inside.bottom() + 1), QPoint(right, bottom))) ||
-        !allWhite(around,
-                  QRect(QPoint(0, inside.top()), QPoint(inside.left() - 1, inside.bottom()))) ||
-        !allWhite(around,
-                  QRect(QPoint(inside.right() + 1, inside.top()), QPoint(right, inside.bottom()))))
+    if (!whiteAround(around, inside))
         return nullptr;
     image = around.copy(inside);
     image.setDevicePixelRatio(1);
