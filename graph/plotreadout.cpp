@@ -11,6 +11,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -32,6 +33,16 @@ const QColor textColour(0, 0, 0);
 QFont readoutFont()
 {
     return QFont(QStringLiteral("Arial"), pointSize);
+}
+
+// The four sides of a frame of thickness round rect, inside it and not overlapping.
+std::array<QRect, 4> frameSides(const QRect& rect, int thickness)
+{
+    const int height = rect.height() - 2 * thickness;
+    return {QRect(rect.left(), rect.top(), rect.width(), thickness),
+            QRect(rect.left(), rect.bottom() - thickness + 1, rect.width(), thickness),
+            QRect(rect.left(), rect.top() + thickness, thickness, height),
+            QRect(rect.right() - thickness + 1, rect.top() + thickness, thickness, height)};
 }
 
 // Two decimals; a value too large for them (a curve pinned high, a vanishing CoC) in short.
@@ -222,16 +233,9 @@ bool PlotReadout::drawBoxPixels(QPainter* painter) const
             return false;
     }
     const QRect pixels(box.topLeft() * scale, box.size() * scale);
-    const QRect inside = pixels.adjusted(scale, scale, -scale, -scale);
-    PixelFill::fillPixels(painter, QRect(pixels.left(), pixels.top(), pixels.width(), scale),
-                          frameColour);
-    PixelFill::fillPixels(painter, QRect(pixels.left(), inside.bottom() + 1, pixels.width(), scale),
-                          frameColour);
-    PixelFill::fillPixels(painter, QRect(pixels.left(), inside.top(), scale, inside.height()),
-                          frameColour);
-    PixelFill::fillPixels(painter, QRect(inside.right() + 1, inside.top(), scale, inside.height()),
-                          frameColour);
-    PixelFill::fillPixels(painter, inside, fillColour);
+    for (const QRect& side : frameSides(pixels, scale))
+        PixelFill::fillPixels(painter, side, frameColour);
+    PixelFill::fillPixels(painter, pixels.adjusted(scale, scale, -scale, -scale), fillColour);
     QPoint at = QPoint(box.left() + 1, box.top() + verticalPadding) * scale;
     for (const QImage* band : bands) {
         PixelFill::copyPixels(painter, *band, band->rect(), at);
@@ -246,10 +250,7 @@ void PlotReadout::drawBox(QPainter* painter) const
     // The frame as four fills, one pixel wide: stroked, its outline cost more than the rest.
     for (const QRect& strip : PaintArea::strips(box.adjusted(1, 1, -1, -1), pixelRatio))
         painter->fillRect(strip, fillColour);
-    for (const QRect& side : {QRect(box.topLeft(), QSize(box.width(), 1)),
-                              QRect(box.bottomLeft(), QSize(box.width(), 1)),
-                              QRect(box.left(), box.top() + 1, 1, box.height() - 2),
-                              QRect(box.right(), box.top() + 1, 1, box.height() - 2)}) {
+    for (const QRect& side : frameSides(box, 1)) {
         for (const QRect& strip : PaintArea::strips(side, pixelRatio))
             painter->fillRect(strip, frameColour);
     }
