@@ -41,7 +41,7 @@ using Step = std::function<void(mainWin&)>;
 
 QDoubleSpinBox* diffractionFactorBox(mainWin& w)
 {
-    return w.settingsWin->findChild<QDoubleSpinBox*>(QStringLiteral("dsb_difffact"));
+    return w.settingsDialog()->findChild<QDoubleSpinBox*>(QStringLiteral("dsb_difffact"));
 }
 
 // The pointer over the plot at a share of its width, halfway up, as the window system sends it.

@@ -39,10 +39,6 @@ mainWin::mainWin()
     statusbar->addPermanentWidget(comparisonReadout);
     shareCommands = new ShareCommands(this);
 
-    settingsWin = new Settings(nullptr);
-    connect(settingsWin, &Settings::diffractionFactorChanged, this, &mainWin::run);
-    settingsWin->hide();
-
     setWindowTitle(QStringLiteral("Zidov"));
     setWindowIcon(QIcon(QStringLiteral(":/new/prefix1/vlogo_small.ico")));
 
@@ -115,6 +111,18 @@ opti* mainWin::optiWin()
         optimizerDialog->setLengthUnit(unit);
     }
     return optimizerDialog;
+}
+
+Settings* mainWin::settingsDialog()
+{
+    if (!settingsWin) {
+        settingsWin = new Settings(diffraction, nullptr);
+        connect(settingsWin, &Settings::diffractionFactorChanged, this, [this](double factor) {
+            diffraction = factor;
+            run();
+        });
+    }
+    return settingsWin;
 }
 
 EqWin* mainWin::eqWin()
@@ -216,7 +224,8 @@ void mainWin::quit()
     // windows of their own and go too, so the program ends even while one of them is open.
     if (!close())
         return;
-    settingsWin->close();
+    if (settingsWin)
+        settingsWin->close();
     if (optimizerDialog)
         optimizerDialog->close();
     if (equivalenceDialog)
@@ -232,7 +241,7 @@ void mainWin::showOpti()
 
 void mainWin::on_actionSettings_triggered()
 {
-    settingsWin->setVisible(true);
+    settingsDialog()->setVisible(true);
 }
 
 void mainWin::on_actionEquivalency_Calculator_triggered()

@@ -6,6 +6,7 @@
 #include "lengthunit.h"
 #include "magnificationlock.h"
 #include "plotinput.h"
+#include "projectcameras.h"
 #include "projectextension.h"
 #include "sensorformattable.h"
 #include "ui_mainWin.h"
@@ -60,7 +61,6 @@ public:
                                                       const LengthSpinBox* focus);
 
     // Read by the plot and the optimizer, refilled by every recalculation.
-    Settings* settingsWin = nullptr;
     SensorFormatTable sensorTable;
     CameraSetup cam1;
     CameraSetup cam2;
@@ -74,6 +74,9 @@ public:
     // picture does not wait for windows that most runs never open.
     opti* optiWin();
     EqWin* eqWin();
+    // The settings dialog, made when first opened; the factor it sets is kept here.
+    Settings* settingsDialog();
+    double diffractionFactor() const { return diffraction; }
     // The Compare menu, and its read-out of Camera 2 against Camera 1 in the status bar.
     CompareCommands* compareCommands = nullptr;
     QLabel* comparisonReadout = nullptr;
@@ -221,6 +224,8 @@ private:
     void refuseLockWithoutImage(int camera);
     void updateComparison();
 
+    Settings* settingsWin = nullptr;
+    double diffraction = ProjectCameras::startupDiffractionFactor;
     opti* optimizerDialog = nullptr;
     EqWin* equivalenceDialog = nullptr;
     int batchDepth = 0;

@@ -141,8 +141,8 @@ void mainWin::recalculateOnce()
         gearCommands->followSensor(camera);
         gearCommands->followLens(camera);
     }
-    const ProjectCameras::Cameras derived = ProjectCameras::derive(
-        projectFromControls(*this), settingsWin->diffractionFactor(), {c1Crop, c2Crop});
+    const ProjectCameras::Cameras derived =
+        ProjectCameras::derive(projectFromControls(*this), diffraction, {c1Crop, c2Crop});
     // A CoC box that already shows the value is left untouched: setting it repaints it,
     // and every recalculation comes here for both cameras.
     for (int camera : {1, 2}) {

@@ -4,9 +4,14 @@
 
 #include "ui_settings.h"
 
-Settings::Settings(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::Settings>())
+#include <QSignalBlocker>
+
+Settings::Settings(double diffractionFactor, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::Settings>())
 {
     ui->setupUi(this);
+    const QSignalBlocker quiet(ui->dsb_difffact);
+    ui->dsb_difffact->setValue(diffractionFactor);
 }
 
 Settings::~Settings() = default;
@@ -16,7 +21,7 @@ double Settings::diffractionFactor() const
     return ui->dsb_difffact->value();
 }
 
-void Settings::on_dsb_difffact_valueChanged(double)
+void Settings::on_dsb_difffact_valueChanged(double factor)
 {
-    emit diffractionFactorChanged();
+    emit diffractionFactorChanged(factor);
 }

@@ -11,19 +11,20 @@ class Settings;
 }
 
 // The one program-wide setting: the diffraction spot diameter factor. Every change takes
-// effect at once, so Ok and Cancel only close the dialog.
+// effect at once, so Ok and Cancel only close the dialog. The window keeps the factor; the
+// dialog shows it and says when it is changed.
 class Settings : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit Settings(QWidget* parent = nullptr);
+    explicit Settings(double diffractionFactor, QWidget* parent = nullptr);
     ~Settings() override;
 
     double diffractionFactor() const;
 
 signals:
-    void diffractionFactorChanged();
+    void diffractionFactorChanged(double factor);
 
 private slots:
     void on_dsb_difffact_valueChanged(double);

@@ -359,7 +359,7 @@ void TestMainWin::hyperfocalButtonWithoutHyperfocal()
     windowForm(w).c1_apature->setValue(2.8);
     windowForm(w).c1_coc->setValue(0.03);
     const double before = w.cam1.getHyperfocal();
-    auto* factor = w.settingsWin->findChild<QDoubleSpinBox*>("dsb_difffact");
+    auto* factor = w.settingsDialog()->findChild<QDoubleSpinBox*>("dsb_difffact");
     factor->setValue(3.0);
     QVERIFY(w.cam1.getHyperfocal() > before);
     factor->setValue(10.0);
@@ -616,8 +616,8 @@ void TestMainWin::settingsFactorRecalculates()
 {
     mainWin& w = *window;
     windowForm(w).actionSettings->trigger();
-    QVERIFY(w.settingsWin->isVisible());
-    auto* factor = w.settingsWin->findChild<QDoubleSpinBox*>("dsb_difffact");
+    QVERIFY(w.settingsDialog()->isVisible());
+    auto* factor = w.settingsDialog()->findChild<QDoubleSpinBox*>("dsb_difffact");
     QVERIFY(factor);
     QCOMPARE(factor->value(), 1.8);
     QCOMPARE(factor->minimum(), 0.1);
@@ -629,9 +629,9 @@ void TestMainWin::settingsFactorRecalculates()
     QCOMPARE(w.cam1.getDiffFactor(), 2.5);
     QCOMPARE(w.cam2.getDiffFactor(), 2.5);
     // Cancel only closes; the value stays in force.
-    QTest::keyClick(w.settingsWin, Qt::Key_Escape);
-    QVERIFY(!w.settingsWin->isVisible());
-    QCOMPARE(w.settingsWin->diffractionFactor(), 2.5);
+    QTest::keyClick(w.settingsDialog(), Qt::Key_Escape);
+    QVERIFY(!w.settingsDialog()->isVisible());
+    QCOMPARE(w.diffractionFactor(), 2.5);
 }
 
 void TestMainWin::oneRepaintPerUserAction()

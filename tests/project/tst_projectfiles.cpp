@@ -584,7 +584,7 @@ void TestProjectFiles::derivedAsTheWindowLoads()
         QVERIFY(decoded.ok());
         record = ProjectCameras::asControlsHold(decoded.record, unit);
     }
-    QCOMPARE(w.settingsWin->diffractionFactor(), ProjectCameras::startupDiffractionFactor);
+    QCOMPARE(w.diffractionFactor(), ProjectCameras::startupDiffractionFactor);
     const ProjectCameras::Cameras cameras =
         ProjectCameras::derive(record, ProjectCameras::startupDiffractionFactor);
     // The window writes the CoC its mode gives into the box.

@@ -45,7 +45,7 @@ void bothCameras(mainWin& w)
 
 QDoubleSpinBox* diffractionFactorBox(mainWin& w)
 {
-    return w.settingsWin->findChild<QDoubleSpinBox*>(QStringLiteral("dsb_difffact"));
+    return w.settingsDialog()->findChild<QDoubleSpinBox*>(QStringLiteral("dsb_difffact"));
 }
 
 // Both cameras in expert mode, with the given camera's control at its values in turn.
