@@ -110,6 +110,12 @@ private:
     QSize laidOutFor;
 };
 
+ControlScroller* controlScroller(mainWin& w)
+{
+    return windowForm(w).centralwidget->findChild<ControlScroller*>(QStringLiteral("controlsArea"),
+                                                                    Qt::FindDirectChildrenOnly);
+}
+
 // Moves the controls below the plot, as the form lays them out, into a scroll area in their
 // place: the display row is wider than a small screen in expert mode, the camera boxes too
 // tall. Every new parent lies in the same window, so Tab keeps its order.
@@ -182,13 +188,15 @@ void holdSteady(mainWin& w)
 
 void settle(mainWin& w)
 {
-    if (auto* scroller = windowForm(w).centralwidget->findChild<ControlScroller*>(
-            QStringLiteral("controlsArea"), Qt::FindDirectChildrenOnly))
+    if (ControlScroller* scroller = controlScroller(w))
         scroller->settle();
 }
 
 void fixCameraBoxWidths(mainWin& w)
 {
+    // Until the controls are first shown their sizes do not hold; showing them measures.
+    if (const ControlScroller* scroller = controlScroller(w); scroller && scroller->whenShown)
+        return;
     windowForm(w).boxC1->setFixedWidth(widestMinimum(
         windowForm(w).boxC1, {windowForm(w).gbC1_1, windowForm(w).gbC1_2, windowForm(w).gbC1_3}));
     windowForm(w).boxC2->setFixedWidth(widestMinimum(
