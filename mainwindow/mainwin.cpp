@@ -2,6 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #include "mainwin.h"
 
+#include "afterfirstpaint.h"
+
 #include "cameracontrols.h"
 #include "comparecommands.h"
 #include "eqwin.h"
@@ -40,7 +42,6 @@ mainWin::mainWin()
     shareCommands = new ShareCommands(this);
 
     setWindowTitle(QStringLiteral("Zidov"));
-    setWindowIcon(QIcon(QStringLiteral(":/new/prefix1/vlogo_small.ico")));
 
     QComboBox* const formatBoxes[] = {c1_cropC, c1_crop, c2_cropC, c2_crop};
     for (QComboBox* box : formatBoxes)
@@ -94,6 +95,12 @@ mainWin::mainWin()
     connectUnitMenu();
     run();
     setUpDocumentCommands();
+    // Decoding the icon's five sizes and making the hidden Setups panel would hold up the
+    // first picture, which shows neither.
+    AfterFirstPaint::schedule(*graphWidget, [this] {
+        setWindowIcon(QIcon(QStringLiteral(":/new/prefix1/vlogo_small.ico")));
+        setupCommands->makePanel();
+    });
 }
 
 mainWin::~mainWin()

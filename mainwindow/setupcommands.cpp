@@ -11,14 +11,13 @@
 #include <QMenu>
 
 SetupCommands::SetupCommands(mainWin& window_)
-    : QObject(&window_), window(window_), panel(new SetupsPanel(window_)),
-      dock(new QDockWidget(tr("Setups"), &window_))
+    : QObject(&window_), window(window_), dock(new QDockWidget(tr("Setups"), &window_))
 {
     dock->setObjectName(QStringLiteral("setupsDock"));
-    dock->setWidget(panel);
     window.addDockWidget(Qt::BottomDockWidgetArea, dock);
     dock->hide();
     QAction* showPanel = dock->toggleViewAction();
+    connect(showPanel, &QAction::triggered, this, [this] { panelMade(); });
     showPanel->setObjectName(QStringLiteral("actionShowSetups"));
     showPanel->setText(tr("&Setups"));
     QMenu* view = windowForm(window).menuView;
@@ -38,29 +37,41 @@ SetupCommands::SetupCommands(mainWin& window_)
         compare->addAction(command);
         pinCommands[size_t(camera - 1)] = command;
     }
-    connect(panel, &SetupsPanel::setupsChanged, &window, &mainWin::run);
+}
+
+SetupsPanel& SetupCommands::panelMade()
+{
+    if (!panel) {
+        panel = new SetupsPanel(window);
+        connect(panel, &SetupsPanel::setupsChanged, &window, &mainWin::run);
+        dock->setWidget(panel);
+    }
+    return *panel;
 }
 
 const QList<PinnedSetup>& SetupCommands::setups() const
 {
-    return panel->setups();
+    static const QList<PinnedSetup> none;
+    return panel ? panel->setups() : none;
 }
 
 void SetupCommands::restore(const QList<PinnedSetup>& setups)
 {
-    panel->restore(setups);
+    if (panel || !setups.isEmpty())
+        panelMade().restore(setups);
 }
 
 void SetupCommands::follow()
 {
     for (int camera : {1, 2})
         pinCommands[size_t(camera - 1)]->setEnabled(window.switchedOn(camera));
-    panel->refresh();
+    if (panel)
+        panel->refresh();
 }
 
 void SetupCommands::pin(int camera)
 {
-    if (!panel->pin(camera))
+    if (!panelMade().pin(camera))
         return;
     // The first pinned setup brings the panel out; after that it stays as the user left it.
     if (setups().size() == 1)

@@ -15,7 +15,8 @@ class mainWin;
 
 // Compare > Pin Camera 1 and 2, and the Setups panel docked below the plot, listed under
 // View. Every change of the list recalculates, so the plot, the document's mark and the
-// exports follow it.
+// exports follow it. The panel starts hidden and is made once the window has been painted,
+// or earlier when setups are pinned or opened.
 class SetupCommands : public QObject
 {
     Q_OBJECT
@@ -27,12 +28,14 @@ public:
     void restore(const QList<PinnedSetup>& setups);
     // After each recalculation: which camera may be pinned, and the panel's numbers.
     void follow();
+    void makePanel() { panelMade(); }
 
 private:
+    SetupsPanel& panelMade();
     void pin(int camera);
 
     mainWin& window;
-    SetupsPanel* panel;
+    SetupsPanel* panel = nullptr;
     QDockWidget* dock;
     std::array<QAction*, 2> pinCommands{};
 };

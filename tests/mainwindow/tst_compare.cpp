@@ -398,6 +398,12 @@ void TestCompare::pinnedSetupsAreDrawnSavedAndReopened()
             QCOMPARE(bool(table->item(1, 8)->flags() & Qt::ItemIsEnabled), shown == Qt::Checked);
         }
     }
+    {
+        // Shown from the View menu before the window is first painted, the panel is there.
+        mainWin fresh;
+        command(fresh, "actionShowSetups")->trigger();
+        QVERIFY(setupsTable(fresh) && setupsTable(fresh)->isVisibleTo(&fresh));
+    }
     mainWin loaded;
     QVERIFY(loaded.loadFrom(name));
     QCOMPARE(setupsTable(loaded)->rowCount(), 2);
