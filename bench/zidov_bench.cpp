@@ -9,7 +9,8 @@
 // "--focus-changes N [4k|hd]" runs only N focus changes, for a profiler, and "--zoom-steps N
 // [4k|hd]" N zoom steps, each of which redraws the whole plot; "--redraw" takes only the
 // redraw figures and "--render-batch [OTHER_ZIDOV_RENDER]" only the figures of zidov-render,
-// beside those of another build's when named; "--startup" takes only the start-up figures.
+// beside those of another build's when named; "--startup" takes only the start-up figures,
+// and "--first-paint" starts the window once and ends at its first paint, for a profiler.
 #include "camerasetup.h"
 #include "gearchooser.h"
 #include "geardatabase.h"
@@ -26,6 +27,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -421,6 +423,8 @@ int startupChild(int argc, char** argv)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     std::fprintf(stdout, "painted\n");
     std::fflush(stdout);
+    if (qstrcmp(argv[1], "--first-paint") == 0)
+        return 0;
     const QSize shown = w.size();
     prepareExpertWindow(w, QSize(1292, 725));
     for (int i = 0; i < 50; ++i)
@@ -430,12 +434,13 @@ int startupChild(int argc, char** argv)
 }
 
 // Run as a child: the floor under the start-up figure, an empty main window of the same
-// size shown the same way, timed to its first paint.
+// size shown the same way, timed to its first paint. With a fourth argument its middle is
+// one label, which pays what any window with text pays: the font set-up and a first face.
 int emptyWindowChild(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QMainWindow w;
-    auto* const central = new QWidget;
+    QWidget* const central = argc > 4 ? new QLabel(QStringLiteral("Zidov")) : new QWidget;
     w.setCentralWidget(central);
     w.resize(std::atoi(argv[2]), std::atoi(argv[3]));
     PaintCounter counter;
@@ -520,15 +525,19 @@ void startupFigures(const char* program)
         std::fprintf(stderr, "the start-up figures could not be taken\n");
         std::exit(1);
     }
-    const double emptyMs = medianChildStartMs(program, {QStringLiteral("--empty-window-child"),
-                                                        QString::number(size.width()),
-                                                        QString::number(size.height())});
+    const QStringList empty{QStringLiteral("--empty-window-child"), QString::number(size.width()),
+                            QString::number(size.height())};
+    const double emptyMs = medianChildStartMs(program, empty);
+    const double labelMs =
+        medianChildStartMs(program, empty + QStringList{QStringLiteral("label")});
     report("start-up: process start to first finished paint", ms);
     report(qPrintable(QStringLiteral("  an empty %1 x %2 main window, the same way")
                           .arg(size.width())
                           .arg(size.height())),
            emptyMs);
+    report("  the same with one label", labelMs);
     std::printf("%-58s %10.2f times the empty window\n", "", ms / emptyMs);
+    std::printf("%-58s %10.2f times the window with one label\n", "", ms / labelMs);
     std::printf("%-58s %10.1f MiB\n", "peak memory after start-up and 50 recalculations",
                 peak / 1024.0);
 }
@@ -577,6 +586,8 @@ int main(int argc, char** argv)
         return scaledChild(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc > 1 && qstrcmp(argv[1], "--first-paint") == 0)
+        return startupChild(argc, argv);
 
     QApplication app(argc, argv);
     if (argc > 1 && qstrcmp(argv[1], "--gear") == 0) {
