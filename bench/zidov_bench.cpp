@@ -560,20 +560,31 @@ void gearFigures()
     chooser.show();
     QCoreApplication::processEvents();
     const QString typed = QStringLiteral("sony fe 85 1.8");
+    // Each keystroke's own median over the rounds, so that one hiccup of the machine does not
+    // pass for the slowest key.
+    const int rounds = 9;
+    std::vector<std::vector<double>> byKey(size_t(typed.size()));
     std::vector<double> times;
-    for (int round = 0; round < 5; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         for (int length = 1; length <= typed.size(); ++length) {
             timer.start();
             chooser.filter(typed.left(length));
             QCoreApplication::processEvents();
             times.push_back(timer.nsecsElapsed() / 1e6);
+            byKey[size_t(length - 1)].push_back(times.back());
         }
         chooser.filter(QString());
+    }
+    double slowestKey = 0;
+    for (std::vector<double>& key : byKey) {
+        std::sort(key.begin(), key.end());
+        slowestKey = std::max(slowestKey, key[key.size() / 2]);
     }
     std::sort(times.begin(), times.end());
     const QString over = QStringLiteral("gear chooser: %1 entries, ").arg(entries.size());
     report(qPrintable(over + QStringLiteral("median keystroke")), times[times.size() / 2]);
-    report(qPrintable(over + QStringLiteral("slowest keystroke")), times.back());
+    report(qPrintable(over + QStringLiteral("slowest keystroke")), slowestKey);
+    report("  the slowest single one of all rounds", times.back());
 }
 
 int main(int argc, char** argv)
