@@ -2,6 +2,8 @@
 // Copyright (c) 2026 The Zidov developers
 #include "gearchooser.h"
 
+#include "gearrowdelegate.h"
+
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -52,6 +54,7 @@ GearChooser::GearChooser(QWidget* parent, const QString& title, const QStringLis
     gearNote->hide();
     setWindowTitle(title);
     gearList->setModel(rows);
+    gearList->setItemDelegate(new GearRowDelegate(gearList));
     setCurrentEntry(current);
     connect(gearSearch, &QLineEdit::textChanged, this, &GearChooser::filter);
     connect(buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
 #include "cameracontrols.h"
+#include "gearchooser.h"
 #include "gearcommands.h"
 #include "geardatabase.h"
 #include "guitest.h"
@@ -18,6 +19,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -63,6 +65,8 @@ private slots:
     void lensRangeFromItsName();
     void chooserFindsGearAsTyped_data();
     void chooserFindsGearAsTyped();
+    void chooserRowsAreTheStylesRows_data();
+    void chooserRowsAreTheStylesRows();
     void databaseWaitsUntilNeeded();
     void missingGearOpensAsStored();
     void gearSurvivesSwapCopyAndFiles_data();
@@ -211,6 +215,58 @@ void TestGear::chooserFindsGearAsTyped()
     QTEST(chosen, "found");
     QVERIFY(body.isEmpty() ? w.gearCommands->gear(1).body.isSet()
                            : w.gearCommands->gear(1).lens.isSet());
+}
+
+void TestGear::chooserRowsAreTheStylesRows_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<bool>("focused");
+    QTest::newRow("all, focused") << 480 << QString() << 1.0 << true;
+    QTest::newRow("typed into") << 480 << QStringLiteral("fe 1.8") << 1.0 << true;
+    // Names longer than the list reach past its edge.
+    QTest::newRow("narrow") << 200 << QString() << 1.0 << true;
+    QTest::newRow("at 2x") << 480 << QStringLiteral("sony") << 2.0 << true;
+    QTest::newRow("inactive") << 480 << QStringLiteral("85") << 1.0 << false;
+}
+
+// The chooser's own row painting beside the style's, over the installed database's names.
+void TestGear::chooserRowsAreTheStylesRows()
+{
+    QFETCH(int, width);
+    QFETCH(QString, typed);
+    QFETCH(qreal, ratio);
+    QFETCH(bool, focused);
+    const std::unique_ptr<GearDatabase> database = GearDatabase::loadInstalled();
+    QStringList entries{QStringLiteral("Ünïcode Ⅻ 24–70 mm · ƒ/2.8"), QString()};
+    for (const BodyChoice& body : database->bodies())
+        entries << body.name();
+    for (const GearDatabase::Lens& lens : database->lenses())
+        entries << lens.choice.name() + QStringLiteral("  ·  ") + lens.choice.stated.text();
+    GearChooser chooser(nullptr, QStringLiteral("rows"), entries, 0);
+    chooser.resize(width, 520);
+    chooser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+    chooser.filter(typed);
+    auto* list = chooser.findChild<QListView*>("gearList");
+    if (!focused)
+        chooser.findChild<QLineEdit*>("gearSearch")->clearFocus();
+    const auto rows = [&] {
+        QImage image(list->viewport()->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        list->viewport()->render(&image);
+        return image;
+    };
+    const QImage own = rows();
+    QStyledItemDelegate styles;
+    QAbstractItemDelegate* const kept = list->itemDelegate();
+    list->setItemDelegate(&styles);
+    const QImage theirs = rows();
+    list->setItemDelegate(kept);
+    QVERIFY(!own.isNull());
+    QVERIFY(own == theirs);
 }
 
 void TestGear::databaseWaitsUntilNeeded()
