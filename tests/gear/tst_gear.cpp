@@ -238,16 +238,15 @@ void TestGear::chooserRowsAreTheStylesRows()
     QFETCH(QString, typed);
     QFETCH(qreal, ratio);
     QFETCH(bool, focused);
-    // Read once for all rows: the whole database takes long under the sanitizers.
-    static const QStringList entries = [] {
-        const std::unique_ptr<GearDatabase> database = GearDatabase::loadInstalled();
-        QStringList names{QStringLiteral("Ünïcode Ⅻ 24–70 mm · ƒ/2.8"), QString()};
-        for (const BodyChoice& body : database->bodies())
-            names << body.name();
-        for (const GearDatabase::Lens& lens : database->lenses())
-            names << lens.choice.name() + QStringLiteral("  ·  ") + lens.choice.stated.text();
-        return names;
-    }();
+    // The test database's names, and more than a list shows, some longer than its width.
+    QStringList entries{QStringLiteral("Ünïcode Ⅻ 24–70 mm · ƒ/2.8"), QString()};
+    const std::unique_ptr<GearDatabase> database = testDatabase();
+    for (const BodyChoice& body : database->bodies())
+        entries << body.name();
+    for (const GearDatabase::Lens& lens : database->lenses())
+        entries << lens.choice.name() + QStringLiteral("  ·  ") + lens.choice.stated.text();
+    for (int i = 0; i < 60; ++i)
+        entries << QStringLiteral("Sony FE %1mm f/1.8 G Master OSS  ·  %1mm f/1.8").arg(10 + i);
     GearChooser chooser(nullptr, QStringLiteral("rows"), entries, 0);
     chooser.resize(width, 520);
     chooser.show();
