@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Zidov developers
 #include "mainwin.h"
-
 #include "afterfirstpaint.h"
-
 #include "cameracontrols.h"
 #include "comparecommands.h"
 #include "eqwin.h"
@@ -99,7 +97,7 @@ mainWin::mainWin()
     // first picture, which shows neither.
     AfterFirstPaint::schedule(*graphWidget, [this] {
         setWindowIcon(QIcon(QStringLiteral(":/new/prefix1/vlogo_small.ico")));
-        setupCommands->makePanel();
+        setupCommands->panelMade();
     });
 }
 

@@ -28,10 +28,10 @@ public:
     void restore(const QList<PinnedSetup>& setups);
     // After each recalculation: which camera may be pinned, and the panel's numbers.
     void follow();
-    void makePanel() { panelMade(); }
+    // The panel, made on first use.
+    SetupsPanel& panelMade();
 
 private:
-    SetupsPanel& panelMade();
     void pin(int camera);
 
     mainWin& window;

@@ -16,11 +16,6 @@ Settings::Settings(double diffractionFactor, QWidget* parent)
 
 Settings::~Settings() = default;
 
-double Settings::diffractionFactor() const
-{
-    return ui->dsb_difffact->value();
-}
-
 void Settings::on_dsb_difffact_valueChanged(double factor)
 {
     emit diffractionFactorChanged(factor);

@@ -21,8 +21,6 @@ public:
     explicit Settings(double diffractionFactor, QWidget* parent = nullptr);
     ~Settings() override;
 
-    double diffractionFactor() const;
-
 signals:
     void diffractionFactorChanged(double factor);
 
